@@ -1,0 +1,222 @@
+#include "names/Baza.h"
+
+#include "names/Cp1252.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <algorithm>
+#include <cstring>
+#include <utility>
+
+namespace voxtrel {
+
+using namespace layout;
+
+Baza::Baza(QString appPath)
+    : m_AppPath(std::move(appPath)), m_Header(HeaderSize, '\0'), m_Tail(TailSize, '\0') {}
+
+QString Baza::Path() const { return m_Path; }
+
+void Baza::setPath(const QString& New_Path) { m_Path = New_Path; }
+
+qint32 Baza::Count() const { return static_cast<qint32>(m_Records.size()); }
+
+bool Baza::Loaded() const { return m_Loaded; }
+
+QString Baza::ErrorString() const { return m_Error; }
+
+QString Baza::DataFilePath() const { return QDir(m_AppPath).filePath(QStringLiteral("Data.dll")); }
+
+bool Baza::File_Exists(const QString& Str_Path) {
+    return !Str_Path.isEmpty() && QFileInfo::exists(Str_Path);
+}
+
+qint32 Baza::Clamp_Index(qint32 Index) const {
+    if (!m_Loaded || Count() <= 0) {
+        return -1;
+    }
+    return std::clamp(Index, 0, Count() - 1);
+}
+
+QString Baza::Get_Nazwa(qint32 Index) const {
+    const qint32 i = Clamp_Index(Index);
+    return i < 0 ? QString() : m_Records[i].Nazwa;
+}
+
+quint8 Baza::Field(qint32 Index, int offsetInRecord) const {
+    const qint32 i = Clamp_Index(Index);
+    return i < 0 ? quint8(0) : m_Records[i].field(offsetInRecord);
+}
+
+// clang-format off
+quint8 Baza::Get_Pole(qint32 Index) const { return Field(Index, FieldOffset::Pole); }
+quint8 Baza::Get_Pole2(qint32 Index) const { return Field(Index, FieldOffset::Pole2); }
+quint8 Baza::Get_ID(qint32 Index) const { return Field(Index, FieldOffset::ID); }
+quint8 Baza::Get_ID2(qint32 Index) const { return Field(Index, FieldOffset::ID2); }
+quint8 Baza::Get_Pole3(qint32 Index) const { return Field(Index, FieldOffset::Pole3); }
+quint8 Baza::Get_Pole4(qint32 Index) const { return Field(Index, FieldOffset::Pole4); }
+quint8 Baza::Get_Grupa(qint32 Index) const { return Field(Index, FieldOffset::Grupa); }
+quint8 Baza::Get_Grupa2(qint32 Index) const { return Field(Index, FieldOffset::Grupa2); }
+quint8 Baza::Get_Pole5(qint32 Index) const { return Field(Index, FieldOffset::Pole5); }
+quint8 Baza::Get_Pole6(qint32 Index) const { return Field(Index, FieldOffset::Pole6); }
+quint8 Baza::Get_Pole7(qint32 Index) const { return Field(Index, FieldOffset::Pole7); }
+quint8 Baza::Get_Pole8(qint32 Index) const { return Field(Index, FieldOffset::Pole8); }
+quint8 Baza::Get_Pole9(qint32 Index) const { return Field(Index, FieldOffset::Pole9); }
+quint8 Baza::Get_Pole10(qint32 Index) const { return Field(Index, FieldOffset::Pole10); }
+quint8 Baza::Get_Pole11(qint32 Index) const { return Field(Index, FieldOffset::Pole11); }
+quint8 Baza::Get_Pole12(qint32 Index) const { return Field(Index, FieldOffset::Pole12); }
+quint8 Baza::Get_Pole13(qint32 Index) const { return Field(Index, FieldOffset::Pole13); }
+quint8 Baza::Get_Pole15(qint32 Index) const { return Field(Index, FieldOffset::Pole15); }
+quint8 Baza::Get_Pole16(qint32 Index) const { return Field(Index, FieldOffset::Pole16); }
+quint8 Baza::Get_Pole17(qint32 Index) const { return Field(Index, FieldOffset::Pole17); }
+quint8 Baza::Get_Pole18(qint32 Index) const { return Field(Index, FieldOffset::Pole18); }
+quint8 Baza::Get_Pole19(qint32 Index) const { return Field(Index, FieldOffset::Pole19); }
+quint8 Baza::Get_Pole20(qint32 Index) const { return Field(Index, FieldOffset::Pole20); }
+quint8 Baza::Get_Pole21(qint32 Index) const { return Field(Index, FieldOffset::Pole21); }
+quint8 Baza::Get_Pole22(qint32 Index) const { return Field(Index, FieldOffset::Pole22); }
+quint8 Baza::Get_Pole23(qint32 Index) const { return Field(Index, FieldOffset::Pole23); }
+quint8 Baza::Get_Pole24(qint32 Index) const { return Field(Index, FieldOffset::Pole24); }
+quint8 Baza::Get_Pole25(qint32 Index) const { return Field(Index, FieldOffset::Pole25); }
+quint8 Baza::Get_Pole26(qint32 Index) const { return Field(Index, FieldOffset::Pole26); }
+// clang-format on
+
+bool Baza::Wczytaj(const QString& Str_Path) {
+    m_Error.clear();
+    if (!Str_Path.isEmpty()) {
+        m_Path = Str_Path;
+    }
+    if (!File_Exists(Str_Path)) {
+        m_Error = QStringLiteral("The file \"%1\" does not exist.").arg(Str_Path);
+        return false;
+    }
+
+    m_Records.clear();
+    m_Header.fill('\0', HeaderSize);
+    m_Loaded = true;
+
+    QFile file(Str_Path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        m_Error = QStringLiteral("Cannot open \"%1\": %2").arg(Str_Path, file.errorString());
+        return false;
+    }
+    // Only the first 117585 bytes matter: the header, 1209 records and the file's own
+    // trailing block. Anything after them is never read.
+    QByteArray bytes = file.read(FileSize);
+    if (file.error() != QFileDevice::NoError) {
+        m_Error = QStringLiteral("Cannot read \"%1\": %2").arg(Str_Path, file.errorString());
+        return false;
+    }
+    file.close();
+
+    const qint64 length = bytes.size();
+    std::memcpy(m_Header.data(), bytes.constData(), static_cast<size_t>(std::min(length, HeaderSize)));
+
+    // One byte left is enough to start a record; a record the end of the file cuts short
+    // reads zero for its missing bytes.
+    m_Records.reserve(MaxRecords);
+    for (qint64 pos = HeaderSize; pos < length && m_Records.size() < MaxRecords; pos += RecordSize) {
+        char raw[RecordSize] = {};
+        std::memcpy(raw, bytes.constData() + pos, static_cast<size_t>(std::min(RecordSize, length - pos)));
+        NameRecord record;
+        const char* zero = static_cast<const char*>(std::memchr(raw, 0, NameSize));
+        record.Nazwa = Cp1252::decode(raw, zero ? zero - raw : NameSize);
+        std::memcpy(record.Fields.data(), raw + NameSize, FieldCount);
+        m_Records.append(std::move(record));
+    }
+
+    return ReadTail(bytes);
+}
+
+bool Baza::ReadTail(const QByteArray& fileBytes) {
+    // The trailing block comes from Data.dll. Where Data.dll is missing or too short, the
+    // loaded file's own trailing block fills the gap, so a save never replaces it with zeros.
+    QByteArray tail(TailSize, '\0');
+    const qint64 own = std::clamp<qint64>(fileBytes.size() - TailOffset, 0, TailSize);
+    std::memcpy(tail.data(), fileBytes.constData() + TailOffset, static_cast<size_t>(own));
+
+    const QString dataPath = DataFilePath();
+    QFile data(dataPath);
+    if (!data.exists()) {
+        // A missing Data.dll is created empty; a folder that refuses it is no failure.
+        if (data.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+            data.close();
+        }
+    } else {
+        if (!data.open(QIODevice::ReadOnly)) {
+            m_Error = QStringLiteral("Cannot open \"%1\": %2").arg(dataPath, data.errorString());
+            return false;
+        }
+        const QByteArray fromData = data.read(TailSize);
+        if (data.error() != QFileDevice::NoError) {
+            m_Error = QStringLiteral("Cannot read \"%1\": %2").arg(dataPath, data.errorString());
+            return false;
+        }
+        std::memcpy(tail.data(), fromData.constData(), static_cast<size_t>(fromData.size()));
+    }
+    m_Tail = tail;
+    return true;
+}
+
+bool Baza::Zmien_Dane(qint32 Index, const QString& Nazwa) {
+    if (Count() == 0 || !m_Loaded) {
+        return false;
+    }
+    m_Records[Clamp_Index(Index)].Nazwa = Nazwa.left(NameSize);
+    return true;
+}
+
+QByteArray Baza::ToImage() const {
+    QByteArray image(FileSize, '\0');
+    char* out = image.data();
+    std::memcpy(out, m_Header.constData(), HeaderSize);
+    qint64 pos = HeaderSize;
+    for (const NameRecord& record : m_Records) {
+        const QByteArray name = Cp1252::encode(record.Nazwa).left(NameSize);
+        std::memcpy(out + pos, name.constData(), static_cast<size_t>(name.size()));
+        std::memcpy(out + pos + NameSize, record.Fields.data(), FieldCount);
+        pos += RecordSize;
+    }
+    std::memcpy(out + TailOffset, m_Tail.constData(), TailSize);
+    return image;
+}
+
+bool Baza::Zapisz(const QString& Str_Path) {
+    m_Error.clear();
+    if (!m_Loaded) {
+        m_Error = QStringLiteral("No name file has been loaded.");
+        return false;
+    }
+    const QString target = Str_Path.isEmpty() ? m_Path : Str_Path;
+    if (target.isEmpty()) {
+        m_Error = QStringLiteral("No file to save to.");
+        return false;
+    }
+    const QFileInfo info(target);
+    if (info.exists() && (info.isDir() || !info.isWritable())) {
+        m_Error = QStringLiteral("The file \"%1\" cannot be written.").arg(target);
+        return false;
+    }
+
+    // The image goes to a temporary file beside the target and replaces it only once it is
+    // complete, so a failed write leaves the former content as it was.
+    QSaveFile file(target);
+    if (!file.open(QIODevice::WriteOnly)) {
+        m_Error = QStringLiteral("Cannot write \"%1\": %2").arg(target, file.errorString());
+        return false;
+    }
+    const QByteArray image = ToImage();
+    if (file.write(image) != image.size()) {
+        m_Error = QStringLiteral("Cannot write \"%1\": %2").arg(target, file.errorString());
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
+        m_Error = QStringLiteral("Cannot write \"%1\": %2").arg(target, file.errorString());
+        return false;
+    }
+    return true;
+}
+
+} // namespace voxtrel
