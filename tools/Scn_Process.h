@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+
+namespace voxtrel {
+
+// Starts a program from a command line and waits until it has ended. While it waits, the
+// caller's event loop keeps running, so the window repaints and answers the user.
+class Scn_Process {
+public:
+    // Path is the whole command line, program first; a double quote inside a quoted
+    // argument is written as three. WindowStyle 0 asks for no visible window; programs
+    // started here never get one on platforms without window styles.
+    void Run_Process(const QString& Path, qint32 WindowStyle);
+
+    // Whether the last Run_Process started its program, and how that program ended.
+    bool Started() const { return m_Started; }
+    qint32 Exit_Code() const { return m_ExitCode; }
+    bool Crashed() const { return m_Crashed; }
+    // What the program printed on its error output (its last line is its complaint).
+    QString Error_Output() const { return m_ErrorOutput; }
+    // Why the program could not be started, when it could not.
+    QString Start_Error() const { return m_StartError; }
+
+private:
+    bool m_Started = false;
+    bool m_Crashed = false;
+    qint32 m_ExitCode = 0;
+    QString m_ErrorOutput;
+    QString m_StartError;
+};
+
+} // namespace voxtrel

@@ -1,0 +1,53 @@
+#include "tools/ToolCommands.h"
+
+#include <QDir>
+
+namespace voxtrel {
+namespace {
+
+const QString& separator() {
+    static const QString sep = QDir::separator();
+    return sep;
+}
+
+#ifdef Q_OS_WIN
+constexpr auto ExeSuffix = ".exe";
+#else
+constexpr auto ExeSuffix = "";
+#endif
+
+} // namespace
+
+QString ToolCommands::Tool_Path(const QString& AppPath) {
+    return AppPath + QStringLiteral("zlib") + separator() + QStringLiteral("zlibtool") +
+           QLatin1String(ExeSuffix);
+}
+
+QString ToolCommands::Work_Folder(const QString& AppPath) {
+    return AppPath + QStringLiteral("zlib") + separator() + QStringLiteral("temp") + separator();
+}
+
+QString ToolCommands::Quote(const QString& Argument) {
+    QString escaped = Argument;
+    escaped.replace(QLatin1Char('"'), QStringLiteral("\"\"\""));
+    return QLatin1Char('"') + escaped + QLatin1Char('"');
+}
+
+QString ToolCommands::Decompress_Command(const QString& AppPath, const QString& Name) {
+    return Quote(Tool_Path(AppPath)) + QLatin1Char(' ') + Quote(Work_Folder(AppPath) + Name) +
+           QStringLiteral(" -d");
+}
+
+QString ToolCommands::Decompress_Output(const QString& AppPath, const QString& Name) {
+    return Work_Folder(AppPath) + Name + QStringLiteral(".unzlib");
+}
+
+QString ToolCommands::Compress_Command(const QString& AppPath, const QString& FilePath) {
+    return Quote(Tool_Path(AppPath)) + QLatin1Char(' ') + Quote(FilePath);
+}
+
+QString ToolCommands::Compress_Output(const QString& FilePath) {
+    return FilePath + QStringLiteral(".zlib");
+}
+
+} // namespace voxtrel

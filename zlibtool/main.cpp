@@ -1,0 +1,5 @@
+#include "zlibtool/ZlibToolMain.h"
+
+#include <iostream>
+
+int main(int argc, char** argv) { return voxtrel::ZlibToolMain::run(argc, argv, std::cerr); }
