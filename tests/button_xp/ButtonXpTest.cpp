@@ -1,0 +1,480 @@
+// Button_XP: properties, persistence and interaction, driven as the toolkit would drive it.
+#include "ButtonFakes.h"
+#include "controls/button_xp/AccessKey.h"
+#include "controls/button_xp/Button_XP.h"
+#include "controls/button_xp/MemoryPropertyBag.h"
+
+#include <QDir>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QtTest>
+
+using namespace voxtrel;
+using namespace voxtrel::test;
+
+class ButtonXpTest : public QObject {
+    Q_OBJECT
+
+    // One control in a window, with every service faked and one log for all of them.
+    struct Rig {
+        QStringList log;
+        RecordingHost host{log};
+        std::shared_ptr<FakePointer> pointer = std::make_shared<FakePointer>();
+        std::shared_ptr<FakeUrls> urls = std::make_shared<FakeUrls>(log);
+        QWidget window;
+        Button_XP* button;
+
+        Rig()
+            : button(new Button_XP(&window, &host,
+                                   ButtonServices{pointer, std::make_shared<FakeSound>(log), urls})) {
+            window.resize(200, 100);
+            button->InitProperties();
+            button->setGeometry(10, 10, 80, 24);
+            QObject::connect(button, &Button_XP::Click, [this] { log << "Click"; });
+            QObject::connect(button, &Button_XP::MouseDown, [this](qint16& b, qint16& s, float& x, float& y) {
+                log << QStringLiteral("MouseDown(%1,%2,%3,%4)").arg(b).arg(s).arg(x).arg(y);
+            });
+            QObject::connect(button, &Button_XP::MouseUp, [this](qint16& b, qint16& s, float& x, float& y) {
+                log << QStringLiteral("MouseUp(%1,%2,%3,%4)").arg(b).arg(s).arg(x).arg(y);
+            });
+            QObject::connect(button, &Button_XP::MouseIn, [this](qint16& s) { log << QStringLiteral("MouseIn(%1)").arg(s); });
+            QObject::connect(button, &Button_XP::MouseOut, [this](qint16& s) { log << QStringLiteral("MouseOut(%1)").arg(s); });
+            QObject::connect(button, &Button_XP::KeyDown, [this](qint16& k, qint16& s) {
+                log << QStringLiteral("KeyDown(%1,%2)").arg(k).arg(s);
+            });
+            QObject::connect(button, &Button_XP::KeyUp, [this](qint16& k, qint16& s) {
+                log << QStringLiteral("KeyUp(%1,%2)").arg(k).arg(s);
+            });
+        }
+        void show() {
+            window.show();
+            window.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&window));
+            button->setFocus();
+            QTRY_VERIFY(button->hasFocus());
+            log.clear();
+        }
+        // The log without notifications, for the event sequences.
+        QStringList events() const {
+            QStringList out;
+            for (const QString& s : log) {
+                if (!s.startsWith("notify:")) {
+                    out << s;
+                }
+            }
+            return out;
+        }
+        void mouse(QEvent::Type type, QPointF pos, Qt::MouseButton b, Qt::MouseButtons held,
+                   Qt::KeyboardModifiers mods = {}) {
+            QMouseEvent e(type, pos, button->mapToGlobal(pos), b, held, mods);
+            QCoreApplication::sendEvent(button, &e);
+        }
+        void key(QEvent::Type type, int key, Qt::KeyboardModifiers mods = {}, bool repeat = false,
+                 const QString& text = {}) {
+            QKeyEvent e(type, key, mods, text, repeat);
+            QCoreApplication::sendEvent(button, &e);
+        }
+    };
+
+private slots:
+    void accessKeysFromCaptions_data() {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("key");
+        QTest::newRow("&Save") << "&Save" << "s";
+        QTest::newRow("Save && Exit") << "Save && Exit" << "";
+        QTest::newRow("a&&b&C") << "a&&b&C" << "c";
+        QTest::newRow("&") << "&" << "";
+        QTest::newRow("Save&") << "Save&" << "";
+        QTest::newRow("&&") << "&&" << "";
+        QTest::newRow("&&&&&x, third group not looked at") << "&&&&&x" << "";
+    }
+    void accessKeysFromCaptions() {
+        QFETCH(QString, caption);
+        QFETCH(QString, key);
+        QCOMPARE(AccessKeyFromCaption(caption), key);
+    }
+
+    void accessKeyClicksOnlyWhileEnabled() {
+        Rig r;
+        r.button->setCaption("&Quick");
+        r.button->setURL("http://names.example/");
+        r.show();
+        QTest::keyClick(&r.window, Qt::Key_Q, Qt::AltModifier);
+        QCOMPARE(r.events(), QStringList({"Click", "navigate:http://names.example/"}));
+        r.log.clear();
+        r.button->setEnabled(false);
+        QTest::keyClick(&r.window, Qt::Key_Q, Qt::AltModifier);
+        QVERIFY(r.events().isEmpty());
+    }
+
+    void themedStyleHasNotchedCorners() {
+        Rig r;
+        r.button->resize(80, 24);
+        r.button->setButtonStyle(3);
+        const QRegion shape = r.button->mask();
+        for (QPoint p : {QPoint(0, 0), QPoint(1, 0), QPoint(0, 1), QPoint(79, 0), QPoint(78, 0), QPoint(79, 1),
+                         QPoint(0, 23), QPoint(1, 23), QPoint(0, 22), QPoint(79, 23), QPoint(78, 23), QPoint(79, 22)}) {
+            QVERIFY2(!shape.contains(p), qPrintable(QString("(%1,%2) inside").arg(p.x()).arg(p.y())));
+        }
+        QVERIFY(shape.contains(QPoint(2, 0)));
+        QVERIFY(shape.contains(QPoint(1, 1)));
+        QVERIFY(shape.contains(QPoint(40, 12)));
+        r.button->setButtonStyle(2);
+        QVERIFY(r.button->mask().isEmpty()); // other styles are plain rectangles again
+    }
+
+    void growsToTheMinimumSize() {
+        Rig r;
+        r.button->resize(5, 40);
+        r.window.show();
+        QTRY_COMPARE(r.button->size(), QSize(10, 40));
+        r.button->resize(30, 3);
+        QTRY_COMPARE(r.button->size(), QSize(30, 10));
+        QCOMPARE(r.button->FocusRect(), QRect(QPoint(4, 4), QPoint(25, 5)));
+    }
+
+    void leftClickInside() {
+        Rig r;
+        r.button->setURL("http://names.example/");
+        r.show();
+        r.mouse(QEvent::MouseMove, {5, 5}, Qt::NoButton, Qt::NoButton);
+        QVERIFY(r.button->IsMouseOver());
+        r.mouse(QEvent::MouseButtonPress, {5, 5}, Qt::LeftButton, Qt::LeftButton);
+        QVERIFY(r.button->IsPressed());
+        r.mouse(QEvent::MouseButtonRelease, {5, 6}, Qt::LeftButton, Qt::NoButton);
+        QVERIFY(!r.button->IsPressed());
+        QCOMPARE(r.events(), QStringList({"MouseIn(0)", "MouseDown(1,0,5,5)",
+                                          "sound:" + QDir::current().absoluteFilePath("resources/click.wav"),
+                                          "Click", "navigate:http://names.example/", "MouseUp(1,0,5,6)"}));
+    }
+
+    void releaseEdges() {
+        Rig r;
+        r.show();
+        auto clicks = [&](QPointF at) {
+            r.log.clear();
+            r.mouse(QEvent::MouseButtonPress, {1, 1}, Qt::LeftButton, Qt::LeftButton);
+            r.mouse(QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
+            return r.events().contains("Click");
+        };
+        QVERIFY(!clicks({80, 5}));
+        QVERIFY(clicks({0, 5}));
+        QVERIFY(!clicks({-0.5, 5}));
+        QVERIFY(clicks({79.5, 23.5}));
+    }
+
+    void rightButtonDoesNotClick() {
+        Rig r;
+        r.show();
+        const int before = r.button->RefreshCount();
+        r.mouse(QEvent::MouseButtonPress, {5, 5}, Qt::RightButton, Qt::RightButton);
+        QVERIFY(!r.button->IsPressed());
+        r.mouse(QEvent::MouseButtonRelease, {5, 5}, Qt::RightButton, Qt::NoButton);
+        QCOMPARE(r.button->RefreshCount(), before);
+        QCOMPARE(r.events(), QStringList({"MouseDown(2,0,5,5)", "MouseUp(2,0,5,5)"}));
+    }
+
+    void spaceWithAutoRepeat() {
+        Rig r;
+        r.show();
+        r.key(QEvent::KeyPress, Qt::Key_Space, {}, false, " ");
+        QVERIFY(r.button->IsPressed());
+        QVERIFY(r.button->IsMouseOver());
+        const int afterPress = r.button->RefreshCount();
+        for (int i = 0; i < 3; ++i) {
+            r.key(QEvent::KeyRelease, Qt::Key_Space, {}, true, " "); // X11 repeats releases too
+            r.key(QEvent::KeyPress, Qt::Key_Space, {}, true, " ");
+        }
+        QCOMPARE(r.button->RefreshCount(), afterPress);
+        QVERIFY(r.button->IsPressed());
+        r.key(QEvent::KeyRelease, Qt::Key_Space, {}, false, " ");
+        QVERIFY(!r.button->IsPressed());
+        QVERIFY(!r.button->IsMouseOver());
+        const QStringList expected = {
+            "KeyDown(32,0)", "KeyDown(32,0)", "KeyDown(32,0)", "KeyDown(32,0)",
+            "sound:" + QDir::current().absoluteFilePath("resources/click.wav"),
+            "Click", "MouseUp(1,0,0,0)", "KeyUp(32,0)"};
+        QCOMPARE(r.events(), expected);
+    }
+
+    void shiftHeldBeforeSpace() {
+        Rig r;
+        r.show();
+        r.key(QEvent::KeyPress, Qt::Key_Shift, Qt::ShiftModifier);
+        r.key(QEvent::KeyPress, Qt::Key_Space, Qt::ShiftModifier, false, " ");
+        QVERIFY(!r.button->IsPressed()); // another key was already down
+        r.key(QEvent::KeyRelease, Qt::Key_Space, Qt::ShiftModifier, false, " ");
+        QVERIFY(r.events().contains("Click"));
+        QVERIFY(r.events().contains("MouseUp(1,1,0,0)"));
+        QVERIFY(r.events().contains("KeyDown(32,1)"));
+    }
+
+    void dragOutAndBackIn() {
+        Rig r;
+        r.show();
+        r.pointer->under = r.button;
+        r.mouse(QEvent::MouseMove, {5, 5}, Qt::NoButton, Qt::NoButton);
+        QVERIFY(r.button->OverTimer().isActive());
+        r.mouse(QEvent::MouseButtonPress, {5, 5}, Qt::LeftButton, Qt::LeftButton, Qt::ShiftModifier);
+        r.mouse(QEvent::MouseMove, {120, 5}, Qt::NoButton, Qt::LeftButton);
+        r.pointer->under = &r.window;
+        QTRY_VERIFY(!r.button->IsMouseOver());
+        QVERIFY(!r.button->OverTimer().isActive());
+        QVERIFY(r.button->IsPressed()); // still held: moving back in shows it pressed again
+        QVERIFY(r.events().contains("MouseOut(1)")); // the modifiers of the press
+        r.pointer->under = r.button;
+        r.mouse(QEvent::MouseMove, {6, 6}, Qt::NoButton, Qt::LeftButton);
+        QVERIFY(r.button->IsMouseOver());
+        QVERIFY(r.button->IsPressed());
+        r.mouse(QEvent::MouseButtonRelease, {6, 6}, Qt::LeftButton, Qt::NoButton);
+        QCOMPARE(r.events().filter(QRegularExpression("^(Mouse(In|Out)|Click)")),
+                 QStringList({"MouseIn(0)", "MouseOut(1)", "MouseIn(0)", "Click"}));
+    }
+
+    void releasedAwayDoesNotClick() {
+        Rig r;
+        r.show();
+        r.pointer->under = r.button;
+        r.mouse(QEvent::MouseMove, {5, 5}, Qt::NoButton, Qt::NoButton);
+        r.mouse(QEvent::MouseButtonPress, {5, 5}, Qt::LeftButton, Qt::LeftButton);
+        r.pointer->under = nullptr;
+        QTRY_VERIFY(!r.button->IsMouseOver());
+        r.mouse(QEvent::MouseButtonRelease, {150, 5}, Qt::LeftButton, Qt::NoButton);
+        QVERIFY(!r.events().contains("Click"));
+        QVERIFY(r.events().filter("sound:").isEmpty());
+        QVERIFY(r.events().contains("MouseUp(1,0,150,5)"));
+    }
+
+    void focusLeavingDuringPress() {
+        Rig r;
+        QLineEdit other(&r.window);
+        other.move(100, 50);
+        r.show();
+        r.mouse(QEvent::MouseButtonPress, {5, 5}, Qt::LeftButton, Qt::LeftButton);
+        QVERIFY(r.button->IsPressed());
+        other.setFocus();
+        QTRY_VERIFY(!r.button->HasFocus());
+        QVERIFY(!r.button->IsPressed());
+        r.mouse(QEvent::MouseButtonRelease, {5, 5}, Qt::LeftButton, Qt::NoButton);
+        QVERIFY(r.events().contains("Click"));
+    }
+
+    void hoverPictureWhileOver() {
+        Rig r;
+        const PictureRef normal = ButtonPicture::fromImage(QImage(8, 8, QImage::Format_RGB32));
+        const PictureRef hover = ButtonPicture::fromImage(QImage(9, 9, QImage::Format_RGB32));
+        r.button->setPicture(normal);
+        r.button->setPictureHover(hover);
+        r.show();
+        r.pointer->under = r.button;
+        r.mouse(QEvent::MouseMove, {5, 5}, Qt::NoButton, Qt::NoButton);
+        QCOMPARE(r.button->Picture(), hover);
+        MemoryPropertyBag bag;
+        r.button->WriteProperties(bag);
+        QCOMPARE(bag.value("Picture").value<PictureRef>(), hover); // saved as it reads now
+        r.pointer->under = nullptr;
+        QTRY_COMPARE(r.button->Picture(), normal);
+    }
+
+    void goToUrlTargets() {
+        Rig r;
+        r.button->setURL("mailto:editor@names.example");
+        r.log.clear();
+        r.button->GoToURL();
+        QCOMPARE(r.log, QStringList({"shell:mailto:editor@names.example"}));
+        QCOMPARE(r.urls->lastOwner, &r.window);
+        r.button->setURL("MAILTO:editor@names.example");
+        r.log.clear();
+        r.button->GoToURL();
+        QCOMPARE(r.log, QStringList({"navigate:MAILTO:editor@names.example"}));
+        r.button->setURL("");
+        r.log.clear();
+        r.button->GoToURL();
+        QVERIFY(r.log.isEmpty());
+    }
+
+    void loadingOnlyACaption() {
+        QStringList log;
+        RecordingHost host(log);
+        QWidget window;
+        Button_XP b(&window, &host, ButtonServices{std::make_shared<FakePointer>(), std::make_shared<FakeSound>(log),
+                                                   std::make_shared<FakeUrls>(log)});
+        MemoryPropertyBag bag;
+        bag.set("Caption", QString("Only"));
+        QVERIFY(b.ReadProperties(bag));
+        QCOMPARE(b.Caption(), QString("Only"));
+        QCOMPARE(b.ButtonStyle(), 2);
+        QCOMPARE(b.PicturePosition(), 1);
+        QCOMPARE(b.PictureSize(), 1);
+        QCOMPARE(b.PictureWidth(), 32);
+        QCOMPARE(b.PictureHeight(), 32);
+        QCOMPARE(b.BEVEL(), qint16(1));
+        QCOMPARE(b.BEVELDEPTH(), qint16(8));
+        QVERIFY(b.XPDefaultColors());
+        QCOMPARE(b.SoundOver().toString(), QString(".\\resources\\over.wav"));
+        QCOMPARE(b.SoundClick(), QString(".\\resources\\click.wav"));
+        QVERIFY(b.Enabled());
+        QCOMPARE(b.MousePointer(), 0);
+        QVERIFY(!b.Picture());
+        QCOMPARE(b.BackColor(), 0x8000000Fu);
+        // Loading sends only the MouseIcon notification, and reads the keys in order.
+        QCOMPARE(log.filter("notify:"), QStringList({"notify:MouseIcon"}));
+        const QStringList expectedReads = {
+            "R:BackColor", "R:ForeColor", "R:ShowFocusRect", "R:Caption", "R:PicturePosition", "R:ButtonStyle",
+            "R:Picture", "R:PictureWidth", "R:PictureHeight", "R:PictureSize", "R:OriginalPicSizeW",
+            "R:OriginalPicSizeH", "R:Font", "R:Font", "R:PictureHover", "R:Picture", "R:MouseIcon", "R:Enabled",
+            "R:MousePointer", "R:URL", "R:XPColor_Pressed", "R:XPColor_Hover", "R:XPDefaultColors",
+            "R:SoundOver", "R:SoundClick", "R:DefCurHand", "R:XPShowBorderAlways", "R:MaskColor",
+            "R:TransparentBG", "R:BEVEL", "R:BEVELDEPTH"};
+        QCOMPARE(bag.log, expectedReads);
+    }
+
+    void loadedPictureIsCurrentAndNormal() {
+        Rig r;
+        MemoryPropertyBag bag;
+        const PictureRef pic = ButtonPicture::fromImage(QImage(12, 12, QImage::Format_RGB32));
+        bag.set("Picture", QVariant::fromValue(pic));
+        bag.set("XPDefaultColors", QVariant::fromValue<qint16>(5)); // any non-zero is true
+        bag.set("TransparentBG", QVariant::fromValue<qint16>(0));
+        QVERIFY(r.button->ReadProperties(bag));
+        QCOMPARE(r.button->Picture(), pic);
+        QVERIFY(r.button->XPDefaultColors());
+        r.show();
+        r.pointer->under = r.button;
+        r.mouse(QEvent::MouseMove, {5, 5}, Qt::NoButton, Qt::NoButton);
+        r.pointer->under = nullptr;
+        QTRY_VERIFY(!r.button->IsMouseOver());
+        QCOMPARE(r.button->Picture(), pic); // restored from the normal picture
+    }
+
+    void wrongStoredTypeStopsLoading() {
+        Rig r;
+        MemoryPropertyBag bag;
+        bag.set("Caption", QString("Loaded"));
+        bag.set("ButtonStyle", QString("three"));
+        bag.set("URL", QString("http://never.example/"));
+        QVERIFY(!r.button->ReadProperties(bag));
+        QCOMPARE(r.button->LastError(), Button_XP::TypeMismatch);
+        QCOMPARE(r.button->Caption(), QString("Loaded")); // read before the failing key
+        QVERIFY(r.button->URL().isEmpty());                 // never reached
+    }
+
+    void savingAFreshInstance() {
+        Rig r;
+        MemoryPropertyBag bag;
+        QVERIFY(r.button->WriteProperties(bag));
+        QCOMPARE(bag.value("OriginalPicSizeW").toInt(), 0);
+        QCOMPARE(bag.value("OriginalPicSizeH").toInt(), 0);
+        QVERIFY(!bag.contains("Picture"));
+        QVERIFY(!bag.contains("BackColor"));
+        QVERIFY(!bag.contains("ButtonStyle"));
+        QVERIFY(bag.contains("PictureHover")); // an empty picture is not the absence of one
+        const QStringList expectedWrites = {
+            "W:Caption", "W:PicturePosition", "W:ButtonStyle", "W:Picture", "W:PictureWidth", "W:PictureHeight",
+            "W:PictureSize", "W:OriginalPicSizeW", "W:OriginalPicSizeH", "W:PictureHover", "W:Enabled", "W:Font",
+            "W:MouseIcon", "W:MousePointer", "W:ShowFocusRect", "W:URL", "W:XPColor_Pressed", "W:XPColor_Hover",
+            "W:XPDefaultColors", "W:BackColor", "W:ForeColor", "W:SoundOver", "W:SoundClick", "W:DefCurHand",
+            "W:XPShowBorderAlways", "W:MaskColor", "W:TransparentBG", "W:BEVEL", "W:BEVELDEPTH"};
+        QCOMPARE(bag.log, expectedWrites);
+
+        // What was saved loads back into a second instance unchanged.
+        r.button->setCaption("Round &trip");
+        r.button->setButtonStyle(4);
+        r.button->setBEVELDEPTH(3);
+        r.button->setEnabled(false);
+        MemoryPropertyBag second;
+        r.button->WriteProperties(second);
+        Rig other;
+        QVERIFY(other.button->ReadProperties(second));
+        QCOMPARE(other.button->Caption(), QString("Round &trip"));
+        QCOMPARE(other.button->AccessKey(), QString("t"));
+        QCOMPARE(other.button->ButtonStyle(), 4);
+        QCOMPARE(other.button->BEVELDEPTH(), qint16(3));
+        QVERIFY(!other.button->Enabled());
+    }
+
+    void themedStyleSwitchesTransparencyOff() {
+        Rig r;
+        r.button->setTransparentBG(true);
+        int refreshes = 0;
+        connect(r.button, &Button_XP::Refreshed, [&] {
+            ++refreshes;
+            r.log << "refresh";
+        });
+        r.log.clear();
+        r.button->setButtonStyle(3);
+        QVERIFY(!r.button->TransparentBG());
+        QCOMPARE(r.log.mid(0, 3), QStringList({"notify:ButtonStyle", "notify:TransparentBG", "refresh"}));
+        QVERIFY(refreshes >= 2);
+        QVERIFY(!r.button->mask().isEmpty()); // the shape comes after the notification
+    }
+
+    void versionIsFixed() {
+        Rig r;
+        QCOMPARE(r.button->version(), QString("030102-155"));
+        r.log.clear();
+        r.button->setversion("1.0");
+        QCOMPARE(r.button->version(), QString("030102-155"));
+        QVERIFY(r.log.isEmpty());
+    }
+
+    void fontCopyKeepsWeightAndCharset() {
+        Rig r;
+        r.button->Font()->setWeight(300);
+        r.button->Font()->setCharset(0);
+        StdFontData other;
+        other.Name = "Liberation Serif";
+        other.Size = 12;
+        other.Bold = true;
+        other.Weight = 700;
+        other.Charset = 238;
+        StdFont source(other);
+        r.log.clear();
+        r.button->setFont(&source);
+        const StdFontData now = r.button->Font()->data();
+        QCOMPARE(now.Name, QString("Liberation Serif"));
+        QCOMPARE(now.Size, 12.0);
+        QVERIFY(now.Bold);
+        QCOMPARE(now.Weight, qint16(300));
+        QCOMPARE(now.Charset, qint16(0));
+        QCOMPARE(r.button->QWidget::font().pointSizeF(), 12.0);
+        QVERIFY(r.button->QWidget::font().bold());
+        QCOMPARE(r.log.filter("notify:"), QStringList({"notify:Font"}));
+    }
+
+    void pictureSizes() {
+        Rig r;
+        r.button->setPictureSize(2);
+        QCOMPARE(QSize(r.button->PictureWidth(), r.button->PictureHeight()), QSize(32, 32));
+        r.button->setPicture(ButtonPicture::fromImage(QImage(20, 14, QImage::Format_RGB32)));
+        QCOMPARE(QSize(r.button->PictureWidth(), r.button->PictureHeight()), QSize(20, 14));
+        r.button->setPicture(nullptr);
+        QCOMPARE(QSize(r.button->OriginalPicSizeW(), r.button->OriginalPicSizeH()), QSize(32, 32));
+        QCOMPARE(QSize(r.button->PictureWidth(), r.button->PictureHeight()), QSize(32, 32));
+        r.button->setPictureSize(0);
+        QCOMPARE(r.button->PictureWidth(), 16);
+        r.button->setPictureSize(7);
+        QCOMPARE(r.button->PictureWidth(), 16);
+    }
+
+    void soundOverTakesAnyString() {
+        Rig r;
+        r.button->setSoundOver(5);
+        QCOMPARE(r.button->SoundOver().toString(), QString("5"));
+    }
+
+    void mousePointerOverflow() {
+        Rig r;
+        r.button->setMousePointer(11);
+        r.log.clear();
+        r.button->setMousePointer(40000);
+        QCOMPARE(r.button->LastError(), Button_XP::Overflow);
+        QCOMPARE(r.button->MousePointer(), 11);
+        QVERIFY(r.log.isEmpty());
+        QCOMPARE(r.button->cursor().shape(), Qt::WaitCursor);
+    }
+};
+
+QTEST_MAIN(ButtonXpTest)
+#include "ButtonXpTest.moc"
