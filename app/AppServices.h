@@ -1,0 +1,42 @@
+#pragma once
+
+#include "controls/button_xp/ButtonServices.h"
+#include "dialogs/OpenFileDialog.h"
+
+#include <QString>
+#include <QUrl>
+#include <functional>
+#include <memory>
+
+class QWidget;
+
+namespace voxtrel {
+
+// Modal message boxes with one OK button.
+class MessageBoxes {
+public:
+    enum class Icon { None, Information, Warning };
+    virtual ~MessageBoxes() = default;
+    virtual void Show(QWidget* Owner, const QString& Text, const QString& Title, Icon Kind) = 0;
+};
+
+// Opens a web page in the user's browser.
+class LinkOpener {
+public:
+    virtual ~LinkOpener() = default;
+    virtual void Open(const QUrl& Url, QWidget* Owner) = 0;
+};
+
+// Everything the main window asks of the platform. Tests replace any of them.
+struct AppServices {
+    std::shared_ptr<MessageBoxes> Messages;
+    std::shared_ptr<LinkOpener> Links;
+    // A fresh dialog for every opening.
+    std::function<std::unique_ptr<OpenFileDialog>()> NewOpenDialog;
+    ButtonServices Button;
+
+    // The real implementations for whatever is left unset.
+    AppServices withDefaults() const;
+};
+
+} // namespace voxtrel

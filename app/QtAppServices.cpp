@@ -1,0 +1,42 @@
+#include "app/QtAppServices.h"
+
+#include "dialogs/Scn_Common_Dialog.h"
+
+#include <QDesktopServices>
+#include <QMessageBox>
+
+namespace voxtrel {
+
+void QtMessageBoxes::Show(QWidget* Owner, const QString& Text, const QString& Title, Icon Kind) {
+    QMessageBox box(Owner);
+    box.setObjectName(QStringLiteral("MessageBox"));
+    box.setWindowTitle(Title);
+    box.setText(Text);
+    box.setIcon(Kind == Icon::Information ? QMessageBox::Information
+                : Kind == Icon::Warning   ? QMessageBox::Warning
+                                          : QMessageBox::NoIcon);
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+}
+
+void QtLinkOpener::Open(const QUrl& Url, QWidget* Owner) {
+    Q_UNUSED(Owner);
+    QDesktopServices::openUrl(Url);
+}
+
+AppServices AppServices::withDefaults() const {
+    AppServices s = *this;
+    if (!s.Messages) {
+        s.Messages = std::make_shared<QtMessageBoxes>();
+    }
+    if (!s.Links) {
+        s.Links = std::make_shared<QtLinkOpener>();
+    }
+    if (!s.NewOpenDialog) {
+        s.NewOpenDialog = [] { return std::make_unique<Scn_Common_Dialog>(); };
+    }
+    s.Button = s.Button.withDefaults();
+    return s;
+}
+
+} // namespace voxtrel

@@ -1,0 +1,88 @@
+#pragma once
+
+#include "app/AppServices.h"
+#include "app/FormButtonHost.h"
+#include "names/Baza.h"
+
+#include <QMainWindow>
+#include <memory>
+
+class QAction;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+
+namespace voxtrel {
+
+class Button_XP;
+
+// The editor's one window: the list of names, the name field, the search box, the Quick
+// Save button and the menus, with the open, edit and save flows behind them.
+class frmMain : public QMainWindow {
+    Q_OBJECT
+public:
+    static inline const QString AppTitle = QStringLiteral("Voxtrel String Editor 2011");
+
+    // appPath: the application folder, which holds zlib/zlibtool and zlib/temp/; empty
+    // means the folder of the running program. It becomes the current folder.
+    explicit frmMain(AppServices services = {}, QString appPath = {}, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    QString AppPath() const { return m_AppPath; }
+    QString FilePath() const { return m_FilePath; }
+    qint32 SelIndex() const { return m_SelIndex; }
+    bool Filling() const { return m_Filling; }
+    const Baza& NameTable() const { return m_NameTable; }
+    // True while the compression tool runs.
+    bool ToolBusy() const { return m_ToolBusy; }
+
+    void MnuFileOpen_Click();
+    void Cmd_Zapisz_Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildControls();
+    void BuildMenus();
+    void List1_Click();
+    void txt_Change();
+    void txtSearch_Change();
+    void txtSearch_KeyUp(int key);
+    void Clear_Temp();
+    void SetEditing(bool enabled);
+    void ShowMessage(const QString& text, const QString& title, MessageBoxes::Icon icon);
+    void ShowFailure(const QString& text);
+    // Runs the compression tool; false (with the reason in error) when it did not start
+    // or reported a failure.
+    bool RunTool(const QString& command, QString& error);
+    bool SaveSteps(QString& error);
+    void SetLabel1(const QString& text);
+
+    AppServices m_Services;
+    QString m_AppPath;
+    Baza m_NameTable;
+    QString m_FilePath;
+    qint32 m_SelIndex = 0;
+    bool m_Filling = false;
+    bool m_ToolBusy = false;
+    bool m_CloseWhenIdle = false;
+    std::unique_ptr<FormButtonHost> m_ButtonHost;
+
+    QListWidget* List1 = nullptr;
+    QLineEdit* txtSearch = nullptr;
+    QLineEdit* txt0 = nullptr;
+    Button_XP* cmdQSave = nullptr;
+    QLabel* Label1 = nullptr;
+    QGroupBox* Frame1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Image1 = nullptr;
+    QLabel* Image2 = nullptr;
+    QAction* MnuFileOpen = nullptr;
+    QAction* Cmd_Zapisz = nullptr;
+};
+
+} // namespace voxtrel

@@ -1,0 +1,383 @@
+// The main window: start-up, opening, the list and name field, and saving, with the real tool.
+#include "EditorRig.h"
+#include "app/frmMain.h"
+#include "controls/button_xp/Button_XP.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QTimer>
+#include <QtTest>
+
+using namespace voxtrel;
+using namespace voxtrel::test;
+
+class FrmMainTest : public QObject {
+    Q_OBJECT
+
+    static void select(EditorRig& rig, int row) { rig.find<QListWidget>("List1")->setCurrentRow(row); }
+    static QLineEdit* nameField(EditorRig& rig) { return rig.find<QLineEdit>("txt0"); }
+    // Types text as key presses; characters outside ASCII come as the text of a key event,
+    // as an input method delivers them.
+    static void type(QWidget* w, const QString& text) {
+        for (QChar c : text) {
+            if (c.unicode() < 128) {
+                QTest::keyClick(w, c.toLatin1());
+            } else {
+                QTest::sendKeyEvent(QTest::Press, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
+                QTest::sendKeyEvent(QTest::Release, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
+            }
+        }
+    }
+    static void retype(EditorRig& rig, const QString& text) {
+        QLineEdit* field = nameField(rig);
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClick(field, Qt::Key_Backspace);
+        type(field, text);
+    }
+    static QByteArray withName(QByteArray image, int record, const QByteArray& name) {
+        image.replace(9872 + 88 * record, 58, name.leftJustified(58, '\0'));
+        return image;
+    }
+
+private slots:
+    void startUpState() {
+        EditorRig rig;
+        frmMain& w = rig.window();
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QCOMPARE(w.windowTitle(), QString("Voxtrel String Editor 2011"));
+        QCOMPARE(w.centralWidget()->size(), QSize(763, 387));
+        QCOMPARE(w.minimumSize(), w.maximumSize()); // no resizing
+        QVERIFY(w.AppPath().endsWith(QDir::separator()));
+        QCOMPARE(QDir::currentPath() + QDir::separator(), w.AppPath());
+        QTRY_VERIFY(rig.find<QListWidget>("List1")->hasFocus());
+        QCOMPARE(rig.find<QLineEdit>("txtSearch")->text(), QString("Search..."));
+        QVERIFY(!nameField(rig)->isEnabled());
+        QCOMPARE(nameField(rig)->maxLength(), 58);
+        QVERIFY(!rig.find<QAction>("Cmd_Zapisz")->isEnabled());
+        auto* quick = rig.find<Button_XP>("cmdQSave");
+        QVERIFY(!quick->Enabled());
+        QCOMPARE(quick->Caption(), QString("Quick Save"));
+        QCOMPARE(quick->ButtonStyle(), 3);
+        QCOMPARE(quick->MousePointer(), 99);
+        QVERIFY(quick->MouseIcon());
+        QCOMPARE(quick->Font()->data().Size, 8.25);
+        QCOMPARE(quick->geometry(), QRect(488, 88, 265, 25));
+        QCOMPARE(rig.find<QLabel>("Label1")->text(), QString("Name."));
+        QCOMPARE(rig.find<QGroupBox>("Frame1")->title(), QString("File dt0f.img"));
+        QVERIFY(rig.find<QLabel>("Label2")->text().contains("2)English Version-unnamed_1846.bin\n\n3)"));
+        QVERIFY(!rig.find<QLabel>("Label2")->text().contains("1851"));
+        for (const char* name : {"MnuFileOpen", "Sep", "Cmd_Zapisz", "Sep5", "Copyright", "cmdSiteHome", "Sep2",
+                                 "cmdPartnerSite", "Sep3", "cmdAuthorPage"}) {
+            QVERIFY2(rig.find<QAction>(name), name);
+        }
+        QVERIFY(rig.find<QMenu>("Menu") && rig.find<QMenu>("About") && rig.find<QMenu>("Visit"));
+        QVERIFY(QFileInfo(w.AppPath() + "zlib/temp").isDir());
+        QVERIFY(rig.workFiles().isEmpty()); // nothing is touched at start-up
+        QDir().mkpath(SCREENSHOT_DIR);
+        QVERIFY(w.grab().save(SCREENSHOT_DIR "/window_empty.png"));
+    }
+
+    void cancelAndMissingFile() {
+        EditorRig rig;
+        rig.open("-1");
+        QCOMPARE(rig.messages->shown.size(), 1);
+        QCOMPARE(rig.messages->shown[0].text, QString("A file wasn't chosen  !!"));
+        QCOMPARE(rig.messages->shown[0].title, QString("Mistake of loading the file "));
+        QVERIFY(rig.messages->shown[0].icon == MessageBoxes::Icon::Information);
+        rig.open(rig.userFile("missing.bin"));
+        QCOMPARE(rig.messages->shown.size(), 2);
+        QCOMPARE(rig.messages->shown[1].text, QString("A Mistake Appeared "));
+        QCOMPARE(rig.messages->shown[1].title, QString("Voxtrel String Editor 2011"));
+        QVERIFY(rig.messages->shown[1].icon == MessageBoxes::Icon::None);
+        QVERIFY(rig.window().FilePath().isEmpty());
+        QVERIFY(!nameField(rig)->isEnabled());
+    }
+
+    void wholeCycle() {
+        EditorRig rig;
+        const QByteArray plain = EditorRig::nameImage(1209);
+        const QString chosen = rig.userFile("unnamed_1846.bin");
+        QVERIFY(EditorRig::writeCompressed(chosen, plain));
+        rig.window().show();
+        rig.open(chosen);
+        QVERIFY(rig.messages->shown.isEmpty());
+        QCOMPARE(rig.listLines().size(), 1209);
+        QCOMPARE(rig.listLines()[7], QString("Player 7"));
+        QVERIFY(nameField(rig)->isEnabled());
+        QVERIFY(rig.find<Button_XP>("cmdQSave")->Enabled());
+        QCOMPARE(rig.find<QListWidget>("List1")->currentRow(), -1);
+
+        select(rig, 7);
+        QCOMPARE(nameField(rig)->text(), QString("Player 7"));
+        QCOMPARE(rig.find<QLabel>("Label1")->text(), QString("Player 7"));
+        QCOMPARE(rig.window().SelIndex(), 7);
+        retype(rig, QString::fromUtf8("Jérôme Ünal"));
+        QCOMPARE(rig.listLines()[7], QString::fromUtf8("Jérôme Ünal"));
+        QCOMPARE(rig.find<QLabel>("Label1")->text(), QString::fromUtf8("Jérôme Ünal"));
+        QVERIFY(rig.window().grab().save(SCREENSHOT_DIR "/window_loaded.png"));
+
+        rig.window().Cmd_Zapisz_Click();
+        QCOMPARE(rig.messages->shown.size(), 1);
+        QCOMPARE(rig.messages->shown[0].text, QString("Save File"));
+        QVERIFY(rig.messages->shown[0].icon == MessageBoxes::Icon::None);
+        QVERIFY(rig.workFiles().isEmpty());
+
+        // Every byte but the renamed name field comes back, read by an independent zlib.
+        const QByteArray expected = withName(plain, 7, QString::fromUtf8("Jérôme Ünal").toLatin1());
+        QCOMPARE(EditorRig::pythonDecompress(chosen), expected);
+
+        EditorRig again;
+        again.open(chosen);
+        QCOMPARE(again.listLines()[7], QString::fromUtf8("Jérôme Ünal"));
+        QCOMPARE(again.listLines()[8], QString("Player 8"));
+    }
+
+    void quickSaveMatchesSaveAndSavesTwice() {
+        EditorRig rig;
+        const QString a = rig.userFile("a.bin");
+        QVERIFY(EditorRig::writeCompressed(a, EditorRig::nameImage(30)));
+        rig.window().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&rig.window()));
+        rig.open(a);
+        select(rig, 2);
+        retype(rig, "Quick");
+        auto* quick = rig.find<Button_XP>("cmdQSave");
+        QTest::mouseClick(quick, Qt::LeftButton, {}, QPoint(100, 12));
+        QCOMPARE(rig.messages->shown.size(), 1);
+        QCOMPARE(rig.messages->shown[0].text, QString("Save File"));
+        const QByteArray byButton = EditorRig::read(a);
+
+        rig.window().Cmd_Zapisz_Click(); // no edit in between: the same bytes
+        QCOMPARE(rig.messages->shown.size(), 2);
+        QCOMPARE(EditorRig::read(a), byButton);
+
+        retype(rig, "Second");
+        rig.window().Cmd_Zapisz_Click();
+        QCOMPARE(rig.messages->shown.size(), 3);
+        QCOMPARE(rig.messages->shown[2].text, QString("Save File"));
+        const QByteArray saved = EditorRig::pythonDecompress(a);
+        QCOMPARE(saved.size(), 117585);
+        QCOMPARE(saved.mid(9872 + 88 * 2, 7), QByteArray("Second\0", 7));
+    }
+
+    void tableWithNoRecords() {
+        EditorRig rig;
+        const QString f = rig.userFile("empty_table.bin");
+        QVERIFY(EditorRig::writeCompressed(f, EditorRig::nameImage(0)));
+        rig.open(f);
+        QVERIFY(rig.listLines().isEmpty());
+        QVERIFY(nameField(rig)->isEnabled());
+        QTest::keyClicks(nameField(rig), "x"); // nothing to rename; nothing happens
+        rig.window().Cmd_Zapisz_Click();
+        QCOMPARE(rig.messages->shown.last().text, QString("Save File"));
+        const QByteArray saved = EditorRig::pythonDecompress(f);
+        QCOMPARE(saved.size(), 117585);
+        QCOMPARE(saved.left(9872), EditorRig::nameImage(0));
+    }
+
+    void workingFolderAfterOpenAndClose() {
+        EditorRig rig;
+        const QString f = rig.userFile("w.bin");
+        QVERIFY(EditorRig::writeCompressed(f, EditorRig::nameImage(5)));
+        rig.open(f);
+        QCOMPARE(rig.workFiles(), QStringList({"w.bin", "w.bin.unzlib"}));
+        EditorRig::write(rig.workFolder() + ".hidden", "kept");
+        QDir().mkpath(rig.workFolder() + "sub");
+        rig.window().close();
+        QCOMPARE(rig.workFiles(), QStringList());
+        QVERIFY(QFile::exists(rig.workFolder() + ".hidden"));
+        QVERIFY(QFileInfo(rig.workFolder() + "sub").isDir());
+        QCOMPARE(EditorRig::read(f).isEmpty(), false);
+    }
+
+    void failedOpensAreReportedAndLockSaving() {
+        EditorRig rig;
+        const QString good = rig.userFile("good.bin");
+        QVERIFY(EditorRig::writeCompressed(good, EditorRig::nameImage(4)));
+        rig.open(good);
+        QVERIFY(nameField(rig)->isEnabled());
+
+        struct Case {
+            const char* name;
+            QByteArray bytes;
+        } cases[] = {{"zero.bin", QByteArray()}, {"plain.bin", QByteArray("not compressed at all")}};
+        for (const Case& c : cases) {
+            const QString bad = rig.userFile(c.name);
+            EditorRig::write(bad, c.bytes);
+            const int before = rig.messages->shown.size();
+            rig.open(bad);
+            QCOMPARE(rig.messages->shown.size(), before + 1);
+            QVERIFY(rig.messages->shown.last().text.contains("could not be decompressed"));
+            QVERIFY(rig.listLines().isEmpty());
+            QVERIFY(!nameField(rig)->isEnabled());
+            QVERIFY(!rig.find<QAction>("Cmd_Zapisz")->isEnabled());
+            QVERIFY(!rig.find<Button_XP>("cmdQSave")->Enabled());
+            // The previous file's names can never be written over the chosen file.
+            rig.window().Cmd_Zapisz_Click();
+            QCOMPARE(EditorRig::read(bad), c.bytes);
+        }
+        rig.open(good); // a good load unlocks everything again
+        QVERIFY(nameField(rig)->isEnabled());
+        QCOMPARE(rig.listLines().size(), 4);
+    }
+
+    void toolThatDoesNotStart() {
+        EditorRig rig;
+        const QString f = rig.userFile("f.bin");
+        QVERIFY(EditorRig::writeCompressed(f, EditorRig::nameImage(3)));
+        QFile::remove(rig.toolPath());
+        rig.open(f);
+        QCOMPARE(rig.messages->shown.size(), 1);
+        QVERIFY(rig.messages->shown[0].text.contains("could not be started"));
+        QVERIFY(!nameField(rig)->isEnabled());
+    }
+
+    void awkwardNames() {
+        EditorRig rig;
+        for (const QString& name : {QString("with space.bin"), QString("quote\"d.bin"), QString::fromUtf8("Łódź ñ.bin"),
+                                    QString("\" -d \"x.bin")}) {
+            const QString f = rig.userFile(name);
+            QVERIFY(EditorRig::writeCompressed(f, EditorRig::nameImage(6)));
+            rig.messages->shown.clear();
+            rig.open(f);
+            QVERIFY2(rig.messages->shown.isEmpty(), qPrintable(name));
+            QCOMPARE(rig.listLines().size(), 6);
+            select(rig, 1);
+            retype(rig, "Renamed");
+            rig.window().Cmd_Zapisz_Click();
+            QCOMPARE(rig.messages->shown.last().text, QString("Save File"));
+            QCOMPARE(EditorRig::pythonDecompress(f).mid(9872 + 88, 8), QByteArray("Renamed\0", 8));
+        }
+    }
+
+    void sameBareNameTwice() {
+        EditorRig rig;
+        QDir().mkpath(rig.userFile("one"));
+        QDir().mkpath(rig.userFile("two"));
+        const QString first = rig.userFile("one/names.bin");
+        const QString second = rig.userFile("two/names.bin");
+        QVERIFY(EditorRig::writeCompressed(first, EditorRig::nameImage(3, "First ")));
+        QVERIFY(EditorRig::writeCompressed(second, EditorRig::nameImage(3, "Second ")));
+        rig.open(first);
+        rig.open(second);
+        QCOMPARE(rig.listLines()[0], QString("Second 0"));
+        select(rig, 0);
+        retype(rig, "Changed");
+        rig.window().Cmd_Zapisz_Click();
+        QCOMPARE(EditorRig::pythonDecompress(second).mid(9872, 8), QByteArray("Changed\0", 8));
+        QCOMPARE(EditorRig::pythonDecompress(first).mid(9872, 8), QByteArray("First 0\0", 8));
+    }
+
+    void fileInsideTheWorkingFolder() {
+        EditorRig rig;
+        const QString f = rig.workFolder() + "inside.bin";
+        QVERIFY(EditorRig::writeCompressed(f, EditorRig::nameImage(3)));
+        rig.open(f);
+        QVERIFY(rig.messages->shown.isEmpty());
+        select(rig, 0);
+        retype(rig, "Inside");
+        rig.window().Cmd_Zapisz_Click();
+        QCOMPARE(rig.messages->shown.last().text, QString("Save File"));
+        QVERIFY(QFile::exists(f)); // clearing the working folder spares the user's own file
+        QCOMPARE(EditorRig::pythonDecompress(f).mid(9872, 7), QByteArray("Inside\0", 7));
+        rig.window().close();
+        QVERIFY(QFile::exists(f));
+    }
+
+    void readOnlyFileOpensButIsNotOverwritten() {
+        EditorRig rig;
+        const QString f = rig.userFile("ro.bin");
+        QVERIFY(EditorRig::writeCompressed(f, EditorRig::nameImage(3)));
+        const QByteArray before = EditorRig::read(f);
+        QFile::setPermissions(f, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+        rig.open(f);
+        QVERIFY(rig.messages->shown.isEmpty());
+        select(rig, 0);
+        retype(rig, "Nope");
+        rig.window().Cmd_Zapisz_Click();
+        QVERIFY(rig.messages->shown.last().text.contains("read-only"));
+        QCOMPARE(EditorRig::read(f), before);
+        QVERIFY(!rig.workFiles().isEmpty()); // the working files stay
+        QVERIFY(nameField(rig)->isEnabled());
+    }
+
+    void typingAfterAShorterFile() {
+        EditorRig rig;
+        const QString longer = rig.userFile("long.bin");
+        const QString shorter = rig.userFile("short.bin");
+        QVERIFY(EditorRig::writeCompressed(longer, EditorRig::nameImage(10)));
+        QVERIFY(EditorRig::writeCompressed(shorter, EditorRig::nameImage(3)));
+        rig.open(longer);
+        select(rig, 8);
+        rig.open(shorter);
+        QCOMPARE(rig.window().SelIndex(), 8);
+        QCOMPARE(nameField(rig)->text(), QString("Player 8")); // Open leaves the field alone
+        QTest::keyClicks(nameField(rig), "X");
+        QCOMPARE(rig.window().NameTable().Get_Nazwa(2), QString("Player 8X"));
+        QCOMPARE(rig.listLines(), QStringList({"Player 0", "Player 1", "Player 8X"}));
+    }
+
+    void nameFieldRefusesWhatCannotBeSaved() {
+        EditorRig rig;
+        const QString f = rig.userFile("v.bin");
+        QVERIFY(EditorRig::writeCompressed(f, EditorRig::nameImage(2)));
+        rig.open(f);
+        select(rig, 0);
+        QLineEdit* field = nameField(rig);
+        field->setFocus();
+        field->end(false);
+        type(field, QString::fromUtf8("Łé€"));
+        QCOMPARE(field->text(), QString::fromUtf8("Player 0é€"));
+        QGuiApplication::clipboard()->setText(QString::fromUtf8("中文"));
+        field->paste();
+        QCOMPARE(field->text(), QString::fromUtf8("Player 0é€"));
+        QCOMPARE(rig.listLines()[0], QString::fromUtf8("Player 0é€"));
+        retype(rig, QString(70, 'a'));
+        QCOMPARE(field->text().size(), 58);
+    }
+
+    void emptyingTheNameAndEqualText() {
+        EditorRig rig;
+        const QString f = rig.userFile("e.bin");
+        QVERIFY(EditorRig::writeCompressed(f, EditorRig::nameImage(3)));
+        rig.open(f);
+        QTest::keyClicks(nameField(rig), "Z"); // before any selection SelIndex is 0
+        QCOMPARE(rig.listLines()[0], QString("Z"));
+        select(rig, 1);
+        nameField(rig)->clear();
+        QCOMPARE(rig.listLines()[1], QString());
+        QCOMPARE(rig.find<QLabel>("Label1")->text(), QString());
+    }
+
+    void toolRunIsNotReentered() {
+        EditorRig rig;
+        const QString f = rig.userFile("slow.bin");
+        QVERIFY(EditorRig::writeCompressed(f, EditorRig::nameImage(3)));
+        rig.replaceTool("sleep 0.5\nexec \"" + QByteArray(ZLIBTOOL_PATH) + "\" \"$@\"\n");
+        bool busySeen = false;
+        int dialogsDuring = -1;
+        QTimer::singleShot(150, [&] {
+            busySeen = rig.window().ToolBusy();
+            const int before = rig.dialogsOpened;
+            rig.window().MnuFileOpen_Click();
+            rig.window().Cmd_Zapisz_Click();
+            dialogsDuring = rig.dialogsOpened - before;
+        });
+        rig.open(f);
+        QVERIFY(busySeen);
+        QCOMPARE(dialogsDuring, 0);
+        QVERIFY(rig.messages->shown.isEmpty());
+        QCOMPARE(rig.listLines().size(), 3);
+    }
+};
+
+QTEST_MAIN(FrmMainTest)
+#include "FrmMainTest.moc"
