@@ -77,7 +77,7 @@ TEST(ScnProcess, ZlibToolRoundTrip) {
     const QString name = QString::fromUtf8("unnamed \"1846\" é.bin");
     QByteArray original;
     for (int i = 0; i < 117585; ++i) {
-        original.append(static_cast<char>((i * i) % 251));
+        original.append(static_cast<char>((qint64(i) * i) % 251));
     }
     const QString plain = ToolCommands::Work_Folder(appPath) + QStringLiteral("plain.unzlib");
     {

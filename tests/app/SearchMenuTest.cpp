@@ -1,0 +1,180 @@
+// The search box under the list, and the information menu.
+#include "EditorRig.h"
+#include "app/Links.h"
+#include "app/frmMain.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QtTest>
+
+using namespace voxtrel;
+using namespace voxtrel::test;
+
+class SearchMenuTest : public QObject {
+    Q_OBJECT
+
+    struct Loaded {
+        EditorRig rig;
+        QListWidget* list;
+        QLineEdit* box;
+        QLineEdit* field;
+
+        explicit Loaded(const QList<QByteArray>& names) {
+            QByteArray image = EditorRig::nameImage(int(names.size()), "x");
+            for (int i = 0; i < names.size(); ++i) {
+                image.replace(9872 + 88 * i, 58, names[i].leftJustified(58, '\0'));
+            }
+            const QString f = rig.userFile("names.bin");
+            EditorRig::writeCompressed(f, image);
+            rig.window().show();
+            rig.open(f);
+            list = rig.find<QListWidget>("List1");
+            box = rig.find<QLineEdit>("txtSearch");
+            field = rig.find<QLineEdit>("txt0");
+        }
+        void search(const QString& text) {
+            box->setFocus();
+            box->selectAll(); // the first letter replaces the old search
+            QTest::keyClicks(box, text);
+        }
+        void arrow(Qt::Key key) { QTest::keyClick(box, key); }
+    };
+
+private slots:
+    void typingTwoLettersInMixedCase() {
+        Loaded l({"Adams", "Baker", "bAldwin", "Carter"});
+        l.search("bA");
+        QCOMPARE(l.list->currentRow(), 1);
+        QCOMPARE(l.field->text(), QString("Baker"));
+        l.search("BAL");
+        QCOMPARE(l.list->currentRow(), 2);
+        QCOMPARE(l.rig.find<QLabel>("Label1")->text(), QString("bAldwin"));
+    }
+
+    void noMatchClearsSelectionButKeepsTheRecord() {
+        Loaded l({"Adams", "Baker", "Carter"});
+        l.search("Ca");
+        QCOMPARE(l.list->currentRow(), 2);
+        l.search("Zz");
+        QVERIFY(l.list->selectedItems().isEmpty());
+        QCOMPARE(l.field->text(), QString("Carter"));
+        QCOMPARE(l.rig.window().SelIndex(), 2);
+        QTest::keyClicks(l.field, "s"); // typing still renames the record last shown
+        QCOMPARE(l.rig.window().NameTable().Get_Nazwa(2), QString("Carters"));
+    }
+
+    void downWithNoSelection() {
+        Loaded l({"Adams", "Baker", "Carter"});
+        l.search("Zz");
+        l.arrow(Qt::Key_Down);
+        QCOMPARE(l.list->currentRow(), 1); // the first step counts from line 0
+        QCOMPARE(l.box->text(), QString("Baker"));
+        QCOMPARE(l.box->selectedText(), QString("Baker"));
+
+        Loaded single({"Only"});
+        single.search("Zz");
+        single.arrow(Qt::Key_Down);
+        QVERIFY(single.list->selectedItems().isEmpty());
+        QCOMPARE(single.box->text(), QString("Zz"));
+        single.arrow(Qt::Key_Up);
+        QVERIFY(single.list->selectedItems().isEmpty());
+    }
+
+    void arrowsAtTheEnds() {
+        Loaded l({"Adams", "Baker", "Carter"});
+        l.search("Car");
+        l.arrow(Qt::Key_Down);
+        QCOMPARE(l.list->currentRow(), 2);
+        QCOMPARE(l.box->text(), QString("Carter"));
+        l.search("Ad");
+        l.arrow(Qt::Key_Up);
+        QCOMPARE(l.list->currentRow(), 0);
+        QCOMPARE(l.box->text(), QString("Adams"));
+        l.arrow(Qt::Key_Down);
+        QCOMPARE(l.list->currentRow(), 1);
+        // Held down, a key repeats its press but acts once, on its release.
+        QTest::keyPress(l.box, Qt::Key_Down);
+        QCOMPARE(l.list->currentRow(), 1);
+        QTest::keyRelease(l.box, Qt::Key_Down);
+        QCOMPARE(l.list->currentRow(), 2);
+    }
+
+    void duplicateNamesMoveTheSelectionBack() {
+        Loaded l({"Smith", "Smithson", "Smith"});
+        l.search("Smith");
+        QCOMPARE(l.list->currentRow(), 0);
+        l.arrow(Qt::Key_Down); // line 1, "Smithson": its text finds line 0 first
+        QCOMPARE(l.box->text(), QString("Smithson"));
+        QCOMPARE(l.list->currentRow(), 1);
+        l.arrow(Qt::Key_Down); // line 2, "Smith": copying it selects line 0 again
+        QCOMPARE(l.list->currentRow(), 0);
+        QCOMPARE(l.box->text(), QString("Smith"));
+    }
+
+    void emptyList() {
+        EditorRig rig;
+        auto* box = rig.find<QLineEdit>("txtSearch");
+        auto* list = rig.find<QListWidget>("List1");
+        box->setFocus();
+        QTest::keyClicks(box, "abc");
+        QTest::keyClick(box, Qt::Key_Down);
+        QTest::keyClick(box, Qt::Key_Up);
+        QCOMPARE(list->count(), 0);
+        QCOMPARE(rig.find<QLineEdit>("txt0")->text(), QString());
+        QCOMPARE(rig.window().SelIndex(), 0);
+    }
+
+    void enteringTheBoxSelectsAll() {
+        EditorRig rig;
+        rig.window().show();
+        QVERIFY(QTest::qWaitForWindowActive(&rig.window()));
+        auto* box = rig.find<QLineEdit>("txtSearch");
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(20, 8));
+        QTRY_COMPARE(box->selectedText(), QString("Search..."));
+        QTest::keyClicks(box, "P");
+        QCOMPARE(box->text(), QString("P"));
+    }
+
+    void menuEntriesOpenTheirPages() {
+        Loaded l({"Adams", "Baker"});
+        l.search("Ba");
+        QTest::keyClicks(l.field, "!");
+        const QStringList before = l.rig.listLines();
+        const QString path = l.rig.window().NameTable().Path();
+        const QStringList work = l.rig.workFiles();
+        const struct {
+            const char* entry;
+            QString url;
+        } entries[] = {{"cmdSiteHome", Links::SiteHomeUrl},
+                       {"cmdPartnerSite", Links::PartnerUrl},
+                       {"cmdAuthorPage", Links::AuthorUrl}};
+        for (const auto& e : entries) {
+            l.rig.links->opened.clear();
+            l.rig.find<QAction>(e.entry)->trigger();
+            QCOMPARE(l.rig.links->opened, QStringList({e.url}));
+            QVERIFY(QUrl(e.url).host().endsWith(".example"));
+            QCOMPARE(l.rig.links->owner, &l.rig.window());
+        }
+        QCOMPARE(l.rig.listLines(), before);
+        QCOMPARE(l.list->currentRow(), 1);
+        QCOMPARE(l.field->text(), QString("Baker!"));
+        QCOMPARE(l.rig.window().NameTable().Path(), path);
+        QCOMPARE(l.rig.workFiles(), work);
+        QVERIFY(l.rig.messages->shown.isEmpty());
+    }
+
+    void creditBeforeAnyFile() {
+        EditorRig rig;
+        rig.find<QAction>("Copyright")->trigger();
+        QCOMPARE(rig.messages->shown.size(), 1);
+        QCOMPARE(rig.messages->shown[0].text, Links::Credit);
+        QCOMPARE(rig.messages->shown[0].title, QString("Voxtrel String Editor 2011"));
+        QVERIFY(rig.messages->shown[0].icon == MessageBoxes::Icon::Information);
+        QVERIFY(!rig.window().NameTable().Loaded());
+    }
+};
+
+QTEST_MAIN(SearchMenuTest)
+#include "SearchMenuTest.moc"
