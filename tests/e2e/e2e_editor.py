@@ -46,11 +46,18 @@ def tool_running(tool):
     return False
 
 
-def free_display():
-    for n in range(90, 200):
-        if not os.path.exists(f"/tmp/.X11-unix/X{n}") and not os.path.exists(f"/tmp/.X{n}-lock"):
-            return n
-    raise SystemExit("no free display number")
+def start_xvfb():
+    """A virtual display on a free number; Xvfb itself picks it and says when it is ready."""
+    read_end, write_end = os.pipe()
+    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+                            pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    os.close(write_end)
+    with os.fdopen(read_end) as announced:
+        number = announced.readline().strip()
+    if not number:
+        xvfb.kill()
+        raise SystemExit("Xvfb did not start")
+    return xvfb, number
 
 
 def name_at(data, i):
@@ -75,15 +82,12 @@ def main():
         prefix = names[target][:6].decode("latin-1")
         new_name = "Zed Renamed"
 
-        display = free_display()
-        xvfb = subprocess.Popen(["Xvfb", f":{display}", "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
-                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        xvfb, display = start_xvfb()
         env = dict(os.environ, DISPLAY=f":{display}")
         env.pop("QT_QPA_PLATFORM", None)
         env["ASAN_OPTIONS"] = "detect_leaks=0"
         editor = None
         try:
-            wait_for("the display", lambda: xdo(env, "getdisplaygeometry"))
             editor = subprocess.Popen([os.path.join(app, "voxtrel-editor")], cwd=tmp, env=env)
             main_window = wait_for("the main window", lambda: windows(env, TITLE))[0]
             xdo(env, "windowfocus", "--sync", main_window)
