@@ -3,6 +3,7 @@
 #include "controls/button_xp/StdFont.h"
 
 #include <QImage>
+#include <QPointF>
 #include <QString>
 
 namespace voxtrel {
@@ -24,9 +25,12 @@ public:
     // True when the control is the form's default button.
     virtual bool IsDefaultButton() const = 0;
 
-    // The parent's background picture for a transparent face: the picture (null when none)
-    // and whether the parent scales it to its own size (an image control with stretching).
+    // For a transparent face: the parent's background picture (null when it has none), the
+    // control's position in the container's units, and how many of those units make a pixel
+    // (1 for pixels, 15 for twips).
     virtual QImage ParentPicture() const { return {}; }
+    virtual QPointF ExtenderPosition() const { return {}; }
+    virtual double ParentUnitsPerPixel() const { return 1.0; }
 };
 
 } // namespace voxtrel

@@ -317,6 +317,7 @@ quint32 Button_XP::BackColor() const { return m_BackColor; }
 
 void Button_XP::setBackColor(quint32 New_BackColor) {
     m_BackColor = New_BackColor;
+    m_Face.SurfaceBackColor = New_BackColor;
     Notify(QStringLiteral("BackColor"));
     QPalette p = palette();
     p.setColor(QPalette::Window, ToQColor(TranslateColor(m_BackColor)));
@@ -506,6 +507,7 @@ bool Button_XP::ReadProperties(PropertyBag& PropBag) {
     if (!readColor("BackColor", 0x8000000F, m_BackColor)) {
         return false;
     }
+    m_Face.SurfaceBackColor = m_BackColor;
     {
         QPalette p = palette();
         p.setColor(QPalette::Window, ToQColor(TranslateColor(m_BackColor)));
@@ -638,15 +640,46 @@ void Button_XP::Refresh() {
     emit Refreshed();
 }
 
-void Button_XP::RenderFace(QImage& image) const {
-    QPainter p(&image);
-    p.fillRect(image.rect(), ToQColor(TranslateColor(m_BackColor)));
-    p.setPen(ToQColor(TranslateColor(m_IsPressed ? 0x80000010u : 0x80000014u)));
-    p.drawRect(image.rect().adjusted(0, 0, -1, -1));
-    p.setPen(Enabled() ? ToQColor(TranslateColor(m_ForeColor)) : ToQColor(TranslateColor(0x80000011u)));
-    p.setFont(m_SurfaceFont.toQFont());
-    p.drawText(image.rect().translated(m_IsPressed ? 1 : 0, m_IsPressed ? 1 : 0),
-               Qt::AlignCenter | Qt::TextShowMnemonic | Qt::TextWordWrap, m_Caption);
+FaceState Button_XP::CurrentFaceState() const {
+    FaceState s;
+    s.W = width();
+    s.H = height();
+    s.ButtonStyle = m_ButtonStyle;
+    s.BackColor = m_BackColor;
+    s.ForeColor = m_ForeColor;
+    s.BEVEL = m_BEVEL;
+    s.BEVELDEPTH = m_BEVELDEPTH;
+    s.XPDefaultColors = m_XPDefaultColors;
+    s.XPColor_Hover = m_XPColor_Hover;
+    s.XPColor_Pressed = m_XPColor_Pressed;
+    s.XPShowBorderAlways = m_XPShowBorderAlways;
+    s.TransparentBG = m_TransparentBG;
+    s.ShowFocusRect = m_ShowFocusRect;
+    s.CurrentPicture = m_CurrentPicture;
+    s.Caption = m_Caption;
+    s.PicturePosition = m_PicturePosition;
+    s.PictureWidth = m_PictureWidth;
+    s.PictureHeight = m_PictureHeight;
+    s.MaskColor = m_MaskColor;
+    s.Font = m_SurfaceFont.toQFont();
+    s.HasFocus = m_HasFocus;
+    s.IsPressed = m_IsPressed;
+    s.IsMouseOver = m_IsMouseOver;
+    s.Enabled = Enabled();
+    s.UserMode = m_Host->UserMode();
+    s.IsDefaultButton = m_Host->IsDefaultButton();
+    if (m_TransparentBG) {
+        s.ParentPicture = m_Host->ParentPicture();
+        const QPointF at = m_Host->ExtenderPosition();
+        const double units = m_Host->ParentUnitsPerPixel() > 0 ? m_Host->ParentUnitsPerPixel() : 1.0;
+        // To whole pixels, halves to the even neighbour.
+        s.ParentOffset = QPoint(int(std::nearbyint(at.x() / units)), int(std::nearbyint(at.y() / units)));
+    }
+    return s;
+}
+
+void Button_XP::RenderFace(QImage& image) {
+    FacePainter::Paint(CurrentFaceState(), m_Face, image);
 }
 
 void Button_XP::paintEvent(QPaintEvent*) {

@@ -3,6 +3,7 @@
 #include "controls/button_xp/ButtonHost.h"
 #include "controls/button_xp/ButtonPicture.h"
 #include "controls/button_xp/ButtonServices.h"
+#include "controls/button_xp/FacePainter.h"
 #include "controls/button_xp/StdFont.h"
 
 #include <QImage>
@@ -147,6 +148,9 @@ public:
     qint32 OriginalPicSizeH() const { return m_OriginalPicSizeH; }
     const QTimer& OverTimer() const { return m_OverTimer; }
     const QImage& BackBuffer() const { return m_BackBuffer; }
+    // What the next paint reads, and the layout the last one computed.
+    FaceState CurrentFaceState() const;
+    const FaceMemory& Face() const { return m_Face; }
     int RefreshCount() const { return m_RefreshCount; }
     ButtonHost& Host() const { return *m_Host; }
 
@@ -176,8 +180,8 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
     bool event(QEvent* event) override;
 
-    // Renders the whole face into image; painting of the styles builds on this.
-    virtual void RenderFace(QImage& image) const;
+    // Renders the whole face into image.
+    void RenderFace(QImage& image);
 
 private:
     void Notify(const QString& name);
@@ -246,6 +250,7 @@ private:
     qint16 m_MousePointer = 0;
     PictureRef m_MouseIcon;
 
+    FaceMemory m_Face;
     QImage m_BackBuffer;
     int m_RefreshCount = 0;
     ErrorCode m_LastError = NoError;

@@ -20,6 +20,8 @@ StdFontData DefaultButtonHost::AmbientFont() const {
     return parent ? StdFontData::fromQFont(parent->font()) : StdFontData{};
 }
 
+QPointF DefaultButtonHost::ExtenderPosition() const { return m_Control ? QPointF(m_Control->pos()) : QPointF(); }
+
 void DefaultButtonHost::PropertyChanged(const QString& Name) { Q_UNUSED(Name); }
 
 void DefaultButtonHost::NavigateTo(const QString& Url) {

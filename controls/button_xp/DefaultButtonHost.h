@@ -23,6 +23,7 @@ public:
     void NavigateTo(const QString& Url) override;
     bool UserMode() const override { return true; }
     bool IsDefaultButton() const override { return false; }
+    QPointF ExtenderPosition() const override;
 
 private:
     QPointer<QWidget> m_Control;

@@ -22,8 +22,17 @@ public:
     }
     void PropertyChanged(const QString& Name) override { m_Log << QStringLiteral("notify:") + Name; }
     void NavigateTo(const QString& Url) override { m_Log << QStringLiteral("navigate:") + Url; }
-    bool UserMode() const override { return true; }
-    bool IsDefaultButton() const override { return false; }
+    bool UserMode() const override { return userMode; }
+    bool IsDefaultButton() const override { return isDefault; }
+    QImage ParentPicture() const override { return parentPicture; }
+    QPointF ExtenderPosition() const override { return position; }
+    double ParentUnitsPerPixel() const override { return unitsPerPixel; }
+
+    bool userMode = true;
+    bool isDefault = false;
+    QImage parentPicture;
+    QPointF position;
+    double unitsPerPixel = 1.0;
 
 private:
     QStringList& m_Log;
