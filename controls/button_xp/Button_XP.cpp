@@ -319,10 +319,7 @@ void Button_XP::setBackColor(quint32 New_BackColor) {
     m_BackColor = New_BackColor;
     m_Face.SurfaceBackColor = New_BackColor;
     Notify(QStringLiteral("BackColor"));
-    QPalette p = palette();
-    p.setColor(QPalette::Window, ToQColor(TranslateColor(m_BackColor)));
-    p.setColor(QPalette::Button, ToQColor(TranslateColor(m_BackColor)));
-    setPalette(p);
+    ApplySurfaceColors();
     Refresh();
 }
 
@@ -331,11 +328,18 @@ quint32 Button_XP::ForeColor() const { return m_ForeColor; }
 void Button_XP::setForeColor(quint32 New_ForeColor) {
     m_ForeColor = New_ForeColor;
     Notify(QStringLiteral("ForeColor"));
+    ApplySurfaceColors();
+    Refresh();
+}
+
+void Button_XP::ApplySurfaceColors() {
+    // The surface's own colours follow BackColor and ForeColor.
     QPalette p = palette();
+    p.setColor(QPalette::Window, ToQColor(TranslateColor(m_BackColor)));
+    p.setColor(QPalette::Button, ToQColor(TranslateColor(m_BackColor)));
     p.setColor(QPalette::WindowText, ToQColor(TranslateColor(m_ForeColor)));
     p.setColor(QPalette::ButtonText, ToQColor(TranslateColor(m_ForeColor)));
     setPalette(p);
-    Refresh();
 }
 
 QVariant Button_XP::SoundOver() const { return QVariant(m_SoundOver); }
@@ -508,21 +512,11 @@ bool Button_XP::ReadProperties(PropertyBag& PropBag) {
         return false;
     }
     m_Face.SurfaceBackColor = m_BackColor;
-    {
-        QPalette p = palette();
-        p.setColor(QPalette::Window, ToQColor(TranslateColor(m_BackColor)));
-        p.setColor(QPalette::Button, ToQColor(TranslateColor(m_BackColor)));
-        setPalette(p);
-    }
+    ApplySurfaceColors();
     if (!readColor("ForeColor", 0x80000012, m_ForeColor)) {
         return false;
     }
-    {
-        QPalette p = palette();
-        p.setColor(QPalette::WindowText, ToQColor(TranslateColor(m_ForeColor)));
-        p.setColor(QPalette::ButtonText, ToQColor(TranslateColor(m_ForeColor)));
-        setPalette(p);
-    }
+    ApplySurfaceColors();
     // 3-5.
     if (!readBool("ShowFocusRect", true, m_ShowFocusRect) || !readString("Caption", ambientName, m_Caption) ||
         !readInt("PicturePosition", 1, I32Min, I32Max, m_PicturePosition) ||

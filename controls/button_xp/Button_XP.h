@@ -196,6 +196,7 @@ private:
     void ApplyFontToSurface();
     void SetGFont(const StdFontData& fontData);
     void ApplyPointer();
+    void ApplySurfaceColors();
     bool Fail(ErrorCode code);
 
     std::unique_ptr<ButtonHost> m_OwnHost;

@@ -1,7 +1,7 @@
 // Every way a save can fail leaves the chosen file byte for byte as it was, says what
 // failed, keeps the working files, and leaves the window ready to save again.
 #include "EditorRig.h"
-#include "FileSizeLimit.h"
+#include "PosixTestPlatform.h"
 #include "app/frmMain.h"
 
 #include <QDir>

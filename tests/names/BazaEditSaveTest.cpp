@@ -1,16 +1,12 @@
 // Renaming records and writing the table back.
 #include "NameFileImage.h"
+#include "PosixTestPlatform.h"
 #include "names/Baza.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <gtest/gtest.h>
-#include <csignal>
-#include <functional>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace voxtrel::test {
 namespace {
@@ -146,27 +142,6 @@ TEST(BazaSaving, TrailingBlockSurvivesWithoutDataFile) {
     }
 }
 
-// Runs check in a child process, as the unprivileged user when running as root (permissions
-// mean nothing to root), and with the largest file the child may write set to fileSizeLimit
-// bytes (0: no limit), which makes every longer write fail as on a full disk.
-bool inChild(const std::function<bool()>& check, rlim_t fileSizeLimit = 0) {
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) {
-            ::_exit(3);
-        }
-        if (fileSizeLimit > 0) {
-            ::signal(SIGXFSZ, SIG_IGN);
-            const rlimit limit{fileSizeLimit, fileSizeLimit};
-            ::setrlimit(RLIMIT_FSIZE, &limit);
-        }
-        ::_exit(check() ? 0 : 1);
-    }
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
-}
-
 // A folder the unprivileged child can enter and read but not change.
 QString sharedFolder(const TempApp& app, const QString& name, QFile::Permissions perms) {
     QDir(app.path()).mkdir(name);
@@ -198,7 +173,7 @@ TEST(BazaSaving, TargetThatCannotBeReplacedKeepsItsContent) {
     const QString rw = sharedFolder(app, "rw", open);
     const QString ro = app.write("rw/ro", former);
     QFile::setPermissions(ro, readOnly);
-    EXPECT_TRUE(inChild([&] { return !t.Zapisz(ro); }));
+    EXPECT_TRUE(RunInChild([&] { return !t.Zapisz(ro); }));
     EXPECT_EQ(TempApp::read(ro), former);
 
     // A writable file in a read-only folder: no temporary file can be made beside it.
@@ -206,7 +181,7 @@ TEST(BazaSaving, TargetThatCannotBeReplacedKeepsItsContent) {
     const QString target = app.write("locked/target", former);
     QFile::setPermissions(target, open);
     QFile::setPermissions(locked, readExec);
-    EXPECT_TRUE(inChild([&] { return !t.Zapisz(target); }));
+    EXPECT_TRUE(RunInChild([&] { return !t.Zapisz(target); }));
     EXPECT_EQ(TempApp::read(target), former);
     QFile::setPermissions(locked, open);
     Q_UNUSED(rw);
@@ -222,11 +197,11 @@ TEST(BazaSaving, FullDiskKeepsTheFormerContent) {
     const QByteArray former("former content");
     const QString target = app.write("disk/target", former);
     QFile::setPermissions(target, all);
-    EXPECT_TRUE(inChild([&] { return !t.Zapisz(target); }, 50000));
+    EXPECT_TRUE(RunInChild([&] { return !t.Zapisz(target); }, 50000));
     EXPECT_EQ(TempApp::read(target), former);
     EXPECT_EQ(QDir(folder).entryList(QDir::Files).size(), 1); // no temporary file left behind
     // With room enough the same save succeeds.
-    EXPECT_TRUE(inChild([&] { return t.Zapisz(target); }, 200000));
+    EXPECT_TRUE(RunInChild([&] { return t.Zapisz(target); }, 200000));
     EXPECT_EQ(QFileInfo(target).size(), 117585);
 }
 

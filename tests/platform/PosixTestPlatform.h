@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QtGlobal>
+#include <functional>
+
+// Everything the tests need that exists only on POSIX systems.
+namespace voxtrel::test {
+
+// Runs check in a child process and returns its answer. When the tests run as root the child
+// drops to the unprivileged user first, since file permissions mean nothing to root. With
+// fileSizeLimit above 0, no file the child writes may grow past that many bytes: longer
+// writes fail as on a full disk.
+bool RunInChild(const std::function<bool()>& check, qint64 fileSizeLimit = 0);
+
+// While alive, no file this process (or a child it starts) writes may grow past bytes.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(qint64 bytes);
+    ~FileSizeLimit();
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    qint64 m_OldSoft = 0;
+    qint64 m_OldHard = 0;
+    bool m_Active = false;
+};
+
+} // namespace voxtrel::test
