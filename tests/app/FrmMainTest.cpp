@@ -362,7 +362,10 @@ private slots:
         const QString f = rig.userFile("slow.bin");
         QVERIFY(EditorRig::writeCompressed(f, EditorRig::nameImage(3)));
         rig.replaceTool("sleep 0.5\nexec \"" + QByteArray(ZLIBTOOL_PATH) + "\" \"$@\"\n");
+        rig.window().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&rig.window()));
         bool busySeen = false;
+        bool stillOpen = false;
         int dialogsDuring = -1;
         QTimer::singleShot(150, [&] {
             busySeen = rig.window().ToolBusy();
@@ -370,12 +373,17 @@ private slots:
             rig.window().MnuFileOpen_Click();
             rig.window().Cmd_Zapisz_Click();
             dialogsDuring = rig.dialogsOpened - before;
+            rig.window().close(); // waits for the tool, then closes
+            stillOpen = rig.window().isVisible();
         });
         rig.open(f);
         QVERIFY(busySeen);
         QCOMPARE(dialogsDuring, 0);
+        QVERIFY(stillOpen);
         QVERIFY(rig.messages->shown.isEmpty());
         QCOMPARE(rig.listLines().size(), 3);
+        QTRY_VERIFY(!rig.window().isVisible());
+        QVERIFY(rig.workFiles().isEmpty()); // closing emptied the working folder
     }
 };
 

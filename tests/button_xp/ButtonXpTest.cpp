@@ -232,6 +232,32 @@ private slots:
                  QStringList({"MouseIn(0)", "MouseOut(1)", "MouseIn(0)", "Click"}));
     }
 
+    void doubleClickReplaysTheFirstPress() {
+        Rig r;
+        r.show();
+        r.mouse(QEvent::MouseButtonPress, {7, 8}, Qt::LeftButton, Qt::LeftButton, Qt::ControlModifier);
+        r.mouse(QEvent::MouseButtonRelease, {7, 8}, Qt::LeftButton, Qt::NoButton);
+        r.log.clear();
+        r.mouse(QEvent::MouseButtonDblClick, {30, 9}, Qt::LeftButton, Qt::LeftButton);
+        QVERIFY(r.button->IsPressed());
+        QCOMPARE(r.events(), QStringList({"MouseDown(1,2,7,8)"}));
+        r.mouse(QEvent::MouseButtonRelease, {30, 9}, Qt::LeftButton, Qt::NoButton);
+        QVERIFY(r.events().contains("Click"));
+        QVERIFY(!r.button->IsPressed());
+    }
+
+    void charactersRaiseKeyPress() {
+        Rig r;
+        r.show();
+        QList<int> typed;
+        connect(r.button, &Button_XP::KeyPress, [&](qint16& ascii) { typed << ascii; });
+        QTest::keyClick(r.button, Qt::Key_A, {}, 0);
+        QTest::keyClicks(r.button, "b");
+        QCOMPARE(typed, QList<int>({int('a'), int('b')}));
+        QVERIFY(r.events().contains("KeyDown(65,0)"));
+        QVERIFY(r.events().contains("KeyUp(65,0)"));
+    }
+
     void releasedAwayDoesNotClick() {
         Rig r;
         r.show();
