@@ -177,7 +177,9 @@ void frmMain::BuildControls() {
     setTabOrder(txt0, cmdQSave);
     List1->setFocus();
 
-    connect(List1, &QListWidget::currentRowChanged, this, [this] { List1_Click(); });
+    // The selection, not the keyboard cursor: focusing the list moves its cursor to the first
+    // line without selecting it, and that must not bind the name field to a record.
+    connect(List1, &QListWidget::itemSelectionChanged, this, [this] { List1_Click(); });
     connect(txt0, &QLineEdit::textChanged, this, [this] { txt_Change(); });
     connect(txtSearch, &QLineEdit::textChanged, this, [this] { txtSearch_Change(); });
     connect(cmdQSave, &Button_XP::Click, this, &frmMain::Cmd_Zapisz_Click);
@@ -426,7 +428,8 @@ void frmMain::Clear_Temp() {
 }
 
 void frmMain::List1_Click() {
-    const int row = List1->currentRow();
+    const QList<QListWidgetItem*> selected = List1->selectedItems();
+    const int row = selected.isEmpty() ? -1 : List1->row(selected.front());
     if (row < 0) {
         return;
     }

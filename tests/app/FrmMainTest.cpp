@@ -315,9 +315,14 @@ private slots:
         const QString shorter = rig.userFile("short.bin");
         QVERIFY(EditorRig::writeCompressed(longer, EditorRig::nameImage(10)));
         QVERIFY(EditorRig::writeCompressed(shorter, EditorRig::nameImage(3)));
+        rig.window().show();
+        QVERIFY(QTest::qWaitForWindowActive(&rig.window()));
         rig.open(longer);
         select(rig, 8);
+        rig.find<QLineEdit>("txtSearch")->setFocus();
         rig.open(shorter);
+        rig.find<QListWidget>("List1")->setFocus(); // focus alone selects nothing
+        QTRY_VERIFY(rig.find<QListWidget>("List1")->hasFocus());
         QCOMPARE(rig.window().SelIndex(), 8);
         QCOMPARE(nameField(rig)->text(), QString("Player 8")); // Open leaves the field alone
         QTest::keyClicks(nameField(rig), "X");
