@@ -820,12 +820,6 @@ void Button_XP::focusOutEvent(QFocusEvent* event) {
     Refresh();
 }
 
-bool Button_XP::event(QEvent* event) {
-    // Tab and Backtab reach the key handling like any other key while the control has
-    // the focus, so its KeyDown sees them; focus still moves on.
-    return QWidget::event(event);
-}
-
 void Button_XP::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     HandleResize();

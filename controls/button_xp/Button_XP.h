@@ -178,7 +178,6 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
-    bool event(QEvent* event) override;
 
     // Renders the whole face into image.
     void RenderFace(QImage& image);

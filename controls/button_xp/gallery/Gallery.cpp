@@ -3,6 +3,8 @@
 #include "controls/button_xp/FacePainter.h"
 #include "controls/button_xp/SystemColors.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPainter>
 #include <cstdio>
@@ -80,7 +82,9 @@ int main(int argc, char** argv) {
         }
     }
     p.end();
-    if (!sheet.save(QString::fromLocal8Bit(argv[1]))) {
+    const QString out = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(QFileInfo(out).absolutePath());
+    if (!sheet.save(out)) {
         std::fprintf(stderr, "button_xp_gallery: cannot write %s\n", argv[1]);
         return 1;
     }
