@@ -6,12 +6,8 @@ namespace voxtrel {
 
 QValidator::State NameValidator::validate(QString& input, int& pos) const {
     Q_UNUSED(pos);
-    for (QChar c : input) {
-        if (c.unicode() == 0 || !Cp1252::canEncode(c)) {
-            return Invalid;
-        }
-    }
-    return Acceptable;
+    // A zero character would end the name in the file.
+    return input.contains(QChar(0)) || !Cp1252::canEncode(input) ? Invalid : Acceptable;
 }
 
 } // namespace voxtrel

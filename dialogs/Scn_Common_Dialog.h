@@ -21,8 +21,6 @@ public:
     // The last component of a full path.
     static QString BareName(const QString& FullPath);
 
-    QString FullPath() const { return m_FullPath; }
-
 protected:
     // Shows the dialog; returns the chosen path, empty when cancelled.
     virtual QString Ask(QWidget* owner, const QString& title, const QString& dir, const QStringList& filters);

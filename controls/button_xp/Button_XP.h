@@ -133,9 +133,8 @@ public:
     bool WriteProperties(PropertyBag& PropBag) const;
     void Terminate();
 
-    // The error that ended the last failing operation, and clearing it.
+    // The error that ended the last failing operation.
     ErrorCode LastError() const { return m_LastError; }
-    void ClearError() { m_LastError = NoError; }
 
     // State read by painting and by tests.
     bool HasFocus() const { return m_HasFocus; }
@@ -148,11 +147,9 @@ public:
     qint32 OriginalPicSizeH() const { return m_OriginalPicSizeH; }
     const QTimer& OverTimer() const { return m_OverTimer; }
     const QImage& BackBuffer() const { return m_BackBuffer; }
-    // What the next paint reads, and the layout the last one computed.
+    // What the next paint reads.
     FaceState CurrentFaceState() const;
-    const FaceMemory& Face() const { return m_Face; }
     int RefreshCount() const { return m_RefreshCount; }
-    ButtonHost& Host() const { return *m_Host; }
 
 signals:
     void Click();

@@ -1,5 +1,7 @@
 #include "controls/button_xp/FaceCanvas.h"
 
+#include "controls/button_xp/SystemColors.h"
+
 #include <algorithm>
 
 namespace voxtrel {
@@ -10,10 +12,6 @@ void FaceCanvas::SetPixel(int x, int y, quint32 rgb) {
     if (x >= 0 && y >= 0 && x < Width() && y < Height()) {
         reinterpret_cast<QRgb*>(m_Image.scanLine(y))[x] = ToQRgb(rgb);
     }
-}
-
-quint32 FaceCanvas::Pixel(int x, int y) const {
-    return FromQRgb(reinterpret_cast<const QRgb*>(m_Image.constScanLine(y))[x]);
 }
 
 void FaceCanvas::HorizontalRun(int y, int x1, int x2, QRgb c) {

@@ -28,7 +28,6 @@ public:
 
     void Fill(quint32 rgb);
     void SetPixel(int x, int y, quint32 rgb);
-    quint32 Pixel(int x, int y) const;
     // A horizontal or vertical line from (x1, y1) towards (x2, y2), leaving out the end point.
     void DrawLine(int x1, int y1, int x2, int y2, quint32 rgb);
     // Fills the box, or frames it along its inside edge.
@@ -36,9 +35,6 @@ public:
     // The dotted focus rectangle: every other pixel of the box's frame inverted, so drawing
     // it twice removes it.
     void DrawFocusRect(const Box& box);
-
-    static QRgb ToQRgb(quint32 rgb) { return qRgb(int(rgb & 0xFF), int((rgb >> 8) & 0xFF), int((rgb >> 16) & 0xFF)); }
-    static quint32 FromQRgb(QRgb c) { return quint32(qRed(c)) | (quint32(qGreen(c)) << 8) | (quint32(qBlue(c)) << 16); }
 
 private:
     void HorizontalRun(int y, int x1, int x2, QRgb c);

@@ -327,7 +327,7 @@ private:
         p.setFont(CaptionFont());
         const int flags = Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic;
         auto text = [&](const Box& b, quint32 rgb) {
-            p.setPen(QColor(FaceCanvas::ToQRgb(rgb)));
+            p.setPen(QColor(ToQRgb(rgb)));
             p.drawText(QRect(b.Left + CaptionMargin, b.Top, b.Width() - 2 * CaptionMargin, b.Height()), flags, s.Caption);
         };
         if (s.Enabled) {
@@ -387,7 +387,7 @@ int FacePainter::GradientOffset(int i, int H, float total) {
 
 void FacePainter::BlitMasked(QImage& destination, const QImage& source, int sx, int sy, int w, int h, int x, int y,
                              quint32 key) {
-    const QRgb keyRgb = FaceCanvas::ToQRgb(key) & 0x00FFFFFF;
+    const QRgb keyRgb = ToQRgb(key) & 0x00FFFFFF;
     const bool alpha = source.hasAlphaChannel();
     for (int row = 0; row < h; ++row) {
         const int srcY = sy + row, dstY = y + row;

@@ -17,7 +17,6 @@ public:
     void set(const QString& Name, const QVariant& Value) { m_Values[Name] = Value; }
     bool contains(const QString& Name) const { return m_Values.contains(Name); }
     QVariant value(const QString& Name) const { return m_Values.value(Name); }
-    QStringList keys() const { return m_Values.keys(); }
 
     // "R:Key" and "W:Key" in call order.
     QStringList log;

@@ -65,14 +65,6 @@ void fillFromPalette(Table& t) {
 
 } // namespace
 
-QColor ToQColor(quint32 rgb) {
-    return QColor(int(rgb & 0xFF), int((rgb >> 8) & 0xFF), int((rgb >> 16) & 0xFF));
-}
-
-quint32 FromQColor(const QColor& color) {
-    return quint32(color.red()) | (quint32(color.green()) << 8) | (quint32(color.blue()) << 16);
-}
-
 quint32 TranslateColor(quint32 color) {
     if ((color & SystemColorFlag) == 0) {
         return color & 0x00FFFFFFu;

@@ -22,7 +22,7 @@ const quint32 Light = rgb(255, 255, 255);
 const quint32 Dark3D = rgb(64, 64, 64);
 const quint32 Text = rgb(0, 0, 0);
 
-quint32 at(const QImage& image, int x, int y) { return FaceCanvas::FromQRgb(image.pixel(x, y)); }
+quint32 at(const QImage& image, int x, int y) { return FromQRgb(image.pixel(x, y)); }
 
 QImage paint(const FaceState& s, FaceMemory* memory = nullptr) {
     FaceMemory local;
