@@ -1,7 +1,6 @@
 // Refresh of a themed Quick Save button and of a raised button with a picture and caption.
 #include "controls/button_xp/Button_XP.h"
 
-#include <QApplication>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -44,12 +43,3 @@ void BM_Refresh_Style0_120x40_Picture(benchmark::State& state) {
 BENCHMARK(BM_Refresh_Style0_120x40_Picture)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly();
 
 } // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

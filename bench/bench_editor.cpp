@@ -1,10 +1,10 @@
 // Open (copy, decompress, load, list 1209 names) and Save (write, compress, check, replace)
 // in the real window with the real tool.
+#include "BenchSupport.h"
 #include "app/frmMain.h"
 #include "dialogs/Scn_Common_Dialog.h"
 #include "tools/ToolCommands.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -39,15 +39,7 @@ struct Setup {
     Setup() {
         QDir().mkpath(voxtrel::ToolCommands::Work_Folder(app));
         QFile::copy(ZLIBTOOL_PATH, voxtrel::ToolCommands::Tool_Path(app));
-        QByteArray plain(117585, '\0');
-        for (int r = 0; r < 1209; ++r) {
-            const QByteArray name = "Name " + QByteArray::number(r * 7919 % 100000);
-            plain.replace(9872 + 88 * r, name.size(), name);
-        }
-        QFile f(chosen + ".plain");
-        f.open(QIODevice::WriteOnly);
-        f.write(plain);
-        f.close();
+        voxtrel::bench::WriteFullNameFile(chosen + ".plain");
         QProcess::execute(ZLIBTOOL_PATH, {chosen + ".plain"});
         QFile::rename(chosen + ".plain.zlib", chosen);
         voxtrel::AppServices services;
@@ -81,12 +73,3 @@ void BM_Save(benchmark::State& state) {
 BENCHMARK(BM_Save)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
 
 } // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
