@@ -1,5 +1,7 @@
 #include "EditorRig.h"
 
+#include "TestFiles.h"
+
 #include "controls/button_xp/ButtonServices.h"
 #include "dialogs/Scn_Common_Dialog.h"
 #include "tools/ToolCommands.h"
@@ -97,17 +99,9 @@ QByteArray EditorRig::pythonDecompress(const QString& path) {
     return py.exitCode() == 0 ? py.readAllStandardOutput() : QByteArray();
 }
 
-QByteArray EditorRig::read(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+QByteArray EditorRig::read(const QString& path) { return ReadBytes(path); }
 
-void EditorRig::write(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    if (f.open(QIODevice::WriteOnly)) {
-        f.write(bytes);
-    }
-}
+void EditorRig::write(const QString& path, const QByteArray& bytes) { WriteBytes(path, bytes); }
 
 QByteArray EditorRig::nameImage(int k, const QString& prefix) {
     QByteArray image(117585, '\0');

@@ -1,6 +1,6 @@
 #include "NameFileImage.h"
 
-#include <QFile>
+#include "TestFiles.h"
 
 namespace voxtrel::test {
 
@@ -31,16 +31,10 @@ QByteArray NameFileImage::nameField(const QByteArray& image, int record) {
 TempApp::TempApp() = default;
 
 QString TempApp::write(const QString& name, const QByteArray& bytes) const {
-    QFile f(file(name));
-    if (f.open(QIODevice::WriteOnly)) {
-        f.write(bytes);
-    }
-    return f.fileName();
+    WriteBytes(file(name), bytes);
+    return file(name);
 }
 
-QByteArray TempApp::read(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+QByteArray TempApp::read(const QString& path) { return ReadBytes(path); }
 
 } // namespace voxtrel::test

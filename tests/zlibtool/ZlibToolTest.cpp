@@ -1,5 +1,6 @@
 // The zlibtool program as the editor runs it: its outputs, its failures, and its agreement
 // with an independent zlib implementation (Python's).
+#include "TestFiles.h"
 #include "zlibtool/ZlibCodec.h"
 
 #include <QDir>
@@ -12,6 +13,10 @@
 
 namespace voxtrel {
 namespace {
+
+using test::ReadBytes;
+
+void writeFile(const QString& path, const QByteArray& bytes) { ASSERT_TRUE(test::WriteBytes(path, bytes)); }
 
 struct ToolRun {
     int exitCode = -1;
@@ -28,17 +33,6 @@ ToolRun runTool(const QStringList& args, const QStringList& prefix = {}) {
     p.waitForFinished(60000);
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
             QString::fromLocal8Bit(p.readAllStandardError())};
-}
-
-QByteArray readFile(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
 }
 
 QByteArray sample(int size) {
@@ -72,13 +66,13 @@ TEST(ZlibTool, CompressAndDecompressNameFile) {
     const QByteArray plain = sample(117585);
     writeFile(in, plain);
     ASSERT_EQ(runTool({in}).exitCode, 0);
-    const QByteArray z = readFile(in + ".zlib");
+    const QByteArray z = ReadBytes(in + ".zlib");
     ASSERT_GE(z.size(), 2);
     EXPECT_EQ(static_cast<quint8>(z[0]), 0x78);
     EXPECT_EQ(static_cast<quint8>(z[1]), 0xDA); // best compression
 
     ASSERT_EQ(runTool({in + ".zlib", "-d"}).exitCode, 0);
-    EXPECT_TRUE(readFile(in + ".zlib.unzlib") == plain);
+    EXPECT_TRUE(ReadBytes(in + ".zlib.unzlib") == plain);
 }
 
 TEST(ZlibTool, BytesAfterTheStreamAreIgnored) {
@@ -86,7 +80,7 @@ TEST(ZlibTool, BytesAfterTheStreamAreIgnored) {
     const QString in = dir.filePath("f");
     writeFile(in, compressed("hello names") + QByteArray("trailing garbage"));
     ASSERT_EQ(runTool({in, "-d"}).exitCode, 0);
-    EXPECT_EQ(readFile(in + ".unzlib"), QByteArray("hello names"));
+    EXPECT_EQ(ReadBytes(in + ".unzlib"), QByteArray("hello names"));
 }
 
 TEST(ZlibTool, EmptyInputCompresses) {
@@ -96,7 +90,7 @@ TEST(ZlibTool, EmptyInputCompresses) {
     ASSERT_EQ(runTool({in}).exitCode, 0);
     ASSERT_EQ(runTool({in + ".zlib", "-d"}).exitCode, 0);
     EXPECT_TRUE(QFile::exists(in + ".zlib.unzlib"));
-    EXPECT_EQ(readFile(in + ".zlib.unzlib"), QByteArray());
+    EXPECT_EQ(ReadBytes(in + ".zlib.unzlib"), QByteArray());
 }
 
 TEST(ZlibTool, BadInputsFailCleanly) {
@@ -175,10 +169,10 @@ TEST(ZlibTool, AgreesWithPythonZlib) {
                       in + ".zlib", dir.filePath("by_python.unzlib"), dir.filePath("python.zlib")});
     ASSERT_TRUE(py.waitForFinished(60000));
     ASSERT_EQ(py.exitCode(), 0) << py.readAllStandardError().toStdString();
-    EXPECT_TRUE(readFile(dir.filePath("by_python.unzlib")) == plain);
+    EXPECT_TRUE(ReadBytes(dir.filePath("by_python.unzlib")) == plain);
 
     ASSERT_EQ(runTool({dir.filePath("python.zlib"), "-d"}).exitCode, 0);
-    EXPECT_TRUE(readFile(dir.filePath("python.zlib.unzlib")) == plain);
+    EXPECT_TRUE(ReadBytes(dir.filePath("python.zlib.unzlib")) == plain);
 }
 
 } // namespace
