@@ -27,12 +27,21 @@ public:
     virtual void Open(const QUrl& Url, QWidget* Owner) = 0;
 };
 
+// Asks for a name list (CSV) to read or to write; empty when the user cancels.
+class NameListDialogs {
+public:
+    virtual ~NameListDialogs() = default;
+    virtual QString OpenPath(QWidget* Owner, const QString& Title, const QString& Dir) = 0;
+    virtual QString SavePath(QWidget* Owner, const QString& Title, const QString& Suggested) = 0;
+};
+
 // Everything the main window asks of the platform. Tests replace any of them.
 struct AppServices {
     std::shared_ptr<MessageBoxes> Messages;
     std::shared_ptr<LinkOpener> Links;
     // A fresh dialog for every opening.
     std::function<std::unique_ptr<OpenFileDialog>()> NewOpenDialog;
+    std::shared_ptr<NameListDialogs> NameLists;
     ButtonServices Button;
 
     // The real implementations for whatever is left unset.

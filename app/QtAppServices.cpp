@@ -3,6 +3,7 @@
 #include "dialogs/Scn_Common_Dialog.h"
 
 #include <QDesktopServices>
+#include <QFileDialog>
 #include <QMessageBox>
 
 namespace voxtrel {
@@ -24,6 +25,19 @@ void QtLinkOpener::Open(const QUrl& Url, QWidget* Owner) {
     QDesktopServices::openUrl(Url);
 }
 
+namespace {
+const QString CsvFilter = QStringLiteral("Name lists (*.csv);;All files (*)");
+}
+
+QString QtNameListDialogs::OpenPath(QWidget* Owner, const QString& Title, const QString& Dir) {
+    return QFileDialog::getOpenFileName(Owner, Title, Dir, CsvFilter);
+}
+
+QString QtNameListDialogs::SavePath(QWidget* Owner, const QString& Title,
+                                    const QString& Suggested) {
+    return QFileDialog::getSaveFileName(Owner, Title, Suggested, CsvFilter);
+}
+
 AppServices AppServices::withDefaults() const {
     AppServices s = *this;
     if (!s.Messages) {
@@ -34,6 +48,9 @@ AppServices AppServices::withDefaults() const {
     }
     if (!s.NewOpenDialog) {
         s.NewOpenDialog = [] { return std::make_unique<Scn_Common_Dialog>(); };
+    }
+    if (!s.NameLists) {
+        s.NameLists = std::make_shared<QtNameListDialogs>();
     }
     s.Button = s.Button.withDefaults();
     return s;

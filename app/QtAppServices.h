@@ -16,4 +16,11 @@ public:
     void Open(const QUrl& Url, QWidget* Owner) override;
 };
 
+// QFileDialog, for CSV name lists.
+class QtNameListDialogs : public NameListDialogs {
+public:
+    QString OpenPath(QWidget* Owner, const QString& Title, const QString& Dir) override;
+    QString SavePath(QWidget* Owner, const QString& Title, const QString& Suggested) override;
+};
+
 } // namespace voxtrel

@@ -6,6 +6,7 @@
 #include "app/Search.h"
 #include "controls/button_xp/Button_XP.h"
 #include "controls/button_xp/MemoryPropertyBag.h"
+#include "document/NameCsv.h"
 #include "tools/Scn_Process.h"
 #include "tools/ToolCommands.h"
 
@@ -46,40 +47,26 @@ QFont namedFont(const QString& family, double points, bool bold) {
     return f;
 }
 
-QByteArray readAll(const QString& path, bool* ok = nullptr) {
-    QFile f(path);
-    const bool opened = f.open(QIODevice::ReadOnly);
-    if (ok) {
-        *ok = opened;
-    }
-    return opened ? f.readAll() : QByteArray();
-}
-
-bool samePath(const QString& a, const QString& b) {
-    const QString ca = QFileInfo(a).canonicalFilePath();
-    return !ca.isEmpty() && ca == QFileInfo(b).canonicalFilePath();
-}
-
-const QString Label2Text = QStringLiteral(
-    "1)Other Version-unnamed_1845.bin\n\n"
-    "2)English Version-unnamed_1846.bin\n\n"
-    "3)Other Version-unnamed_1847.bin\n\n"
-    "4)Other Version-unnamed_1848.bin\n\n"
-    "5)Other Version-unnamed_1849.bin\n\n"
-    "6)Other Version-unnamed_1850.bin\n\n"
-    "7)Other Version-unnamed_1852.bin\n\n"
-    "8)Other Version-unnamed_1853.bin\n\n"
-    "9)Other Version-unnamed_1854.bin");
+const QString Label2Text = QStringLiteral("1)Other Version-unnamed_1845.bin\n\n"
+                                          "2)English Version-unnamed_1846.bin\n\n"
+                                          "3)Other Version-unnamed_1847.bin\n\n"
+                                          "4)Other Version-unnamed_1848.bin\n\n"
+                                          "5)Other Version-unnamed_1849.bin\n\n"
+                                          "6)Other Version-unnamed_1850.bin\n\n"
+                                          "7)Other Version-unnamed_1852.bin\n\n"
+                                          "8)Other Version-unnamed_1853.bin\n\n"
+                                          "9)Other Version-unnamed_1854.bin");
 
 } // namespace
 
 frmMain::frmMain(AppServices services, QString appPath, QWidget* parent)
     : QMainWindow(parent), m_Services(services.withDefaults()), m_AppPath(resolveAppPath(appPath)),
-      m_NameTable(m_AppPath) {
+      m_Document(m_AppPath, ToolCommands::Work_Folder(m_AppPath)) {
     QDir::setCurrent(m_AppPath);
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
                                {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    QFont::insertSubstitutions(QStringLiteral("Arial"), {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(QStringLiteral("Arial"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
 
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(AppTitle);
@@ -87,6 +74,15 @@ frmMain::frmMain(AppServices services, QString appPath, QWidget* parent)
     setFont(namedFont(QStringLiteral("MS Sans Serif"), 8.25, false));
     BuildMenus();
     BuildControls();
+
+    connect(&m_Document, &NameDocument::NameChanged, this, &frmMain::Document_NameChanged);
+    connect(&m_Document, &NameDocument::ToolRunningChanged, this, [](bool running) {
+        if (running) {
+            QApplication::setOverrideCursor(Qt::BusyCursor);
+        } else {
+            QApplication::restoreOverrideCursor();
+        }
+    });
 }
 
 frmMain::~frmMain() = default;
@@ -132,7 +128,8 @@ void frmMain::BuildControls() {
     txt0->setEnabled(false);
     txt0->installEventFilter(this);
 
-    m_ButtonHost = std::make_unique<FormButtonHost>(this, QStringLiteral("cmdQSave"), m_Services.Links.get());
+    m_ButtonHost =
+        std::make_unique<FormButtonHost>(this, QStringLiteral("cmdQSave"), m_Services.Links.get());
     cmdQSave = new Button_XP(client, m_ButtonHost.get(), m_Services.Button);
     cmdQSave->setObjectName(QStringLiteral("cmdQSave"));
     cmdQSave->setGeometry(488, 88, 265, 25);
@@ -147,7 +144,8 @@ void frmMain::BuildControls() {
         designed.set(QStringLiteral("Font"), QVariant::fromValue(font));
         designed.set(QStringLiteral("MousePointer"), QVariant::fromValue<qint16>(99));
         designed.set(QStringLiteral("MouseIcon"),
-                     QVariant::fromValue(ButtonPicture::fromImage(Artwork::HandPointer(), Artwork::HandHotSpot())));
+                     QVariant::fromValue(
+                         ButtonPicture::fromImage(Artwork::HandPointer(), Artwork::HandHotSpot())));
         designed.set(QStringLiteral("Enabled"), QVariant::fromValue<qint16>(0));
         cmdQSave->ReadProperties(designed);
     }
@@ -196,8 +194,17 @@ void frmMain::BuildMenus() {
     Cmd_Zapisz->setObjectName(QStringLiteral("Cmd_Zapisz"));
     Cmd_Zapisz->setShortcut(QKeySequence::Save);
     Cmd_Zapisz->setEnabled(false);
+    menu->addSeparator()->setObjectName(QStringLiteral("SepNames"));
+    MnuExportNames = menu->addAction(QStringLiteral("Export names..."));
+    MnuExportNames->setObjectName(QStringLiteral("MnuExportNames"));
+    MnuExportNames->setEnabled(false);
+    MnuImportNames = menu->addAction(QStringLiteral("Import names..."));
+    MnuImportNames->setObjectName(QStringLiteral("MnuImportNames"));
+    MnuImportNames->setEnabled(false);
     connect(MnuFileOpen, &QAction::triggered, this, &frmMain::MnuFileOpen_Click);
     connect(Cmd_Zapisz, &QAction::triggered, this, &frmMain::Cmd_Zapisz_Click);
+    connect(MnuExportNames, &QAction::triggered, this, &frmMain::MnuExportNames_Click);
+    connect(MnuImportNames, &QAction::triggered, this, &frmMain::MnuImportNames_Click);
 
     QMenu* about = menuBar()->addMenu(QStringLiteral("About"));
     about->setObjectName(QStringLiteral("About"));
@@ -206,7 +213,8 @@ void frmMain::BuildMenus() {
     auto link = [this, visit](const char* name, const QString& caption, const QString& url) {
         QAction* a = visit->addAction(caption);
         a->setObjectName(QLatin1String(name));
-        connect(a, &QAction::triggered, this, [this, url] { m_Services.Links->Open(QUrl(url), this); });
+        connect(a, &QAction::triggered, this,
+                [this, url] { m_Services.Links->Open(QUrl(url), this); });
         return a;
     };
     link("cmdSiteHome", Links::SiteHomeCaption, Links::SiteHomeUrl);
@@ -225,7 +233,9 @@ void frmMain::ShowMessage(const QString& text, const QString& title, MessageBoxe
     m_Services.Messages->Show(this, text, title, icon);
 }
 
-void frmMain::ShowFailure(const QString& text) { ShowMessage(text, AppTitle, MessageBoxes::Icon::Warning); }
+void frmMain::ShowFailure(const QString& text) {
+    ShowMessage(text, AppTitle, MessageBoxes::Icon::Warning);
+}
 
 void frmMain::SetLabel1(const QString& text) {
     Label1->setText(text);
@@ -235,46 +245,42 @@ void frmMain::SetLabel1(const QString& text) {
 void frmMain::SetEditing(bool enabled) {
     txt0->setEnabled(enabled);
     Cmd_Zapisz->setEnabled(enabled);
+    MnuExportNames->setEnabled(enabled);
+    MnuImportNames->setEnabled(enabled);
     if (cmdQSave->Enabled() != enabled) {
         cmdQSave->setEnabled(enabled);
     }
 }
 
-bool frmMain::RunTool(const QString& command, QString& error) {
-    m_ToolBusy = true;
-    QApplication::setOverrideCursor(Qt::BusyCursor);
-    Scn_Process process;
-    process.Run_Process(command, 0);
-    QApplication::restoreOverrideCursor();
-    m_ToolBusy = false;
-    if (!process.Started()) {
-        error = QStringLiteral("The compression tool could not be started:\n%1\n%2")
-                    .arg(ToolCommands::Tool_Path(m_AppPath), process.Start_Error());
-        return false;
+bool frmMain::RefuseWhileBusy() {
+    if (m_Document.ToolBusy()) {
+        QApplication::beep();
+        return true;
     }
-    if (process.Crashed() || process.Exit_Code() != 0) {
-        const QString said = process.Error_Output().section(QLatin1Char('\n'), -1);
-        error = said.isEmpty() ? QStringLiteral("The compression tool failed (exit code %1).").arg(process.Exit_Code())
-                               : said;
-        return false;
+    return false;
+}
+
+void frmMain::CloseIfAsked() {
+    if (m_CloseWhenIdle) {
+        QTimer::singleShot(0, this, &QWidget::close);
     }
-    return true;
 }
 
 void frmMain::MnuFileOpen_Click() {
-    if (m_ToolBusy) {
-        QApplication::beep();
+    if (RefuseWhileBusy()) {
         return;
     }
     std::unique_ptr<OpenFileDialog> dialog = m_Services.NewOpenDialog();
-    const QString path = dialog->OpenFileName(this, QStringLiteral("Otwórz plik buttów"), m_AppPath,
-                                              QStringLiteral("unnamed_1846.bin (*.bin)|*.bin| Wszystkie pliki (*.*)|*.*"));
+    const QString path = dialog->OpenFileName(
+        this, QStringLiteral("Otwórz plik buttów"), m_AppPath,
+        QStringLiteral("unnamed_1846.bin (*.bin)|*.bin| Wszystkie pliki (*.*)|*.*"));
     const QString name = dialog->TitleName();
 
     bool numeric = false;
     path.toDouble(&numeric);
     if (numeric) {
-        ShowMessage(QStringLiteral("A file wasn't chosen  !!"), QStringLiteral("Mistake of loading the file "),
+        ShowMessage(QStringLiteral("A file wasn't chosen  !!"),
+                    QStringLiteral("Mistake of loading the file "),
                     MessageBoxes::Icon::Information);
         return;
     }
@@ -282,149 +288,98 @@ void frmMain::MnuFileOpen_Click() {
         ShowMessage(QStringLiteral("A Mistake Appeared "), AppTitle, MessageBoxes::Icon::None);
         return;
     }
-    m_FilePath = path;
 
-    // From here on the table may no longer match the chosen file: nothing can be saved
-    // until a load succeeds.
-    auto fail = [this](const QString& text) {
-        List1->clear();
-        SetEditing(false);
-        ShowFailure(text);
-    };
-
-    const QString work = ToolCommands::Work_Folder(m_AppPath);
-    QDir().mkpath(work);
-    const QString copy = work + name;
-    if (QFileInfo(path).isDir()) {
-        fail(QStringLiteral("\"%1\" is a folder, not a name file.").arg(path));
-        return;
-    }
-    if (!samePath(path, copy)) { // a file chosen inside the working folder is its own copy
-        QFile::remove(copy);
-        QFile source(path);
-        if (!source.copy(copy)) {
-            fail(QStringLiteral("The file could not be copied to the working folder:\n%1").arg(source.errorString()));
-            return;
-        }
-        QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner);
-    }
-
-    const QString unpacked = ToolCommands::Decompress_Output(m_AppPath, name);
-    QFile::remove(unpacked); // never load what an earlier run left behind
     QString error;
-    const bool ran = RunTool(ToolCommands::Decompress_Command(m_AppPath, name), error);
+    const bool opened = m_Document.Open(path, error, name);
     List1->clear();
-    if (!ran) {
-        fail(QStringLiteral("The file \"%1\" could not be decompressed:\n%2").arg(name, error));
-    } else if (!m_NameTable.Wczytaj(unpacked)) {
-        fail(QStringLiteral("The file \"%1\" could not be loaded:\n%2").arg(name, m_NameTable.ErrorString()));
+    if (!opened) {
+        // Nothing of the list matches a file any more: nothing can be saved until a load succeeds.
+        SetEditing(false);
+        ShowFailure(error);
     } else {
+        const Baza& table = m_Document.Table();
         List1->setUpdatesEnabled(false);
         QStringList names;
-        names.reserve(m_NameTable.Count());
-        for (qint32 i = 0; i < m_NameTable.Count(); ++i) {
-            names << m_NameTable.Get_Nazwa(i);
+        names.reserve(table.Count());
+        for (qint32 i = 0; i < table.Count(); ++i) {
+            names << table.Get_Nazwa(i);
         }
         List1->addItems(names);
         List1->setUpdatesEnabled(true);
         SetEditing(true);
     }
-    if (m_CloseWhenIdle) {
-        QTimer::singleShot(0, this, &QWidget::close);
-    }
+    CloseIfAsked();
 }
 
 void frmMain::Cmd_Zapisz_Click() {
-    if (m_ToolBusy || !Cmd_Zapisz->isEnabled()) {
-        if (m_ToolBusy) {
-            QApplication::beep();
-        }
+    if (RefuseWhileBusy() || !Cmd_Zapisz->isEnabled()) {
         return;
     }
-    if (!m_NameTable.Loaded()) {
+    if (!m_Document.IsOpen()) {
         ShowMessage(QStringLiteral("A Mistake Appeared "), AppTitle, MessageBoxes::Icon::None);
         return;
     }
     QString error;
-    if (SaveSteps(error)) {
+    if (m_Document.Save(error)) {
         Clear_Temp();
         ShowMessage(QStringLiteral("Save File"), AppTitle, MessageBoxes::Icon::None);
     } else {
         ShowFailure(QStringLiteral("The file was not saved; it is unchanged.\n%1").arg(error));
     }
-    if (m_CloseWhenIdle) {
-        QTimer::singleShot(0, this, &QWidget::close);
-    }
+    CloseIfAsked();
 }
 
-bool frmMain::SaveSteps(QString& error) {
-    if (!m_NameTable.Zapisz(QString())) {
-        error = QStringLiteral("The working file could not be written:\n%1").arg(m_NameTable.ErrorString());
-        return false;
+void frmMain::MnuExportNames_Click() {
+    if (RefuseWhileBusy() || !MnuExportNames->isEnabled()) {
+        return;
     }
-    const QString path = m_NameTable.Path();
-    const QString packed = ToolCommands::Compress_Output(path);
-    QFile::remove(packed);
-    if (!RunTool(ToolCommands::Compress_Command(m_AppPath, path), error)) {
-        return false;
+    const QFileInfo chosen(m_Document.FilePath());
+    const QString suggested =
+        chosen.dir().filePath(chosen.completeBaseName() + QStringLiteral(".csv"));
+    const QString target =
+        m_Services.NameLists->SavePath(this, QStringLiteral("Export names"), suggested);
+    if (target.isEmpty()) {
+        return;
     }
-    bool ok = false;
-    const QByteArray compressed = readAll(packed, &ok);
-    if (!ok || compressed.isEmpty()) {
-        error = QStringLiteral("The compression tool left no compressed file.");
-        return false;
+    const QByteArray csv = NameCsv::Write(m_Document.Table());
+    QSaveFile out(target);
+    if (!out.open(QIODevice::WriteOnly) || out.write(csv) != csv.size() || !out.commit()) {
+        ShowFailure(QStringLiteral("The names were not exported:\n\"%1\" cannot be written: %2")
+                        .arg(target, out.errorString()));
+        return;
     }
-    // The compressed file must give back exactly the bytes written before it may replace
-    // the user's file.
-    const QString packedName = QFileInfo(packed).fileName();
-    const QString check = ToolCommands::Decompress_Output(m_AppPath, packedName);
-    QFile::remove(check);
-    if (!RunTool(ToolCommands::Decompress_Command(m_AppPath, packedName), error)) {
-        error = QStringLiteral("The compressed file could not be checked:\n%1").arg(error);
-        return false;
-    }
-    const QByteArray written = readAll(path);
-    if (written.isEmpty() || readAll(check) != written) {
-        error = QStringLiteral("The compressed file does not decompress to the names written.");
-        return false;
-    }
+    ShowMessage(
+        QStringLiteral("%1 names exported to \"%2\".").arg(m_Document.Table().Count()).arg(target),
+        AppTitle, MessageBoxes::Icon::Information);
+}
 
-    const QFileInfo target(m_FilePath);
-    // A file marked read-only stays as it is, whoever runs the editor.
-    if (target.exists() && (!target.isFile() || !target.isWritable() || !(target.permissions() & QFile::WriteOwner))) {
-        error = QStringLiteral("\"%1\" is read-only.").arg(m_FilePath);
-        return false;
+void frmMain::MnuImportNames_Click() {
+    if (RefuseWhileBusy() || !MnuImportNames->isEnabled()) {
+        return;
     }
-    QSaveFile out(m_FilePath);
-    if (!out.open(QIODevice::WriteOnly)) {
-        error = QStringLiteral("\"%1\" cannot be written:\n%2").arg(m_FilePath, out.errorString());
-        return false;
+    const QString source = m_Services.NameLists->OpenPath(
+        this, QStringLiteral("Import names"), QFileInfo(m_Document.FilePath()).absolutePath());
+    if (source.isEmpty()) {
+        return;
     }
-    if (out.write(compressed) != compressed.size()) {
-        error = QStringLiteral("\"%1\" cannot be written:\n%2").arg(m_FilePath, out.errorString());
-        out.cancelWriting();
-        return false;
+    QByteArray csv;
+    NameChanges changes;
+    QString error;
+    if (!NameCsv::Read_File(source, csv, error) ||
+        !NameCsv::Check(csv, m_Document.Table(), changes, error) ||
+        !m_Document.Import(changes, error)) {
+        ShowFailure(error);
+        return;
     }
-    if (!out.commit()) {
-        error = QStringLiteral("\"%1\" cannot be written:\n%2").arg(m_FilePath, out.errorString());
-        return false;
-    }
-    return true;
+    ShowMessage(
+        changes.isEmpty()
+            ? QStringLiteral("The name list changes no name.")
+            : QStringLiteral("%1 names changed. Save writes them to the file.").arg(changes.size()),
+        AppTitle, MessageBoxes::Icon::Information);
 }
 
 void frmMain::Clear_Temp() {
-    const QString work = ToolCommands::Work_Folder(m_AppPath);
-    const QDir dir(work);
-    if (!dir.exists()) {
-        return;
-    }
-    for (const QString& name : dir.entryList(QDir::Files)) {
-        const QString file = work + name;
-        if (!m_FilePath.isEmpty() && samePath(file, m_FilePath)) {
-            continue; // the user's own file, opened from the working folder
-        }
-        QFile::remove(file);
-    }
+    m_Document.Clear_Work_Folder();
 }
 
 void frmMain::List1_Click() {
@@ -435,7 +390,7 @@ void frmMain::List1_Click() {
     }
     m_Filling = true;
     m_SelIndex = row;
-    txt0->setText(m_NameTable.Get_Nazwa(m_SelIndex));
+    txt0->setText(m_Document.Table().Get_Nazwa(m_SelIndex));
     SetLabel1(txt0->text());
     m_Filling = false;
 }
@@ -445,7 +400,14 @@ void frmMain::txt_Change() {
         return;
     }
     const QString text = txt0->text().left(58);
-    if (!m_NameTable.Zmien_Dane(m_SelIndex, text)) {
+    if (!m_Document.Rename(m_SelIndex, text)) {
+        if (m_Document.ToolBusy()) {
+            // The tool is working on the names: the field goes back to the record's name.
+            QApplication::beep();
+            m_Filling = true;
+            txt0->setText(m_Document.Table().Get_Nazwa(m_SelIndex));
+            m_Filling = false;
+        }
         return;
     }
     SetLabel1(txt0->text());
@@ -456,7 +418,25 @@ void frmMain::txt_Change() {
     }
 }
 
-void frmMain::txtSearch_Change() { Search::Find_Prefix(List1, txtSearch->text()); }
+void frmMain::Document_NameChanged(qint32 index) {
+    // Renames from anywhere (typing, an import) reach the list line, and the name field and
+    // label when they show that record.
+    const QString name = m_Document.Table().Get_Nazwa(index);
+    if (index < List1->count() && List1->item(index)->text() != name) {
+        List1->item(index)->setText(name);
+    }
+    const int shown = std::clamp(m_SelIndex, 0, std::max(0, List1->count() - 1));
+    if (index == shown && txt0->isEnabled() && txt0->text() != name) {
+        m_Filling = true;
+        txt0->setText(name);
+        SetLabel1(name);
+        m_Filling = false;
+    }
+}
+
+void frmMain::txtSearch_Change() {
+    Search::Find_Prefix(List1, txtSearch->text());
+}
 
 void frmMain::txtSearch_KeyUp(int key) {
     if (key == Qt::Key_Up) {
@@ -484,7 +464,7 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
-    if (m_ToolBusy) {
+    if (m_Document.ToolBusy()) {
         // The tool is still working on the files: close once it has finished.
         m_CloseWhenIdle = true;
         event->ignore();

@@ -2,7 +2,7 @@
 
 #include "app/AppServices.h"
 #include "app/FormButtonHost.h"
-#include "names/Baza.h"
+#include "document/NameDocument.h"
 
 #include <QMainWindow>
 #include <memory>
@@ -31,15 +31,18 @@ public:
     ~frmMain() override;
 
     QString AppPath() const { return m_AppPath; }
-    QString FilePath() const { return m_FilePath; }
+    QString FilePath() const { return m_Document.FilePath(); }
     qint32 SelIndex() const { return m_SelIndex; }
     bool Filling() const { return m_Filling; }
-    const Baza& NameTable() const { return m_NameTable; }
+    const Baza& NameTable() const { return m_Document.Table(); }
+    NameDocument& Document() { return m_Document; }
     // True while the compression tool runs.
-    bool ToolBusy() const { return m_ToolBusy; }
+    bool ToolBusy() const { return m_Document.ToolBusy(); }
 
     void MnuFileOpen_Click();
     void Cmd_Zapisz_Click();
+    void MnuExportNames_Click();
+    void MnuImportNames_Click();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -50,25 +53,23 @@ private:
     void BuildMenus();
     void List1_Click();
     void txt_Change();
+    void Document_NameChanged(qint32 index);
     void txtSearch_Change();
     void txtSearch_KeyUp(int key);
     void Clear_Temp();
     void SetEditing(bool enabled);
     void ShowMessage(const QString& text, const QString& title, MessageBoxes::Icon icon);
     void ShowFailure(const QString& text);
-    // Runs the compression tool; false (with the reason in error) when it did not start
-    // or reported a failure.
-    bool RunTool(const QString& command, QString& error);
-    bool SaveSteps(QString& error);
+    // True (after a beep) when the compression tool is running and the command must wait.
+    bool RefuseWhileBusy();
+    void CloseIfAsked();
     void SetLabel1(const QString& text);
 
     AppServices m_Services;
     QString m_AppPath;
-    Baza m_NameTable;
-    QString m_FilePath;
+    NameDocument m_Document;
     qint32 m_SelIndex = 0;
     bool m_Filling = false;
-    bool m_ToolBusy = false;
     bool m_CloseWhenIdle = false;
     std::unique_ptr<FormButtonHost> m_ButtonHost;
 
@@ -83,6 +84,8 @@ private:
     QLabel* Image2 = nullptr;
     QAction* MnuFileOpen = nullptr;
     QAction* Cmd_Zapisz = nullptr;
+    QAction* MnuExportNames = nullptr;
+    QAction* MnuImportNames = nullptr;
 };
 
 } // namespace voxtrel

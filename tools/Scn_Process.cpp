@@ -8,6 +8,7 @@ namespace voxtrel {
 void Scn_Process::Run_Process(const QString& Path, qint32 WindowStyle) {
     Q_UNUSED(WindowStyle); // the tool is a console program: it never shows a window here
     m_Started = false;
+    m_Cancelled = false;
     m_Crashed = false;
     m_ExitCode = 0;
     m_ErrorOutput.clear();
@@ -43,11 +44,25 @@ void Scn_Process::Run_Process(const QString& Path, qint32 WindowStyle) {
     }
     m_Started = true;
     if (process.state() != QProcess::NotRunning) {
+        m_Running = &process;
         loop.exec();
+        m_Running = nullptr;
+    }
+    if (m_Cancelled) {
+        m_ExitCode = -1;
+        return;
     }
     m_Crashed = process.exitStatus() == QProcess::CrashExit;
     m_ExitCode = m_Crashed ? -1 : process.exitCode();
     m_ErrorOutput = QString::fromLocal8Bit(process.readAllStandardError()).trimmed();
+}
+
+void Scn_Process::Cancel() {
+    if (m_Running == nullptr || m_Cancelled) {
+        return;
+    }
+    m_Cancelled = true;
+    m_Running->kill(); // finished follows, which ends the wait
 }
 
 } // namespace voxtrel

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class QProcess;
+
 namespace voxtrel {
 
 // Starts a program from a command line and waits until it has ended. While it waits, the
@@ -13,6 +15,12 @@ public:
     // started here never get one on platforms without window styles.
     void Run_Process(const QString& Path, qint32 WindowStyle);
 
+    // Ends the program that Run_Process is waiting for (called from an event handled during
+    // the wait); Run_Process then returns at once with Cancelled() true. Does nothing when
+    // no program runs.
+    void Cancel();
+    bool Cancelled() const { return m_Cancelled; }
+
     // Whether the last Run_Process started its program, and how that program ended.
     bool Started() const { return m_Started; }
     qint32 Exit_Code() const { return m_ExitCode; }
@@ -23,6 +31,8 @@ public:
     QString Start_Error() const { return m_StartError; }
 
 private:
+    QProcess* m_Running = nullptr;
+    bool m_Cancelled = false;
     bool m_Started = false;
     bool m_Crashed = false;
     qint32 m_ExitCode = 0;

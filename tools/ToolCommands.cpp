@@ -34,12 +34,19 @@ QString ToolCommands::Quote(const QString& Argument) {
 }
 
 QString ToolCommands::Decompress_Command(const QString& AppPath, const QString& Name) {
-    return Quote(Tool_Path(AppPath)) + QLatin1Char(' ') + Quote(Work_Folder(AppPath) + Name) +
-           QStringLiteral(" -d");
+    return Decompress_File_Command(AppPath, Work_Folder(AppPath) + Name);
 }
 
 QString ToolCommands::Decompress_Output(const QString& AppPath, const QString& Name) {
-    return Work_Folder(AppPath) + Name + QStringLiteral(".unzlib");
+    return Decompress_File_Output(Work_Folder(AppPath) + Name);
+}
+
+QString ToolCommands::Decompress_File_Command(const QString& AppPath, const QString& FilePath) {
+    return Quote(Tool_Path(AppPath)) + QLatin1Char(' ') + Quote(FilePath) + QStringLiteral(" -d");
+}
+
+QString ToolCommands::Decompress_File_Output(const QString& FilePath) {
+    return FilePath + QStringLiteral(".unzlib");
 }
 
 QString ToolCommands::Compress_Command(const QString& AppPath, const QString& FilePath) {

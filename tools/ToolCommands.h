@@ -15,6 +15,10 @@ public:
     // Decompresses the copy of the chosen file, Work_Folder + Name, into Name + ".unzlib".
     static QString Decompress_Command(const QString& AppPath, const QString& Name);
     static QString Decompress_Output(const QString& AppPath, const QString& Name);
+    // The same for a compressed file anywhere: FilePath is decompressed into
+    // FilePath + ".unzlib".
+    static QString Decompress_File_Command(const QString& AppPath, const QString& FilePath);
+    static QString Decompress_File_Output(const QString& FilePath);
 
     // Compresses FilePath (the name table's path) into FilePath + ".zlib".
     static QString Compress_Command(const QString& AppPath, const QString& FilePath);

@@ -1,0 +1,68 @@
+#include "cli/Command.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+
+namespace voxtrel::cli {
+
+Command::Command(QString name, QString summary, QString description)
+    : m_Name(std::move(name)), m_Summary(std::move(summary)) {
+    m_Parser.setApplicationDescription(description);
+    m_Parser.addHelpOption();
+    m_Parser.addPositionalArgument(m_Name, QStringLiteral("The command."), m_Name);
+}
+
+QStringList Command::Encodings() {
+    return {QStringLiteral("windows-1252")};
+}
+
+void Command::AddArgument(const QString& name, const QString& description) {
+    m_Arguments << name;
+    m_Parser.addPositionalArgument(name, description);
+}
+
+void Command::AddOption(const QCommandLineOption& option) {
+    m_Parser.addOption(option);
+}
+
+void Command::AddEncodingOption() {
+    AddOption({QStringLiteral("encoding"),
+               QStringLiteral("The code page of the names in FILE: %1 (the default).")
+                   .arg(Encodings().join(", ")),
+               QStringLiteral("NAME"), QStringLiteral("windows-1252")});
+}
+
+int Command::Run(const QStringList& Arguments, QTextStream& Out, QTextStream& Err) {
+    const QString program = QCoreApplication::applicationName();
+    const QString usage =
+        QStringLiteral("Run \"%1 %2 --help\" for its usage.").arg(program, m_Name);
+    if (!m_Parser.parse(QStringList{program} + Arguments)) {
+        Err << program << ": " << m_Parser.errorText() << '\n' << usage << Qt::endl;
+        return UsageError;
+    }
+    if (m_Parser.isSet(QStringLiteral("help"))) {
+        Out << m_Parser.helpText() << Qt::flush;
+        return Done;
+    }
+    const QStringList given = m_Parser.positionalArguments().mid(1); // after the command's name
+    if (given.size() != m_Arguments.size()) {
+        Err << program << ": " << m_Name << " takes " << m_Arguments.join(QLatin1Char(' ')) << ", "
+            << (given.size() < m_Arguments.size() ? "and some are missing."
+                                                  : "and there are more arguments.")
+            << '\n'
+            << usage << Qt::endl;
+        return UsageError;
+    }
+    const QStringList optionNames = m_Parser.optionNames();
+    if (optionNames.contains(QStringLiteral("encoding"))) {
+        const QString encoding = m_Parser.value(QStringLiteral("encoding"));
+        if (!Encodings().contains(encoding, Qt::CaseInsensitive)) {
+            Err << program << ": unknown encoding \"" << encoding
+                << "\". Supported: " << Encodings().join(", ") << Qt::endl;
+            return UsageError;
+        }
+    }
+    return Execute(m_Parser, Out, Err);
+}
+
+} // namespace voxtrel::cli

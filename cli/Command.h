@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QCommandLineParser>
+#include <QString>
+#include <QStringList>
+
+class QTextStream;
+
+namespace voxtrel::cli {
+
+// The exit codes of voxtrel-names.
+enum ExitCode { Done = 0, Failed = 1, UsageError = 2 };
+
+// One subcommand of voxtrel-names: its name, what it does, and its options and arguments
+// for QCommandLineParser.
+class Command {
+public:
+    // summary: one line for the list of commands; description: the command's help text.
+    Command(QString name, QString summary, QString description);
+    virtual ~Command() = default;
+    Command(const Command&) = delete;
+    Command& operator=(const Command&) = delete;
+
+    QString Name() const { return m_Name; }
+    QString Summary() const { return m_Summary; }
+
+    // Arguments: the subcommand's name, then its options and arguments. Out is standard
+    // output, Err standard error.
+    int Run(const QStringList& Arguments, QTextStream& Out, QTextStream& Err);
+
+    // The code pages that --encoding accepts.
+    static QStringList Encodings();
+
+protected:
+    // Positional arguments, by name, that the command needs.
+    void AddArgument(const QString& name, const QString& description);
+    void AddOption(const QCommandLineOption& option);
+    // Adds --encoding.
+    void AddEncodingOption();
+    // Runs the command once the arguments have been parsed and counted.
+    virtual int Execute(const QCommandLineParser& Parser, QTextStream& Out, QTextStream& Err) = 0;
+
+private:
+    QString m_Name;
+    QString m_Summary;
+    QStringList m_Arguments;
+    QCommandLineParser m_Parser;
+};
+
+} // namespace voxtrel::cli

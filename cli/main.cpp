@@ -1,0 +1,61 @@
+// voxtrel-names: a name file's names out as CSV and back in, with no window.
+#include "cli/ExportCommand.h"
+#include "cli/ImportCommand.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+using namespace voxtrel::cli;
+
+namespace {
+
+QString overview(const std::vector<std::unique_ptr<Command>>& commands) {
+    QString text = QStringLiteral(
+        "Usage: voxtrel-names <command> [options]\n"
+        "Takes the names of a compressed name file out as CSV, and puts them back.\n\n"
+        "Commands:\n");
+    for (const auto& c : commands) {
+        text += QStringLiteral("  %1  %2\n").arg(c->Name(), -8).arg(c->Summary());
+    }
+    text += QStringLiteral(
+        "\nRun \"voxtrel-names <command> --help\" for a command's options.\n"
+        "Exit codes: 0 done, 1 failed (the name file is unchanged), 2 usage error.\n");
+    return text;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("voxtrel-names"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VOXTREL_VERSION));
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+
+    std::vector<std::unique_ptr<Command>> commands;
+    commands.push_back(std::make_unique<ExportCommand>());
+    commands.push_back(std::make_unique<ImportCommand>());
+
+    const QStringList args = QCoreApplication::arguments();
+    const QString first = args.value(1);
+    if (first == QLatin1String("--help") || first == QLatin1String("-h")) {
+        out << overview(commands) << Qt::flush;
+        return Done;
+    }
+    if (first == QLatin1String("--version") || first == QLatin1String("-v")) {
+        out << "voxtrel-names " << QCoreApplication::applicationVersion() << Qt::endl;
+        return Done;
+    }
+    for (const auto& c : commands) {
+        if (c->Name() == first) {
+            return c->Run(args.mid(1), out, err);
+        }
+    }
+    err << (first.isEmpty() ? QStringLiteral("voxtrel-names: no command given.\n")
+                            : QStringLiteral("voxtrel-names: unknown command \"%1\".\n").arg(first))
+        << overview(commands) << Qt::flush;
+    return UsageError;
+}

@@ -1,0 +1,262 @@
+#include "document/NameDocument.h"
+
+#include "document/RenameCommand.h"
+#include "tools/Scn_Process.h"
+#include "tools/ToolCommands.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QTemporaryDir>
+#include <utility>
+
+namespace voxtrel {
+namespace {
+
+QString withTrailingSeparator(QString path) {
+    if (!path.endsWith(QLatin1Char('/')) && !path.endsWith(QDir::separator())) {
+        path += QDir::separator();
+    }
+    return path;
+}
+
+QByteArray readAll(const QString& path, bool* ok = nullptr) {
+    QFile f(path);
+    const bool opened = f.open(QIODevice::ReadOnly);
+    if (ok) {
+        *ok = opened;
+    }
+    return opened ? f.readAll() : QByteArray();
+}
+
+bool samePath(const QString& a, const QString& b) {
+    const QString ca = QFileInfo(a).canonicalFilePath();
+    return !ca.isEmpty() && ca == QFileInfo(b).canonicalFilePath();
+}
+
+const QString ToolBusyText = QStringLiteral("The compression tool is still running.");
+
+} // namespace
+
+NameDocument::NameDocument(QString AppPath, QString WorkFolder, QObject* parent)
+    : QObject(parent), m_AppPath(withTrailingSeparator(std::move(AppPath))), m_Table(m_AppPath),
+      m_Saved(m_AppPath) {
+    if (WorkFolder.isEmpty()) {
+        m_Private = std::make_unique<QTemporaryDir>();
+        WorkFolder = m_Private->path();
+    }
+    m_WorkFolder = withTrailingSeparator(std::move(WorkFolder));
+    connect(&m_Undo, &QUndoStack::cleanChanged, this,
+            [this](bool clean) { emit ModifiedChanged(!clean); });
+}
+
+NameDocument::~NameDocument() = default;
+
+bool NameDocument::RunTool(const QString& Command, QString& Error) {
+    Scn_Process process;
+    m_Tool = &process;
+    emit ToolRunningChanged(true);
+    process.Run_Process(Command, 0);
+    m_Tool = nullptr;
+    emit ToolRunningChanged(false);
+    if (process.Cancelled()) {
+        Error = QStringLiteral("The compression tool was cancelled.");
+        return false;
+    }
+    if (!process.Started()) {
+        Error = QStringLiteral("The compression tool could not be started:\n%1\n%2")
+                    .arg(ToolCommands::Tool_Path(m_AppPath), process.Start_Error());
+        return false;
+    }
+    if (process.Crashed() || process.Exit_Code() != 0) {
+        const QString said = process.Error_Output().section(QLatin1Char('\n'), -1);
+        Error = said.isEmpty() ? QStringLiteral("The compression tool failed (exit code %1).")
+                                     .arg(process.Exit_Code())
+                               : said;
+        return false;
+    }
+    return true;
+}
+
+void NameDocument::Cancel_Tool() {
+    if (m_Tool != nullptr) {
+        m_Tool->Cancel();
+    }
+}
+
+bool NameDocument::Open(const QString& FilePath, QString& Error, const QString& Name) {
+    if (ToolBusy()) {
+        Error = ToolBusyText;
+        return false;
+    }
+    const QString name = Name.isEmpty() ? QFileInfo(FilePath).fileName() : Name;
+    if (!Baza::File_Exists(FilePath)) {
+        Error = QStringLiteral("The file \"%1\" does not exist.").arg(FilePath);
+        return false;
+    }
+    if (QFileInfo(FilePath).isDir()) {
+        Error = QStringLiteral("\"%1\" is a folder, not a name file.").arg(FilePath);
+        return false;
+    }
+    QDir().mkpath(m_WorkFolder);
+    const QString copy = m_WorkFolder + name;
+    if (!samePath(FilePath, copy)) { // a file chosen inside the working folder is its own copy
+        QFile::remove(copy);
+        QFile source(FilePath);
+        if (!source.copy(copy)) {
+            Error = QStringLiteral("The file could not be copied to the working folder:\n%1")
+                        .arg(source.errorString());
+            return false;
+        }
+        QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner);
+    }
+
+    const QString unpacked = ToolCommands::Decompress_File_Output(copy);
+    QFile::remove(unpacked); // never load what an earlier run left behind
+    QString toolError;
+    if (!RunTool(ToolCommands::Decompress_File_Command(m_AppPath, copy), toolError)) {
+        Error =
+            QStringLiteral("The file \"%1\" could not be decompressed:\n%2").arg(name, toolError);
+        return false;
+    }
+    Baza fresh(m_AppPath);
+    if (!fresh.Wczytaj(unpacked)) {
+        Error = QStringLiteral("The file \"%1\" could not be loaded:\n%2")
+                    .arg(name, fresh.ErrorString());
+        return false;
+    }
+    m_Table = fresh;
+    m_Saved = std::move(fresh);
+    m_FilePath = FilePath;
+    m_Open = true;
+    m_Undo.clear();
+    return true;
+}
+
+bool NameDocument::Rename(qint32 Index, const QString& Name) {
+    if (ToolBusy() || m_Table.Count() == 0) {
+        return false;
+    }
+    const qint32 index = std::clamp(Index, 0, m_Table.Count() - 1);
+    const QString name = Name.left(layout::NameSize);
+    const QString old = m_Table.Get_Nazwa(index);
+    if (name != old) {
+        m_Undo.push(new RenameCommand(this, index, old, name));
+    }
+    return true;
+}
+
+bool NameDocument::Import(const NameChanges& Changes, QString& Error) {
+    if (ToolBusy()) {
+        Error = ToolBusyText;
+        return false;
+    }
+    if (Changes.isEmpty()) {
+        return true;
+    }
+    m_Undo.beginMacro(QStringLiteral("Import %1 names").arg(Changes.size()));
+    for (const NameChange& change : Changes) {
+        const qint32 index = std::clamp(change.Index, 0, std::max(0, m_Table.Count() - 1));
+        m_Undo.push(new RenameCommand(this, index, m_Table.Get_Nazwa(index),
+                                      change.NewName.left(layout::NameSize)));
+    }
+    m_Undo.endMacro();
+    return true;
+}
+
+QString NameDocument::SavedName(qint32 Index) const {
+    return m_Saved.Get_Nazwa(Index);
+}
+
+void NameDocument::SetName(qint32 Index, const QString& Name) {
+    if (m_Table.Zmien_Dane(Index, Name)) {
+        emit NameChanged(Index);
+    }
+}
+
+bool NameDocument::Save(QString& Error) {
+    if (ToolBusy()) {
+        Error = ToolBusyText;
+        return false;
+    }
+    if (!m_Open) {
+        Error = QStringLiteral("No name file is open.");
+        return false;
+    }
+    if (!SaveSteps(Error)) {
+        return false;
+    }
+    m_Saved = m_Table;
+    m_Undo.setClean();
+    return true;
+}
+
+bool NameDocument::SaveSteps(QString& Error) {
+    if (!m_Table.Zapisz(QString())) {
+        Error =
+            QStringLiteral("The working file could not be written:\n%1").arg(m_Table.ErrorString());
+        return false;
+    }
+    const QString path = m_Table.Path();
+    const QString packed = ToolCommands::Compress_Output(path);
+    QFile::remove(packed);
+    if (!RunTool(ToolCommands::Compress_Command(m_AppPath, path), Error)) {
+        return false;
+    }
+    bool ok = false;
+    const QByteArray compressed = readAll(packed, &ok);
+    if (!ok || compressed.isEmpty()) {
+        Error = QStringLiteral("The compression tool left no compressed file.");
+        return false;
+    }
+    // The compressed file must give back exactly the bytes written before it may replace
+    // the user's file.
+    const QString check = ToolCommands::Decompress_File_Output(packed);
+    QFile::remove(check);
+    if (!RunTool(ToolCommands::Decompress_File_Command(m_AppPath, packed), Error)) {
+        Error = QStringLiteral("The compressed file could not be checked:\n%1").arg(Error);
+        return false;
+    }
+    const QByteArray written = readAll(path);
+    if (written.isEmpty() || readAll(check) != written) {
+        Error = QStringLiteral("The compressed file does not decompress to the names written.");
+        return false;
+    }
+    return Replace(compressed, Error);
+}
+
+bool NameDocument::Replace(const QByteArray& Compressed, QString& Error) {
+    const QFileInfo target(m_FilePath);
+    // A file marked read-only stays as it is, whoever runs the editor.
+    if (target.exists() &&
+        (!target.isFile() || !target.isWritable() || !(target.permissions() & QFile::WriteOwner))) {
+        Error = QStringLiteral("\"%1\" is read-only.").arg(m_FilePath);
+        return false;
+    }
+    QSaveFile out(m_FilePath);
+    const bool written =
+        out.open(QIODevice::WriteOnly) && out.write(Compressed) == Compressed.size();
+    if (!written || !out.commit()) {
+        Error = QStringLiteral("\"%1\" cannot be written:\n%2").arg(m_FilePath, out.errorString());
+        out.cancelWriting();
+        return false;
+    }
+    return true;
+}
+
+void NameDocument::Clear_Work_Folder() {
+    const QDir dir(m_WorkFolder);
+    if (!dir.exists()) {
+        return;
+    }
+    for (const QString& name : dir.entryList(QDir::Files)) {
+        const QString file = m_WorkFolder + name;
+        if (!m_FilePath.isEmpty() && samePath(file, m_FilePath)) {
+            continue; // the user's own file, opened from the working folder
+        }
+        QFile::remove(file);
+    }
+}
+
+} // namespace voxtrel

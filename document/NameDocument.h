@@ -1,0 +1,87 @@
+#pragma once
+
+#include "document/NameChange.h"
+#include "names/Baza.h"
+
+#include <QObject>
+#include <QString>
+#include <QUndoStack>
+#include <memory>
+
+class QTemporaryDir;
+
+namespace voxtrel {
+
+class Scn_Process;
+
+// One open name file: the compressed file the user chose, its name table and the working
+// files the compression tool makes from it. It opens (copy, decompress, load), renames with
+// undo, and saves (write, compress, decompress again and compare, replace atomically).
+// It never asks the user anything: every operation returns false with the reason in Error.
+class NameDocument : public QObject {
+    Q_OBJECT
+public:
+    // AppPath: the application folder, ending in a separator; it holds zlib/zlibtool and
+    // Data.dll. WorkFolder: where the working files go, ending in a separator; empty gives a
+    // private temporary folder that goes with the document.
+    explicit NameDocument(QString AppPath, QString WorkFolder = {}, QObject* parent = nullptr);
+    ~NameDocument() override;
+
+    // Copies FilePath into the working folder under Name (its bare name when empty),
+    // decompresses the copy and loads it into a fresh table. Only when all of that worked
+    // does the new table replace the open one; after a failure the open file, its table
+    // and its unsaved renames are as they were.
+    bool Open(const QString& FilePath, QString& Error, const QString& Name = {});
+    // Writes the table to its working file, compresses it, checks that the compressed file
+    // gives back the same bytes, and only then replaces the chosen file.
+    bool Save(QString& Error);
+
+    // Renames one record (the index is clamped into the records) as an undoable step.
+    // False, with nothing changed, when no records are loaded or the tool is running.
+    bool Rename(qint32 Index, const QString& Name);
+    // Applies a checked name list as one undoable step.
+    bool Import(const NameChanges& Changes, QString& Error);
+    // The name record Index had when the file was opened or last saved.
+    QString SavedName(qint32 Index) const;
+
+    bool IsOpen() const { return m_Open; }
+    bool IsModified() const { return !m_Undo.isClean(); }
+    const Baza& Table() const { return m_Table; }
+    QString FilePath() const { return m_FilePath; }
+    QString AppPath() const { return m_AppPath; }
+    QString WorkFolder() const { return m_WorkFolder; }
+    QUndoStack* UndoStack() { return &m_Undo; }
+
+    // True while the compression tool runs; Cancel_Tool ends that run, which then fails.
+    bool ToolBusy() const { return m_Tool != nullptr; }
+    void Cancel_Tool();
+
+    // Deletes every plain file in the working folder, except the chosen file itself should
+    // it lie there. Errors are ignored.
+    void Clear_Work_Folder();
+
+signals:
+    // A record's name changed: by a rename, an import, an undo or a redo.
+    void NameChanged(qint32 Index);
+    void ModifiedChanged(bool Modified);
+    void ToolRunningChanged(bool Running);
+
+private:
+    friend class RenameCommand;
+    void SetName(qint32 Index, const QString& Name);
+    bool RunTool(const QString& Command, QString& Error);
+    bool SaveSteps(QString& Error);
+    bool Replace(const QByteArray& Compressed, QString& Error);
+
+    QString m_AppPath;
+    std::unique_ptr<QTemporaryDir> m_Private;
+    QString m_WorkFolder;
+    QString m_FilePath;
+    Baza m_Table;
+    Baza m_Saved; // the names as opened or last saved
+    bool m_Open = false;
+    QUndoStack m_Undo;
+    Scn_Process* m_Tool = nullptr;
+};
+
+} // namespace voxtrel

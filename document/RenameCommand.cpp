@@ -1,0 +1,34 @@
+#include "document/RenameCommand.h"
+
+#include "document/NameDocument.h"
+
+#include <utility>
+
+namespace voxtrel {
+
+RenameCommand::RenameCommand(NameDocument* document, qint32 index, QString oldName, QString newName,
+                             QUndoCommand* parent)
+    : QUndoCommand(parent), m_Document(document), m_Index(index), m_Old(std::move(oldName)),
+      m_New(std::move(newName)) {
+    setText(QStringLiteral("Rename %1").arg(m_Index));
+}
+
+void RenameCommand::undo() {
+    m_Document->SetName(m_Index, m_Old);
+}
+
+void RenameCommand::redo() {
+    m_Document->SetName(m_Index, m_New);
+}
+
+bool RenameCommand::mergeWith(const QUndoCommand* other) {
+    const auto* next = static_cast<const RenameCommand*>(other);
+    if (next->m_Index != m_Index) {
+        return false;
+    }
+    m_New = next->m_New;
+    setObsolete(m_New == m_Old);
+    return true;
+}
+
+} // namespace voxtrel
