@@ -2,6 +2,7 @@
 
 #include "app/AppServices.h"
 #include "app/frmMain.h"
+#include "NameFiles.h"
 
 #include <QByteArray>
 #include <QList>
@@ -25,6 +26,24 @@ public:
     QList<Message> shown;
 };
 
+class FakeNameLists : public NameListDialogs {
+public:
+    QString OpenPath(QWidget*, const QString&, const QString&) override { return asked(); }
+    QString SavePath(QWidget*, const QString&, const QString& Suggested) override {
+        suggested = Suggested;
+        return asked();
+    }
+    QString next; // the path the next dialog "chooses"; empty cancels
+    QString suggested;
+    int shown = 0;
+
+private:
+    QString asked() {
+        ++shown;
+        return next;
+    }
+};
+
 class FakeLinks : public LinkOpener {
 public:
     void Open(const QUrl& Url, QWidget* Owner) override {
@@ -42,31 +61,29 @@ public:
     EditorRig();
     ~EditorRig();
 
-    QString appPath() const;
-    QString workFolder() const;
-    QString toolPath() const;
+    QString appPath() const { return m_App.appPath(); }
+    QString workFolder() const { return m_App.workFolder(); }
+    QString toolPath() const { return m_App.toolPath(); }
     // A folder for the user's own files.
-    QString userFile(const QString& name) const;
+    QString userFile(const QString& name) const { return m_App.userFile(name); }
 
-    // Writes plain bytes compressed with the real tool to path.
-    static bool writeCompressed(const QString& path, const QByteArray& plain);
-    // Decompresses with Python's zlib, independent of the tool.
-    static QByteArray pythonDecompress(const QString& path);
+    static bool writeCompressed(const QString& path, const QByteArray& plain) { return WriteCompressed(path, plain); }
+    static QByteArray pythonDecompress(const QString& path) { return PythonDecompress(path); }
     static QByteArray read(const QString& path);
     static void write(const QString& path, const QByteArray& bytes);
-    // A name file image: a header and k records named "<prefix><i>" with fields; a file of
-    // all 1209 records also has its own trailing block.
-    static QByteArray nameImage(int k, const QString& prefix = QStringLiteral("Player "));
+    static QByteArray nameImage(int k, const QString& prefix = QStringLiteral("Player ")) {
+        return NameImage(k, prefix);
+    }
 
     // Opens path through the window's Open, as if chosen in the dialog.
     void open(const QString& path);
-    // Replaces the tool with a shell script.
-    void replaceTool(const QByteArray& script);
-    void restoreTool();
+    void replaceTool(const QByteArray& script) { m_App.replaceTool(script); }
+    void restoreTool() { m_App.restoreTool(); }
 
     frmMain& window() { return *m_Window; }
     std::shared_ptr<FakeMessages> messages = std::make_shared<FakeMessages>();
     std::shared_ptr<FakeLinks> links = std::make_shared<FakeLinks>();
+    std::shared_ptr<FakeNameLists> nameLists = std::make_shared<FakeNameLists>();
     QString nextChoice = QStringLiteral("-1");
     int dialogsOpened = 0;
 
@@ -75,7 +92,7 @@ public:
     QStringList workFiles() const;
 
 private:
-    QTemporaryDir m_Root;
+    AppFolder m_App;
     std::unique_ptr<frmMain> m_Window;
 };
 

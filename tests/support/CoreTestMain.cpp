@@ -1,3 +1,4 @@
+// gtest with a Qt event loop: QTimer, QProcess signals and local loops work in the tests.
 #include <QCoreApplication>
 #include <gtest/gtest.h>
 

@@ -1,0 +1,169 @@
+// Name lists as CSV: what an export writes, and how the import checker takes a list apart,
+// accepts it whole, or refuses it whole with the failing lines named.
+#include "NameFiles.h"
+#include "TestFiles.h"
+#include "document/NameCsv.h"
+#include "names/Baza.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace voxtrel {
+namespace {
+
+using namespace test;
+
+// A table of k names "Player <i>", loaded from disk as the document loads it.
+struct Table {
+    QTemporaryDir dir;
+    Baza table{dir.path()};
+
+    explicit Table(int k = 5, const QString& prefix = QStringLiteral("Player ")) {
+        const QString file = dir.filePath("names.unzlib");
+        EXPECT_TRUE(WriteBytes(file, NameImage(k, prefix)));
+        EXPECT_TRUE(table.Wczytaj(file));
+    }
+};
+
+struct Checked {
+    bool ok;
+    NameChanges changes;
+    QString error;
+};
+
+Checked check(const QByteArray& csv, const Baza& table) {
+    Checked c{};
+    c.ok = NameCsv::Check(csv, table, c.changes, c.error);
+    return c;
+}
+
+TEST(NameCsv, ExportHasAMarkAHeaderCrlfAndQuotesOnlyWhereNeeded) {
+    Table t(4);
+    t.table.Zmien_Dane(1, QString::fromUtf8("Müller, Jr."));
+    t.table.Zmien_Dane(2, QStringLiteral("say \"hi\""));
+    t.table.Zmien_Dane(3, QStringLiteral(" spaced "));
+    EXPECT_EQ(NameCsv::Write(t.table), QByteArray("\xEF\xBB\xBFindex,name\r\n"
+                                                  "0,Player 0\r\n"
+                                                  "1,\"M\xC3\xBCller, Jr.\"\r\n"
+                                                  "2,\"say \"\"hi\"\"\"\r\n"
+                                                  "3,\" spaced \"\r\n"));
+}
+
+TEST(NameCsv, ExportReadsBackAsNoChangeWhateverTheNamesHold) {
+    // Every byte value a name field can hold, control bytes and line breaks included.
+    QByteArray image = NameImage(6);
+    for (int r = 0; r < 6; ++r) {
+        QByteArray name;
+        for (int b = 1 + r * 43; b < 1 + (r + 1) * 43 && b < 256; ++b) {
+            name += static_cast<char>(b);
+        }
+        image = WithName(image, r, name.left(58));
+    }
+    QTemporaryDir dir;
+    ASSERT_TRUE(WriteBytes(dir.filePath("n"), image));
+    Baza table(dir.path());
+    ASSERT_TRUE(table.Wczytaj(dir.filePath("n")));
+    const Checked c = check(NameCsv::Write(table), table);
+    EXPECT_TRUE(c.ok) << c.error.toStdString();
+    EXPECT_TRUE(c.changes.isEmpty());
+}
+
+TEST(NameCsv, ImportTakesAnySubsetInAnyOrderWithOrWithoutMarkAndCr) {
+    Table t;
+    const QString fiftyEight = QString::fromUtf8("é").repeated(58);
+    for (const QByteArray& csv :
+         {QByteArray("index,name\n4,Four\n1,") + fiftyEight.toUtf8() + "\n0,Player 0\n",
+          QByteArray("\xEF\xBB\xBFindex,name\r\n4,Four\r\n1,") + fiftyEight.toUtf8() + "\r\n0,Player 0",
+          QByteArray("index,name\r\n\r\n4,\"Four\"\r\n1,\"") + fiftyEight.toUtf8() + "\"\r\n"}) {
+        const Checked c = check(csv, t.table);
+        ASSERT_TRUE(c.ok) << c.error.toStdString();
+        ASSERT_EQ(c.changes.size(), 2);
+        EXPECT_EQ(c.changes[0].Index, 4);
+        EXPECT_EQ(c.changes[0].OldName, QString("Player 4"));
+        EXPECT_EQ(c.changes[0].NewName, QString("Four"));
+        EXPECT_EQ(c.changes[1].NewName, fiftyEight);
+    }
+    EXPECT_TRUE(check("index,name\r\n", t.table).ok); // a header alone changes nothing
+}
+
+// Each refusal names its line and its reason, and nothing is taken from the list.
+TEST(NameCsv, RefusesEveryFaultWithItsLine) {
+    Table t;
+    const struct {
+        QByteArray csv;
+        const char* says;
+    } cases[] = {
+        {"index,name\n1\n", "line 2: a column is missing"},
+        {"index,name\n1,A,B\n", "line 2: an extra column"},
+        {"index,name\n1.5,A\n", "line 2: the index \"1.5\" is not a whole number"},
+        {"index,name\n-1,A\n", "line 2: the index \"-1\" is not a whole number"},
+        {"index,name\n 1,A\n", "line 2: the index \" 1\" is not a whole number"},
+        {"index,name\n5,A\n", "line 2: the index 5 is out of range (0 to 4)"},
+        {"index,name\n99999999999,A\n", "line 2: the index \"99999999999\" is not a whole number"},
+        {"index,name\n1,A\n2,B\n1,C\n", "line 4: the index 1 is also on line 2"},
+        {"index,name\n1," + QByteArray(59, 'x') + "\n", "line 2: the name has 59 characters; a name holds at most 58"},
+        {"index,name\n1,\xC5\x81ukasz\n", "line 2: \"\xC5\x81\" (U+0141) cannot be written in windows-1252"},
+        {"index,name\n1,\xF0\x9F\x98\x80\n", "line 2: \"\xF0\x9F\x98\x80\" (U+1F600) cannot be written"},
+        {"index,name\n1,\"two\nlines\"\n", "line 2: the name holds a line break"},
+        {"index,name\n1,tab\there\n", "line 2: the name holds the control character U+0009"},
+        {"index,name\n1,\xC3\n", "line 2: the name is not valid UTF-8 text"},
+        {"index,name\n1,\"open\n2,B\n", "line 2: a quoted field is never closed"},
+        {"index,name\n1,a\"b\n", "line 2: a quote inside a field that is not quoted"},
+        {"name,index\n1,A\n", "line 1: the header must be \"index,name\""},
+        {"1,A\n", "line 1: the header must be \"index,name\""},
+        {"\n\n", "line 1: the header \"index,name\" is missing"},
+    };
+    for (const auto& c : cases) {
+        const Checked r = check(c.csv, t.table);
+        EXPECT_FALSE(r.ok) << c.csv.toStdString();
+        EXPECT_TRUE(r.changes.isEmpty());
+        EXPECT_TRUE(r.error.contains(QString::fromUtf8(c.says))) << r.error.toStdString();
+        EXPECT_TRUE(r.error.startsWith("The name list was refused; no name was changed.")) << r.error.toStdString();
+    }
+    // A good row beside a bad one is not taken either, and a row after an embedded line
+    // break is counted on its own line.
+    const Checked mixed = check("index,name\n1,\"Good\nstill\"\n0,Fine\n7,Bad\n", t.table);
+    EXPECT_FALSE(mixed.ok);
+    EXPECT_TRUE(mixed.changes.isEmpty());
+    EXPECT_TRUE(mixed.error.contains("line 2: the name holds a line break")) << mixed.error.toStdString();
+    EXPECT_TRUE(mixed.error.contains("line 5: the index 7 is out of range")) << mixed.error.toStdString();
+    EXPECT_FALSE(mixed.error.contains("line 4"));
+}
+
+TEST(NameCsv, NamesTheFirstTwentyFailingLinesAndCountsTheRest) {
+    Table t;
+    QByteArray csv = "index,name\n";
+    for (int i = 0; i < 25; ++i) {
+        csv += "x,A\n";
+    }
+    const Checked c = check(csv, t.table);
+    EXPECT_TRUE(c.error.contains("line 21:"));
+    EXPECT_FALSE(c.error.contains("line 22:"));
+    EXPECT_TRUE(c.error.endsWith("... and 5 more lines with faults.")) << c.error.toStdString();
+}
+
+TEST(NameCsv, RefusesFilesThatAreNoList) {
+    QTemporaryDir dir;
+    QByteArray bytes;
+    QString error;
+    EXPECT_FALSE(NameCsv::Read_File(dir.path(), bytes, error));
+    EXPECT_TRUE(error.contains("is a folder")) << error.toStdString();
+    EXPECT_FALSE(NameCsv::Read_File(dir.filePath("missing.csv"), bytes, error));
+    EXPECT_TRUE(error.contains("does not exist")) << error.toStdString();
+    for (const QByteArray& empty : {QByteArray(), QByteArray("\xEF\xBB\xBF")}) {
+        ASSERT_TRUE(WriteBytes(dir.filePath("empty.csv"), empty));
+        EXPECT_FALSE(NameCsv::Read_File(dir.filePath("empty.csv"), bytes, error));
+        EXPECT_TRUE(error.contains("is empty")) << error.toStdString();
+    }
+    QFile big(dir.filePath("big.csv"));
+    ASSERT_TRUE(big.open(QIODevice::WriteOnly) && big.resize(NameCsv::MaxFileSize + 1));
+    big.close();
+    EXPECT_FALSE(NameCsv::Read_File(big.fileName(), bytes, error));
+    EXPECT_TRUE(error.contains("larger than 4 MiB")) << error.toStdString();
+    ASSERT_TRUE(big.resize(NameCsv::MaxFileSize));
+    EXPECT_TRUE(NameCsv::Read_File(big.fileName(), bytes, error)) << error.toStdString();
+}
+
+} // namespace
+} // namespace voxtrel

@@ -1,0 +1,231 @@
+// One open name file without a window: open, rename, undo, save, and every failure, with
+// the real tool. Each failure is judged by the bytes on disk.
+#include "NameFiles.h"
+#include "PosixTestPlatform.h"
+#include "TestFiles.h"
+#include "document/NameDocument.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSignalSpy>
+#include <QTimer>
+#include <functional>
+#include <memory>
+#include <gtest/gtest.h>
+
+namespace voxtrel {
+namespace {
+
+using namespace test;
+
+// A document on an application folder, with a compressed file of k names opened.
+struct Opened {
+    AppFolder app;
+    NameDocument doc{app.appPath(), app.workFolder()};
+    QString chosen = app.userFile("unnamed_1846.bin");
+    QByteArray plain;
+    QByteArray before;
+    std::unique_ptr<FileSizeLimit> limit;
+
+    explicit Opened(int k = 1209) : plain(NameImage(k)) {
+        EXPECT_TRUE(WriteCompressed(chosen, plain));
+        before = ReadBytes(chosen);
+        QString error;
+        EXPECT_TRUE(doc.Open(chosen, error)) << error.toStdString();
+    }
+};
+
+TEST(NameDocument, SaveGivesBackEveryByteButTheRenamedName) {
+    Opened o;
+    QSignalSpy modified(&o.doc, &NameDocument::ModifiedChanged);
+    EXPECT_FALSE(o.doc.IsModified());
+    ASSERT_TRUE(o.doc.Rename(7, QString::fromUtf8("Jérôme Ünal")));
+    EXPECT_TRUE(o.doc.IsModified());
+    QString error;
+    ASSERT_TRUE(o.doc.Save(error)) << error.toStdString();
+    EXPECT_FALSE(o.doc.IsModified());
+    EXPECT_EQ(modified.size(), 2);
+    EXPECT_EQ(PythonDecompress(o.chosen), WithName(o.plain, 7, QString::fromUtf8("Jérôme Ünal").toLatin1()));
+    EXPECT_EQ(o.doc.SavedName(7), QString::fromUtf8("Jérôme Ünal"));
+
+    // Saving again without the working files, as after the window empties its folder.
+    o.doc.Clear_Work_Folder();
+    EXPECT_TRUE(QDir(o.app.workFolder()).isEmpty());
+    ASSERT_TRUE(o.doc.Rename(8, "Eight"));
+    ASSERT_TRUE(o.doc.Save(error)) << error.toStdString();
+    EXPECT_EQ(PythonDecompress(o.chosen).mid(9872 + 88 * 8, 6), QByteArray("Eight\0", 6));
+}
+
+TEST(NameDocument, FailedOpenKeepsTheOpenFileAndItsRenames) {
+    Opened o;
+    ASSERT_TRUE(o.doc.Rename(3, "Kept"));
+    const QString text = o.app.userFile("notes.txt");
+    ASSERT_TRUE(WriteBytes(text, "not compressed at all"));
+    QString error;
+    EXPECT_FALSE(o.doc.Open(text, error));
+    EXPECT_TRUE(error.contains("could not be decompressed")) << error.toStdString();
+    EXPECT_FALSE(o.doc.Open(o.app.userFile("missing.bin"), error));
+    EXPECT_FALSE(o.doc.Open(o.app.userFile(""), error));
+    EXPECT_TRUE(error.contains("folder")) << error.toStdString();
+
+    EXPECT_EQ(o.doc.FilePath(), o.chosen);
+    EXPECT_EQ(o.doc.Table().Get_Nazwa(3), QString("Kept"));
+    EXPECT_TRUE(o.doc.IsModified());
+    ASSERT_TRUE(o.doc.Save(error)) << error.toStdString();
+    EXPECT_EQ(PythonDecompress(o.chosen), WithName(o.plain, 3, "Kept"));
+    EXPECT_EQ(ReadBytes(text), QByteArray("not compressed at all"));
+}
+
+TEST(NameDocument, UndoStepsMergeTypingAndImportIsOneStep) {
+    Opened o;
+    QUndoStack* undo = o.doc.UndoStack();
+    for (const char* typed : {"P", "Pa", "Pat"}) {
+        o.doc.Rename(2, typed);
+    }
+    o.doc.Rename(4, "Four");
+    EXPECT_EQ(undo->count(), 2); // one burst of typing per record
+    QString error;
+    ASSERT_TRUE(o.doc.Import({{5, "Player 5", "Five", 2}, {6, "Player 6", "Six", 3}}, error));
+    EXPECT_EQ(undo->count(), 3);
+
+    QList<qint32> changed;
+    QObject::connect(&o.doc, &NameDocument::NameChanged, [&](qint32 i) { changed << i; });
+    undo->undo();
+    EXPECT_EQ(o.doc.Table().Get_Nazwa(5), QString("Player 5"));
+    EXPECT_EQ(o.doc.Table().Get_Nazwa(6), QString("Player 6"));
+    undo->undo();
+    undo->undo();
+    EXPECT_EQ(o.doc.Table().Get_Nazwa(2), QString("Player 2"));
+    EXPECT_FALSE(o.doc.IsModified()); // back where the file was opened
+    EXPECT_EQ(changed.size(), 4);
+    undo->redo();
+    EXPECT_EQ(o.doc.Table().Get_Nazwa(2), QString("Pat"));
+
+    // Typing a name back to what it was leaves no step behind.
+    o.doc.Rename(9, "X");
+    o.doc.Rename(9, "Player 9");
+    EXPECT_EQ(undo->count(), 1);
+}
+
+TEST(NameDocument, PrivateWorkingFoldersNeverMeet) {
+    AppFolder app;
+    const QString chosen = app.userFile("unnamed_1846.bin");
+    ASSERT_TRUE(WriteCompressed(chosen, NameImage(5)));
+    QString folder;
+    {
+        NameDocument first(app.appPath());
+        NameDocument second(app.appPath());
+        EXPECT_NE(first.WorkFolder(), second.WorkFolder());
+        EXPECT_FALSE(first.WorkFolder().startsWith(app.appPath()));
+        QString error;
+        ASSERT_TRUE(first.Open(chosen, error)) << error.toStdString();
+        ASSERT_TRUE(second.Open(chosen, error)) << error.toStdString();
+        first.Clear_Work_Folder();
+        EXPECT_TRUE(QDir(first.WorkFolder()).isEmpty());
+        EXPECT_FALSE(QDir(second.WorkFolder()).isEmpty());
+        folder = second.WorkFolder();
+    }
+    EXPECT_FALSE(QFileInfo::exists(folder));
+    EXPECT_TRUE(QDir(app.workFolder()).isEmpty());
+}
+
+TEST(NameDocument, CancelEndsAHangingToolAndTheRunFails) {
+    Opened o;
+    ASSERT_TRUE(o.doc.Rename(1, "Before"));
+    o.app.replaceTool("sleep 30\n");
+    bool busy = false;
+    bool renamed = true;
+    QString busyError;
+    QTimer::singleShot(200, [&] {
+        busy = o.doc.ToolBusy();
+        renamed = o.doc.Rename(1, "During");
+        o.doc.Save(busyError);
+        o.doc.Cancel_Tool();
+    });
+    QString error;
+    EXPECT_FALSE(o.doc.Save(error));
+    EXPECT_TRUE(busy);
+    EXPECT_FALSE(renamed);
+    EXPECT_TRUE(busyError.contains("still running")) << busyError.toStdString();
+    EXPECT_TRUE(error.contains("cancelled")) << error.toStdString();
+    EXPECT_FALSE(o.doc.ToolBusy());
+    EXPECT_EQ(ReadBytes(o.chosen), o.before);
+    EXPECT_EQ(o.doc.Table().Get_Nazwa(1), QString("Before"));
+    EXPECT_TRUE(o.doc.IsModified());
+}
+
+// Every way a save can fail leaves the chosen file byte for byte as it was, says what failed,
+// keeps the renames, and the same document saves once the cause is gone.
+struct SaveFault {
+    const char* name;
+    const char* says;
+    std::function<void(Opened&)> cause;
+    std::function<void(Opened&)> cure;
+};
+
+class SaveFailure : public ::testing::TestWithParam<SaveFault> {};
+
+TEST_P(SaveFailure, LeavesTheFileAsItWas) {
+    const SaveFault& fault = GetParam();
+    Opened o;
+    ASSERT_TRUE(o.doc.Rename(4, "Player 4 edited"));
+    fault.cause(o);
+    QString error;
+    EXPECT_FALSE(o.doc.Save(error));
+    EXPECT_TRUE(error.contains(fault.says)) << error.toStdString();
+    if (fault.cure) {
+        fault.cure(o);
+    }
+    EXPECT_EQ(ReadBytes(o.chosen), o.before);
+    EXPECT_TRUE(o.doc.IsModified());
+    ASSERT_TRUE(o.doc.Save(error)) << error.toStdString();
+    EXPECT_EQ(PythonDecompress(o.chosen), WithName(o.plain, 4, "Player 4 edited"));
+}
+
+const QByteArray Tool = ZLIBTOOL_PATH;
+
+INSTANTIATE_TEST_SUITE_P(
+    NameDocument, SaveFailure,
+    ::testing::Values(
+        SaveFault{"WorkingFileBlocked", "working file",
+                  [](Opened& o) {
+                      QFile::remove(o.doc.Table().Path());
+                      QDir().mkpath(o.doc.Table().Path()); // a folder where the working file goes
+                  },
+                  [](Opened& o) { QDir(o.doc.Table().Path()).removeRecursively(); }},
+        SaveFault{"ToolFails", "no room at the inn",
+                  [](Opened& o) { o.app.replaceTool("echo 'zlibtool: no room at the inn' >&2\nexit 1\n"); },
+                  [](Opened& o) { o.app.restoreTool(); }},
+        SaveFault{"ToolMissing", "could not be started", [](Opened& o) { QFile::remove(o.app.toolPath()); },
+                  [](Opened& o) { o.app.restoreTool(); }},
+        SaveFault{"ToolWritesNothing", "no compressed file", [](Opened& o) { o.app.replaceTool("exit 0\n"); },
+                  [](Opened& o) { o.app.restoreTool(); }},
+        SaveFault{"CheckDoesNotMatch", "does not decompress",
+                  [](Opened& o) {
+                      // Compresses something else than it was given.
+                      o.app.replaceTool("if [ \"$2\" = \"-d\" ]; then exec \"" + Tool + "\" \"$@\"; fi\n" +
+                                        "echo other > \"$1.other\"\n\"" + Tool +
+                                        "\" \"$1.other\" && mv \"$1.other.zlib\" \"$1.zlib\"\n");
+                  },
+                  [](Opened& o) { o.app.restoreTool(); }},
+        SaveFault{"ChosenFileReadOnly", "read-only",
+                  [](Opened& o) { QFile::setPermissions(o.chosen, QFile::ReadOwner | QFile::ReadGroup); },
+                  [](Opened& o) { QFile::setPermissions(o.chosen, QFile::ReadOwner | QFile::WriteOwner); }},
+        SaveFault{"ChosenFolderGone", "cannot be written",
+                  [](Opened& o) {
+                      const QString folder = QFileInfo(o.chosen).absolutePath();
+                      QDir().rename(folder, folder + "_moved");
+                  },
+                  [](Opened& o) {
+                      const QString folder = QFileInfo(o.chosen).absolutePath();
+                      EXPECT_FALSE(QFileInfo::exists(o.chosen));
+                      QDir().rename(folder + "_moved", folder);
+                  }},
+        SaveFault{"DiskFull", "working file",
+                  // The 117585-byte working file cannot be written.
+                  [](Opened& o) { o.limit = std::make_unique<FileSizeLimit>(60000); },
+                  [](Opened& o) { o.limit.reset(); }}),
+    [](const ::testing::TestParamInfo<SaveFault>& p) { return std::string(p.param.name); });
+
+} // namespace
+} // namespace voxtrel
