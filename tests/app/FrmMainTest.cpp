@@ -362,6 +362,52 @@ private slots:
         QCOMPARE(rig.find<QLabel>("Label1")->text(), QString());
     }
 
+    void importAndExportNames() {
+        EditorRig rig;
+        const QString f = rig.userFile("e.bin");
+        const QByteArray plain = EditorRig::nameImage(1209);
+        QVERIFY(EditorRig::writeCompressed(f, plain));
+        const QByteArray before = EditorRig::read(f);
+        QVERIFY(!rig.find<QAction>("MnuExportNames")->isEnabled());
+        QVERIFY(!rig.find<QAction>("MnuImportNames")->isEnabled());
+        rig.open(f);
+        select(rig, 2);
+
+        const QString csv = rig.userFile("names.csv");
+        rig.nameLists->next = csv;
+        rig.find<QAction>("MnuExportNames")->trigger();
+        QCOMPARE(rig.nameLists->suggested, rig.userFile("e.csv"));
+        QVERIFY(EditorRig::read(csv).startsWith("\xEF\xBB\xBFindex,name\r\n0,Player 0\r\n"));
+        QCOMPARE(rig.messages->shown.last().text, "1209 names exported to \"" + csv + "\".");
+
+        EditorRig::write(csv, "index,name\n2,Two\n1000,Thousand\n3,Player 3\n");
+        rig.find<QAction>("MnuImportNames")->trigger();
+        QCOMPARE(rig.messages->shown.last().text, QString("2 names changed. Save writes them to the file."));
+        QCOMPARE(rig.listLines()[2], QString("Two"));
+        QCOMPARE(rig.listLines()[1000], QString("Thousand"));
+        QCOMPARE(nameField(rig)->text(), QString("Two")); // the record shown took its new name
+        QCOMPARE(rig.find<QLabel>("Label1")->text(), QString("Two"));
+        QCOMPARE(EditorRig::read(f), before); // the user still chooses when to save
+
+        // A list with one bad row is refused whole: nothing of it reaches the table.
+        EditorRig::write(csv, "index,name\n4,Four\n5,Bad\tname\n");
+        rig.find<QAction>("MnuImportNames")->trigger();
+        const Message refused = rig.messages->shown.last();
+        QVERIFY2(refused.text.contains("line 3: the name holds the control character U+0009"), qPrintable(refused.text));
+        QVERIFY(refused.icon == MessageBoxes::Icon::Warning);
+        QCOMPARE(rig.listLines()[4], QString("Player 4"));
+        QCOMPARE(rig.window().NameTable().Get_Nazwa(4), QString("Player 4"));
+
+        rig.nameLists->next.clear(); // cancelled: nothing happens
+        const int shown = rig.messages->shown.size();
+        rig.find<QAction>("MnuImportNames")->trigger();
+        QCOMPARE(rig.messages->shown.size(), shown);
+
+        rig.window().Cmd_Zapisz_Click();
+        QCOMPARE(rig.messages->shown.last().text, QString("Save File"));
+        QCOMPARE(EditorRig::pythonDecompress(f), withName(withName(plain, 2, "Two"), 1000, "Thousand"));
+    }
+
     void toolRunIsNotReentered() {
         EditorRig rig;
         const QString f = rig.userFile("slow.bin");

@@ -1,0 +1,178 @@
+// voxtrel-names as a real process in its own application folder, with the real tool. Every
+// failure leaves the name file byte for byte as it was.
+#include "NameFiles.h"
+#include "TestFiles.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <gtest/gtest.h>
+
+namespace voxtrel {
+namespace {
+
+using namespace test;
+
+struct Result {
+    int code = -1;
+    QString out;
+    QString err;
+    QByteArray raw; // standard output as written
+};
+
+// An application folder with voxtrel-names and the tool, and a compressed file of all 1209
+// names "Player <i>" in the user's folder.
+struct Cli {
+    AppFolder app;
+    QString file = app.userFile("unnamed_1846.bin");
+    QString csv = app.userFile("names.csv");
+    QByteArray plain = NameImage(1209);
+    QByteArray before;
+
+    Cli() {
+        EXPECT_TRUE(QFile::copy(VOXTREL_NAMES_PATH, app.appPath() + "voxtrel-names"));
+        EXPECT_TRUE(WriteCompressed(file, plain));
+        before = ReadBytes(file);
+    }
+
+    Result run(const QStringList& args) const {
+        QProcess p;
+        p.start(app.appPath() + "voxtrel-names", args);
+        p.waitForFinished(60000);
+        const QByteArray out = p.readAllStandardOutput();
+        return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(out),
+                QString::fromUtf8(p.readAllStandardError()), out};
+    }
+    Result import(const QByteArray& list, QStringList extra = {}) const {
+        EXPECT_TRUE(WriteBytes(csv, list));
+        return run(QStringList{"import", file, csv} + extra);
+    }
+    bool unchanged() const { return ReadBytes(file) == before; }
+};
+
+TEST(VoxtrelNames, ExportThenImportChangesNothingAndWritesNothing) {
+    Cli c;
+    const QDateTime modified = QFileInfo(c.file).lastModified();
+    const Result toFile = c.run({"export", c.file, "-o", c.csv});
+    ASSERT_EQ(toFile.code, 0) << toFile.err.toStdString();
+    const QByteArray csv = ReadBytes(c.csv);
+    EXPECT_TRUE(csv.startsWith("\xEF\xBB\xBFindex,name\r\n0,Player 0\r\n1,Player 1\r\n"));
+    EXPECT_TRUE(csv.endsWith("1208,Player 1208\r\n"));
+    EXPECT_EQ(c.run({"export", c.file}).raw, csv); // standard output gets the same
+
+    const Result back = c.run({"import", c.file, c.csv});
+    EXPECT_EQ(back.code, 0) << back.err.toStdString();
+    EXPECT_TRUE(back.out.contains("No name changes")) << back.out.toStdString();
+    EXPECT_TRUE(c.unchanged());
+    EXPECT_EQ(QFileInfo(c.file).lastModified(), modified);
+}
+
+TEST(VoxtrelNames, ImportChangesOnlyTheListedNames) {
+    Cli c;
+    const QString accented = QString::fromUtf8("Jérôme Ünal-Çağ").left(13); // "Jérôme Ünal-Ç"
+    const QString full = QString::fromUtf8("Ñ").repeated(28) + QString(30, 'z');
+    const QByteArray list = "index,name\r\n900,Plain Name\r\n" + QByteArray("3,") + accented.toUtf8() + "\r\n1208," +
+                            full.toUtf8() + "\r\n5,Player 5\r\n";
+    const Result r = c.import(list);
+    ASSERT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out, "900: Player 900 -> Plain Name\n3: Player 3 -> " + accented + "\n1208: Player 1208 -> " + full +
+                         "\n3 names changed; " + c.file + " saved.\n");
+    QByteArray expected = WithName(c.plain, 900, "Plain Name");
+    expected = WithName(expected, 3, accented.toLatin1());
+    expected = WithName(expected, 1208, full.toLatin1()); // 58 bytes, no terminating zero
+    EXPECT_EQ(PythonDecompress(c.file), expected);
+}
+
+TEST(VoxtrelNames, DryRunSaysWhatWouldChangeAndWritesNothing) {
+    Cli c;
+    const Result r = c.import("index,name\n7,Seven\n", {"--dry-run"});
+    EXPECT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out, QString("7: Player 7 -> Seven\n1 name would change; dry run, nothing was written.\n"));
+    EXPECT_TRUE(c.unchanged());
+}
+
+TEST(VoxtrelNames, RefusedListsChangeNothingAndNameTheLine) {
+    Cli c;
+    const struct {
+        QByteArray csv;
+        const char* says;
+    } lists[] = {
+        {"index,name\n1,A\n2\n", "line 3: a column is missing"},
+        {"index,name\n1,A,B\n", "line 2: an extra column"},
+        {"index,name\nx,A\n", "line 2: the index \"x\" is not a whole number"},
+        {"index,name\n1209,A\n", "line 2: the index 1209 is out of range (0 to 1208)"},
+        {"index,name\n1,A\n1,B\n", "line 3: the index 1 is also on line 2"},
+        {"index,name\n1," + QByteArray(59, 'n') + "\n", "line 2: the name has 59 characters"},
+        {"index,name\n1,\xD0\xA8\n", "line 2: \"\xD0\xA8\" (U+0428) cannot be written in windows-1252"},
+        {"index,name\n1,\"a\r\nb\"\n", "line 2: the name holds a line break"},
+        {"index,name\n1,\x01\n", "line 2: the name holds the control character U+0001"},
+        {"index,name\n1,\xFF\xFE\n", "line 2: the name is not valid UTF-8 text"},
+        {"index,name\n1,\"open\n", "line 2: a quoted field is never closed"},
+        {"idx,name\n1,A\n", "line 1: the header must be \"index,name\""},
+    };
+    for (const auto& l : lists) {
+        const Result r = c.import(l.csv);
+        EXPECT_EQ(r.code, 1) << l.csv.toStdString();
+        EXPECT_TRUE(r.err.contains(QString::fromUtf8(l.says))) << r.err.toStdString();
+        EXPECT_TRUE(r.out.isEmpty()) << r.out.toStdString();
+        EXPECT_TRUE(c.unchanged());
+    }
+
+    for (const QByteArray& empty : {QByteArray(), QByteArray("\xEF\xBB\xBF")}) {
+        const Result r = c.import(empty);
+        EXPECT_EQ(r.code, 1);
+        EXPECT_TRUE(r.err.contains("is empty")) << r.err.toStdString();
+    }
+    QFile big(c.csv);
+    ASSERT_TRUE(big.resize(4 * 1024 * 1024 + 1));
+    Result r = c.run({"import", c.file, c.csv});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_TRUE(r.err.contains("larger than 4 MiB")) << r.err.toStdString();
+    r = c.run({"import", c.file, c.app.userFile("")});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_TRUE(r.err.contains("is a folder")) << r.err.toStdString();
+    EXPECT_TRUE(c.unchanged());
+}
+
+TEST(VoxtrelNames, AFailedSaveLeavesTheFileAsItWas) {
+    Cli c;
+    // The compressed file decompresses to something else: the check refuses it.
+    const QByteArray tool = ZLIBTOOL_PATH;
+    c.app.replaceTool("if [ \"$2\" = \"-d\" ]; then exec \"" + tool + "\" \"$@\"; fi\n" + "echo other > \"$1.o\"\n\"" +
+                      tool + "\" \"$1.o\" && mv \"$1.o.zlib\" \"$1.zlib\"\n");
+    const Result r = c.import("index,name\n1,One\n");
+    EXPECT_EQ(r.code, 1);
+    EXPECT_TRUE(r.err.contains("was not saved; it is unchanged")) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains("does not decompress")) << r.err.toStdString();
+    EXPECT_TRUE(c.unchanged());
+
+    const Result missing = c.run({"export", c.app.userFile("missing.bin")});
+    EXPECT_EQ(missing.code, 1);
+    EXPECT_TRUE(missing.err.contains("does not exist")) << missing.err.toStdString();
+}
+
+TEST(VoxtrelNames, UsageErrorsExitWithTwo) {
+    Cli c;
+    for (const QStringList& args : {QStringList{}, QStringList{"rename"}, QStringList{"export"},
+                                    QStringList{"import", c.file}, QStringList{"export", c.file, "extra"},
+                                    QStringList{"export", c.file, "--bogus"}}) {
+        const Result r = c.run(args);
+        EXPECT_EQ(r.code, 2) << args.join(' ').toStdString();
+        EXPECT_FALSE(r.err.isEmpty());
+    }
+    const Result encoding = c.run({"export", c.file, "--encoding", "koi8-r"});
+    EXPECT_EQ(encoding.code, 2);
+    EXPECT_TRUE(encoding.err.contains("unknown encoding \"koi8-r\". Supported: windows-1252"))
+        << encoding.err.toStdString();
+    EXPECT_EQ(c.run({"export", c.file, "--encoding", "windows-1252"}).code, 0);
+
+    for (const QStringList& args : {QStringList{"--help"}, QStringList{"import", "--help"}, QStringList{"--version"}}) {
+        const Result r = c.run(args);
+        EXPECT_EQ(r.code, 0);
+        EXPECT_TRUE(r.out.contains("voxtrel-names") || r.out.contains("NAMES.csv")) << r.out.toStdString();
+    }
+    EXPECT_TRUE(c.unchanged());
+}
+
+} // namespace
+} // namespace voxtrel
