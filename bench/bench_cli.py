@@ -1,0 +1,45 @@
+#!/usr/bin/env python3
+"""Whole-process timings of voxtrel-names on the 1209-name sample: export to a file, and an
+import of all 1209 rows with its verified save. Prints the median of each over RUNS runs.
+
+    python3 bench/bench_cli.py [build/app] [RUNS]
+"""
+import os
+import shutil
+import statistics
+import subprocess
+import sys
+import tempfile
+import time
+
+app = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else "build/app")
+runs = int(sys.argv[2]) if len(sys.argv) > 2 else 21
+names = os.path.join(app, "voxtrel-names")
+sample = os.path.join(app, "samples", "unnamed_1846.bin")
+
+
+def timed(args):
+    start = time.perf_counter()
+    subprocess.run([names] + args, check=True, stdout=subprocess.DEVNULL)
+    return (time.perf_counter() - start) * 1000
+
+
+with tempfile.TemporaryDirectory() as tmp:
+    target = os.path.join(tmp, "unnamed_1846.bin")
+    shutil.copyfile(sample, target)
+    exported = os.path.join(tmp, "out.csv")
+    export_ms = [timed(["export", target, "-o", exported]) for _ in range(runs)]
+
+    # Two lists that rename every record, used in turn, so that every import saves.
+    lists = []
+    for tag in ("A", "B"):
+        path = os.path.join(tmp, tag + ".csv")
+        with open(path, "w", encoding="utf-8", newline="") as f:
+            f.write("index,name\r\n")
+            for i in range(1209):
+                f.write(f"{i},Name {tag} {i}\r\n")
+        lists.append(path)
+    import_ms = [timed(["import", target, lists[n % 2]]) for n in range(runs)]
+
+print(f"export, 1209 names, whole process: median {statistics.median(export_ms):.1f} ms over {runs} runs")
+print(f"import, 1209 rows with save, whole process: median {statistics.median(import_ms):.1f} ms over {runs} runs")

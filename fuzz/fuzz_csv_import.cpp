@@ -1,0 +1,62 @@
+// Any bytes through the name-list checker: no crash, and either a refusal that changes
+// nothing or a set of renames that are all valid for the table.
+#include "document/NameCsv.h"
+#include "names/Baza.h"
+#include "names/Cp1252.h"
+
+#include <QFile>
+#include <QSet>
+#include <QTemporaryDir>
+#include <cstdlib>
+
+namespace {
+
+void check(bool ok) {
+    if (!ok) {
+        std::abort();
+    }
+}
+
+// A table of 40 short names, loaded once.
+const voxtrel::Baza& table() {
+    static QTemporaryDir dir;
+    static voxtrel::Baza baza = [] {
+        QByteArray image(9872 + 88 * 40, '\0');
+        for (int r = 0; r < 40; ++r) {
+            const QByteArray name = "N" + QByteArray::number(r);
+            image.replace(9872 + 88 * r, name.size(), name);
+        }
+        const QString path = dir.filePath("t.unzlib");
+        QFile f(path);
+        check(f.open(QIODevice::WriteOnly) && f.write(image) == image.size());
+        f.close();
+        voxtrel::Baza b(dir.path());
+        check(b.Wczytaj(path));
+        return b;
+    }();
+    return baza;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const QByteArray csv(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    voxtrel::NameChanges changes;
+    QString error;
+    const voxtrel::Baza& t = table();
+    if (!voxtrel::NameCsv::Check(csv, t, changes, error)) {
+        check(changes.isEmpty() && error.startsWith(QStringLiteral("The name list was refused")));
+        return 0;
+    }
+    QSet<qint32> seen;
+    for (const voxtrel::NameChange& c : changes) {
+        check(c.Index >= 0 && c.Index < t.Count() && !seen.contains(c.Index));
+        seen.insert(c.Index);
+        check(c.OldName == t.Get_Nazwa(c.Index) && c.NewName != c.OldName);
+        check(c.NewName.size() <= 58 && voxtrel::Cp1252::canEncode(c.NewName));
+        for (const QChar ch : c.NewName) {
+            check(ch.category() != QChar::Other_Control);
+        }
+    }
+    return 0;
+}
