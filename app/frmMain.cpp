@@ -29,15 +29,8 @@
 namespace voxtrel {
 namespace {
 
-QString withTrailingSeparator(QString path) {
-    if (!path.endsWith(QLatin1Char('/')) && !path.endsWith(QDir::separator())) {
-        path += QDir::separator();
-    }
-    return path;
-}
-
 QString resolveAppPath(const QString& given) {
-    return withTrailingSeparator(given.isEmpty() ? QCoreApplication::applicationDirPath() : given);
+    return ToolCommands::With_Separator(given.isEmpty() ? QCoreApplication::applicationDirPath() : given);
 }
 
 QFont namedFont(const QString& family, double points, bool bold) {

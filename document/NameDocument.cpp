@@ -14,13 +14,6 @@
 namespace voxtrel {
 namespace {
 
-QString withTrailingSeparator(QString path) {
-    if (!path.endsWith(QLatin1Char('/')) && !path.endsWith(QDir::separator())) {
-        path += QDir::separator();
-    }
-    return path;
-}
-
 QByteArray readAll(const QString& path, bool* ok = nullptr) {
     QFile f(path);
     const bool opened = f.open(QIODevice::ReadOnly);
@@ -40,13 +33,13 @@ const QString ToolBusyText = QStringLiteral("The compression tool is still runni
 } // namespace
 
 NameDocument::NameDocument(QString AppPath, QString WorkFolder, QObject* parent)
-    : QObject(parent), m_AppPath(withTrailingSeparator(std::move(AppPath))), m_Table(m_AppPath),
+    : QObject(parent), m_AppPath(ToolCommands::With_Separator(std::move(AppPath))), m_Table(m_AppPath),
       m_Saved(m_AppPath) {
     if (WorkFolder.isEmpty()) {
         m_Private = std::make_unique<QTemporaryDir>();
         WorkFolder = m_Private->path();
     }
-    m_WorkFolder = withTrailingSeparator(std::move(WorkFolder));
+    m_WorkFolder = ToolCommands::With_Separator(std::move(WorkFolder));
     connect(&m_Undo, &QUndoStack::cleanChanged, this,
             [this](bool clean) { emit ModifiedChanged(!clean); });
 }

@@ -18,6 +18,13 @@ constexpr auto ExeSuffix = "";
 
 } // namespace
 
+QString ToolCommands::With_Separator(QString Path) {
+    if (!Path.endsWith(QLatin1Char('/')) && !Path.endsWith(separator())) {
+        Path += separator();
+    }
+    return Path;
+}
+
 QString ToolCommands::Tool_Path(const QString& AppPath) {
     return AppPath + QStringLiteral("zlib") + separator() + QStringLiteral("zlibtool") +
            QLatin1String(ExeSuffix);

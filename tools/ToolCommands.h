@@ -9,6 +9,9 @@ namespace voxtrel {
 // and its working folder AppPath + "zlib/temp/".
 class ToolCommands {
 public:
+    // Path with a separator at its end, as AppPath and the working folder always have.
+    static QString With_Separator(QString Path);
+
     static QString Tool_Path(const QString& AppPath);
     static QString Work_Folder(const QString& AppPath);
 
