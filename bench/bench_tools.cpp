@@ -3,6 +3,7 @@
 #include "tools/Scn_Process.h"
 #include "tools/ToolCommands.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -39,5 +40,24 @@ void BM_ZlibTool_Decompress(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ZlibTool_Decompress)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
+
+// A gigabyte picked by mistake: refused before it is read.
+void BM_ZlibTool_RefusesAGigabyte(benchmark::State& state) {
+    QTemporaryDir dir;
+    QFile f(dir.filePath("film.bin"));
+    f.open(QIODevice::WriteOnly);
+    f.write("a video picked by mistake");
+    f.resize(qint64(1) << 30); // sparse
+    f.close();
+    const QString cmd = voxtrel::ToolCommands::Quote(ZLIBTOOL_PATH) + " " + voxtrel::ToolCommands::Quote(f.fileName()) + " -d";
+    voxtrel::Scn_Process p;
+    for (auto _ : state) {
+        p.Run_Process(cmd, 0);
+    }
+    if (p.Exit_Code() != 1) {
+        state.SkipWithError("the tool did not refuse the file");
+    }
+}
+BENCHMARK(BM_ZlibTool_RefusesAGigabyte)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
 
 } // namespace

@@ -9,10 +9,25 @@ bash scripts/setup.sh
 export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)
 
+# Tests may change only folders they made: the folder that holds their temporary folders
+# keeps its mode (a lost sticky bit on /tmp would go unnoticed otherwise).
+tmp=${TMPDIR:-/tmp}
+tmp_mode=$(stat -c %a "$tmp")
+check_tmp() {
+    local now
+    now=$(stat -c %a "$tmp")
+    if [[ $now != "$tmp_mode" ]]; then
+        echo "FAILED: the tests changed the mode of $tmp from $tmp_mode to $now" >&2
+        exit 1
+    fi
+}
+
 cmake --preset release
 cmake --build --preset release -j "$jobs"
 ctest --preset release -j "$jobs"
+check_tmp
 
 cmake --preset sanitize
 cmake --build --preset sanitize -j "$jobs"
 ctest --preset sanitize -j "$jobs"
+check_tmp

@@ -1,93 +1,198 @@
 #include "zlibtool/ZlibCodec.h"
 
 #include <algorithm>
-#include <limits>
+#include <cstring>
 #include <zlib.h>
 
 namespace voxtrel {
+namespace {
 
-bool ZlibCodec::compress(const std::uint8_t* data, std::size_t size, std::vector<std::uint8_t>& out,
-                         std::string& error) {
-    out.clear();
-    if (size > std::numeric_limits<uLong>::max()) {
-        error = "input too large";
-        return false;
+// A zlib header: deflate (method 8) with a window of at most 32 KiB, and a check value that
+// makes the two bytes a multiple of 31.
+bool validHeader(const std::uint8_t h[2]) {
+    return (h[0] & 0x0F) == 8 && (h[0] >> 4) <= 7 && ((h[0] << 8) | h[1]) % 31 == 0;
+}
+
+// Reads until buffer holds size bytes or the input ends.
+bool readFully(const ZlibCodec::Reader& read, std::uint8_t* buffer, std::size_t size,
+               std::size_t& got) {
+    got = 0;
+    while (got < size) {
+        std::size_t n = 0;
+        if (!read(buffer + got, size - got, n)) {
+            return false;
+        }
+        if (n == 0) {
+            break;
+        }
+        got += n;
     }
-    uLongf bound = compressBound(static_cast<uLong>(size));
-    out.resize(bound);
-    const int rc = compress2(out.data(), &bound, data, static_cast<uLong>(size), Z_BEST_COMPRESSION);
-    if (rc != Z_OK) {
-        out.clear();
-        error = rc == Z_MEM_ERROR ? "out of memory" : "compression failed";
-        return false;
-    }
-    out.resize(bound);
     return true;
 }
 
-bool ZlibCodec::decompress(const std::uint8_t* data, std::size_t size, std::vector<std::uint8_t>& out,
-                           std::string& error, std::size_t limit) {
-    out.clear();
-    if (size == 0) {
+ZlibCodec::Reader bufferReader(const std::uint8_t* data, std::size_t size) {
+    return [data, size, pos = std::size_t(0)](std::uint8_t* buffer, std::size_t cap,
+                                              std::size_t& got) mutable {
+        got = std::min(cap, size - pos);
+        std::memcpy(buffer, data + pos, got);
+        pos += got;
+        return true;
+    };
+}
+
+ZlibCodec::Writer bufferWriter(std::vector<std::uint8_t>& out) {
+    return [&out](const std::uint8_t* data, std::size_t size) {
+        out.insert(out.end(), data, data + size);
+        return true;
+    };
+}
+
+} // namespace
+
+bool ZlibCodec::compressStream(const Reader& read, const Writer& write, std::string& error) {
+    z_stream zs{};
+    if (deflateInit(&zs, Z_BEST_COMPRESSION) != Z_OK) {
+        error = "cannot start compression";
+        return false;
+    }
+    std::vector<std::uint8_t> in(Chunk);
+    std::vector<std::uint8_t> out(Chunk);
+    bool ok = true;
+    int flush = Z_NO_FLUSH;
+    while (ok && flush != Z_FINISH) {
+        std::size_t got = 0;
+        if (!readFully(read, in.data(), in.size(), got)) {
+            error = "cannot read the input";
+            ok = false;
+            break;
+        }
+        flush = got < in.size() ? Z_FINISH : Z_NO_FLUSH;
+        zs.next_in = in.data();
+        zs.avail_in = static_cast<uInt>(got);
+        do {
+            zs.next_out = out.data();
+            zs.avail_out = static_cast<uInt>(out.size());
+            const int rc = deflate(&zs, flush);
+            if (rc == Z_STREAM_ERROR) {
+                error = "compression failed";
+                ok = false;
+                break;
+            }
+            const std::size_t produced = out.size() - zs.avail_out;
+            if (produced > 0 && !write(out.data(), produced)) {
+                error = "cannot write the output";
+                ok = false;
+                break;
+            }
+        } while (zs.avail_out == 0);
+    }
+    deflateEnd(&zs);
+    return ok;
+}
+
+bool ZlibCodec::decompressStream(const Reader& read, const Writer& write, std::string& error,
+                                 std::size_t limit) {
+    std::uint8_t header[2];
+    std::size_t got = 0;
+    if (!readFully(read, header, 2, got)) {
+        error = "cannot read the input";
+        return false;
+    }
+    if (got == 0) {
         error = "input is empty";
         return false;
     }
+    if (got < 2 || !validHeader(header)) {
+        error = "not valid zlib data (no zlib header)";
+        return false;
+    }
+
     z_stream zs{};
     if (inflateInit(&zs) != Z_OK) {
         error = "cannot start decompression";
         return false;
     }
-    std::size_t consumed = 0;
-    std::uint8_t chunk[64 * 1024];
+    std::vector<std::uint8_t> in(Chunk);
+    std::vector<std::uint8_t> out(Chunk);
+    std::memcpy(in.data(), header, 2);
+    zs.next_in = in.data();
+    zs.avail_in = 2;
+    bool ended = false; // the input has no more bytes
+    std::size_t total = 0;
     int rc = Z_OK;
-    while (rc != Z_STREAM_END) {
-        if (zs.avail_in == 0 && consumed < size) {
-            const std::size_t take = std::min<std::size_t>(size - consumed, 1u << 30);
-            zs.next_in = const_cast<Bytef*>(data + consumed);
-            zs.avail_in = static_cast<uInt>(take);
-            consumed += take;
+    for (;;) {
+        if (zs.avail_in == 0 && !ended) {
+            if (!read(in.data(), in.size(), got)) {
+                error = "cannot read the input";
+                break;
+            }
+            ended = got == 0;
+            zs.next_in = in.data();
+            zs.avail_in = static_cast<uInt>(got);
         }
-        zs.next_out = chunk;
-        zs.avail_out = sizeof chunk;
+        zs.next_out = out.data();
+        zs.avail_out = static_cast<uInt>(out.size());
         rc = inflate(&zs, Z_NO_FLUSH);
-        const std::size_t produced = sizeof chunk - zs.avail_out;
-        if (out.size() + produced > limit) {
-            error = "decompressed data is larger than " + std::to_string(limit / (1024 * 1024)) +
-                    " MiB";
-            rc = Z_MEM_ERROR;
-            break;
-        }
-        out.insert(out.end(), chunk, chunk + produced);
-        if (rc == Z_BUF_ERROR && zs.avail_in == 0 && consumed == size) {
-            error = "the compressed data ends too early";
-            break;
-        }
         if (rc == Z_DATA_ERROR) {
             error = zs.msg && std::string(zs.msg) == "incorrect data check"
                         ? "bad checksum in compressed data"
-                        : std::string("not valid zlib data") + (zs.msg ? std::string(" (") + zs.msg + ")" : "");
+                        : std::string("not valid zlib data") +
+                              (zs.msg ? std::string(" (") + zs.msg + ")" : "");
             break;
         }
         if (rc == Z_NEED_DICT) {
             error = "not valid zlib data (needs a preset dictionary)";
             break;
         }
-        if (rc == Z_MEM_ERROR) {
-            error = "out of memory";
+        if (rc == Z_MEM_ERROR || rc == Z_STREAM_ERROR) {
+            error = rc == Z_MEM_ERROR ? "out of memory" : "decompression failed";
             break;
         }
-        if (rc == Z_STREAM_ERROR) {
-            error = "decompression failed";
+        const std::size_t produced = out.size() - zs.avail_out;
+        total += produced;
+        if (total > limit) {
+            error = "decompressed data is larger than " + std::to_string(limit / (1024 * 1024)) +
+                    " MiB";
+            rc = Z_MEM_ERROR;
+            break;
+        }
+        if (produced > 0 && !write(out.data(), produced)) {
+            error = "cannot write the output";
+            rc = Z_ERRNO;
+            break;
+        }
+        if (rc == Z_STREAM_END) {
+            break; // whatever follows the stream is left unread
+        }
+        // Room for output left over, no input left and none to come: the stream is cut short.
+        if (ended && zs.avail_in == 0 && zs.avail_out > 0) {
+            error = "the compressed data ends too early";
             break;
         }
     }
     inflateEnd(&zs);
-    if (rc != Z_STREAM_END) {
+    return rc == Z_STREAM_END;
+}
+
+bool ZlibCodec::compress(const std::uint8_t* data, std::size_t size, std::vector<std::uint8_t>& out,
+                         std::string& error) {
+    out.clear();
+    const bool ok = compressStream(bufferReader(data, size), bufferWriter(out), error);
+    if (!ok) {
+        out.clear();
+    }
+    return ok;
+}
+
+bool ZlibCodec::decompress(const std::uint8_t* data, std::size_t size,
+                           std::vector<std::uint8_t>& out, std::string& error, std::size_t limit) {
+    out.clear();
+    const bool ok = decompressStream(bufferReader(data, size), bufferWriter(out), error, limit);
+    if (!ok) {
         out.clear();
         out.shrink_to_fit();
-        return false;
     }
-    return true;
+    return ok;
 }
 
 } // namespace voxtrel

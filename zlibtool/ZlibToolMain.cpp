@@ -3,13 +3,12 @@
 #include "zlibtool/ZlibCodec.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <random>
 #include <string>
 #include <system_error>
-#include <vector>
 
 namespace voxtrel {
 namespace {
@@ -18,54 +17,62 @@ namespace fs = std::filesystem;
 
 enum ExitCode { Ok = 0, Failed = 1, Usage = 2 };
 
-bool readWhole(const fs::path& path, std::vector<std::uint8_t>& data, std::string& error) {
+// Inputs larger than this are refused unread: a name file is 117585 bytes, and its
+// compressed form smaller still.
+constexpr std::uintmax_t MaxInput = 64u * 1024u * 1024u;
+// The longest file name most file systems allow, in bytes.
+constexpr std::size_t MaxNameBytes = 255;
+
+struct File {
+    std::FILE* f = nullptr;
+    ~File() {
+        if (f) {
+            std::fclose(f);
+        }
+    }
+};
+
+// Refuses what is not a plain file, or is too large, before a byte of it is read.
+bool checkInput(const fs::path& input, std::string& error) {
     std::error_code ec;
-    if (fs::is_directory(path, ec)) {
-        error = "cannot read " + path.string() + ": it is a folder";
+    const fs::file_status status = fs::status(input, ec);
+    if (ec) {
+        error = "cannot read " + input.string() + ": " + ec.message();
         return false;
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        error = "cannot read " + path.string() + ": " + std::strerror(errno);
+    if (fs::is_directory(status)) {
+        error = "cannot read " + input.string() + ": it is a folder";
         return false;
     }
-    data.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    if (in.bad()) {
-        error = "cannot read " + path.string();
+    if (!fs::is_regular_file(status)) {
+        error = "cannot read " + input.string() + ": it is not a plain file";
+        return false;
+    }
+    const std::uintmax_t size = fs::file_size(input, ec);
+    if (ec || size > MaxInput) {
+        error = input.string() + ": the input is larger than " +
+                std::to_string(MaxInput / (1024 * 1024)) + " MiB, the tool's input limit";
         return false;
     }
     return true;
 }
 
-// Writes to a temporary file beside target and renames it over target once complete.
-bool writeAtomically(const fs::path& target, const std::vector<std::uint8_t>& data, std::string& error) {
+// Opens a new file with a short unique name in folder, so that any output name the file
+// system allows still has a temporary name that fits.
+std::FILE* createTemporary(const fs::path& folder, fs::path& temp) {
     std::random_device rd;
-    fs::path temp = target;
-    temp += ".tmp" + std::to_string(rd() % 1000000000u);
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) {
-            error = "cannot write " + target.string() + ": " + std::strerror(errno);
-            return false;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        char name[16];
+        std::snprintf(name, sizeof name, ".zt%08x", static_cast<unsigned>(rd()));
+        temp = folder / name;
+        if (std::FILE* f = std::fopen(temp.c_str(), "wbx")) {
+            return f;
         }
-        out.write(reinterpret_cast<const char*>(data.data()), static_cast<std::streamsize>(data.size()));
-        out.flush();
-        if (!out) {
-            error = "cannot write " + target.string() + ": " + std::strerror(errno);
-            out.close();
-            std::error_code ignored;
-            fs::remove(temp, ignored);
-            return false;
+        if (errno != EEXIST) {
+            return nullptr;
         }
     }
-    std::error_code ec;
-    fs::rename(temp, target, ec);
-    if (ec) {
-        error = "cannot write " + target.string() + ": " + ec.message();
-        fs::remove(temp, ec);
-        return false;
-    }
-    return true;
+    return nullptr;
 }
 
 } // namespace
@@ -79,24 +86,80 @@ int ZlibToolMain::run(int argc, char** argv, std::ostream& err) {
     const fs::path input = argv[1];
     fs::path output = input;
     output += decompress ? ".unzlib" : ".zlib";
+    const fs::path folder = output.has_parent_path() ? output.parent_path() : fs::path(".");
 
     std::string error;
-    std::vector<std::uint8_t> in;
-    std::vector<std::uint8_t> out;
-    bool ok = readWhole(input, in, error);
+    File in;
+    File out;
+    fs::path temp;
+    bool ok = true;
+    if (output.filename().string().size() > MaxNameBytes) {
+        error = "cannot write " + output.string() + ": its name would be longer than " +
+                std::to_string(MaxNameBytes) + " bytes";
+        ok = false;
+    }
+    ok = ok && checkInput(input, error);
+    if (ok && !(in.f = std::fopen(input.c_str(), "rb"))) {
+        error = "cannot read " + input.string() + ": " + std::strerror(errno);
+        ok = false;
+    }
+    if (ok && !(out.f = createTemporary(folder, temp))) {
+        error = "cannot write " + output.string() + ": " + std::strerror(errno);
+        ok = false;
+    }
+
     if (ok) {
-        ok = decompress ? ZlibCodec::decompress(in.data(), in.size(), out, error)
-                        : ZlibCodec::compress(in.data(), in.size(), out, error);
+        std::uintmax_t readSoFar = 0;
+        std::string ioError;
+        const ZlibCodec::Reader read = [&](std::uint8_t* buffer, std::size_t size,
+                                           std::size_t& got) {
+            got = std::fread(buffer, 1, size, in.f);
+            readSoFar += got;
+            if (std::ferror(in.f)) {
+                ioError = "cannot read " + input.string() + ": " + std::strerror(errno);
+                return false;
+            }
+            if (readSoFar > MaxInput) { // it grew while being read
+                ioError = input.string() + ": the input is larger than the tool's input limit";
+                return false;
+            }
+            return true;
+        };
+        const ZlibCodec::Writer write = [&](const std::uint8_t* data, std::size_t size) {
+            if (std::fwrite(data, 1, size, out.f) != size) {
+                ioError = "cannot write " + output.string() + ": " + std::strerror(errno);
+                return false;
+            }
+            return true;
+        };
+        ok = decompress ? ZlibCodec::decompressStream(read, write, error)
+                        : ZlibCodec::compressStream(read, write, error);
         if (!ok) {
-            error = input.string() + ": " + error;
+            error = ioError.empty() ? input.string() + ": " + error : ioError;
         }
     }
     if (ok) {
-        ok = writeAtomically(output, out, error);
+        const bool closed = std::fflush(out.f) == 0 && std::fclose(out.f) == 0;
+        out.f = nullptr;
+        std::error_code ec;
+        if (!closed) {
+            error = "cannot write " + output.string() + ": " + std::strerror(errno);
+            ok = false;
+        } else if (fs::rename(temp, output, ec); ec) {
+            error = "cannot write " + output.string() + ": " + ec.message();
+            ok = false;
+        }
     }
     if (!ok) {
-        // Whatever an earlier run left under the output name is not this run's output.
         std::error_code ignored;
+        if (out.f) {
+            std::fclose(out.f);
+            out.f = nullptr;
+        }
+        if (!temp.empty()) {
+            fs::remove(temp, ignored);
+        }
+        // Whatever an earlier run left under the output name is not this run's output.
         if (!fs::is_directory(output, ignored)) {
             fs::remove(output, ignored);
         }

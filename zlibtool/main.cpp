@@ -2,4 +2,6 @@
 
 #include <iostream>
 
-int main(int argc, char** argv) { return voxtrel::ZlibToolMain::run(argc, argv, std::cerr); }
+int main(int argc, char** argv) {
+    return voxtrel::ZlibToolMain::run(argc, argv, std::cerr);
+}

@@ -1,9 +1,12 @@
 #include "PosixTestPlatform.h"
 
 #include <csignal>
+#include <grp.h>
+#include <string>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 namespace voxtrel::test {
 
@@ -27,6 +30,51 @@ bool RunInChild(const std::function<bool()>& check, qint64 fileSizeLimit) {
     int status = 0;
     ::waitpid(pid, &status, 0);
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+MeasuredRun RunMeasured(const QString& program, const QStringList& arguments, bool asNobody) {
+    std::vector<std::string> args{program.toStdString()};
+    for (const QString& a : arguments) {
+        args.push_back(a.toStdString());
+    }
+    std::vector<char*> argv;
+    for (std::string& a : args) {
+        argv.push_back(a.data());
+    }
+    argv.push_back(nullptr);
+    int pipeFds[2];
+    if (::pipe(pipeFds) != 0) {
+        return {};
+    }
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::dup2(pipeFds[1], STDERR_FILENO);
+        ::close(pipeFds[0]);
+        ::close(pipeFds[1]);
+        if (asNobody && ::geteuid() == 0 &&
+            (::setgroups(0, nullptr) != 0 || ::setgid(Nobody) != 0 || ::setuid(Nobody) != 0)) {
+            ::_exit(126);
+        }
+        ::execv(argv[0], argv.data());
+        ::_exit(127);
+    }
+    ::close(pipeFds[1]);
+    MeasuredRun run;
+    QByteArray err;
+    char buffer[4096];
+    ssize_t n = 0;
+    while ((n = ::read(pipeFds[0], buffer, sizeof buffer)) > 0) {
+        err.append(buffer, n);
+    }
+    ::close(pipeFds[0]);
+    int status = 0;
+    rusage usage{};
+    if (::wait4(pid, &status, 0, &usage) == pid) {
+        run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        run.peakKiB = usage.ru_maxrss; // in KiB on Linux
+    }
+    run.errorOutput = QString::fromLocal8Bit(err);
+    return run;
 }
 
 FileSizeLimit::FileSizeLimit(qint64 bytes) {

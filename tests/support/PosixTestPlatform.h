@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+#include <QStringList>
 #include <QtGlobal>
 #include <functional>
 
@@ -11,6 +13,17 @@ namespace voxtrel::test {
 // fileSizeLimit above 0, no file the child writes may grow past that many bytes: longer
 // writes fail as on a full disk.
 bool RunInChild(const std::function<bool()>& check, qint64 fileSizeLimit = 0);
+
+// A program run to its end, with what it wrote on its error output and the peak resident
+// memory the kernel accounted to it alone.
+struct MeasuredRun {
+    int exitCode = -1;
+    QString errorOutput;
+    qint64 peakKiB = -1;
+};
+// With asNobody, a root test process runs the program as the unprivileged user.
+MeasuredRun RunMeasured(const QString& program, const QStringList& arguments,
+                        bool asNobody = false);
 
 // While alive, no file this process (or a child it starts) writes may grow past bytes.
 class FileSizeLimit {

@@ -1,5 +1,6 @@
 // The zlibtool program as the editor runs it: its outputs, its failures, and its agreement
 // with an independent zlib implementation (Python's).
+#include "PosixTestPlatform.h"
 #include "TestFiles.h"
 #include "zlibtool/ZlibCodec.h"
 
@@ -9,27 +10,26 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 namespace voxtrel {
 namespace {
 
+using test::MeasuredRun;
 using test::ReadBytes;
+using test::RunMeasured;
 
-void writeFile(const QString& path, const QByteArray& bytes) { ASSERT_TRUE(test::WriteBytes(path, bytes)); }
+void writeFile(const QString& path, const QByteArray& bytes) {
+    ASSERT_TRUE(test::WriteBytes(path, bytes));
+}
 
 struct ToolRun {
     int exitCode = -1;
     QString stderrText;
 };
 
-ToolRun runTool(const QStringList& args, const QStringList& prefix = {}) {
+ToolRun runTool(const QStringList& args) {
     QProcess p;
-    if (prefix.isEmpty()) {
-        p.start(ZLIBTOOL_PATH, args);
-    } else {
-        p.start(prefix.front(), prefix.mid(1) + QStringList{ZLIBTOOL_PATH} + args);
-    }
+    p.start(ZLIBTOOL_PATH, args);
     p.waitForFinished(60000);
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
             QString::fromLocal8Bit(p.readAllStandardError())};
@@ -46,8 +46,10 @@ QByteArray sample(int size) {
 QByteArray compressed(const QByteArray& plain) {
     std::vector<std::uint8_t> out;
     std::string error;
-    ZlibCodec::compress(reinterpret_cast<const std::uint8_t*>(plain.constData()), plain.size(), out, error);
-    return QByteArray(reinterpret_cast<const char*>(out.data()), static_cast<qsizetype>(out.size()));
+    ZlibCodec::compress(reinterpret_cast<const std::uint8_t*>(plain.constData()), plain.size(), out,
+                        error);
+    return QByteArray(reinterpret_cast<const char*>(out.data()),
+                      static_cast<qsizetype>(out.size()));
 }
 
 // The tool failed as it must: non-zero exit, one line saying why, and no output file.
@@ -121,7 +123,8 @@ TEST(ZlibTool, BadInputsFailCleanly) {
 
 TEST(ZlibTool, UnreadableInputFails) {
     QTemporaryDir dir;
-    expectCleanFailure(dir, runTool({dir.filePath("missing"), "-d"}), dir.filePath("missing.unzlib"), {});
+    expectCleanFailure(dir, runTool({dir.filePath("missing"), "-d"}),
+                       dir.filePath("missing.unzlib"), {});
     expectCleanFailure(dir, runTool({dir.filePath("missing")}), dir.filePath("missing.zlib"), {});
     ASSERT_TRUE(QDir(dir.path()).mkdir("folder"));
     expectCleanFailure(dir, runTool({dir.filePath("folder")}), dir.filePath("folder.zlib"), {});
@@ -130,24 +133,103 @@ TEST(ZlibTool, UnreadableInputFails) {
 }
 
 TEST(ZlibTool, OutputFolderThatCannotBeWrittenFails) {
-    QTemporaryDir dir;
-    const QString in = dir.filePath("in.bin");
+    // Only folders this test made change their permissions: the temporary folder's own
+    // parent is never touched.
+    QTemporaryDir root;
+    const QString folder = root.filePath("locked");
+    ASSERT_TRUE(QDir(root.path()).mkdir("locked"));
+    const QString in = folder + "/in.bin";
     writeFile(in, sample(1000));
-    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther |
-                                          QFile::ExeOther | QFile::ReadGroup | QFile::ExeGroup);
-    QStringList prefix;
-    if (::geteuid() == 0) {
-        // Folder permissions bind everybody but root: run the tool as the unprivileged user.
-        const QString setpriv = QStandardPaths::findExecutable("setpriv");
-        if (setpriv.isEmpty()) {
-            GTEST_SKIP() << "setpriv is needed to drop root";
-        }
-        prefix = {setpriv, "--reuid=65534", "--regid=65534", "--clear-groups"};
-        QFile::setPermissions(QFileInfo(dir.path()).path(), QFileInfo(QFileInfo(dir.path()).path()).permissions() | QFile::ExeOther);
+    const auto readExec = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup |
+                          QFile::ReadOther | QFile::ExeOther;
+    ASSERT_TRUE(QFile::setPermissions(root.path(), readExec | QFile::WriteOwner));
+    ASSERT_TRUE(QFile::setPermissions(in, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    ASSERT_TRUE(QFile::setPermissions(folder, readExec));
+    // Folder permissions bind everybody but root: a root test runs the tool unprivileged.
+    const MeasuredRun run = RunMeasured(ZLIBTOOL_PATH, {in}, true);
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.errorOutput.startsWith("zlibtool: cannot write"))
+        << run.errorOutput.toStdString();
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"in.bin"});
+}
+
+// A file of size bytes that holds nothing but a line of text at its start: sparse, so a
+// gigabyte of it costs no disk.
+QString sparseFile(const QTemporaryDir& dir, const QString& name, qint64 size) {
+    QFile f(dir.filePath(name));
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("a video picked by mistake");
+    EXPECT_TRUE(f.resize(size));
+    return f.fileName();
+}
+
+TEST(ZlibTool, HostileInputsStayBoundedInMemory) {
+    constexpr qint64 MiB = 1024 * 1024;
+    constexpr qint64 Bound = 32 * 1024; // KiB of peak resident memory
+    QTemporaryDir dir;
+    const struct {
+        const char* what;
+        QString input;
+        QStringList args;
+        const char* says;
+    } cases[] = {
+        {"1 GiB that is not zlib",
+         sparseFile(dir, "film.bin", 1024 * MiB),
+         {"-d"},
+         "larger than 64 MiB, the tool's input limit"},
+        {"100 MiB to compress",
+         sparseFile(dir, "big.bin", 100 * MiB),
+         {},
+         "larger than 64 MiB, the tool's input limit"},
+        {"50 MiB that is not zlib",
+         sparseFile(dir, "half.bin", 50 * MiB),
+         {"-d"},
+         "not valid zlib data (no zlib header)"},
+        {"a bomb past 64 MiB",
+         dir.filePath("bomb.bin"),
+         {"-d"},
+         "decompressed data is larger than 64 MiB"},
+    };
+    writeFile(dir.filePath("bomb.bin"), compressed(QByteArray(64 * MiB + 1, '\0')));
+    const QStringList before = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const MeasuredRun run = RunMeasured(ZLIBTOOL_PATH, QStringList{c.input} + c.args);
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_TRUE(run.errorOutput.contains(c.says)) << run.errorOutput.toStdString();
+        EXPECT_GT(run.peakKiB, 0);
+        EXPECT_LE(run.peakKiB, Bound);
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+                  before); // no output, no temporary file
     }
-    const ToolRun run = runTool({in}, prefix);
-    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    expectCleanFailure(dir, run, in + ".zlib", {"in.bin"});
+    // Folders and other files that are not plain files are refused before they are opened.
+    expectCleanFailure(dir, runTool({"/dev/zero", "-d"}), "/dev/zero.unzlib", before);
+}
+
+TEST(ZlibTool, AnyOutputNameTheFileSystemAllowsWorks) {
+    QTemporaryDir dir;
+    const QByteArray plain = sample(117585);
+    for (const int length : {240, 250, 255}) {
+        SCOPED_TRACE(length);
+        const QString packedIn = dir.filePath(QString(length - 5, 'c'));   // + ".zlib"
+        const QString unpackedIn = dir.filePath(QString(length - 7, 'd')); // + ".unzlib"
+        writeFile(packedIn, plain);
+        writeFile(unpackedIn, compressed(plain));
+        ASSERT_EQ(runTool({packedIn}).exitCode, 0);
+        ASSERT_EQ(runTool({unpackedIn, "-d"}).exitCode, 0);
+        EXPECT_EQ(ReadBytes(unpackedIn + ".unzlib"), plain);
+        EXPECT_EQ(QFileInfo(packedIn + ".zlib").fileName().size(), length);
+        QDir(dir.path()).removeRecursively();
+        QDir().mkpath(dir.path());
+    }
+    // An output name longer than a name can be is a clear error, with nothing left behind.
+    const QString in = dir.filePath(QString(251, 'x'));
+    writeFile(in, plain);
+    const ToolRun run = runTool({in});
+    expectCleanFailure(dir, run, in + ".zlib", {QString(251, 'x')});
+    EXPECT_TRUE(run.stderrText.contains("its name would be longer than 255 bytes"))
+        << run.stderrText.toStdString();
 }
 
 // Python's zlib module reads what zlibtool writes, and zlibtool reads what Python writes.
