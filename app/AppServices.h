@@ -12,12 +12,19 @@ class QWidget;
 
 namespace voxtrel {
 
-// Modal message boxes with one OK button.
+// Modal message boxes: messages with one OK button, and the window's two questions.
 class MessageBoxes {
 public:
     enum class Icon { None, Information, Warning };
+    enum class Answer { Save, Discard, Cancel };
     virtual ~MessageBoxes() = default;
-    virtual void Show(QWidget* Owner, const QString& Text, const QString& Title, Icon Kind) = 0;
+    // Detail, when not empty, is shown under Text in smaller type.
+    virtual void Show(QWidget* Owner, const QString& Text, const QString& Title, Icon Kind,
+                      const QString& Detail = {}) = 0;
+    // Save, Discard or Cancel, for unsaved changes.
+    virtual Answer AskToSave(QWidget* Owner, const QString& Text, const QString& Title) = 0;
+    // Yes (true) or No.
+    virtual bool AskYesNo(QWidget* Owner, const QString& Text, const QString& Title) = 0;
 };
 
 // Opens a web page in the user's browser.

@@ -33,7 +33,8 @@ QImage Banner(int width, int height) {
     f.setLetterSpacing(QFont::AbsoluteSpacing, 2);
     p.setFont(f);
     p.setPen(QColor(255, 255, 255));
-    p.drawText(QRect(12, 0, width / 2, height), Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("VOXTREL"));
+    p.drawText(QRect(12, 0, width / 2, height), Qt::AlignVCenter | Qt::AlignLeft,
+               QStringLiteral("VOXTREL"));
     return img;
 }
 
@@ -42,14 +43,16 @@ QImage Pitch(int width, int height) {
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     for (int i = 0; i < 8; ++i) {
-        p.fillRect(QRectF(i * width / 8.0, 0, width / 8.0 + 1, height), i % 2 ? QColor(52, 140, 70) : QColor(62, 156, 80));
+        p.fillRect(QRectF(i * width / 8.0, 0, width / 8.0 + 1, height),
+                   i % 2 ? QColor(52, 140, 70) : QColor(62, 156, 80));
     }
     QPen line(QColor(245, 250, 245), 2);
     p.setPen(line);
     p.setBrush(Qt::NoBrush);
     const QRectF field(10, 10, width - 20, height - 20);
     p.drawRect(field);
-    p.drawLine(QPointF(field.center().x(), field.top()), QPointF(field.center().x(), field.bottom()));
+    p.drawLine(QPointF(field.center().x(), field.top()),
+               QPointF(field.center().x(), field.bottom()));
     p.drawEllipse(field.center(), height / 6.0, height / 6.0);
     const double boxH = field.height() * 0.55;
     const double boxW = field.width() * 0.14;
@@ -130,6 +133,8 @@ QImage HandPointer() {
     return img;
 }
 
-QPoint HandHotSpot() { return {10, 2}; }
+QPoint HandHotSpot() {
+    return {10, 2};
+}
 
 } // namespace voxtrel::Artwork

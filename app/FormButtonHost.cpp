@@ -9,7 +9,9 @@ namespace voxtrel {
 FormButtonHost::FormButtonHost(QWidget* form, QString displayName, LinkOpener* links)
     : m_Form(form), m_DisplayName(std::move(displayName)), m_Links(links) {}
 
-StdFontData FormButtonHost::AmbientFont() const { return StdFontData::fromQFont(m_Form->font()); }
+StdFontData FormButtonHost::AmbientFont() const {
+    return StdFontData::fromQFont(m_Form->font());
+}
 
 void FormButtonHost::NavigateTo(const QString& Url) {
     if (m_Links) {

@@ -10,7 +10,9 @@ inline const QString SiteHomeUrl = QStringLiteral("https://community.voxtrel.exa
 inline const QString PartnerCaption = QStringLiteral("Sunday League Hub");
 inline const QString PartnerUrl = QStringLiteral("https://league.sundayhub.example/");
 inline const QString AuthorCaption = QStringLiteral("Made by kicker_quill");
-inline const QString AuthorUrl = QStringLiteral("https://community.voxtrel.example/members/kicker_quill");
-inline const QString Credit = QStringLiteral("Voxtrel String Editor 2011 was written by kicker_quill of the Voxtrel community.");
+inline const QString AuthorUrl =
+    QStringLiteral("https://community.voxtrel.example/members/kicker_quill");
+inline const QString Credit = QStringLiteral(
+    "Voxtrel String Editor 2011 was written by kicker_quill of the Voxtrel community.");
 
 } // namespace voxtrel::Links

@@ -8,16 +8,42 @@
 
 namespace voxtrel {
 
-void QtMessageBoxes::Show(QWidget* Owner, const QString& Text, const QString& Title, Icon Kind) {
+void QtMessageBoxes::Show(QWidget* Owner, const QString& Text, const QString& Title, Icon Kind,
+                          const QString& Detail) {
     QMessageBox box(Owner);
     box.setObjectName(QStringLiteral("MessageBox"));
     box.setWindowTitle(Title);
     box.setText(Text);
+    box.setInformativeText(Detail);
     box.setIcon(Kind == Icon::Information ? QMessageBox::Information
                 : Kind == Icon::Warning   ? QMessageBox::Warning
                                           : QMessageBox::NoIcon);
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();
+}
+
+MessageBoxes::Answer QtMessageBoxes::AskToSave(QWidget* Owner, const QString& Text,
+                                               const QString& Title) {
+    QMessageBox box(QMessageBox::Warning, Title, Text,
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, Owner);
+    box.setObjectName(QStringLiteral("AskToSave"));
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return Answer::Save;
+    case QMessageBox::Discard:
+        return Answer::Discard;
+    default:
+        return Answer::Cancel;
+    }
+}
+
+bool QtMessageBoxes::AskYesNo(QWidget* Owner, const QString& Text, const QString& Title) {
+    QMessageBox box(QMessageBox::Question, Title, Text, QMessageBox::Yes | QMessageBox::No, Owner);
+    box.setObjectName(QStringLiteral("AskYesNo"));
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
 }
 
 void QtLinkOpener::Open(const QUrl& Url, QWidget* Owner) {

@@ -7,7 +7,10 @@ namespace voxtrel {
 // QMessageBox.
 class QtMessageBoxes : public MessageBoxes {
 public:
-    void Show(QWidget* Owner, const QString& Text, const QString& Title, Icon Kind) override;
+    void Show(QWidget* Owner, const QString& Text, const QString& Title, Icon Kind,
+              const QString& Detail = {}) override;
+    Answer AskToSave(QWidget* Owner, const QString& Text, const QString& Title) override;
+    bool AskYesNo(QWidget* Owner, const QString& Text, const QString& Title) override;
 };
 
 // QDesktopServices::openUrl.

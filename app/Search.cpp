@@ -53,6 +53,8 @@ void Move_Selection(QListWidget* List, QLineEdit* Box, double Direction) {
     }
 }
 
-void Select_All(QLineEdit* Box) { Box->selectAll(); }
+void Select_All(QLineEdit* Box) {
+    Box->selectAll();
+}
 
 } // namespace voxtrel::Search

@@ -4,6 +4,7 @@
 #include "app/Links.h"
 #include "app/NameValidator.h"
 #include "app/Search.h"
+#include "app/ToolProgress.h"
 #include "controls/button_xp/Button_XP.h"
 #include "controls/button_xp/MemoryPropertyBag.h"
 #include "document/NameCsv.h"
@@ -14,6 +15,8 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -23,6 +26,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QSaveFile>
 #include <QTimer>
 
@@ -30,7 +34,8 @@ namespace voxtrel {
 namespace {
 
 QString resolveAppPath(const QString& given) {
-    return ToolCommands::With_Separator(given.isEmpty() ? QCoreApplication::applicationDirPath() : given);
+    return ToolCommands::With_Separator(given.isEmpty() ? QCoreApplication::applicationDirPath()
+                                                        : given);
 }
 
 QFont namedFont(const QString& family, double points, bool bold) {
@@ -68,14 +73,10 @@ frmMain::frmMain(AppServices services, QString appPath, QWidget* parent)
     BuildMenus();
     BuildControls();
 
+    setAcceptDrops(true);
+    m_Progress = new ToolProgress(&m_Document, this, AppTitle);
     connect(&m_Document, &NameDocument::NameChanged, this, &frmMain::Document_NameChanged);
-    connect(&m_Document, &NameDocument::ToolRunningChanged, this, [](bool running) {
-        if (running) {
-            QApplication::setOverrideCursor(Qt::BusyCursor);
-        } else {
-            QApplication::restoreOverrideCursor();
-        }
-    });
+    connect(&m_Document, &NameDocument::ModifiedChanged, this, &QWidget::setWindowModified);
 }
 
 frmMain::~frmMain() = default;
@@ -199,6 +200,23 @@ void frmMain::BuildMenus() {
     connect(MnuExportNames, &QAction::triggered, this, &frmMain::MnuExportNames_Click);
     connect(MnuImportNames, &QAction::triggered, this, &frmMain::MnuImportNames_Click);
 
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("Edit"));
+    edit->setObjectName(QStringLiteral("Edit"));
+    MnuUndo = m_Document.UndoStack()->createUndoAction(this, QStringLiteral("Undo"));
+    MnuUndo->setObjectName(QStringLiteral("MnuUndo"));
+    MnuUndo->setShortcut(QKeySequence::Undo);
+    MnuRedo = m_Document.UndoStack()->createRedoAction(this, QStringLiteral("Redo"));
+    MnuRedo->setObjectName(QStringLiteral("MnuRedo"));
+    MnuRedo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    edit->addAction(MnuUndo);
+    edit->addAction(MnuRedo);
+    edit->addSeparator();
+    MnuRevertName = edit->addAction(QStringLiteral("Revert name"));
+    MnuRevertName->setObjectName(QStringLiteral("MnuRevertName"));
+    MnuRevertName->setEnabled(false);
+    connect(MnuRevertName, &QAction::triggered, this, &frmMain::MnuRevertName_Click);
+
     QMenu* about = menuBar()->addMenu(QStringLiteral("About"));
     about->setObjectName(QStringLiteral("About"));
     QMenu* visit = about->addMenu(QStringLiteral("Visit"));
@@ -222,8 +240,9 @@ void frmMain::BuildMenus() {
             [this] { ShowMessage(Links::Credit, AppTitle, MessageBoxes::Icon::Information); });
 }
 
-void frmMain::ShowMessage(const QString& text, const QString& title, MessageBoxes::Icon icon) {
-    m_Services.Messages->Show(this, text, title, icon);
+void frmMain::ShowMessage(const QString& text, const QString& title, MessageBoxes::Icon icon,
+                          const QString& detail) {
+    m_Services.Messages->Show(this, text, title, icon, detail);
 }
 
 void frmMain::ShowFailure(const QString& text) {
@@ -236,7 +255,9 @@ void frmMain::SetLabel1(const QString& text) {
 }
 
 void frmMain::SetEditing(bool enabled) {
-    txt0->setEnabled(enabled);
+    // A file without records has no name to edit.
+    txt0->setEnabled(enabled && m_Document.Table().Count() > 0);
+    MnuRevertName->setEnabled(txt0->isEnabled());
     Cmd_Zapisz->setEnabled(enabled);
     MnuExportNames->setEnabled(enabled);
     MnuImportNames->setEnabled(enabled);
@@ -277,49 +298,121 @@ void frmMain::MnuFileOpen_Click() {
                     MessageBoxes::Icon::Information);
         return;
     }
+    OpenChosen(path, name);
+}
+
+void frmMain::Open_File(const QString& Path) {
+    if (RefuseWhileBusy()) {
+        return;
+    }
+    OpenChosen(QFileInfo(Path).absoluteFilePath(), QFileInfo(Path).fileName());
+}
+
+void frmMain::OpenChosen(const QString& path, const QString& name) {
     if (!Baza::File_Exists(path)) {
         ShowMessage(QStringLiteral("A Mistake Appeared "), AppTitle, MessageBoxes::Icon::None);
         return;
     }
-
+    if (!MaybeSave()) {
+        return;
+    }
     QString error;
-    const bool opened = m_Document.Open(path, error, name);
-    List1->clear();
-    if (!opened) {
-        // Nothing of the list matches a file any more: nothing can be saved until a load succeeds.
-        SetEditing(false);
-        ShowFailure(error);
-    } else {
-        const Baza& table = m_Document.Table();
-        List1->setUpdatesEnabled(false);
-        QStringList names;
-        names.reserve(table.Count());
-        for (qint32 i = 0; i < table.Count(); ++i) {
-            names << table.Get_Nazwa(i);
+    const auto askSize = [this, &name](qint64 bytes) {
+        const QLocale english(QLocale::English);
+        return m_Services.Messages->AskYesNo(
+            this,
+            QStringLiteral(
+                "%1 is %2 bytes when decompressed; a name file is %3 bytes. Open it anyway?")
+                .arg(name, english.toString(bytes), english.toString(layout::FileSize)),
+            AppTitle);
+    };
+    if (!m_Document.Open(path, error, name, askSize)) {
+        // The file that was open stays open, with its list and its unsaved renames.
+        if (!error.isEmpty()) {
+            ShowFailure(error);
         }
-        List1->addItems(names);
-        List1->setUpdatesEnabled(true);
-        SetEditing(true);
+    } else {
+        ShowFileList();
     }
     CloseIfAsked();
+}
+
+void frmMain::ShowFileList() {
+    const Baza& table = m_Document.Table();
+    m_Filling = true;
+    List1->clear();
+    List1->setUpdatesEnabled(false);
+    QStringList names;
+    names.reserve(table.Count());
+    for (qint32 i = 0; i < table.Count(); ++i) {
+        names << table.Get_Nazwa(i);
+    }
+    List1->addItems(names);
+    List1->setUpdatesEnabled(true);
+    m_MarkedLines.clear();
+    // Nothing shown for the former file may be typed into this one: the field, the label
+    // and SelIndex show record 0 of the new file, or nothing when it has none.
+    m_SelIndex = 0;
+    txt0->clear();
+    SetLabel1(QString());
+    m_Filling = false;
+    SetEditing(true);
+    UpdateCaption();
+    if (table.Count() > 0) {
+        List1->setCurrentRow(0); // through the selection handler
+    }
+}
+
+void frmMain::UpdateCaption() {
+    setWindowTitle(m_Document.IsOpen() ? QFileInfo(m_Document.FilePath()).fileName() +
+                                             QStringLiteral("[*] - ") + AppTitle
+                                       : AppTitle);
+    setWindowModified(m_Document.IsModified());
+}
+
+bool frmMain::MaybeSave() {
+    if (!m_Document.IsModified()) {
+        return true;
+    }
+    const QString text = QStringLiteral("The names in %1 have changed. Save the changes?")
+                             .arg(QFileInfo(m_Document.FilePath()).fileName());
+    switch (m_Services.Messages->AskToSave(this, text, AppTitle)) {
+    case MessageBoxes::Answer::Save:
+        return SaveFile();
+    case MessageBoxes::Answer::Discard:
+        return true;
+    case MessageBoxes::Answer::Cancel:
+        break;
+    }
+    return false;
 }
 
 void frmMain::Cmd_Zapisz_Click() {
     if (RefuseWhileBusy() || !Cmd_Zapisz->isEnabled()) {
         return;
     }
+    SaveFile();
+    CloseIfAsked();
+}
+
+bool frmMain::SaveFile() {
     if (!m_Document.IsOpen()) {
         ShowMessage(QStringLiteral("A Mistake Appeared "), AppTitle, MessageBoxes::Icon::None);
-        return;
+        return false;
     }
     QString error;
-    if (m_Document.Save(error)) {
-        Clear_Temp();
-        ShowMessage(QStringLiteral("Save File"), AppTitle, MessageBoxes::Icon::None);
-    } else {
+    if (!m_Document.Save(error)) {
         ShowFailure(QStringLiteral("The file was not saved; it is unchanged.\n%1").arg(error));
+        return false;
     }
-    CloseIfAsked();
+    Clear_Temp();
+    for (const qint32 line : std::as_const(m_MarkedLines)) {
+        MarkLine(line);
+    }
+    ShowMessage(
+        QStringLiteral("Save File"), AppTitle, MessageBoxes::Icon::None,
+        QStringLiteral("Written to %1").arg(QDir::toNativeSeparators(m_Document.FilePath())));
+    return true;
 }
 
 void frmMain::MnuExportNames_Click() {
@@ -359,8 +452,14 @@ void frmMain::MnuImportNames_Click() {
     NameChanges changes;
     QString error;
     if (!NameCsv::Read_File(source, csv, error) ||
-        !NameCsv::Check(csv, m_Document.Table(), changes, error) ||
-        !m_Document.Import(changes, error)) {
+        !NameCsv::Check(csv, m_Document.Table(), changes, error)) {
+        ShowFailure(error);
+        return;
+    }
+    m_Importing = true;
+    const bool imported = m_Document.Import(changes, error);
+    m_Importing = false;
+    if (!imported) {
         ShowFailure(error);
         return;
     }
@@ -369,6 +468,13 @@ void frmMain::MnuImportNames_Click() {
             ? QStringLiteral("The name list changes no name.")
             : QStringLiteral("%1 names changed. Save writes them to the file.").arg(changes.size()),
         AppTitle, MessageBoxes::Icon::Information);
+}
+
+void frmMain::MnuRevertName_Click() {
+    if (RefuseWhileBusy() || !txt0->isEnabled()) {
+        return;
+    }
+    m_Document.Rename(m_SelIndex, m_Document.SavedName(m_SelIndex));
 }
 
 void frmMain::Clear_Temp() {
@@ -393,7 +499,10 @@ void frmMain::txt_Change() {
         return;
     }
     const QString text = txt0->text().left(58);
-    if (!m_Document.Rename(m_SelIndex, text)) {
+    m_Typing = true;
+    const bool renamed = m_Document.Rename(m_SelIndex, text);
+    m_Typing = false;
+    if (!renamed) {
         if (m_Document.ToolBusy()) {
             // The tool is working on the names: the field goes back to the record's name.
             QApplication::beep();
@@ -418,12 +527,35 @@ void frmMain::Document_NameChanged(qint32 index) {
     if (index < List1->count() && List1->item(index)->text() != name) {
         List1->item(index)->setText(name);
     }
+    MarkLine(index);
+    if (!m_Typing && !m_Importing && index < List1->count()) {
+        // An undo, a redo or a revert shows the record it changes.
+        List1->setCurrentRow(index);
+    }
     const int shown = std::clamp(m_SelIndex, 0, std::max(0, List1->count() - 1));
     if (index == shown && txt0->isEnabled() && txt0->text() != name) {
         m_Filling = true;
         txt0->setText(name);
         SetLabel1(name);
         m_Filling = false;
+    }
+}
+
+void frmMain::MarkLine(qint32 index) {
+    if (index >= List1->count()) {
+        return;
+    }
+    const bool renamed = m_Document.Table().Get_Nazwa(index) != m_Document.SavedName(index);
+    QListWidgetItem* item = List1->item(index);
+    if (item->font().bold() != renamed) {
+        QFont font = item->font();
+        font.setBold(renamed);
+        item->setFont(font);
+    }
+    if (renamed) {
+        m_MarkedLines.insert(index);
+    } else {
+        m_MarkedLines.remove(index);
     }
 }
 
@@ -440,6 +572,15 @@ void frmMain::txtSearch_KeyUp(int key) {
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    if ((watched == txt0 || watched == txtSearch) && event->type() == QEvent::ShortcutOverride) {
+        // Undo and redo belong to the document wherever the focus is: the line edits'
+        // own undo must not claim the keys.
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo) ||
+            MnuRedo->shortcuts().contains(QKeySequence(key->keyCombination()))) {
+            return true;
+        }
+    }
     if (watched == txtSearch) {
         if (event->type() == QEvent::FocusIn) {
             // After the click that brought the focus has placed the cursor.
@@ -450,7 +591,7 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
                 txtSearch_KeyUp(key->key());
             }
         }
-    } else if (watched == txt0 && event->type() == QEvent::MouseButtonPress) {
+    } else if (watched == txt0 && event->type() == QEvent::MouseButtonPress && txt0->isEnabled()) {
         SetLabel1(txt0->text());
     }
     return QMainWindow::eventFilter(watched, event);
@@ -463,8 +604,30 @@ void frmMain::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    if (!MaybeSave()) {
+        event->ignore();
+        return;
+    }
     Clear_Temp();
     event->accept();
+}
+
+void frmMain::dragEnterEvent(QDragEnterEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() == 1 && urls.front().isLocalFile()) {
+        event->acceptProposedAction();
+    }
+}
+
+void frmMain::dropEvent(QDropEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() != 1 || !urls.front().isLocalFile()) {
+        return;
+    }
+    event->acceptProposedAction();
+    const QString path = urls.front().toLocalFile();
+    // After the drop has finished: the open may ask questions of its own.
+    QTimer::singleShot(0, this, [this, path] { Open_File(path); });
 }
 
 } // namespace voxtrel

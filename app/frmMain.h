@@ -5,6 +5,7 @@
 #include "document/NameDocument.h"
 
 #include <QMainWindow>
+#include <QSet>
 #include <memory>
 
 class QAction;
@@ -13,10 +14,12 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QMenu;
+class QUndoStack;
 
 namespace voxtrel {
 
 class Button_XP;
+class ToolProgress;
 
 // The editor's one window: the list of names, the name field, the search box, the Quick
 // Save button and the menus, with the open, edit and save flows behind them.
@@ -43,10 +46,16 @@ public:
     void Cmd_Zapisz_Click();
     void MnuExportNames_Click();
     void MnuImportNames_Click();
+    void MnuRevertName_Click();
+    // Opens Path through the same steps as Open, without the dialog: for a file given on
+    // the command line or dropped on the window.
+    void Open_File(const QString& Path);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void BuildControls();
@@ -58,7 +67,18 @@ private:
     void txtSearch_KeyUp(int key);
     void Clear_Temp();
     void SetEditing(bool enabled);
-    void ShowMessage(const QString& text, const QString& title, MessageBoxes::Icon icon);
+    // The steps of Open once a path is chosen; name is its bare name.
+    void OpenChosen(const QString& path, const QString& name);
+    // Saves, shows the outcome, and says whether the file was saved.
+    bool SaveFile();
+    // With unsaved changes, asks whether to save them first: false when the user cancels
+    // or the save fails.
+    bool MaybeSave();
+    void ShowFileList();
+    void UpdateCaption();
+    void MarkLine(qint32 index);
+    void ShowMessage(const QString& text, const QString& title, MessageBoxes::Icon icon,
+                     const QString& detail = {});
     void ShowFailure(const QString& text);
     // True (after a beep) when the compression tool is running and the command must wait.
     bool RefuseWhileBusy();
@@ -71,6 +91,10 @@ private:
     qint32 m_SelIndex = 0;
     bool m_Filling = false;
     bool m_CloseWhenIdle = false;
+    bool m_Typing = false;      // the name field is renaming
+    bool m_Importing = false;   // a name list is being applied
+    QSet<qint32> m_MarkedLines; // lines shown in bold: renamed since the last save
+    ToolProgress* m_Progress = nullptr;
     std::unique_ptr<FormButtonHost> m_ButtonHost;
 
     QListWidget* List1 = nullptr;
@@ -86,6 +110,9 @@ private:
     QAction* Cmd_Zapisz = nullptr;
     QAction* MnuExportNames = nullptr;
     QAction* MnuImportNames = nullptr;
+    QAction* MnuUndo = nullptr;
+    QAction* MnuRedo = nullptr;
+    QAction* MnuRevertName = nullptr;
 };
 
 } // namespace voxtrel

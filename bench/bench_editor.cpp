@@ -15,7 +15,9 @@ namespace {
 
 class Silent : public voxtrel::MessageBoxes {
 public:
-    void Show(QWidget*, const QString& Text, const QString&, Icon) override { last = Text; }
+    void Show(QWidget*, const QString& Text, const QString&, Icon, const QString&) override { last = Text; }
+    Answer AskToSave(QWidget*, const QString&, const QString&) override { return Answer::Discard; }
+    bool AskYesNo(QWidget*, const QString&, const QString&) override { return true; }
     QString last;
 };
 

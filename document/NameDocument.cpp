@@ -33,8 +33,8 @@ const QString ToolBusyText = QStringLiteral("The compression tool is still runni
 } // namespace
 
 NameDocument::NameDocument(QString AppPath, QString WorkFolder, QObject* parent)
-    : QObject(parent), m_AppPath(ToolCommands::With_Separator(std::move(AppPath))), m_Table(m_AppPath),
-      m_Saved(m_AppPath) {
+    : QObject(parent), m_AppPath(ToolCommands::With_Separator(std::move(AppPath))),
+      m_Table(m_AppPath), m_Saved(m_AppPath) {
     if (WorkFolder.isEmpty()) {
         m_Private = std::make_unique<QTemporaryDir>();
         WorkFolder = m_Private->path();
@@ -46,13 +46,13 @@ NameDocument::NameDocument(QString AppPath, QString WorkFolder, QObject* parent)
 
 NameDocument::~NameDocument() = default;
 
-bool NameDocument::RunTool(const QString& Command, QString& Error) {
+bool NameDocument::RunTool(const QString& Command, const QString& What, QString& Error) {
     Scn_Process process;
     m_Tool = &process;
-    emit ToolRunningChanged(true);
+    emit ToolRunningChanged(true, What);
     process.Run_Process(Command, 0);
     m_Tool = nullptr;
-    emit ToolRunningChanged(false);
+    emit ToolRunningChanged(false, What);
     if (process.Cancelled()) {
         Error = QStringLiteral("The compression tool was cancelled.");
         return false;
@@ -78,7 +78,8 @@ void NameDocument::Cancel_Tool() {
     }
 }
 
-bool NameDocument::Open(const QString& FilePath, QString& Error, const QString& Name) {
+bool NameDocument::Open(const QString& FilePath, QString& Error, const QString& Name,
+                        const SizeCheck& AcceptSize) {
     if (ToolBusy()) {
         Error = ToolBusyText;
         return false;
@@ -108,9 +109,15 @@ bool NameDocument::Open(const QString& FilePath, QString& Error, const QString& 
     const QString unpacked = ToolCommands::Decompress_File_Output(copy);
     QFile::remove(unpacked); // never load what an earlier run left behind
     QString toolError;
-    if (!RunTool(ToolCommands::Decompress_File_Command(m_AppPath, copy), toolError)) {
+    if (!RunTool(ToolCommands::Decompress_File_Command(m_AppPath, copy),
+                 QStringLiteral("Decompressing %1...").arg(name), toolError)) {
         Error =
             QStringLiteral("The file \"%1\" could not be decompressed:\n%2").arg(name, toolError);
+        return false;
+    }
+    const qint64 size = QFileInfo(unpacked).size();
+    if (size != layout::FileSize && AcceptSize && !AcceptSize(size)) {
+        Error.clear();
         return false;
     }
     Baza fresh(m_AppPath);
@@ -192,9 +199,11 @@ bool NameDocument::SaveSteps(QString& Error) {
         return false;
     }
     const QString path = m_Table.Path();
+    const QString name = QFileInfo(m_FilePath).fileName();
     const QString packed = ToolCommands::Compress_Output(path);
     QFile::remove(packed);
-    if (!RunTool(ToolCommands::Compress_Command(m_AppPath, path), Error)) {
+    if (!RunTool(ToolCommands::Compress_Command(m_AppPath, path),
+                 QStringLiteral("Compressing %1...").arg(name), Error)) {
         return false;
     }
     bool ok = false;
@@ -204,10 +213,19 @@ bool NameDocument::SaveSteps(QString& Error) {
         return false;
     }
     // The compressed file must give back exactly the bytes written before it may replace
-    // the user's file.
-    const QString check = ToolCommands::Decompress_File_Output(packed);
+    // the user's file. It is checked under a short name: the working file's name may
+    // already be as long as a name can be.
+    const QString checked = WorkFile(QStringLiteral("check.zlib"));
+    const QString check = ToolCommands::Decompress_File_Output(checked);
+    QFile::remove(checked);
     QFile::remove(check);
-    if (!RunTool(ToolCommands::Decompress_File_Command(m_AppPath, packed), Error)) {
+    if (!QFile::rename(packed, checked)) {
+        Error = QStringLiteral("The compressed file could not be checked:\n%1 cannot be renamed.")
+                    .arg(packed);
+        return false;
+    }
+    if (!RunTool(ToolCommands::Decompress_File_Command(m_AppPath, checked),
+                 QStringLiteral("Checking %1...").arg(name), Error)) {
         Error = QStringLiteral("The compressed file could not be checked:\n%1").arg(Error);
         return false;
     }
@@ -227,6 +245,11 @@ bool NameDocument::Replace(const QByteArray& Compressed, QString& Error) {
         Error = QStringLiteral("\"%1\" is read-only.").arg(m_FilePath);
         return false;
     }
+    // A writable file in a folder that cannot take a new file beside it cannot be replaced
+    // atomically: it is written in place instead.
+    if (target.exists() && !QFileInfo(target.absolutePath()).isWritable()) {
+        return WriteInPlace(Compressed, Error);
+    }
     QSaveFile out(m_FilePath);
     const bool written =
         out.open(QIODevice::WriteOnly) && out.write(Compressed) == Compressed.size();
@@ -236,6 +259,52 @@ bool NameDocument::Replace(const QByteArray& Compressed, QString& Error) {
         return false;
     }
     return true;
+}
+
+bool NameDocument::WriteInPlace(const QByteArray& Compressed, QString& Error) {
+    // The former bytes are kept, in memory and in the working folder, until the new ones
+    // are written in full.
+    bool readable = false;
+    const QByteArray former = readAll(m_FilePath, &readable);
+    const QString kept = WorkFile(QStringLiteral("former.bin"));
+    QSaveFile keep(kept);
+    if (!readable || !keep.open(QIODevice::WriteOnly) || keep.write(former) != former.size() ||
+        !keep.commit()) {
+        Error = QStringLiteral("\"%1\" cannot be written in place: its present content could not "
+                               "be kept aside.")
+                    .arg(m_FilePath);
+        return false;
+    }
+    QFile out(m_FilePath);
+    if (out.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+        out.write(Compressed) == Compressed.size() && out.flush()) {
+        out.close();
+        if (out.error() == QFileDevice::NoError) {
+            QFile::remove(kept);
+            return true;
+        }
+    }
+    Error =
+        QStringLiteral("\"%1\" cannot be written in place:\n%2").arg(m_FilePath, out.errorString());
+    out.close();
+    QFile back(m_FilePath);
+    if (back.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+        back.write(former) == former.size() && back.flush()) {
+        back.close();
+        QFile::remove(kept);
+        Error += QStringLiteral("\nIts former content was written back.");
+    } else {
+        Error += QStringLiteral("\nIts former content could not be written back; a copy of it is "
+                                "kept in \"%1\".")
+                     .arg(kept);
+    }
+    return false;
+}
+
+QString NameDocument::WorkFile(const QString& Name) const {
+    const QString path = m_WorkFolder + Name;
+    // Never the user's own file, should it have been opened from the working folder.
+    return samePath(path, m_FilePath) ? m_WorkFolder + QStringLiteral("_") + Name : path;
 }
 
 void NameDocument::Clear_Work_Folder() {

@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QString>
 #include <QUndoStack>
+#include <functional>
 #include <memory>
 
 class QTemporaryDir;
@@ -27,13 +28,22 @@ public:
     explicit NameDocument(QString AppPath, QString WorkFolder = {}, QObject* parent = nullptr);
     ~NameDocument() override;
 
+    // Asked when a decompressed file is not Bytes long as a name file is: true loads it all
+    // the same.
+    using SizeCheck = std::function<bool(qint64 Bytes)>;
+
     // Copies FilePath into the working folder under Name (its bare name when empty),
     // decompresses the copy and loads it into a fresh table. Only when all of that worked
     // does the new table replace the open one; after a failure the open file, its table
-    // and its unsaved renames are as they were.
-    bool Open(const QString& FilePath, QString& Error, const QString& Name = {});
+    // and its unsaved renames are as they were. A decompressed file of another size than a
+    // name file's is loaded only when AcceptSize (if given) says so; when it says no, Open
+    // returns false with Error empty.
+    bool Open(const QString& FilePath, QString& Error, const QString& Name = {},
+              const SizeCheck& AcceptSize = {});
     // Writes the table to its working file, compresses it, checks that the compressed file
-    // gives back the same bytes, and only then replaces the chosen file.
+    // gives back the same bytes, and only then replaces the chosen file: atomically, or, where
+    // its folder cannot take a new file, by writing it in place with the former bytes kept
+    // to be written back should that fail.
     bool Save(QString& Error);
 
     // Renames one record (the index is clamped into the records) as an undoable step.
@@ -64,14 +74,18 @@ signals:
     // A record's name changed: by a rename, an import, an undo or a redo.
     void NameChanged(qint32 Index);
     void ModifiedChanged(bool Modified);
-    void ToolRunningChanged(bool Running);
+    // The compression tool starts or ends; What says what it does ("Compressing x...").
+    void ToolRunningChanged(bool Running, const QString& What);
 
 private:
     friend class RenameCommand;
     void SetName(qint32 Index, const QString& Name);
-    bool RunTool(const QString& Command, QString& Error);
+    bool RunTool(const QString& Command, const QString& What, QString& Error);
     bool SaveSteps(QString& Error);
     bool Replace(const QByteArray& Compressed, QString& Error);
+    bool WriteInPlace(const QByteArray& Compressed, QString& Error);
+    // A working file of the document's own under a short name.
+    QString WorkFile(const QString& Name) const;
 
     QString m_AppPath;
     std::unique_ptr<QTemporaryDir> m_Private;

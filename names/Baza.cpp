@@ -202,6 +202,8 @@ bool Baza::Zapisz(const QString& Str_Path) {
     // The image goes to a temporary file beside the target and replaces it only once it is
     // complete, so a failed write leaves the former content as it was.
     QSaveFile file(target);
+    // A folder that cannot take a new file beside the target: the target is written in place.
+    file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly)) {
         m_Error = QStringLiteral("Cannot write \"%1\": %2").arg(target, file.errorString());
         return false;

@@ -21,7 +21,9 @@ public:
         }
         return m_Choice;
     }
-    QString TitleName() const override { return m_Full.isEmpty() ? QString() : Scn_Common_Dialog::BareName(m_Full); }
+    QString TitleName() const override {
+        return m_Full.isEmpty() ? QString() : Scn_Common_Dialog::BareName(m_Full);
+    }
 
 private:
     QString m_Choice;
@@ -52,15 +54,20 @@ EditorRig::EditorRig() {
         ++dialogsOpened;
         return std::make_unique<ChosenDialog>(nextChoice);
     };
-    services.Button = ButtonServices{std::make_shared<NoPointer>(), std::make_shared<NoSound>(), std::make_shared<NoUrls>()};
+    services.Button = ButtonServices{std::make_shared<NoPointer>(), std::make_shared<NoSound>(),
+                                     std::make_shared<NoUrls>()};
     m_Window = std::make_unique<frmMain>(services, appPath());
 }
 
 EditorRig::~EditorRig() = default;
 
-QByteArray EditorRig::read(const QString& path) { return ReadBytes(path); }
+QByteArray EditorRig::read(const QString& path) {
+    return ReadBytes(path);
+}
 
-void EditorRig::write(const QString& path, const QByteArray& bytes) { WriteBytes(path, bytes); }
+void EditorRig::write(const QString& path, const QByteArray& bytes) {
+    WriteBytes(path, bytes);
+}
 
 void EditorRig::open(const QString& path) {
     nextChoice = path;
@@ -76,6 +83,8 @@ QStringList EditorRig::listLines() {
     return lines;
 }
 
-QStringList EditorRig::workFiles() const { return QDir(workFolder()).entryList(QDir::Files); }
+QStringList EditorRig::workFiles() const {
+    return QDir(workFolder()).entryList(QDir::Files);
+}
 
 } // namespace voxtrel::test

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "NameFiles.h"
 #include "app/AppServices.h"
 #include "app/frmMain.h"
-#include "NameFiles.h"
 
 #include <QByteArray>
 #include <QList>
@@ -16,14 +16,29 @@ struct Message {
     QString text;
     QString title;
     MessageBoxes::Icon icon;
+    QString detail;
 };
 
+// Records every message; answers each question with the next scripted answer, or, when
+// none is left, Cancel to saving and Yes to opening a file of an unusual size.
 class FakeMessages : public MessageBoxes {
 public:
-    void Show(QWidget*, const QString& Text, const QString& Title, Icon Kind) override {
-        shown.append({Text, Title, Kind});
+    void Show(QWidget*, const QString& Text, const QString& Title, Icon Kind,
+              const QString& Detail) override {
+        shown.append({Text, Title, Kind, Detail});
+    }
+    Answer AskToSave(QWidget*, const QString& Text, const QString&) override {
+        asked << Text;
+        return answers.isEmpty() ? Answer::Cancel : answers.takeFirst();
+    }
+    bool AskYesNo(QWidget*, const QString& Text, const QString&) override {
+        asked << Text;
+        return yesNo.isEmpty() || yesNo.takeFirst();
     }
     QList<Message> shown;
+    QStringList asked;
+    QList<Answer> answers;
+    QList<bool> yesNo;
 };
 
 class FakeNameLists : public NameListDialogs {
@@ -67,7 +82,9 @@ public:
     // A folder for the user's own files.
     QString userFile(const QString& name) const { return m_App.userFile(name); }
 
-    static bool writeCompressed(const QString& path, const QByteArray& plain) { return WriteCompressed(path, plain); }
+    static bool writeCompressed(const QString& path, const QByteArray& plain) {
+        return WriteCompressed(path, plain);
+    }
     static QByteArray pythonDecompress(const QString& path) { return PythonDecompress(path); }
     static QByteArray read(const QString& path);
     static void write(const QString& path, const QByteArray& bytes);

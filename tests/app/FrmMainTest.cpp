@@ -1,6 +1,6 @@
 // The main window: start-up, opening, the list and name field, and saving, with the real tool.
-#include "EditorRig.h"
 #include "app/frmMain.h"
+#include "EditorRig.h"
 #include "controls/button_xp/Button_XP.h"
 
 #include <QAction>
@@ -20,7 +20,9 @@ using namespace voxtrel::test;
 class FrmMainTest : public QObject {
     Q_OBJECT
 
-    static void select(EditorRig& rig, int row) { rig.find<QListWidget>("List1")->setCurrentRow(row); }
+    static void select(EditorRig& rig, int row) {
+        rig.find<QListWidget>("List1")->setCurrentRow(row);
+    }
     static QLineEdit* nameField(EditorRig& rig) { return rig.find<QLineEdit>("txt0"); }
     // Types text as key presses; characters outside ASCII come as the text of a key event,
     // as an input method delivers them.
@@ -72,10 +74,12 @@ private slots:
         QCOMPARE(quick->geometry(), QRect(488, 88, 265, 25));
         QCOMPARE(rig.find<QLabel>("Label1")->text(), QString("Name."));
         QCOMPARE(rig.find<QGroupBox>("Frame1")->title(), QString("File dt0f.img"));
-        QVERIFY(rig.find<QLabel>("Label2")->text().contains("2)English Version-unnamed_1846.bin\n\n3)"));
+        QVERIFY(rig.find<QLabel>("Label2")->text().contains(
+            "2)English Version-unnamed_1846.bin\n\n3)"));
         QVERIFY(!rig.find<QLabel>("Label2")->text().contains("1851"));
-        for (const char* name : {"MnuFileOpen", "Sep", "Cmd_Zapisz", "Sep5", "Copyright", "cmdSiteHome", "Sep2",
-                                 "cmdPartnerSite", "Sep3", "cmdAuthorPage"}) {
+        for (const char* name :
+             {"MnuFileOpen", "Sep", "Cmd_Zapisz", "Sep5", "Copyright", "cmdSiteHome", "Sep2",
+              "cmdPartnerSite", "Sep3", "cmdAuthorPage"}) {
             QVERIFY2(rig.find<QAction>(name), name);
         }
         QVERIFY(rig.find<QMenu>("Menu") && rig.find<QMenu>("About") && rig.find<QMenu>("Visit"));
@@ -113,7 +117,13 @@ private slots:
         QCOMPARE(rig.listLines()[7], QString("Player 7"));
         QVERIFY(nameField(rig)->isEnabled());
         QVERIFY(rig.find<Button_XP>("cmdQSave")->Enabled());
-        QCOMPARE(rig.find<QListWidget>("List1")->currentRow(), -1);
+        // Line 0 is selected: the field, the label and SelIndex show the new file's record 0.
+        QCOMPARE(rig.find<QListWidget>("List1")->currentRow(), 0);
+        QCOMPARE(nameField(rig)->text(), QString("Player 0"));
+        QCOMPARE(rig.window().SelIndex(), 0);
+        QCOMPARE(rig.window().windowTitle(),
+                 QString("unnamed_1846.bin[*] - Voxtrel String Editor 2011"));
+        QVERIFY(!rig.window().isWindowModified());
 
         select(rig, 7);
         QCOMPARE(nameField(rig)->text(), QString("Player 7"));
@@ -122,12 +132,18 @@ private slots:
         retype(rig, QString::fromUtf8("Jérôme Ünal"));
         QCOMPARE(rig.listLines()[7], QString::fromUtf8("Jérôme Ünal"));
         QCOMPARE(rig.find<QLabel>("Label1")->text(), QString::fromUtf8("Jérôme Ünal"));
+        QVERIFY(rig.window().isWindowModified());
+        QVERIFY(rig.find<QListWidget>("List1")->item(7)->font().bold()); // renamed, not yet saved
+        QVERIFY(!rig.find<QListWidget>("List1")->item(6)->font().bold());
         QVERIFY(rig.window().grab().save(SCREENSHOT_DIR "/window_loaded.png"));
 
         rig.window().Cmd_Zapisz_Click();
         QCOMPARE(rig.messages->shown.size(), 1);
         QCOMPARE(rig.messages->shown[0].text, QString("Save File"));
+        QCOMPARE(rig.messages->shown[0].detail, "Written to " + QDir::toNativeSeparators(chosen));
         QVERIFY(rig.messages->shown[0].icon == MessageBoxes::Icon::None);
+        QVERIFY(!rig.window().isWindowModified());
+        QVERIFY(!rig.find<QListWidget>("List1")->item(7)->font().bold());
         QVERIFY(rig.workFiles().isEmpty());
 
         // Every byte but the renamed name field comes back, read by an independent zlib.
@@ -174,8 +190,9 @@ private slots:
         QVERIFY(EditorRig::writeCompressed(f, EditorRig::nameImage(0)));
         rig.open(f);
         QVERIFY(rig.listLines().isEmpty());
-        QVERIFY(nameField(rig)->isEnabled());
-        QTest::keyClicks(nameField(rig), "x"); // nothing to rename; nothing happens
+        QVERIFY(!nameField(rig)->isEnabled()); // no record to rename
+        QVERIFY(nameField(rig)->text().isEmpty());
+        QVERIFY(rig.find<QAction>("Cmd_Zapisz")->isEnabled());
         rig.window().Cmd_Zapisz_Click();
         QCOMPARE(rig.messages->shown.last().text, QString("Save File"));
         const QByteArray saved = EditorRig::pythonDecompress(f);
@@ -198,35 +215,41 @@ private slots:
         QCOMPARE(EditorRig::read(f).isEmpty(), false);
     }
 
-    void failedOpensAreReportedAndLockSaving() {
+    void failedOpenKeepsTheOpenFile() {
         EditorRig rig;
         const QString good = rig.userFile("good.bin");
-        QVERIFY(EditorRig::writeCompressed(good, EditorRig::nameImage(4)));
+        const QByteArray plain = EditorRig::nameImage(1209);
+        QVERIFY(EditorRig::writeCompressed(good, plain));
         rig.open(good);
-        QVERIFY(nameField(rig)->isEnabled());
+        select(rig, 1);
+        retype(rig, "Kept");
 
         struct Case {
             const char* name;
             QByteArray bytes;
-        } cases[] = {{"zero.bin", QByteArray()}, {"plain.bin", QByteArray("not compressed at all")}};
+        } cases[] = {{"zero.bin", QByteArray()},
+                     {"plain.bin", QByteArray("not compressed at all")}};
         for (const Case& c : cases) {
+            rig.messages->answers = {MessageBoxes::Answer::Discard}; // and yet the rename stays
             const QString bad = rig.userFile(c.name);
             EditorRig::write(bad, c.bytes);
             const int before = rig.messages->shown.size();
             rig.open(bad);
             QCOMPARE(rig.messages->shown.size(), before + 1);
             QVERIFY(rig.messages->shown.last().text.contains("could not be decompressed"));
-            QVERIFY(rig.listLines().isEmpty());
-            QVERIFY(!nameField(rig)->isEnabled());
-            QVERIFY(!rig.find<QAction>("Cmd_Zapisz")->isEnabled());
-            QVERIFY(!rig.find<Button_XP>("cmdQSave")->Enabled());
-            // The previous file's names can never be written over the chosen file.
-            rig.window().Cmd_Zapisz_Click();
-            QCOMPARE(EditorRig::read(bad), c.bytes);
+            // The list, the field, Save and the unsaved rename are as they were.
+            QCOMPARE(rig.listLines().size(), 1209);
+            QCOMPARE(rig.listLines()[1], QString("Kept"));
+            QCOMPARE(nameField(rig)->text(), QString("Kept"));
+            QVERIFY(nameField(rig)->isEnabled());
+            QVERIFY(rig.find<QAction>("Cmd_Zapisz")->isEnabled());
+            QVERIFY(rig.window().isWindowModified());
+            QCOMPARE(rig.window().FilePath(), good);
         }
-        rig.open(good); // a good load unlocks everything again
-        QVERIFY(nameField(rig)->isEnabled());
-        QCOMPARE(rig.listLines().size(), 4);
+        rig.window().Cmd_Zapisz_Click();
+        QCOMPARE(rig.messages->shown.last().text, QString("Save File"));
+        QCOMPARE(EditorRig::pythonDecompress(good), withName(plain, 1, "Kept"));
+        QCOMPARE(EditorRig::read(rig.userFile("plain.bin")), QByteArray("not compressed at all"));
     }
 
     void toolThatDoesNotStart() {
@@ -242,8 +265,8 @@ private slots:
 
     void awkwardNames() {
         EditorRig rig;
-        for (const QString& name : {QString("with space.bin"), QString("quote\"d.bin"), QString::fromUtf8("Łódź ñ.bin"),
-                                    QString("\" -d \"x.bin")}) {
+        for (const QString& name : {QString("with space.bin"), QString("quote\"d.bin"),
+                                    QString::fromUtf8("Łódź ñ.bin"), QString("\" -d \"x.bin")}) {
             const QString f = rig.userFile(name);
             QVERIFY(EditorRig::writeCompressed(f, EditorRig::nameImage(6)));
             rig.messages->shown.clear();
@@ -309,25 +332,30 @@ private slots:
         QVERIFY(nameField(rig)->isEnabled());
     }
 
-    void typingAfterAShorterFile() {
+    void noTextCrossesToAnotherFile() {
         EditorRig rig;
-        const QString longer = rig.userFile("long.bin");
-        const QString shorter = rig.userFile("short.bin");
-        QVERIFY(EditorRig::writeCompressed(longer, EditorRig::nameImage(10)));
-        QVERIFY(EditorRig::writeCompressed(shorter, EditorRig::nameImage(3)));
+        const QString first = rig.userFile("first.bin");
+        const QString other = rig.userFile("other.bin");
+        const QByteArray otherPlain = EditorRig::nameImage(1209, "Other ");
+        QVERIFY(EditorRig::writeCompressed(first, EditorRig::nameImage(1209)));
+        QVERIFY(EditorRig::writeCompressed(other, otherPlain));
+        const QByteArray firstBefore = EditorRig::read(first);
         rig.window().show();
         QVERIFY(QTest::qWaitForWindowActive(&rig.window()));
-        rig.open(longer);
-        select(rig, 8);
-        rig.find<QLineEdit>("txtSearch")->setFocus();
-        rig.open(shorter);
-        rig.find<QListWidget>("List1")->setFocus(); // focus alone selects nothing
-        QTRY_VERIFY(rig.find<QListWidget>("List1")->hasFocus());
-        QCOMPARE(rig.window().SelIndex(), 8);
-        QCOMPARE(nameField(rig)->text(), QString("Player 8")); // Open leaves the field alone
+        rig.open(first);
+        select(rig, 2);
+        retype(rig, "Typed in first");
+        rig.messages->answers = {MessageBoxes::Answer::Discard};
+        rig.open(other);
+        QCOMPARE(rig.messages->asked.size(), 1);
+        QCOMPARE(rig.window().SelIndex(), 0);
+        QCOMPARE(nameField(rig)->text(), QString("Other 0"));
+        QCOMPARE(rig.find<QLabel>("Label1")->text(), QString("Other 0"));
+        QVERIFY(!rig.window().isWindowModified());
         QTest::keyClicks(nameField(rig), "X");
-        QCOMPARE(rig.window().NameTable().Get_Nazwa(2), QString("Player 8X"));
-        QCOMPARE(rig.listLines(), QStringList({"Player 0", "Player 1", "Player 8X"}));
+        rig.window().Cmd_Zapisz_Click();
+        QCOMPARE(EditorRig::pythonDecompress(other), withName(otherPlain, 0, "Other 0X"));
+        QCOMPARE(EditorRig::read(first), firstBefore); // its rename was discarded
     }
 
     void nameFieldRefusesWhatCannotBeSaved() {
@@ -354,8 +382,9 @@ private slots:
         const QString f = rig.userFile("e.bin");
         QVERIFY(EditorRig::writeCompressed(f, EditorRig::nameImage(3)));
         rig.open(f);
-        QTest::keyClicks(nameField(rig), "Z"); // before any selection SelIndex is 0
-        QCOMPARE(rig.listLines()[0], QString("Z"));
+        QTest::keyClicks(nameField(rig), "Z"); // the field shows record 0, and typing renames it
+        QCOMPARE(rig.listLines()[0], QString("Player 0Z"));
+        QCOMPARE(rig.window().NameTable().Get_Nazwa(0), QString("Player 0Z"));
         select(rig, 1);
         nameField(rig)->clear();
         QCOMPARE(rig.listLines()[1], QString());
@@ -382,7 +411,8 @@ private slots:
 
         EditorRig::write(csv, "index,name\n2,Two\n1000,Thousand\n3,Player 3\n");
         rig.find<QAction>("MnuImportNames")->trigger();
-        QCOMPARE(rig.messages->shown.last().text, QString("2 names changed. Save writes them to the file."));
+        QCOMPARE(rig.messages->shown.last().text,
+                 QString("2 names changed. Save writes them to the file."));
         QCOMPARE(rig.listLines()[2], QString("Two"));
         QCOMPARE(rig.listLines()[1000], QString("Thousand"));
         QCOMPARE(nameField(rig)->text(), QString("Two")); // the record shown took its new name
@@ -393,7 +423,8 @@ private slots:
         EditorRig::write(csv, "index,name\n4,Four\n5,Bad\tname\n");
         rig.find<QAction>("MnuImportNames")->trigger();
         const Message refused = rig.messages->shown.last();
-        QVERIFY2(refused.text.contains("line 3: the name holds the control character U+0009"), qPrintable(refused.text));
+        QVERIFY2(refused.text.contains("line 3: the name holds the control character U+0009"),
+                 qPrintable(refused.text));
         QVERIFY(refused.icon == MessageBoxes::Icon::Warning);
         QCOMPARE(rig.listLines()[4], QString("Player 4"));
         QCOMPARE(rig.window().NameTable().Get_Nazwa(4), QString("Player 4"));
@@ -405,7 +436,8 @@ private slots:
 
         rig.window().Cmd_Zapisz_Click();
         QCOMPARE(rig.messages->shown.last().text, QString("Save File"));
-        QCOMPARE(EditorRig::pythonDecompress(f), withName(withName(plain, 2, "Two"), 1000, "Thousand"));
+        QCOMPARE(EditorRig::pythonDecompress(f),
+                 withName(withName(plain, 2, "Two"), 1000, "Thousand"));
     }
 
     void toolRunIsNotReentered() {

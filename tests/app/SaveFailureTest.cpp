@@ -46,7 +46,8 @@ class SaveFailureTest : public QObject {
             rig.window().Cmd_Zapisz_Click();
             QCOMPARE(rig.messages->shown.size(), 1);
             QCOMPARE(rig.messages->shown[0].text, QString("Save File"));
-            QCOMPARE(EditorRig::pythonDecompress(chosen).mid(9872 + 88 * 4, 16), QByteArray("Player 4 edited\0", 16));
+            QCOMPARE(EditorRig::pythonDecompress(chosen).mid(9872 + 88 * 4, 16),
+                     QByteArray("Player 4 edited\0", 16));
         }
     };
 

@@ -27,9 +27,11 @@ class ScnCommonDialogTest : public QObject {
     Q_OBJECT
 private slots:
     void filterList() {
-        QCOMPARE(Scn_Common_Dialog::FilterList("unnamed_1846.bin (*.bin)|*.bin| Wszystkie pliki (*.*)|*.*"),
+        QCOMPARE(Scn_Common_Dialog::FilterList(
+                     "unnamed_1846.bin (*.bin)|*.bin| Wszystkie pliki (*.*)|*.*"),
                  QStringList({"unnamed_1846.bin (*.bin)", " Wszystkie pliki (*.*)"}));
-        QCOMPARE(Scn_Common_Dialog::FilterList("Names|*.bin;*.img"), QStringList({"Names (*.bin *.img)"}));
+        QCOMPARE(Scn_Common_Dialog::FilterList("Names|*.bin;*.img"),
+                 QStringList({"Names (*.bin *.img)"}));
         QCOMPARE(Scn_Common_Dialog::FilterList("A (*.a)|*.a|"), QStringList({"A (*.a)"}));
         QCOMPARE(Scn_Common_Dialog::FilterList("A (*.a)||B (*.b)|*.b"), QStringList());
         QVERIFY(Scn_Common_Dialog::FilterList("").isEmpty());

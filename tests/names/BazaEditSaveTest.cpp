@@ -152,7 +152,7 @@ QString sharedFolder(const TempApp& app, const QString& name, QFile::Permissions
     return app.file(name);
 }
 
-TEST(BazaSaving, TargetThatCannotBeReplacedKeepsItsContent) {
+TEST(BazaSaving, TargetsThatCannotBeReplacedAtomically) {
     TempApp app;
     Baza t(app.path());
     ASSERT_TRUE(t.Wczytaj(app.write("f", NameFileImage::withRecords(3))));
@@ -176,13 +176,15 @@ TEST(BazaSaving, TargetThatCannotBeReplacedKeepsItsContent) {
     EXPECT_TRUE(RunInChild([&] { return !t.Zapisz(ro); }));
     EXPECT_EQ(TempApp::read(ro), former);
 
-    // A writable file in a read-only folder: no temporary file can be made beside it.
+    // A writable file in a read-only folder: no temporary file can be made beside it, so
+    // it is written in place.
     const QString locked = sharedFolder(app, "locked", open);
     const QString target = app.write("locked/target", former);
     QFile::setPermissions(target, open);
     QFile::setPermissions(locked, readExec);
-    EXPECT_TRUE(RunInChild([&] { return !t.Zapisz(target); }));
-    EXPECT_EQ(TempApp::read(target), former);
+    EXPECT_TRUE(RunInChild([&] { return t.Zapisz(target); }));
+    EXPECT_EQ(TempApp::read(target).size(), 117585);
+    EXPECT_EQ(QDir(locked).entryList(QDir::Files | QDir::Hidden), QStringList{"target"});
     QFile::setPermissions(locked, open);
     Q_UNUSED(rw);
 }

@@ -47,11 +47,12 @@ bool WriteCompressed(const QString& path, const QByteArray& plain) {
 
 QByteArray PythonDecompress(const QString& path) {
     QProcess py;
-    py.start(QStandardPaths::findExecutable(QStringLiteral("python3")),
-             {QStringLiteral("-c"),
-              QStringLiteral("import sys, zlib; "
-                             "sys.stdout.buffer.write(zlib.decompress(open(sys.argv[1], 'rb').read()))"),
-              path});
+    py.start(
+        QStandardPaths::findExecutable(QStringLiteral("python3")),
+        {QStringLiteral("-c"),
+         QStringLiteral("import sys, zlib; "
+                        "sys.stdout.buffer.write(zlib.decompress(open(sys.argv[1], 'rb').read()))"),
+         path});
     py.waitForFinished(30000);
     return py.exitCode() == 0 ? py.readAllStandardOutput() : QByteArray();
 }
@@ -63,10 +64,18 @@ AppFolder::AppFolder() {
     restoreTool();
 }
 
-QString AppFolder::appPath() const { return m_Root.filePath(QStringLiteral("app")) + QDir::separator(); }
-QString AppFolder::workFolder() const { return appPath() + QStringLiteral("zlib/temp/"); }
-QString AppFolder::toolPath() const { return appPath() + QStringLiteral("zlib/zlibtool"); }
-QString AppFolder::userFile(const QString& name) const { return m_Root.filePath(QStringLiteral("user/") + name); }
+QString AppFolder::appPath() const {
+    return m_Root.filePath(QStringLiteral("app")) + QDir::separator();
+}
+QString AppFolder::workFolder() const {
+    return appPath() + QStringLiteral("zlib/temp/");
+}
+QString AppFolder::toolPath() const {
+    return appPath() + QStringLiteral("zlib/zlibtool");
+}
+QString AppFolder::userFile(const QString& name) const {
+    return m_Root.filePath(QStringLiteral("user/") + name);
+}
 
 void AppFolder::restoreTool() const {
     QFile::remove(toolPath());
