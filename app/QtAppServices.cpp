@@ -2,6 +2,7 @@
 
 #include "dialogs/Scn_Common_Dialog.h"
 
+#include <QAbstractButton>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -27,6 +28,8 @@ MessageBoxes::Answer QtMessageBoxes::AskToSave(QWidget* Owner, const QString& Te
     QMessageBox box(QMessageBox::Warning, Title, Text,
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, Owner);
     box.setObjectName(QStringLiteral("AskToSave"));
+    box.button(QMessageBox::Discard)
+        ->setText(QStringLiteral("&Discard")); // D answers from the keyboard
     box.setDefaultButton(QMessageBox::Save);
     box.setEscapeButton(QMessageBox::Cancel);
     switch (box.exec()) {

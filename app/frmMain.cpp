@@ -195,6 +195,11 @@ void frmMain::BuildMenus() {
     MnuImportNames = menu->addAction(QStringLiteral("Import names..."));
     MnuImportNames->setObjectName(QStringLiteral("MnuImportNames"));
     MnuImportNames->setEnabled(false);
+    menu->addSeparator()->setObjectName(QStringLiteral("SepQuit"));
+    QAction* quit = menu->addAction(QStringLiteral("Quit"));
+    quit->setObjectName(QStringLiteral("MnuQuit"));
+    quit->setShortcut(QKeySequence::Quit);
+    connect(quit, &QAction::triggered, this, &QWidget::close);
     connect(MnuFileOpen, &QAction::triggered, this, &frmMain::MnuFileOpen_Click);
     connect(Cmd_Zapisz, &QAction::triggered, this, &frmMain::Cmd_Zapisz_Click);
     connect(MnuExportNames, &QAction::triggered, this, &frmMain::MnuExportNames_Click);
@@ -474,7 +479,7 @@ void frmMain::MnuRevertName_Click() {
     if (RefuseWhileBusy() || !txt0->isEnabled()) {
         return;
     }
-    m_Document.Rename(m_SelIndex, m_Document.SavedName(m_SelIndex));
+    m_Document.Rename(m_SelIndex, m_Document.SavedName(m_SelIndex), true);
 }
 
 void frmMain::Clear_Temp() {

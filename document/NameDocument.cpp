@@ -134,7 +134,7 @@ bool NameDocument::Open(const QString& FilePath, QString& Error, const QString& 
     return true;
 }
 
-bool NameDocument::Rename(qint32 Index, const QString& Name) {
+bool NameDocument::Rename(qint32 Index, const QString& Name, bool Separate) {
     if (ToolBusy() || m_Table.Count() == 0) {
         return false;
     }
@@ -142,7 +142,7 @@ bool NameDocument::Rename(qint32 Index, const QString& Name) {
     const QString name = Name.left(layout::NameSize);
     const QString old = m_Table.Get_Nazwa(index);
     if (name != old) {
-        m_Undo.push(new RenameCommand(this, index, old, name));
+        m_Undo.push(new RenameCommand(this, index, old, name, Separate));
     }
     return true;
 }
@@ -247,7 +247,8 @@ bool NameDocument::Replace(const QByteArray& Compressed, QString& Error) {
     }
     // A writable file in a folder that cannot take a new file beside it cannot be replaced
     // atomically: it is written in place instead.
-    if (target.exists() && !QFileInfo(target.absolutePath()).isWritable()) {
+    if (target.exists() &&
+        (!QFileInfo(target.absolutePath()).isWritable() || Baza::Name_Leaves_No_Room(m_FilePath))) {
         return WriteInPlace(Compressed, Error);
     }
     QSaveFile out(m_FilePath);

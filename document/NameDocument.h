@@ -46,9 +46,10 @@ public:
     // to be written back should that fail.
     bool Save(QString& Error);
 
-    // Renames one record (the index is clamped into the records) as an undoable step.
-    // False, with nothing changed, when no records are loaded or the tool is running.
-    bool Rename(qint32 Index, const QString& Name);
+    // Renames one record (the index is clamped into the records) as an undoable step; a
+    // rename merges into the step before it when that renamed the same record, unless
+    // Separate. False, with nothing changed, when no records are loaded or the tool is running.
+    bool Rename(qint32 Index, const QString& Name, bool Separate = false);
     // Applies a checked name list as one undoable step.
     bool Import(const NameChanges& Changes, QString& Error);
     // The name record Index had when the file was opened or last saved.

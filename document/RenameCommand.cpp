@@ -7,9 +7,9 @@
 namespace voxtrel {
 
 RenameCommand::RenameCommand(NameDocument* document, qint32 index, QString oldName, QString newName,
-                             QUndoCommand* parent)
+                             bool separate, QUndoCommand* parent)
     : QUndoCommand(parent), m_Document(document), m_Index(index), m_Old(std::move(oldName)),
-      m_New(std::move(newName)) {
+      m_New(std::move(newName)), m_Separate(separate) {
     setText(QStringLiteral("Rename %1").arg(m_Index));
 }
 

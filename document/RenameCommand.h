@@ -11,12 +11,13 @@ class NameDocument;
 // typing) merge into one step; a step that ends where it began drops out of the stack.
 class RenameCommand : public QUndoCommand {
 public:
+    // separate: a step of its own that nothing merges into (a revert, say).
     RenameCommand(NameDocument* document, qint32 index, QString oldName, QString newName,
-                  QUndoCommand* parent = nullptr);
+                  bool separate = false, QUndoCommand* parent = nullptr);
 
     void undo() override;
     void redo() override;
-    int id() const override { return Id; }
+    int id() const override { return m_Separate ? -1 : Id; }
     bool mergeWith(const QUndoCommand* other) override;
 
     qint32 Index() const { return m_Index; }
@@ -28,6 +29,7 @@ private:
     qint32 m_Index;
     QString m_Old;
     QString m_New;
+    bool m_Separate;
 };
 
 } // namespace voxtrel

@@ -17,17 +17,29 @@ using namespace layout;
 Baza::Baza(QString appPath)
     : m_AppPath(std::move(appPath)), m_Header(HeaderSize, '\0'), m_Tail(TailSize, '\0') {}
 
-QString Baza::Path() const { return m_Path; }
+QString Baza::Path() const {
+    return m_Path;
+}
 
-void Baza::setPath(const QString& New_Path) { m_Path = New_Path; }
+void Baza::setPath(const QString& New_Path) {
+    m_Path = New_Path;
+}
 
-qint32 Baza::Count() const { return static_cast<qint32>(m_Records.size()); }
+qint32 Baza::Count() const {
+    return static_cast<qint32>(m_Records.size());
+}
 
-bool Baza::Loaded() const { return m_Loaded; }
+bool Baza::Loaded() const {
+    return m_Loaded;
+}
 
-QString Baza::ErrorString() const { return m_Error; }
+QString Baza::ErrorString() const {
+    return m_Error;
+}
 
-QString Baza::DataFilePath() const { return QDir(m_AppPath).filePath(QStringLiteral("Data.dll")); }
+QString Baza::DataFilePath() const {
+    return QDir(m_AppPath).filePath(QStringLiteral("Data.dll"));
+}
 
 bool Baza::File_Exists(const QString& Str_Path) {
     return !Str_Path.isEmpty() && QFileInfo::exists(Str_Path);
@@ -111,14 +123,17 @@ bool Baza::Wczytaj(const QString& Str_Path) {
     file.close();
 
     const qint64 length = bytes.size();
-    std::memcpy(m_Header.data(), bytes.constData(), static_cast<size_t>(std::min(length, HeaderSize)));
+    std::memcpy(m_Header.data(), bytes.constData(),
+                static_cast<size_t>(std::min(length, HeaderSize)));
 
     // One byte left is enough to start a record; a record the end of the file cuts short
     // reads zero for its missing bytes.
     m_Records.reserve(MaxRecords);
-    for (qint64 pos = HeaderSize; pos < length && m_Records.size() < MaxRecords; pos += RecordSize) {
+    for (qint64 pos = HeaderSize; pos < length && m_Records.size() < MaxRecords;
+         pos += RecordSize) {
         char raw[RecordSize] = {};
-        std::memcpy(raw, bytes.constData() + pos, static_cast<size_t>(std::min(RecordSize, length - pos)));
+        std::memcpy(raw, bytes.constData() + pos,
+                    static_cast<size_t>(std::min(RecordSize, length - pos)));
         NameRecord record;
         const char* zero = static_cast<const char*>(std::memchr(raw, 0, NameSize));
         record.Nazwa = Cp1252::decode(raw, zero ? zero - raw : NameSize);
@@ -201,6 +216,17 @@ bool Baza::Zapisz(const QString& Str_Path) {
 
     // The image goes to a temporary file beside the target and replaces it only once it is
     // complete, so a failed write leaves the former content as it was.
+    const QByteArray image = ToImage();
+    if (Name_Leaves_No_Room(target)) {
+        // No temporary name beside it can be longer still: the target is written in place.
+        QFile direct(target);
+        if (!direct.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+            direct.write(image) != image.size() || !direct.flush()) {
+            m_Error = QStringLiteral("Cannot write \"%1\": %2").arg(target, direct.errorString());
+            return false;
+        }
+        return true;
+    }
     QSaveFile file(target);
     // A folder that cannot take a new file beside the target: the target is written in place.
     file.setDirectWriteFallback(true);
@@ -208,7 +234,6 @@ bool Baza::Zapisz(const QString& Str_Path) {
         m_Error = QStringLiteral("Cannot write \"%1\": %2").arg(target, file.errorString());
         return false;
     }
-    const QByteArray image = ToImage();
     if (file.write(image) != image.size()) {
         m_Error = QStringLiteral("Cannot write \"%1\": %2").arg(target, file.errorString());
         file.cancelWriting();
@@ -219,6 +244,12 @@ bool Baza::Zapisz(const QString& Str_Path) {
         return false;
     }
     return true;
+}
+
+bool Baza::Name_Leaves_No_Room(const QString& Str_Path) {
+    // A replace goes through a temporary file named after the target plus 7 characters, and
+    // a name holds at most 255 bytes.
+    return QFileInfo(Str_Path).fileName().toUtf8().size() > 255 - 7;
 }
 
 } // namespace voxtrel

@@ -13,7 +13,8 @@ namespace voxtrel {
 // Indexes outside the records are clamped to the first or the last record, never an error.
 class Baza {
 public:
-    explicit Baza(QString appPath); // the application folder: Data.dll is read (and created empty) there
+    explicit Baza(
+        QString appPath); // the application folder: Data.dll is read (and created empty) there
 
     bool Zmien_Dane(qint32 Index, const QString& Nazwa);
     QString Path() const;
@@ -62,6 +63,10 @@ public:
 
     // Where Data.dll is looked for.
     QString DataFilePath() const;
+
+    // True when Str_Path's file name is so long that no temporary file named after it fits
+    // beside it; such a file can only be written in place.
+    static bool Name_Leaves_No_Room(const QString& Str_Path);
 
     // The whole image Zapisz writes, 117585 bytes.
     QByteArray ToImage() const;

@@ -1,12 +1,16 @@
 // voxtrel-names as a real process in its own application folder, with the real tool. Every
 // failure leaves the name file byte for byte as it was.
 #include "NameFiles.h"
+#include "PosixTestPlatform.h"
 #include "TestFiles.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QStandardPaths>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace voxtrel {
 namespace {
@@ -71,12 +75,13 @@ TEST(VoxtrelNames, ImportChangesOnlyTheListedNames) {
     Cli c;
     const QString accented = QString::fromUtf8("Jérôme Ünal-Çağ").left(13); // "Jérôme Ünal-Ç"
     const QString full = QString::fromUtf8("Ñ").repeated(28) + QString(30, 'z');
-    const QByteArray list = "index,name\r\n900,Plain Name\r\n" + QByteArray("3,") + accented.toUtf8() + "\r\n1208," +
-                            full.toUtf8() + "\r\n5,Player 5\r\n";
+    const QByteArray list = "index,name\r\n900,Plain Name\r\n" + QByteArray("3,") +
+                            accented.toUtf8() + "\r\n1208," + full.toUtf8() + "\r\n5,Player 5\r\n";
     const Result r = c.import(list);
     ASSERT_EQ(r.code, 0) << r.err.toStdString();
-    EXPECT_EQ(r.out, "900: Player 900 -> Plain Name\n3: Player 3 -> " + accented + "\n1208: Player 1208 -> " + full +
-                         "\n3 names changed; " + c.file + " saved.\n");
+    EXPECT_EQ(r.out, "900: Player 900 -> Plain Name\n3: Player 3 -> " + accented +
+                         "\n1208: Player 1208 -> " + full + "\n3 names changed; " + c.file +
+                         " saved.\n");
     QByteArray expected = WithName(c.plain, 900, "Plain Name");
     expected = WithName(expected, 3, accented.toLatin1());
     expected = WithName(expected, 1208, full.toLatin1()); // 58 bytes, no terminating zero
@@ -87,7 +92,9 @@ TEST(VoxtrelNames, DryRunSaysWhatWouldChangeAndWritesNothing) {
     Cli c;
     const Result r = c.import("index,name\n7,Seven\n", {"--dry-run"});
     EXPECT_EQ(r.code, 0) << r.err.toStdString();
-    EXPECT_EQ(r.out, QString("7: Player 7 -> Seven\n1 name would change; dry run, nothing was written.\n"));
+    EXPECT_EQ(
+        r.out,
+        QString("7: Player 7 -> Seven\n1 name would change; dry run, nothing was written.\n"));
     EXPECT_TRUE(c.unchanged());
 }
 
@@ -103,7 +110,8 @@ TEST(VoxtrelNames, RefusedListsChangeNothingAndNameTheLine) {
         {"index,name\n1209,A\n", "line 2: the index 1209 is out of range (0 to 1208)"},
         {"index,name\n1,A\n1,B\n", "line 3: the index 1 is also on line 2"},
         {"index,name\n1," + QByteArray(59, 'n') + "\n", "line 2: the name has 59 characters"},
-        {"index,name\n1,\xD0\xA8\n", "line 2: \"\xD0\xA8\" (U+0428) cannot be written in windows-1252"},
+        {"index,name\n1,\xD0\xA8\n",
+         "line 2: \"\xD0\xA8\" (U+0428) cannot be written in windows-1252"},
         {"index,name\n1,\"a\r\nb\"\n", "line 2: the name holds a line break"},
         {"index,name\n1,\x01\n", "line 2: the name holds the control character U+0001"},
         {"index,name\n1,\xFF\xFE\n", "line 2: the name is not valid UTF-8 text"},
@@ -138,8 +146,9 @@ TEST(VoxtrelNames, AFailedSaveLeavesTheFileAsItWas) {
     Cli c;
     // The compressed file decompresses to something else: the check refuses it.
     const QByteArray tool = ZLIBTOOL_PATH;
-    c.app.replaceTool("if [ \"$2\" = \"-d\" ]; then exec \"" + tool + "\" \"$@\"; fi\n" + "echo other > \"$1.o\"\n\"" +
-                      tool + "\" \"$1.o\" && mv \"$1.o.zlib\" \"$1.zlib\"\n");
+    c.app.replaceTool("if [ \"$2\" = \"-d\" ]; then exec \"" + tool + "\" \"$@\"; fi\n" +
+                      "echo other > \"$1.o\"\n\"" + tool +
+                      "\" \"$1.o\" && mv \"$1.o.zlib\" \"$1.zlib\"\n");
     const Result r = c.import("index,name\n1,One\n");
     EXPECT_EQ(r.code, 1);
     EXPECT_TRUE(r.err.contains("was not saved; it is unchanged")) << r.err.toStdString();
@@ -151,11 +160,53 @@ TEST(VoxtrelNames, AFailedSaveLeavesTheFileAsItWas) {
     EXPECT_TRUE(missing.err.contains("does not exist")) << missing.err.toStdString();
 }
 
+// A writable file in a folder that cannot take a new file is written in place, and written
+// back when that fails. A root test runs the command as the unprivileged user, for whom the
+// folder is read-only; strace fails the first write to the file.
+TEST(VoxtrelNames, AFileInAReadOnlyFolderIsWrittenInPlace) {
+    Cli c;
+    const bool root = ::geteuid() == 0;
+    const QString folder = QFileInfo(c.file).absolutePath();
+    const auto readExec = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup |
+                          QFile::ReadOther | QFile::ExeOther;
+    ASSERT_TRUE(
+        QFile::setPermissions(QFileInfo(folder).absolutePath(), readExec | QFile::WriteOwner));
+    ASSERT_TRUE(QFile::setPermissions(c.file, QFile::ReadOwner | QFile::WriteOwner |
+                                                  QFile::ReadOther | QFile::WriteOther));
+    ASSERT_TRUE(WriteBytes(c.csv, "index,name\n1,One\n"));
+    ASSERT_TRUE(QFile::setPermissions(folder, root ? readExec | QFile::WriteOwner : readExec));
+    const QString names = c.app.appPath() + "voxtrel-names";
+
+    const QString strace = QStandardPaths::findExecutable("strace");
+    ASSERT_FALSE(strace.isEmpty()) << "strace is needed";
+    QStringList failFirstWrite{
+        "-f",   "-qq", "-o",          "/dev/null", "-P",
+        c.file, "-e",  "trace=write", "-e",        "inject=write:error=ENOSPC:when=1"};
+    if (root) {
+        failFirstWrite << "-u"
+                       << "nobody";
+    }
+    const MeasuredRun failed =
+        RunMeasured(strace, failFirstWrite + QStringList{names, "import", c.file, c.csv});
+    EXPECT_EQ(failed.exitCode, 1) << failed.errorOutput.toStdString();
+    EXPECT_TRUE(failed.errorOutput.contains("Its former content was written back"))
+        << failed.errorOutput.toStdString();
+    EXPECT_TRUE(c.unchanged());
+
+    const MeasuredRun written = RunMeasured(names, {"import", c.file, c.csv}, true);
+    EXPECT_EQ(written.exitCode, 0) << written.errorOutput.toStdString();
+    EXPECT_EQ(PythonDecompress(c.file), WithName(c.plain, 1, "One"));
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden),
+              QStringList({"names.csv", "unnamed_1846.bin"}));
+    QFile::setPermissions(folder, readExec | QFile::WriteOwner);
+}
+
 TEST(VoxtrelNames, UsageErrorsExitWithTwo) {
     Cli c;
-    for (const QStringList& args : {QStringList{}, QStringList{"rename"}, QStringList{"export"},
-                                    QStringList{"import", c.file}, QStringList{"export", c.file, "extra"},
-                                    QStringList{"export", c.file, "--bogus"}}) {
+    for (const QStringList& args :
+         {QStringList{}, QStringList{"rename"}, QStringList{"export"},
+          QStringList{"import", c.file}, QStringList{"export", c.file, "extra"},
+          QStringList{"export", c.file, "--bogus"}}) {
         const Result r = c.run(args);
         EXPECT_EQ(r.code, 2) << args.join(' ').toStdString();
         EXPECT_FALSE(r.err.isEmpty());
@@ -166,10 +217,12 @@ TEST(VoxtrelNames, UsageErrorsExitWithTwo) {
         << encoding.err.toStdString();
     EXPECT_EQ(c.run({"export", c.file, "--encoding", "windows-1252"}).code, 0);
 
-    for (const QStringList& args : {QStringList{"--help"}, QStringList{"import", "--help"}, QStringList{"--version"}}) {
+    for (const QStringList& args :
+         {QStringList{"--help"}, QStringList{"import", "--help"}, QStringList{"--version"}}) {
         const Result r = c.run(args);
         EXPECT_EQ(r.code, 0);
-        EXPECT_TRUE(r.out.contains("voxtrel-names") || r.out.contains("NAMES.csv")) << r.out.toStdString();
+        EXPECT_TRUE(r.out.contains("voxtrel-names") || r.out.contains("NAMES.csv"))
+            << r.out.toStdString();
     }
     EXPECT_TRUE(c.unchanged());
 }

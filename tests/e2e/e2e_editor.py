@@ -2,7 +2,10 @@
 """End to end: the real editor, in a copy of the application folder, on a virtual display.
 
 It opens the sample through the real open-file dialog, finds a name with the search box,
-renames it, saves with Ctrl+S, and checks the saved file with Python's own zlib.
+renames it, saves with Ctrl+S, and checks the saved file with Python's own zlib. Then it
+renames again and undoes that with Ctrl+Z, renames once more and quits: it answers the
+question about unsaved changes with Cancel, then with Discard, and checks the file kept the
+saved name.
 Keys go in through xdotool, as a person's would.
 """
 import os
@@ -122,10 +125,35 @@ def main():
                 diff = [i for i in range(len(saved)) if i >= len(expected) or saved[i] != expected[i]]
                 raise SystemExit(f"saved file differs at {len(diff)} bytes, first at {diff[:5]}; "
                                  f"record {target} reads {name_at(saved, target)!r}")
+            wait_for("the confirmation to close", lambda: len(windows(env, TITLE)) == 1)
+            xdo(env, "windowfocus", "--sync", main_window)
+
+            # Renamed and undone: nothing is left unsaved, so this saves nothing new.
+            xdo(env, "key", "ctrl+a")
+            xdo(env, "type", "--delay", "20", "Undo Me")
+            wait_for("the modified mark", lambda: "*" in xdo(env, "getwindowname", main_window))
+            xdo(env, "key", "ctrl+z")
+            wait_for("the undo back to the saved name",
+                     lambda: xdo(env, "getwindowname", main_window) == f"unnamed_1846.bin - {TITLE}")
+            xdo(env, "key", "ctrl+a")
+            xdo(env, "type", "--delay", "20", "Not Kept")
+            xdo(env, "key", "ctrl+q")
+            wait_for("the question about unsaved changes", lambda: len(windows(env, TITLE)) >= 2)
+            xdo(env, "key", "Escape")  # Cancel: the editor stays
+            wait_for("the question to close", lambda: len(windows(env, TITLE)) == 1)
+            if editor.poll() is not None:
+                raise SystemExit("the editor closed although the question was cancelled")
+            xdo(env, "windowfocus", "--sync", main_window)
+            xdo(env, "key", "ctrl+q")
+            wait_for("the question again", lambda: len(windows(env, TITLE)) >= 2)
+            xdo(env, "key", "alt+d")  # Discard
+            editor.wait(30)
+            if zlib.decompress(open(chosen, "rb").read()) != bytes(expected):
+                raise SystemExit("the discarded rename reached the file")
             print(f"renamed record {target} ({names[target].decode('latin-1')!r}) to {new_name!r}")
             print("1 passed, 0 failed")
         finally:
-            if editor:
+            if editor and editor.poll() is None:
                 editor.terminate()
                 editor.wait(10)
             xvfb.terminate()

@@ -1,0 +1,251 @@
+// Editing you can trust: unsaved renames are never lost without a question, undo, a tool
+// run that can be cancelled, and files opened without the dialog. With the real tool.
+#include "EditorRig.h"
+#include "app/frmMain.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMimeData>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+using namespace voxtrel;
+using namespace voxtrel::test;
+using Answer = MessageBoxes::Answer;
+
+class UnsavedWorkTest : public QObject {
+    Q_OBJECT
+
+    // A window with a file of all 1209 names "Player <i>" open, record 5 renamed unsaved.
+    struct Edited {
+        EditorRig rig;
+        QString file = rig.userFile("unnamed_1846.bin");
+        QByteArray plain = EditorRig::nameImage(1209);
+        QByteArray before;
+        QListWidget* list = nullptr;
+        QLineEdit* field = nullptr;
+
+        Edited() {
+            EditorRig::writeCompressed(file, plain);
+            before = EditorRig::read(file);
+            rig.open(file);
+            list = rig.find<QListWidget>("List1");
+            field = rig.find<QLineEdit>("txt0");
+            list->setCurrentRow(5);
+            retype("Five");
+        }
+        void retype(const QString& text) {
+            field->setFocus();
+            field->selectAll();
+            QTest::keyClicks(field, text);
+        }
+        QByteArray savedWith(int record, const QByteArray& name) const {
+            return WithName(plain, record, name);
+        }
+    };
+
+private slots:
+    void closeAsksAboutUnsavedRenames() {
+        {
+            Edited e;
+            e.rig.window().show();
+            e.rig.messages->answers = {Answer::Cancel};
+            QVERIFY(!e.rig.window().close());
+            QVERIFY(e.rig.window().isVisible());
+            QCOMPARE(e.rig.messages->asked,
+                     QStringList{"The names in unnamed_1846.bin have changed. Save the changes?"});
+            QCOMPARE(e.rig.listLines()[5], QString("Five")); // nothing lost
+            e.rig.messages->answers = {Answer::Discard};
+            QVERIFY(e.rig.window().close());
+            QCOMPARE(EditorRig::read(e.file), e.before);
+        }
+        {
+            Edited e;
+            e.rig.messages->answers = {Answer::Save};
+            QVERIFY(e.rig.window().close());
+            QCOMPARE(e.rig.messages->shown.last().text, QString("Save File"));
+            QCOMPARE(EditorRig::pythonDecompress(e.file), e.savedWith(5, "Five"));
+        }
+        {
+            // A save that fails keeps the window open.
+            Edited e;
+            e.rig.replaceTool("exit 1\n");
+            e.rig.messages->answers = {Answer::Save};
+            QVERIFY(!e.rig.window().close());
+            QVERIFY(e.rig.messages->shown.last().text.contains("not saved"));
+            QCOMPARE(EditorRig::read(e.file), e.before);
+        }
+        {
+            Edited e; // nothing unsaved after a save: no question
+            e.rig.window().Cmd_Zapisz_Click();
+            QVERIFY(e.rig.window().close());
+            QVERIFY(e.rig.messages->asked.isEmpty());
+        }
+    }
+
+    void openingAnotherFileAsksFirst() {
+        Edited e;
+        const QString other = e.rig.userFile("other.bin");
+        QVERIFY(EditorRig::writeCompressed(other, EditorRig::nameImage(1209, "Other ")));
+        e.rig.messages->answers = {Answer::Cancel};
+        e.rig.open(other);
+        QCOMPARE(e.rig.window().FilePath(), e.file); // still the first file, rename and all
+        QCOMPARE(e.rig.listLines()[5], QString("Five"));
+        e.rig.messages->answers = {Answer::Save};
+        e.rig.open(other);
+        QCOMPARE(e.rig.window().FilePath(), other);
+        QCOMPARE(EditorRig::pythonDecompress(e.file), e.savedWith(5, "Five"));
+        QCOMPARE(e.rig.messages->asked.size(), 2);
+    }
+
+    void aFileOfAnotherSizeIsOpenedOnlyWhenAskedFor() {
+        Edited e;
+        e.rig.window().Cmd_Zapisz_Click();
+        const QString small = e.rig.userFile("small.bin");
+        QVERIFY(EditorRig::writeCompressed(small, QByteArray(27, 'z')));
+        e.rig.messages->yesNo = {false};
+        e.rig.open(small);
+        QCOMPARE(e.rig.messages->asked.last(),
+                 QString("small.bin is 27 bytes when decompressed; a name file is 117,585 bytes. "
+                         "Open it anyway?"));
+        QCOMPARE(e.rig.window().FilePath(), e.file); // No keeps the current file
+        QCOMPARE(e.rig.listLines().size(), 1209);
+        e.rig.messages->yesNo = {true};
+        e.rig.open(small);
+        QCOMPARE(e.rig.window().FilePath(), small);
+        QCOMPARE(e.rig.listLines().size(), 0);
+    }
+
+    void undoAndRedoAcrossRecordsBackToClean() {
+        Edited e;
+        e.rig.window().show();
+        QVERIFY(QTest::qWaitForWindowActive(&e.rig.window()));
+        e.list->setCurrentRow(9);
+        e.retype("Nine");
+        e.list->setCurrentRow(2);
+        QTest::keyClicks(e.field, "xy"); // one burst: one step
+        QCOMPARE(e.rig.listLines()[2], QString("Player 2xy"));
+        QVERIFY(e.list->item(2)->font().bold());
+
+        QVERIFY(e.field->hasFocus());
+        QTest::keyClick(e.field, Qt::Key_Z,
+                        Qt::ControlModifier); // reaches the document, not the field
+        QCOMPARE(e.rig.listLines()[2], QString("Player 2"));
+        QVERIFY(!e.list->item(2)->font().bold());
+        QCOMPARE(e.field->text(), QString("Player 2"));
+        e.rig.find<QAction>("MnuUndo")->trigger();
+        QCOMPARE(e.rig.window().SelIndex(), 9); // undo shows the record it changes
+        QCOMPARE(e.field->text(), QString("Player 9"));
+        QCOMPARE(e.rig.find<QLabel>("Label1")->text(), QString("Player 9"));
+        QVERIFY(e.rig.window().isWindowModified());
+        e.rig.find<QAction>("MnuUndo")->trigger();
+        QCOMPARE(e.rig.listLines()[5], QString("Player 5"));
+        QVERIFY(!e.rig.window().isWindowModified()); // back where the file was opened
+        QVERIFY(!e.rig.find<QAction>("MnuUndo")->isEnabled());
+
+        QTest::keyClick(e.field, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(e.rig.listLines()[5], QString("Five"));
+        QTest::keyClick(e.field, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(e.rig.listLines()[9], QString("Nine"));
+        e.rig.window().Cmd_Zapisz_Click();
+        QVERIFY(!e.rig.window().isWindowModified());
+        e.rig.find<QAction>("MnuUndo")->trigger(); // undo after a save: modified again
+        QVERIFY(e.rig.window().isWindowModified());
+        QCOMPARE(EditorRig::pythonDecompress(e.file), WithName(e.savedWith(9, "Nine"), 5, "Five"));
+    }
+
+    void revertNameGivesBackTheSavedName() {
+        Edited e;
+        QTest::keyClicks(e.field, " more");
+        e.rig.find<QAction>("MnuRevertName")->trigger();
+        QCOMPARE(e.field->text(), QString("Player 5"));
+        QCOMPARE(e.rig.listLines()[5], QString("Player 5"));
+        QVERIFY(!e.list->item(5)->font().bold());  // as saved
+        e.rig.find<QAction>("MnuUndo")->trigger(); // one step
+        QCOMPARE(e.rig.listLines()[5], QString("Five more"));
+    }
+
+    void cancelEndsAToolThatHangs() {
+        Edited e;
+        e.rig.window().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&e.rig.window()));
+        e.rig.replaceTool("sleep 30\n");
+        bool refused = false;
+        QTimer poll;
+        poll.setInterval(20);
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            auto* progress = e.rig.window().findChild<QProgressDialog*>("ToolProgress");
+            if (!progress || !progress->isVisible()) {
+                return;
+            }
+            poll.stop();
+            QCOMPARE(progress->labelText(), QString("Compressing unnamed_1846.bin..."));
+            // A rename typed while the tool runs is refused: the saved file could not hold it.
+            QTest::keyClicks(e.field, "!");
+            refused =
+                e.rig.window().NameTable().Get_Nazwa(5) == "Five" && e.field->text() == "Five";
+            QTest::mouseClick(progress->findChild<QPushButton*>(), Qt::LeftButton);
+        });
+        poll.start();
+        e.rig.window().Cmd_Zapisz_Click();
+        QVERIFY(refused);
+        QVERIFY2(e.rig.messages->shown.last().text.contains("cancelled"),
+                 qPrintable(e.rig.messages->shown.last().text));
+        QCOMPARE(EditorRig::read(e.file), e.before);
+        QVERIFY(!e.rig.window().ToolBusy());
+        e.rig.restoreTool();
+        e.rig.window().Cmd_Zapisz_Click(); // usable at once
+        QCOMPARE(EditorRig::pythonDecompress(e.file), e.savedWith(5, "Five"));
+    }
+
+    void clickingTheDisabledFieldDoesNothing() {
+        EditorRig rig;
+        auto* field = rig.find<QLineEdit>("txt0");
+        QTest::mouseClick(field, Qt::LeftButton);
+        QCOMPARE(rig.find<QLabel>("Label1")->text(), QString("Name."));
+    }
+
+    void longestBareNameOpensAndSaves() {
+        EditorRig rig;
+        const QString file = rig.userFile(QString(239, 'n') + ".bin"); // 243 characters
+        QVERIFY(EditorRig::writeCompressed(file, EditorRig::nameImage(1209)));
+        rig.open(file);
+        QVERIFY2(rig.messages->shown.isEmpty(), qPrintable(rig.messages->shown.value(0).text));
+        QTest::keyClicks(rig.find<QLineEdit>("txt0"), "!");
+        rig.window().Cmd_Zapisz_Click();
+        QCOMPARE(rig.messages->shown.last().text, QString("Save File"));
+        QCOMPARE(EditorRig::pythonDecompress(file).mid(9872, 10), QByteArray("Player 0!\0", 10));
+    }
+
+    void filesGivenOrDroppedOpenWithoutTheDialog() {
+        Edited e;
+        const QString given = e.rig.userFile("given.bin");
+        QVERIFY(EditorRig::writeCompressed(given, EditorRig::nameImage(1209, "Given ")));
+        e.rig.messages->answers = {Answer::Discard};
+        e.rig.window().Open_File(given);
+        QCOMPARE(e.rig.window().FilePath(), given);
+        QCOMPARE(e.rig.dialogsOpened, 1); // only the first file came through the dialog
+        QCOMPARE(e.rig.listLines()[0], QString("Given 0"));
+
+        const QString dropped = e.rig.userFile("dropped.bin");
+        QVERIFY(EditorRig::writeCompressed(dropped, EditorRig::nameImage(1209, "Dropped ")));
+        QMimeData mime;
+        mime.setUrls({QUrl::fromLocalFile(dropped)});
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &mime, Qt::LeftButton,
+                              Qt::NoModifier);
+        QApplication::sendEvent(&e.rig.window(), &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&e.rig.window(), &drop);
+        QTRY_COMPARE(e.rig.window().FilePath(), dropped);
+        QCOMPARE(e.rig.window().windowTitle(),
+                 QString("dropped.bin[*] - Voxtrel String Editor 2011"));
+    }
+};
+
+QTEST_MAIN(UnsavedWorkTest)
+#include "UnsavedWorkTest.moc"
