@@ -77,6 +77,11 @@ frmMain::frmMain(AppServices services, QString appPath, QWidget* parent)
     m_Progress = new ToolProgress(&m_Document, this, AppTitle);
     connect(&m_Document, &NameDocument::NameChanged, this, &frmMain::Document_NameChanged);
     connect(&m_Document, &NameDocument::ModifiedChanged, this, &QWidget::setWindowModified);
+    // While the tool works on the names, undo and redo wait as renames do.
+    connect(&m_Document, &NameDocument::ToolRunningChanged, this, [this](bool running) {
+        MnuUndo->setEnabled(!running && m_Document.UndoStack()->canUndo());
+        MnuRedo->setEnabled(!running && m_Document.UndoStack()->canRedo());
+    });
 }
 
 frmMain::~frmMain() = default;
