@@ -12,6 +12,7 @@
 #include "tools/ToolCommands.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
@@ -28,6 +29,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QSaveFile>
+#include <QStatusBar>
 #include <QTimer>
 
 namespace voxtrel {
@@ -77,6 +79,7 @@ frmMain::frmMain(AppServices services, QString appPath, QWidget* parent)
     m_Progress = new ToolProgress(&m_Document, this, AppTitle);
     connect(&m_Document, &NameDocument::NameChanged, this, &frmMain::Document_NameChanged);
     connect(&m_Document, &NameDocument::ModifiedChanged, this, &QWidget::setWindowModified);
+    connect(&m_Document, &NameDocument::EncodingChanged, this, &frmMain::Document_EncodingChanged);
     // While the tool works on the names, undo and redo wait as renames do.
     connect(&m_Document, &NameDocument::ToolRunningChanged, this, [this](bool running) {
         MnuUndo->setEnabled(!running && m_Document.UndoStack()->canUndo());
@@ -123,7 +126,15 @@ void frmMain::BuildControls() {
     txt0->setObjectName(QStringLiteral("txt0"));
     txt0->setGeometry(216, 8, 537, 19);
     txt0->setMaxLength(58);
-    txt0->setValidator(new NameValidator(txt0));
+    txt0->setValidator(new NameValidator(
+        [this]() -> const CodePage& { return m_Document.Encoding(); },
+        [this](const QString& refused) {
+            const CodePage& page = m_Document.Encoding();
+            statusBar()->showMessage(QStringLiteral("\"%1\" cannot be written in %2 (%3).")
+                                         .arg(refused, page.Name(), page.Title()),
+                                     5000);
+        },
+        txt0));
     txt0->setEnabled(false);
     txt0->installEventFilter(this);
 
@@ -200,6 +211,21 @@ void frmMain::BuildMenus() {
     MnuImportNames = menu->addAction(QStringLiteral("Import names..."));
     MnuImportNames->setObjectName(QStringLiteral("MnuImportNames"));
     MnuImportNames->setEnabled(false);
+    menu->addSeparator()->setObjectName(QStringLiteral("SepEncoding"));
+    // The code page of the names, for the language version of the file: the platform the
+    // files come from read them in its own, so the user chooses it here for this run.
+    QMenu* encoding = menu->addMenu(QStringLiteral("Encoding"));
+    encoding->setObjectName(QStringLiteral("Encoding"));
+    auto* pages = new QActionGroup(this);
+    for (const CodePage* page : CodePage::All()) {
+        QAction* a =
+            encoding->addAction(QStringLiteral("%1 (%2)").arg(page->Title(), page->Name()));
+        a->setObjectName(page->Name());
+        a->setCheckable(true);
+        a->setChecked(page == &m_Document.Encoding());
+        pages->addAction(a);
+        connect(a, &QAction::triggered, this, [this, page] { m_Document.SetEncoding(*page); });
+    }
     menu->addSeparator()->setObjectName(QStringLiteral("SepQuit"));
     QAction* quit = menu->addAction(QStringLiteral("Quit"));
     quit->setObjectName(QStringLiteral("MnuQuit"));
@@ -549,6 +575,24 @@ void frmMain::Document_NameChanged(qint32 index) {
         SetLabel1(name);
         m_Filling = false;
     }
+}
+
+void frmMain::Document_EncodingChanged() {
+    // The same bytes, read again: every line, and the field and label of the record shown.
+    const Baza& table = m_Document.Table();
+    for (qint32 i = 0; i < List1->count(); ++i) {
+        List1->item(i)->setText(table.Get_Nazwa(i));
+        MarkLine(i);
+    }
+    if (txt0->isEnabled()) {
+        m_Filling = true;
+        txt0->setText(table.Get_Nazwa(m_SelIndex));
+        SetLabel1(txt0->text());
+        m_Filling = false;
+    }
+    const CodePage& page = m_Document.Encoding();
+    statusBar()->showMessage(
+        QStringLiteral("Names shown in %1 (%2).").arg(page.Name(), page.Title()));
 }
 
 void frmMain::MarkLine(qint32 index) {

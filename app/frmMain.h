@@ -63,6 +63,7 @@ private:
     void List1_Click();
     void txt_Change();
     void Document_NameChanged(qint32 index);
+    void Document_EncodingChanged();
     void txtSearch_Change();
     void txtSearch_KeyUp(int key);
     void Clear_Temp();

@@ -1,5 +1,7 @@
 #include "cli/Command.h"
 
+#include "names/CodePage.h"
+
 #include <QCoreApplication>
 #include <QTextStream>
 
@@ -13,7 +15,16 @@ Command::Command(QString name, QString summary, QString description)
 }
 
 QStringList Command::Encodings() {
-    return {QStringLiteral("windows-1252")};
+    QStringList names;
+    for (const CodePage* page : CodePage::All()) {
+        names << page->Name();
+    }
+    return names;
+}
+
+const CodePage& Command::Encoding(const QCommandLineParser& Parser) {
+    const CodePage* page = CodePage::Find(Parser.value(QStringLiteral("encoding")));
+    return page ? *page : CodePage::Western(); // Run has refused unknown names already
 }
 
 void Command::AddArgument(const QString& name, const QString& description) {
@@ -26,10 +37,12 @@ void Command::AddOption(const QCommandLineOption& option) {
 }
 
 void Command::AddEncodingOption() {
-    AddOption({QStringLiteral("encoding"),
-               QStringLiteral("The code page of the names in FILE: %1 (the default).")
-                   .arg(Encodings().join(", ")),
-               QStringLiteral("NAME"), QStringLiteral("windows-1252")});
+    AddOption(
+        {QStringLiteral("encoding"),
+         QStringLiteral("The code page of the names in FILE, for its language version: %1. The "
+                        "default is windows-1252.")
+             .arg(Encodings().join(", ")),
+         QStringLiteral("NAME"), QStringLiteral("windows-1252")});
 }
 
 int Command::Run(const QStringList& Arguments, QTextStream& Out, QTextStream& Err) {

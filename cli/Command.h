@@ -6,6 +6,10 @@
 
 class QTextStream;
 
+namespace voxtrel {
+class CodePage;
+}
+
 namespace voxtrel::cli {
 
 // The exit codes of voxtrel-names.
@@ -28,8 +32,9 @@ public:
     // output, Err standard error.
     int Run(const QStringList& Arguments, QTextStream& Out, QTextStream& Err);
 
-    // The code pages that --encoding accepts.
+    // The code pages that --encoding accepts, and the one it chose.
     static QStringList Encodings();
+    static const CodePage& Encoding(const QCommandLineParser& Parser);
 
 protected:
     // Positional arguments, by name, that the command needs.

@@ -29,6 +29,7 @@ int ExportCommand::Execute(const QCommandLineParser& Parser, QTextStream& Out, Q
         Err << error << Qt::endl;
         return Failed;
     }
+    document.SetEncoding(Encoding(Parser));
     const QByteArray csv = NameCsv::Write(document.Table());
 
     if (!Parser.isSet(QStringLiteral("output"))) {

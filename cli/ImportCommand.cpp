@@ -37,6 +37,7 @@ int ImportCommand::Execute(const QCommandLineParser& Parser, QTextStream& Out, Q
         Err << error << Qt::endl;
         return Failed;
     }
+    document.SetEncoding(Encoding(Parser));
     NameChanges changes;
     if (!NameCsv::Check(csv, document.Table(), changes, error)) {
         Err << error << Qt::endl;

@@ -1,7 +1,7 @@
 #include "document/NameCsv.h"
 
 #include "names/Baza.h"
-#include "names/Cp1252.h"
+#include "names/CodePage.h"
 #include "names/NameFileLayout.h"
 
 #include <QFile>
@@ -94,7 +94,7 @@ QString codePoint(char32_t u) {
 }
 
 // Why Name cannot be a record's name, or empty when it can.
-QString nameProblem(const QString& name) {
+QString nameProblem(const QString& name, const CodePage& page) {
     const QList<uint> chars = name.toUcs4();
     for (const uint u : chars) {
         if (u == '\r' || u == '\n' || u == 0x2028 || u == 0x2029) {
@@ -111,9 +111,9 @@ QString nameProblem(const QString& name) {
     }
     for (const uint u : chars) {
         const QString one = QString::fromUcs4(reinterpret_cast<const char32_t*>(&u), 1);
-        if (!Cp1252::canEncode(one)) {
-            return QStringLiteral("\"%1\" (%2) cannot be written in windows-1252")
-                .arg(one, codePoint(u));
+        if (!page.canEncode(one)) {
+            return QStringLiteral("\"%1\" (%2) cannot be written in %3")
+                .arg(one, codePoint(u), page.Name());
         }
     }
     return {};
@@ -259,7 +259,7 @@ bool NameCsv::Check(const QByteArray& Csv, const Baza& Table, NameChanges& Chang
         if (name == old) {
             continue; // changes nothing, whatever it holds
         }
-        const QString why = nameProblem(name);
+        const QString why = nameProblem(name, Table.Encoding());
         if (!why.isEmpty()) {
             refuse(row.Line, why);
             continue;

@@ -121,6 +121,7 @@ bool NameDocument::Open(const QString& FilePath, QString& Error, const QString& 
         return false;
     }
     Baza fresh(m_AppPath);
+    fresh.setEncoding(m_Table.Encoding());
     if (!fresh.Wczytaj(unpacked)) {
         Error = QStringLiteral("The file \"%1\" could not be loaded:\n%2")
                     .arg(name, fresh.ErrorString());
@@ -139,12 +140,27 @@ bool NameDocument::Rename(qint32 Index, const QString& Name, bool Separate) {
         return false;
     }
     const qint32 index = std::clamp(Index, 0, m_Table.Count() - 1);
-    const QString name = Name.left(layout::NameSize);
-    const QString old = m_Table.Get_Nazwa(index);
+    const QByteArray name = Encode(Name);
+    const QByteArray old = m_Table.Get_Nazwa_Bytes(index);
     if (name != old) {
         m_Undo.push(new RenameCommand(this, index, old, name, Separate));
     }
     return true;
+}
+
+QByteArray NameDocument::Encode(const QString& Name) const {
+    // Encoded at once in the code page in force; a zero byte would end the name.
+    const QByteArray bytes = m_Table.Encoding().encode(Name.left(layout::NameSize));
+    return bytes.left(bytes.indexOf('\0') < 0 ? bytes.size() : bytes.indexOf('\0'));
+}
+
+void NameDocument::SetEncoding(const CodePage& Encoding) {
+    if (&Encoding == &m_Table.Encoding()) {
+        return;
+    }
+    m_Table.setEncoding(Encoding);
+    m_Saved.setEncoding(Encoding);
+    emit EncodingChanged();
 }
 
 bool NameDocument::Import(const NameChanges& Changes, QString& Error) {
@@ -158,8 +174,8 @@ bool NameDocument::Import(const NameChanges& Changes, QString& Error) {
     m_Undo.beginMacro(QStringLiteral("Import %1 names").arg(Changes.size()));
     for (const NameChange& change : Changes) {
         const qint32 index = std::clamp(change.Index, 0, std::max(0, m_Table.Count() - 1));
-        m_Undo.push(new RenameCommand(this, index, m_Table.Get_Nazwa(index),
-                                      change.NewName.left(layout::NameSize)));
+        m_Undo.push(
+            new RenameCommand(this, index, m_Table.Get_Nazwa_Bytes(index), Encode(change.NewName)));
     }
     m_Undo.endMacro();
     return true;
@@ -169,8 +185,8 @@ QString NameDocument::SavedName(qint32 Index) const {
     return m_Saved.Get_Nazwa(Index);
 }
 
-void NameDocument::SetName(qint32 Index, const QString& Name) {
-    if (m_Table.Zmien_Dane(Index, Name)) {
+void NameDocument::SetName(qint32 Index, const QByteArray& Name) {
+    if (m_Table.Zmien_Dane_Bytes(Index, Name)) {
         emit NameChanged(Index);
     }
 }

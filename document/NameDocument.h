@@ -55,6 +55,11 @@ public:
     // The name record Index had when the file was opened or last saved.
     QString SavedName(qint32 Index) const;
 
+    // The code page names are shown and typed in. Switching decodes the same bytes again:
+    // no byte changes, and undo and the modified mark go on as they were.
+    const CodePage& Encoding() const { return m_Table.Encoding(); }
+    void SetEncoding(const CodePage& Encoding);
+
     bool IsOpen() const { return m_Open; }
     bool IsModified() const { return !m_Undo.isClean(); }
     const Baza& Table() const { return m_Table; }
@@ -75,12 +80,14 @@ signals:
     // A record's name changed: by a rename, an import, an undo or a redo.
     void NameChanged(qint32 Index);
     void ModifiedChanged(bool Modified);
+    void EncodingChanged();
     // The compression tool starts or ends; What says what it does ("Compressing x...").
     void ToolRunningChanged(bool Running, const QString& What);
 
 private:
     friend class RenameCommand;
-    void SetName(qint32 Index, const QString& Name);
+    void SetName(qint32 Index, const QByteArray& Name);
+    QByteArray Encode(const QString& Name) const;
     bool RunTool(const QString& Command, const QString& What, QString& Error);
     bool SaveSteps(QString& Error);
     bool Replace(const QByteArray& Compressed, QString& Error);

@@ -6,8 +6,8 @@
 
 namespace voxtrel {
 
-RenameCommand::RenameCommand(NameDocument* document, qint32 index, QString oldName, QString newName,
-                             bool separate, QUndoCommand* parent)
+RenameCommand::RenameCommand(NameDocument* document, qint32 index, QByteArray oldName,
+                             QByteArray newName, bool separate, QUndoCommand* parent)
     : QUndoCommand(parent), m_Document(document), m_Index(index), m_Old(std::move(oldName)),
       m_New(std::move(newName)), m_Separate(separate) {
     setText(QStringLiteral("Rename %1").arg(m_Index));

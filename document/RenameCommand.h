@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include <QByteArray>
 #include <QUndoCommand>
 
 namespace voxtrel {
@@ -12,7 +12,9 @@ class NameDocument;
 class RenameCommand : public QUndoCommand {
 public:
     // separate: a step of its own that nothing merges into (a revert, say).
-    RenameCommand(NameDocument* document, qint32 index, QString oldName, QString newName,
+    // The names are bytes as the file holds them, so that undo gives back exactly the bytes
+    // that were there, whatever the code page in force.
+    RenameCommand(NameDocument* document, qint32 index, QByteArray oldName, QByteArray newName,
                   bool separate = false, QUndoCommand* parent = nullptr);
 
     void undo() override;
@@ -27,8 +29,8 @@ private:
 
     NameDocument* m_Document;
     qint32 m_Index;
-    QString m_Old;
-    QString m_New;
+    QByteArray m_Old;
+    QByteArray m_New;
     bool m_Separate;
 };
 

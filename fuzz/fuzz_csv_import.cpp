@@ -2,7 +2,7 @@
 // nothing or a set of renames that are all valid for the table.
 #include "document/NameCsv.h"
 #include "names/Baza.h"
-#include "names/Cp1252.h"
+#include "names/CodePage.h"
 
 #include <QFile>
 #include <QSet>
@@ -53,7 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         check(c.Index >= 0 && c.Index < t.Count() && !seen.contains(c.Index));
         seen.insert(c.Index);
         check(c.OldName == t.Get_Nazwa(c.Index) && c.NewName != c.OldName);
-        check(c.NewName.size() <= 58 && voxtrel::Cp1252::canEncode(c.NewName));
+        check(c.NewName.size() <= 58 && t.Encoding().canEncode(c.NewName));
         for (const QChar ch : c.NewName) {
             check(ch.category() != QChar::Other_Control);
         }

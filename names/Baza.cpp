@@ -1,7 +1,5 @@
 #include "names/Baza.h"
 
-#include "names/Cp1252.h"
-
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -54,7 +52,12 @@ qint32 Baza::Clamp_Index(qint32 Index) const {
 
 QString Baza::Get_Nazwa(qint32 Index) const {
     const qint32 i = Clamp_Index(Index);
-    return i < 0 ? QString() : m_Records[i].Nazwa;
+    return i < 0 ? QString() : m_Encoding->decode(m_Records[i].Nazwa);
+}
+
+QByteArray Baza::Get_Nazwa_Bytes(qint32 Index) const {
+    const qint32 i = Clamp_Index(Index);
+    return i < 0 ? QByteArray() : m_Records[i].Nazwa;
 }
 
 quint8 Baza::Field(qint32 Index, int offsetInRecord) const {
@@ -136,7 +139,7 @@ bool Baza::Wczytaj(const QString& Str_Path) {
                     static_cast<size_t>(std::min(RecordSize, length - pos)));
         NameRecord record;
         const char* zero = static_cast<const char*>(std::memchr(raw, 0, NameSize));
-        record.Nazwa = Cp1252::decode(raw, zero ? zero - raw : NameSize);
+        record.Nazwa = QByteArray(raw, zero ? zero - raw : NameSize);
         std::memcpy(record.Fields.data(), raw + NameSize, FieldCount);
         m_Records.append(std::move(record));
     }
@@ -178,7 +181,18 @@ bool Baza::Zmien_Dane(qint32 Index, const QString& Nazwa) {
     if (Count() == 0 || !m_Loaded) {
         return false;
     }
-    m_Records[Clamp_Index(Index)].Nazwa = Nazwa.left(NameSize);
+    // Encoded at once in the code page in force: what the list shows is what is saved.
+    return Zmien_Dane_Bytes(Index, m_Encoding->encode(Nazwa.left(NameSize)));
+}
+
+bool Baza::Zmien_Dane_Bytes(qint32 Index, const QByteArray& Bytes) {
+    if (Count() == 0 || !m_Loaded) {
+        return false;
+    }
+    // A zero byte ends the name in the file: nothing after it is kept.
+    const qsizetype zero = Bytes.indexOf('\0');
+    m_Records[Clamp_Index(Index)].Nazwa =
+        Bytes.left(zero < 0 ? NameSize : std::min<qsizetype>(zero, NameSize));
     return true;
 }
 
@@ -188,7 +202,7 @@ QByteArray Baza::ToImage() const {
     std::memcpy(out, m_Header.constData(), HeaderSize);
     qint64 pos = HeaderSize;
     for (const NameRecord& record : m_Records) {
-        const QByteArray name = Cp1252::encode(record.Nazwa).left(NameSize);
+        const QByteArray& name = record.Nazwa;
         std::memcpy(out + pos, name.constData(), static_cast<size_t>(name.size()));
         std::memcpy(out + pos + NameSize, record.Fields.data(), FieldCount);
         pos += RecordSize;

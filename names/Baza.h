@@ -1,5 +1,6 @@
 #pragma once
 
+#include "names/CodePage.h"
 #include "names/NameRecord.h"
 
 #include <QByteArray>
@@ -13,8 +14,17 @@ namespace voxtrel {
 // Indexes outside the records are clamped to the first or the last record, never an error.
 class Baza {
 public:
-    explicit Baza(
-        QString appPath); // the application folder: Data.dll is read (and created empty) there
+    // appPath: the application folder, where Data.dll is read (and created empty). Names are
+    // decoded and encoded in the code page Encoding, windows-1252 unless set.
+    explicit Baza(QString appPath);
+
+    // Switching the code page decodes the same bytes again; it never changes a byte.
+    const voxtrel::CodePage& Encoding() const { return *m_Encoding; }
+    void setEncoding(const voxtrel::CodePage& New_Encoding) { m_Encoding = &New_Encoding; }
+
+    // A name's bytes as the file holds them, and a rename given in bytes (cut to 58).
+    QByteArray Get_Nazwa_Bytes(qint32 Index) const;
+    bool Zmien_Dane_Bytes(qint32 Index, const QByteArray& Bytes);
 
     bool Zmien_Dane(qint32 Index, const QString& Nazwa);
     QString Path() const;
@@ -83,6 +93,7 @@ private:
     QByteArray m_Tail;
     QList<NameRecord> m_Records;
     QString m_Error;
+    const voxtrel::CodePage* m_Encoding = &voxtrel::CodePage::Western();
 };
 
 } // namespace voxtrel

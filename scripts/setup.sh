@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev qt6-base-dev qt6-multimedia-dev
           libgtest-dev libgmock-dev libbenchmark-dev zlib1g-dev libxkbcommon-dev xvfb xauth
-          fonts-liberation python3 xdotool libcsv-dev strace)
+          fonts-liberation python3 xdotool libcsv-dev strace time)
 
 missing=()
 for p in "${packages[@]}"; do

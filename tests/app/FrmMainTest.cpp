@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QStatusBar>
 #include <QTimer>
 #include <QtTest>
 
@@ -369,12 +370,45 @@ private slots:
         field->end(false);
         type(field, QString::fromUtf8("Łé€"));
         QCOMPARE(field->text(), QString::fromUtf8("Player 0é€"));
+        QCOMPARE(rig.window().statusBar()->currentMessage(),
+                 QString::fromUtf8("\"Ł\" cannot be written in windows-1252 (Western)."));
         QGuiApplication::clipboard()->setText(QString::fromUtf8("中文"));
         field->paste();
         QCOMPARE(field->text(), QString::fromUtf8("Player 0é€"));
         QCOMPARE(rig.listLines()[0], QString::fromUtf8("Player 0é€"));
         retype(rig, QString(70, 'a'));
         QCOMPARE(field->text().size(), 58);
+    }
+
+    void codePageOfTheLanguageVersion() {
+        EditorRig rig;
+        const QString f = rig.userFile("pl.bin");
+        const QByteArray plain = withName(EditorRig::nameImage(1209), 1,
+                                          "\xA3\xF3"
+                                          "d\x9F");
+        QVERIFY(EditorRig::writeCompressed(f, plain));
+        rig.open(f);
+        select(rig, 1);
+        QCOMPARE(nameField(rig)->text(), QString::fromUtf8("£ódŸ")); // read as Western
+        auto* western = rig.find<QAction>("windows-1252");
+        QVERIFY(western->isChecked());
+        rig.find<QAction>("windows-1250")->trigger();
+        QVERIFY(!western->isChecked());
+        QCOMPARE(rig.find<QListWidget>("List1")->currentRow(), 1); // the selection stays
+        QCOMPARE(nameField(rig)->text(), QString::fromUtf8("Łódź"));
+        QCOMPARE(rig.find<QLabel>("Label1")->text(), QString::fromUtf8("Łódź"));
+        QCOMPARE(rig.listLines()[1], QString::fromUtf8("Łódź"));
+        QVERIFY(!rig.window().isWindowModified()); // no byte changed
+
+        QLineEdit* field = nameField(rig);
+        field->setFocus();
+        field->end(false);
+        type(field, QString::fromUtf8("Ł"));
+        QCOMPARE(field->text(), QString::fromUtf8("ŁódźŁ"));
+        rig.window().Cmd_Zapisz_Click();
+        QCOMPARE(EditorRig::pythonDecompress(f), withName(plain, 1,
+                                                          "\xA3\xF3"
+                                                          "d\x9F\xA3"));
     }
 
     void emptyingTheNameAndEqualText() {

@@ -186,8 +186,8 @@ private slots:
             QCOMPARE(progress->labelText(), QString("Compressing unnamed_1846.bin..."));
             // A rename typed while the tool runs is refused: the saved file could not hold it.
             QTest::keyClicks(e.field, "!");
-            refused = e.rig.window().NameTable().Get_Nazwa(5) == "Five" && e.field->text() == "Five" &&
-                      !e.rig.find<QAction>("MnuUndo")->isEnabled();
+            refused = e.rig.window().NameTable().Get_Nazwa(5) == "Five" &&
+                      e.field->text() == "Five" && !e.rig.find<QAction>("MnuUndo")->isEnabled();
             QTest::mouseClick(progress->findChild<QPushButton*>(), Qt::LeftButton);
         });
         poll.start();

@@ -20,7 +20,9 @@ public:
         f.Size = 9;
         return f;
     }
-    void PropertyChanged(const QString& Name) override { m_Log << QStringLiteral("notify:") + Name; }
+    void PropertyChanged(const QString& Name) override {
+        m_Log << QStringLiteral("notify:") + Name;
+    }
     void NavigateTo(const QString& Url) override { m_Log << QStringLiteral("navigate:") + Url; }
     bool UserMode() const override { return userMode; }
     bool IsDefaultButton() const override { return isDefault; }

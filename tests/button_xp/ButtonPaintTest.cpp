@@ -14,7 +14,9 @@ using namespace voxtrel::test;
 
 namespace {
 
-constexpr quint32 rgb(int r, int g, int b) { return quint32(r) | (quint32(g) << 8) | (quint32(b) << 16); }
+constexpr quint32 rgb(int r, int g, int b) {
+    return quint32(r) | (quint32(g) << 8) | (quint32(b) << 16);
+}
 
 const quint32 Face = rgb(212, 208, 200);
 const quint32 Shadow = rgb(128, 128, 128);
@@ -22,7 +24,9 @@ const quint32 Light = rgb(255, 255, 255);
 const quint32 Dark3D = rgb(64, 64, 64);
 const quint32 Text = rgb(0, 0, 0);
 
-quint32 at(const QImage& image, int x, int y) { return FromQRgb(image.pixel(x, y)); }
+quint32 at(const QImage& image, int x, int y) {
+    return FromQRgb(image.pixel(x, y));
+}
 
 QImage paint(const FaceState& s, FaceMemory* memory = nullptr) {
     FaceMemory local;
@@ -297,8 +301,10 @@ private slots:
         host.parentPicture = parent;
         host.position = QPointF(20, 30);
         QWidget window;
-        Button_XP b(&window, &host, ButtonServices{std::make_shared<FakePointer>(), std::make_shared<FakeSound>(log),
-                                                   std::make_shared<FakeUrls>(log)});
+        Button_XP b(&window, &host,
+                    ButtonServices{std::make_shared<FakePointer>(),
+                                   std::make_shared<FakeSound>(log),
+                                   std::make_shared<FakeUrls>(log)});
         b.InitProperties();
         b.setCaption(QString());
         b.setButtonStyle(4);
@@ -367,10 +373,18 @@ private slots:
             const Box p = m.PictureRect, c = m.CaptionRect;
             QCOMPARE(p.Width(), 16);
             switch (position) {
-            case 0: QCOMPARE(c.Top, p.Bottom + 4); break;
-            case 1: QCOMPARE(c.Left, p.Right + 4); break;
-            case 2: QCOMPARE(p.Left, c.Right + 4); break;
-            case 3: QCOMPARE(p.Top, c.Bottom + 4); break;
+            case 0:
+                QCOMPARE(c.Top, p.Bottom + 4);
+                break;
+            case 1:
+                QCOMPARE(c.Left, p.Right + 4);
+                break;
+            case 2:
+                QCOMPARE(p.Left, c.Right + 4);
+                break;
+            case 3:
+                QCOMPARE(p.Top, c.Bottom + 4);
+                break;
             }
         }
         s.Caption = QString(40, 'W'); // one word wider than the content box
@@ -384,8 +398,10 @@ private slots:
         QStringList log;
         RecordingHost host(log);
         QWidget window;
-        Button_XP b(&window, &host, ButtonServices{std::make_shared<FakePointer>(), std::make_shared<FakeSound>(log),
-                                                   std::make_shared<FakeUrls>(log)});
+        Button_XP b(&window, &host,
+                    ButtonServices{std::make_shared<FakePointer>(),
+                                   std::make_shared<FakeSound>(log),
+                                   std::make_shared<FakeUrls>(log)});
         b.InitProperties();
         b.setButtonStyle(3);
         b.resize(265, 25);

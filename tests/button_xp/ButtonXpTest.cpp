@@ -26,20 +26,25 @@ class ButtonXpTest : public QObject {
         Button_XP* button;
 
         Rig()
-            : button(new Button_XP(&window, &host,
-                                   ButtonServices{pointer, std::make_shared<FakeSound>(log), urls})) {
+            : button(
+                  new Button_XP(&window, &host,
+                                ButtonServices{pointer, std::make_shared<FakeSound>(log), urls})) {
             window.resize(200, 100);
             button->InitProperties();
             button->setGeometry(10, 10, 80, 24);
             QObject::connect(button, &Button_XP::Click, [this] { log << "Click"; });
-            QObject::connect(button, &Button_XP::MouseDown, [this](qint16& b, qint16& s, float& x, float& y) {
-                log << QStringLiteral("MouseDown(%1,%2,%3,%4)").arg(b).arg(s).arg(x).arg(y);
-            });
-            QObject::connect(button, &Button_XP::MouseUp, [this](qint16& b, qint16& s, float& x, float& y) {
-                log << QStringLiteral("MouseUp(%1,%2,%3,%4)").arg(b).arg(s).arg(x).arg(y);
-            });
-            QObject::connect(button, &Button_XP::MouseIn, [this](qint16& s) { log << QStringLiteral("MouseIn(%1)").arg(s); });
-            QObject::connect(button, &Button_XP::MouseOut, [this](qint16& s) { log << QStringLiteral("MouseOut(%1)").arg(s); });
+            QObject::connect(
+                button, &Button_XP::MouseDown, [this](qint16& b, qint16& s, float& x, float& y) {
+                    log << QStringLiteral("MouseDown(%1,%2,%3,%4)").arg(b).arg(s).arg(x).arg(y);
+                });
+            QObject::connect(
+                button, &Button_XP::MouseUp, [this](qint16& b, qint16& s, float& x, float& y) {
+                    log << QStringLiteral("MouseUp(%1,%2,%3,%4)").arg(b).arg(s).arg(x).arg(y);
+                });
+            QObject::connect(button, &Button_XP::MouseIn,
+                             [this](qint16& s) { log << QStringLiteral("MouseIn(%1)").arg(s); });
+            QObject::connect(button, &Button_XP::MouseOut,
+                             [this](qint16& s) { log << QStringLiteral("MouseOut(%1)").arg(s); });
             QObject::connect(button, &Button_XP::KeyDown, [this](qint16& k, qint16& s) {
                 log << QStringLiteral("KeyDown(%1,%2)").arg(k).arg(s);
             });
@@ -81,13 +86,20 @@ private slots:
     void accessKeysFromCaptions_data() {
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("key");
-        QTest::newRow("&Save") << "&Save" << "s";
-        QTest::newRow("Save && Exit") << "Save && Exit" << "";
-        QTest::newRow("a&&b&C") << "a&&b&C" << "c";
-        QTest::newRow("&") << "&" << "";
-        QTest::newRow("Save&") << "Save&" << "";
-        QTest::newRow("&&") << "&&" << "";
-        QTest::newRow("&&&&&x, third group not looked at") << "&&&&&x" << "";
+        QTest::newRow("&Save") << "&Save"
+                               << "s";
+        QTest::newRow("Save && Exit") << "Save && Exit"
+                                      << "";
+        QTest::newRow("a&&b&C") << "a&&b&C"
+                                << "c";
+        QTest::newRow("&") << "&"
+                           << "";
+        QTest::newRow("Save&") << "Save&"
+                               << "";
+        QTest::newRow("&&") << "&&"
+                            << "";
+        QTest::newRow("&&&&&x, third group not looked at") << "&&&&&x"
+                                                           << "";
     }
     void accessKeysFromCaptions() {
         QFETCH(QString, caption);
@@ -113,9 +125,11 @@ private slots:
         r.button->resize(80, 24);
         r.button->setButtonStyle(3);
         const QRegion shape = r.button->mask();
-        for (QPoint p : {QPoint(0, 0), QPoint(1, 0), QPoint(0, 1), QPoint(79, 0), QPoint(78, 0), QPoint(79, 1),
-                         QPoint(0, 23), QPoint(1, 23), QPoint(0, 22), QPoint(79, 23), QPoint(78, 23), QPoint(79, 22)}) {
-            QVERIFY2(!shape.contains(p), qPrintable(QString("(%1,%2) inside").arg(p.x()).arg(p.y())));
+        for (QPoint p : {QPoint(0, 0), QPoint(1, 0), QPoint(0, 1), QPoint(79, 0), QPoint(78, 0),
+                         QPoint(79, 1), QPoint(0, 23), QPoint(1, 23), QPoint(0, 22), QPoint(79, 23),
+                         QPoint(78, 23), QPoint(79, 22)}) {
+            QVERIFY2(!shape.contains(p),
+                     qPrintable(QString("(%1,%2) inside").arg(p.x()).arg(p.y())));
         }
         QVERIFY(shape.contains(QPoint(2, 0)));
         QVERIFY(shape.contains(QPoint(1, 1)));
@@ -144,9 +158,10 @@ private slots:
         QVERIFY(r.button->IsPressed());
         r.mouse(QEvent::MouseButtonRelease, {5, 6}, Qt::LeftButton, Qt::NoButton);
         QVERIFY(!r.button->IsPressed());
-        QCOMPARE(r.events(), QStringList({"MouseIn(0)", "MouseDown(1,0,5,5)",
-                                          "sound:" + QDir::current().absoluteFilePath("resources/click.wav"),
-                                          "Click", "navigate:http://names.example/", "MouseUp(1,0,5,6)"}));
+        QCOMPARE(r.events(),
+                 QStringList({"MouseIn(0)", "MouseDown(1,0,5,5)",
+                              "sound:" + QDir::current().absoluteFilePath("resources/click.wav"),
+                              "Click", "navigate:http://names.example/", "MouseUp(1,0,5,6)"}));
     }
 
     void releaseEdges() {
@@ -191,10 +206,15 @@ private slots:
         r.key(QEvent::KeyRelease, Qt::Key_Space, {}, false, " ");
         QVERIFY(!r.button->IsPressed());
         QVERIFY(!r.button->IsMouseOver());
-        const QStringList expected = {
-            "KeyDown(32,0)", "KeyDown(32,0)", "KeyDown(32,0)", "KeyDown(32,0)",
-            "sound:" + QDir::current().absoluteFilePath("resources/click.wav"),
-            "Click", "MouseUp(1,0,0,0)", "KeyUp(32,0)"};
+        const QStringList expected = {"KeyDown(32,0)",
+                                      "KeyDown(32,0)",
+                                      "KeyDown(32,0)",
+                                      "KeyDown(32,0)",
+                                      "sound:" +
+                                          QDir::current().absoluteFilePath("resources/click.wav"),
+                                      "Click",
+                                      "MouseUp(1,0,0,0)",
+                                      "KeyUp(32,0)"};
         QCOMPARE(r.events(), expected);
     }
 
@@ -216,7 +236,8 @@ private slots:
         r.pointer->under = r.button;
         r.mouse(QEvent::MouseMove, {5, 5}, Qt::NoButton, Qt::NoButton);
         QVERIFY(r.button->OverTimer().isActive());
-        r.mouse(QEvent::MouseButtonPress, {5, 5}, Qt::LeftButton, Qt::LeftButton, Qt::ShiftModifier);
+        r.mouse(QEvent::MouseButtonPress, {5, 5}, Qt::LeftButton, Qt::LeftButton,
+                Qt::ShiftModifier);
         r.mouse(QEvent::MouseMove, {120, 5}, Qt::NoButton, Qt::LeftButton);
         r.pointer->under = &r.window;
         QTRY_VERIFY(!r.button->IsMouseOver());
@@ -235,7 +256,8 @@ private slots:
     void doubleClickReplaysTheFirstPress() {
         Rig r;
         r.show();
-        r.mouse(QEvent::MouseButtonPress, {7, 8}, Qt::LeftButton, Qt::LeftButton, Qt::ControlModifier);
+        r.mouse(QEvent::MouseButtonPress, {7, 8}, Qt::LeftButton, Qt::LeftButton,
+                Qt::ControlModifier);
         r.mouse(QEvent::MouseButtonRelease, {7, 8}, Qt::LeftButton, Qt::NoButton);
         r.log.clear();
         r.mouse(QEvent::MouseButtonDblClick, {30, 9}, Qt::LeftButton, Qt::LeftButton);
@@ -324,8 +346,10 @@ private slots:
         QStringList log;
         RecordingHost host(log);
         QWidget window;
-        Button_XP b(&window, &host, ButtonServices{std::make_shared<FakePointer>(), std::make_shared<FakeSound>(log),
-                                                   std::make_shared<FakeUrls>(log)});
+        Button_XP b(&window, &host,
+                    ButtonServices{std::make_shared<FakePointer>(),
+                                   std::make_shared<FakeSound>(log),
+                                   std::make_shared<FakeUrls>(log)});
         MemoryPropertyBag bag;
         bag.set("Caption", QString("Only"));
         QVERIFY(b.ReadProperties(bag));
@@ -346,13 +370,37 @@ private slots:
         QCOMPARE(b.BackColor(), 0x8000000Fu);
         // Loading sends only the MouseIcon notification, and reads the keys in order.
         QCOMPARE(log.filter("notify:"), QStringList({"notify:MouseIcon"}));
-        const QStringList expectedReads = {
-            "R:BackColor", "R:ForeColor", "R:ShowFocusRect", "R:Caption", "R:PicturePosition", "R:ButtonStyle",
-            "R:Picture", "R:PictureWidth", "R:PictureHeight", "R:PictureSize", "R:OriginalPicSizeW",
-            "R:OriginalPicSizeH", "R:Font", "R:Font", "R:PictureHover", "R:Picture", "R:MouseIcon", "R:Enabled",
-            "R:MousePointer", "R:URL", "R:XPColor_Pressed", "R:XPColor_Hover", "R:XPDefaultColors",
-            "R:SoundOver", "R:SoundClick", "R:DefCurHand", "R:XPShowBorderAlways", "R:MaskColor",
-            "R:TransparentBG", "R:BEVEL", "R:BEVELDEPTH"};
+        const QStringList expectedReads = {"R:BackColor",
+                                           "R:ForeColor",
+                                           "R:ShowFocusRect",
+                                           "R:Caption",
+                                           "R:PicturePosition",
+                                           "R:ButtonStyle",
+                                           "R:Picture",
+                                           "R:PictureWidth",
+                                           "R:PictureHeight",
+                                           "R:PictureSize",
+                                           "R:OriginalPicSizeW",
+                                           "R:OriginalPicSizeH",
+                                           "R:Font",
+                                           "R:Font",
+                                           "R:PictureHover",
+                                           "R:Picture",
+                                           "R:MouseIcon",
+                                           "R:Enabled",
+                                           "R:MousePointer",
+                                           "R:URL",
+                                           "R:XPColor_Pressed",
+                                           "R:XPColor_Hover",
+                                           "R:XPDefaultColors",
+                                           "R:SoundOver",
+                                           "R:SoundClick",
+                                           "R:DefCurHand",
+                                           "R:XPShowBorderAlways",
+                                           "R:MaskColor",
+                                           "R:TransparentBG",
+                                           "R:BEVEL",
+                                           "R:BEVELDEPTH"};
         QCOMPARE(bag.log, expectedReads);
     }
 
@@ -383,7 +431,7 @@ private slots:
         QVERIFY(!r.button->ReadProperties(bag));
         QCOMPARE(r.button->LastError(), Button_XP::TypeMismatch);
         QCOMPARE(r.button->Caption(), QString("Loaded")); // read before the failing key
-        QVERIFY(r.button->URL().isEmpty());                 // never reached
+        QVERIFY(r.button->URL().isEmpty());               // never reached
     }
 
     void savingAFreshInstance() {
@@ -396,12 +444,35 @@ private slots:
         QVERIFY(!bag.contains("BackColor"));
         QVERIFY(!bag.contains("ButtonStyle"));
         QVERIFY(bag.contains("PictureHover")); // an empty picture is not the absence of one
-        const QStringList expectedWrites = {
-            "W:Caption", "W:PicturePosition", "W:ButtonStyle", "W:Picture", "W:PictureWidth", "W:PictureHeight",
-            "W:PictureSize", "W:OriginalPicSizeW", "W:OriginalPicSizeH", "W:PictureHover", "W:Enabled", "W:Font",
-            "W:MouseIcon", "W:MousePointer", "W:ShowFocusRect", "W:URL", "W:XPColor_Pressed", "W:XPColor_Hover",
-            "W:XPDefaultColors", "W:BackColor", "W:ForeColor", "W:SoundOver", "W:SoundClick", "W:DefCurHand",
-            "W:XPShowBorderAlways", "W:MaskColor", "W:TransparentBG", "W:BEVEL", "W:BEVELDEPTH"};
+        const QStringList expectedWrites = {"W:Caption",
+                                            "W:PicturePosition",
+                                            "W:ButtonStyle",
+                                            "W:Picture",
+                                            "W:PictureWidth",
+                                            "W:PictureHeight",
+                                            "W:PictureSize",
+                                            "W:OriginalPicSizeW",
+                                            "W:OriginalPicSizeH",
+                                            "W:PictureHover",
+                                            "W:Enabled",
+                                            "W:Font",
+                                            "W:MouseIcon",
+                                            "W:MousePointer",
+                                            "W:ShowFocusRect",
+                                            "W:URL",
+                                            "W:XPColor_Pressed",
+                                            "W:XPColor_Hover",
+                                            "W:XPDefaultColors",
+                                            "W:BackColor",
+                                            "W:ForeColor",
+                                            "W:SoundOver",
+                                            "W:SoundClick",
+                                            "W:DefCurHand",
+                                            "W:XPShowBorderAlways",
+                                            "W:MaskColor",
+                                            "W:TransparentBG",
+                                            "W:BEVEL",
+                                            "W:BEVELDEPTH"};
         QCOMPARE(bag.log, expectedWrites);
 
         // What was saved loads back into a second instance unchanged.
@@ -431,7 +502,8 @@ private slots:
         r.log.clear();
         r.button->setButtonStyle(3);
         QVERIFY(!r.button->TransparentBG());
-        QCOMPARE(r.log.mid(0, 3), QStringList({"notify:ButtonStyle", "notify:TransparentBG", "refresh"}));
+        QCOMPARE(r.log.mid(0, 3),
+                 QStringList({"notify:ButtonStyle", "notify:TransparentBG", "refresh"}));
         QVERIFY(refreshes >= 2);
         QVERIFY(!r.button->mask().isEmpty()); // the shape comes after the notification
     }

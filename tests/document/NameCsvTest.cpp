@@ -1,8 +1,8 @@
 // Name lists as CSV: what an export writes, and how the import checker takes a list apart,
 // accepts it whole, or refuses it whole with the failing lines named.
+#include "document/NameCsv.h"
 #include "NameFiles.h"
 #include "TestFiles.h"
-#include "document/NameCsv.h"
 #include "names/Baza.h"
 
 #include <QFile>
@@ -74,7 +74,8 @@ TEST(NameCsv, ImportTakesAnySubsetInAnyOrderWithOrWithoutMarkAndCr) {
     const QString fiftyEight = QString::fromUtf8("é").repeated(58);
     for (const QByteArray& csv :
          {QByteArray("index,name\n4,Four\n1,") + fiftyEight.toUtf8() + "\n0,Player 0\n",
-          QByteArray("\xEF\xBB\xBFindex,name\r\n4,Four\r\n1,") + fiftyEight.toUtf8() + "\r\n0,Player 0",
+          QByteArray("\xEF\xBB\xBFindex,name\r\n4,Four\r\n1,") + fiftyEight.toUtf8() +
+              "\r\n0,Player 0",
           QByteArray("index,name\r\n\r\n4,\"Four\"\r\n1,\"") + fiftyEight.toUtf8() + "\"\r\n"}) {
         const Checked c = check(csv, t.table);
         ASSERT_TRUE(c.ok) << c.error.toStdString();
@@ -102,9 +103,12 @@ TEST(NameCsv, RefusesEveryFaultWithItsLine) {
         {"index,name\n5,A\n", "line 2: the index 5 is out of range (0 to 4)"},
         {"index,name\n99999999999,A\n", "line 2: the index \"99999999999\" is not a whole number"},
         {"index,name\n1,A\n2,B\n1,C\n", "line 4: the index 1 is also on line 2"},
-        {"index,name\n1," + QByteArray(59, 'x') + "\n", "line 2: the name has 59 characters; a name holds at most 58"},
-        {"index,name\n1,\xC5\x81ukasz\n", "line 2: \"\xC5\x81\" (U+0141) cannot be written in windows-1252"},
-        {"index,name\n1,\xF0\x9F\x98\x80\n", "line 2: \"\xF0\x9F\x98\x80\" (U+1F600) cannot be written"},
+        {"index,name\n1," + QByteArray(59, 'x') + "\n",
+         "line 2: the name has 59 characters; a name holds at most 58"},
+        {"index,name\n1,\xC5\x81ukasz\n",
+         "line 2: \"\xC5\x81\" (U+0141) cannot be written in windows-1252"},
+        {"index,name\n1,\xF0\x9F\x98\x80\n",
+         "line 2: \"\xF0\x9F\x98\x80\" (U+1F600) cannot be written"},
         {"index,name\n1,\"two\nlines\"\n", "line 2: the name holds a line break"},
         {"index,name\n1,tab\there\n", "line 2: the name holds the control character U+0009"},
         {"index,name\n1,\xC3\n", "line 2: the name is not valid UTF-8 text"},
@@ -119,15 +123,18 @@ TEST(NameCsv, RefusesEveryFaultWithItsLine) {
         EXPECT_FALSE(r.ok) << c.csv.toStdString();
         EXPECT_TRUE(r.changes.isEmpty());
         EXPECT_TRUE(r.error.contains(QString::fromUtf8(c.says))) << r.error.toStdString();
-        EXPECT_TRUE(r.error.startsWith("The name list was refused; no name was changed.")) << r.error.toStdString();
+        EXPECT_TRUE(r.error.startsWith("The name list was refused; no name was changed."))
+            << r.error.toStdString();
     }
     // A good row beside a bad one is not taken either, and a row after an embedded line
     // break is counted on its own line.
     const Checked mixed = check("index,name\n1,\"Good\nstill\"\n0,Fine\n7,Bad\n", t.table);
     EXPECT_FALSE(mixed.ok);
     EXPECT_TRUE(mixed.changes.isEmpty());
-    EXPECT_TRUE(mixed.error.contains("line 2: the name holds a line break")) << mixed.error.toStdString();
-    EXPECT_TRUE(mixed.error.contains("line 5: the index 7 is out of range")) << mixed.error.toStdString();
+    EXPECT_TRUE(mixed.error.contains("line 2: the name holds a line break"))
+        << mixed.error.toStdString();
+    EXPECT_TRUE(mixed.error.contains("line 5: the index 7 is out of range"))
+        << mixed.error.toStdString();
     EXPECT_FALSE(mixed.error.contains("line 4"));
 }
 

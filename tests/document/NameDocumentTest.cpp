@@ -1,17 +1,17 @@
 // One open name file without a window: open, rename, undo, save, and every failure, with
 // the real tool. Each failure is judged by the bytes on disk.
+#include "document/NameDocument.h"
 #include "NameFiles.h"
 #include "PosixTestPlatform.h"
 #include "TestFiles.h"
-#include "document/NameDocument.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QSignalSpy>
 #include <QTimer>
 #include <functional>
-#include <memory>
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace voxtrel {
 namespace {
@@ -45,7 +45,8 @@ TEST(NameDocument, SaveGivesBackEveryByteButTheRenamedName) {
     ASSERT_TRUE(o.doc.Save(error)) << error.toStdString();
     EXPECT_FALSE(o.doc.IsModified());
     EXPECT_EQ(modified.size(), 2);
-    EXPECT_EQ(PythonDecompress(o.chosen), WithName(o.plain, 7, QString::fromUtf8("Jérôme Ünal").toLatin1()));
+    EXPECT_EQ(PythonDecompress(o.chosen),
+              WithName(o.plain, 7, QString::fromUtf8("Jérôme Ünal").toLatin1()));
     EXPECT_EQ(o.doc.SavedName(7), QString::fromUtf8("Jérôme Ünal"));
 
     // Saving again without the working files, as after the window empties its folder.
@@ -105,6 +106,33 @@ TEST(NameDocument, UndoStepsMergeTypingAndImportIsOneStep) {
     o.doc.Rename(9, "X");
     o.doc.Rename(9, "Player 9");
     EXPECT_EQ(undo->count(), 1);
+}
+
+TEST(NameDocument, SwitchingTheCodePageKeepsEveryByteAndUndo) {
+    Opened o;
+    const CodePage& central = *CodePage::Find("windows-1250");
+    const CodePage& cyrillic = *CodePage::Find("windows-1251");
+    o.doc.SetEncoding(central);
+    ASSERT_TRUE(o.doc.Rename(3, QString::fromUtf8("Łukasz Żak")));
+    o.doc.SetEncoding(cyrillic);
+    EXPECT_EQ(o.doc.Table().Get_Nazwa(3),
+              QString::fromUtf8("Јukasz Їak")); // the same bytes, read again
+    ASSERT_TRUE(o.doc.Rename(4, QString::fromUtf8("Шевченко")));
+    EXPECT_TRUE(o.doc.IsModified());
+    o.doc.SetEncoding(CodePage::Western());
+    QString error;
+    ASSERT_TRUE(o.doc.Save(error)) << error.toStdString();
+    QByteArray expected = WithName(o.plain, 3,
+                                   "\xA3ukasz \xAF"
+                                   "ak");
+    expected = WithName(expected, 4, "\xD8\xE5\xE2\xF7\xE5\xED\xEA\xEE");
+    EXPECT_EQ(PythonDecompress(o.chosen), expected);
+
+    // Undo gives back the bytes there were, whatever the code page in force.
+    o.doc.UndoStack()->undo();
+    o.doc.UndoStack()->undo();
+    EXPECT_EQ(o.doc.Table().Get_Nazwa_Bytes(3), QByteArray("Player 3"));
+    EXPECT_EQ(o.doc.Table().Get_Nazwa_Bytes(4), QByteArray("Player 4"));
 }
 
 TEST(NameDocument, PrivateWorkingFoldersNeverMeet) {
@@ -194,23 +222,30 @@ INSTANTIATE_TEST_SUITE_P(
                   },
                   [](Opened& o) { QDir(o.doc.Table().Path()).removeRecursively(); }},
         SaveFault{"ToolFails", "no room at the inn",
-                  [](Opened& o) { o.app.replaceTool("echo 'zlibtool: no room at the inn' >&2\nexit 1\n"); },
+                  [](Opened& o) {
+                      o.app.replaceTool("echo 'zlibtool: no room at the inn' >&2\nexit 1\n");
+                  },
                   [](Opened& o) { o.app.restoreTool(); }},
-        SaveFault{"ToolMissing", "could not be started", [](Opened& o) { QFile::remove(o.app.toolPath()); },
+        SaveFault{"ToolMissing", "could not be started",
+                  [](Opened& o) { QFile::remove(o.app.toolPath()); },
                   [](Opened& o) { o.app.restoreTool(); }},
-        SaveFault{"ToolWritesNothing", "no compressed file", [](Opened& o) { o.app.replaceTool("exit 0\n"); },
+        SaveFault{"ToolWritesNothing", "no compressed file",
+                  [](Opened& o) { o.app.replaceTool("exit 0\n"); },
                   [](Opened& o) { o.app.restoreTool(); }},
         SaveFault{"CheckDoesNotMatch", "does not decompress",
                   [](Opened& o) {
                       // Compresses something else than it was given.
-                      o.app.replaceTool("if [ \"$2\" = \"-d\" ]; then exec \"" + Tool + "\" \"$@\"; fi\n" +
-                                        "echo other > \"$1.other\"\n\"" + Tool +
+                      o.app.replaceTool("if [ \"$2\" = \"-d\" ]; then exec \"" + Tool +
+                                        "\" \"$@\"; fi\n" + "echo other > \"$1.other\"\n\"" + Tool +
                                         "\" \"$1.other\" && mv \"$1.other.zlib\" \"$1.zlib\"\n");
                   },
                   [](Opened& o) { o.app.restoreTool(); }},
-        SaveFault{"ChosenFileReadOnly", "read-only",
-                  [](Opened& o) { QFile::setPermissions(o.chosen, QFile::ReadOwner | QFile::ReadGroup); },
-                  [](Opened& o) { QFile::setPermissions(o.chosen, QFile::ReadOwner | QFile::WriteOwner); }},
+        SaveFault{
+            "ChosenFileReadOnly", "read-only",
+            [](Opened& o) { QFile::setPermissions(o.chosen, QFile::ReadOwner | QFile::ReadGroup); },
+            [](Opened& o) {
+                QFile::setPermissions(o.chosen, QFile::ReadOwner | QFile::WriteOwner);
+            }},
         SaveFault{"ChosenFolderGone", "cannot be written",
                   [](Opened& o) {
                       const QString folder = QFileInfo(o.chosen).absolutePath();

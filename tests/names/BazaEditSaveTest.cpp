@@ -44,8 +44,9 @@ TEST(BazaRenaming, CharactersOutsideTheCodePageAreSavedAsQuestionMarks) {
     Baza t(app.path());
     ASSERT_TRUE(t.Wczytaj(app.write("f", NameFileImage::withRecords(1))));
     ASSERT_TRUE(t.Zmien_Dane(0, QString::fromUtf8("Łódź €") + QChar(0xD83D) + QChar(0xDE00)));
-    EXPECT_EQ(NameFileImage::nameField(t.ToImage(), 0),
-              QByteArray("?\xF3""d? \x80?").leftJustified(58, '\0'));
+    EXPECT_EQ(NameFileImage::nameField(t.ToImage(), 0), QByteArray("?\xF3"
+                                                                   "d? \x80?")
+                                                            .leftJustified(58, '\0'));
 }
 
 TEST(BazaSaving, TargetsAndSize) {
@@ -68,8 +69,10 @@ TEST(BazaSaving, TargetsAndSize) {
     EXPECT_EQ(t.Path(), x);
     ASSERT_TRUE(t.Zmien_Dane(0, "Again"));
     ASSERT_TRUE(t.Zapisz(QString()));
-    EXPECT_EQ(NameFileImage::nameField(TempApp::read(x), 0), QByteArray("Again").leftJustified(58, '\0'));
-    EXPECT_EQ(NameFileImage::nameField(TempApp::read(y), 0), QByteArray("Changed").leftJustified(58, '\0'));
+    EXPECT_EQ(NameFileImage::nameField(TempApp::read(x), 0),
+              QByteArray("Again").leftJustified(58, '\0'));
+    EXPECT_EQ(NameFileImage::nameField(TempApp::read(y), 0),
+              QByteArray("Changed").leftJustified(58, '\0'));
 }
 
 TEST(BazaSaving, HundredRecordsLeaveZerosUpToTheTail) {

@@ -22,11 +22,11 @@ TEST(NameFileLayout, RecordCountFollowsFileLength) {
         {0, 0},
         {100, 0},
         {9872, 0},
-        {9872 + 1, 1},           // one byte is enough to start a record
+        {9872 + 1, 1}, // one byte is enough to start a record
         {9872 + 88, 1},
         {9872 + 88 * 5 + 40, 6}, // the last record is cut short
         {9872 + 88 * 1209, 1209},
-        {117585, 1209},           // the file's own trailing block is not a record
+        {117585, 1209}, // the file's own trailing block is not a record
         {117585 + 5000, 1209},
     };
     for (const Case& c : cases) {
@@ -55,10 +55,10 @@ TEST(NameFileLayout, EachAccessorReadsItsOwnOffset) {
     Loaded l(bytes);
     const Baza& t = l.table;
     const quint8 expected[] = {
-        t.Get_Pole(0),   t.Get_Pole2(0),  t.Get_ID(0),     t.Get_ID2(0),    t.Get_Pole3(0),
-        t.Get_Pole4(0),  t.Get_Grupa(0),  t.Get_Grupa2(0), t.Get_Pole5(0),  t.Get_Pole6(0),
-        t.Get_Pole7(0),  t.Get_Pole8(0),  t.Get_Pole9(0),  t.Get_Pole10(0), t.Get_Pole11(0),
-        t.Get_Pole12(0),
+        t.Get_Pole(0),  t.Get_Pole2(0),  t.Get_ID(0),     t.Get_ID2(0),
+        t.Get_Pole3(0), t.Get_Pole4(0),  t.Get_Grupa(0),  t.Get_Grupa2(0),
+        t.Get_Pole5(0), t.Get_Pole6(0),  t.Get_Pole7(0),  t.Get_Pole8(0),
+        t.Get_Pole9(0), t.Get_Pole10(0), t.Get_Pole11(0), t.Get_Pole12(0),
     };
     for (int j = 0; j < 16; ++j) {
         EXPECT_EQ(expected[j], 100 + j) << "field at offset " << 58 + j;

@@ -2,6 +2,7 @@
 #include "NameFileImage.h"
 #include "names/Baza.h"
 
+#include <QStringDecoder>
 #include <gtest/gtest.h>
 #include <random>
 
@@ -99,6 +100,70 @@ TEST(BazaRoundTrip, RandomFilesMatchThePredictedImage) {
             ASSERT_EQ(again.Get_Pole26(r), t.Get_Pole26(r));
         }
     }
+}
+
+// Every byte from 0x01 to 0xFF in the name fields, read in each supported code page: each
+// defined byte shows as the platform converter decodes it, every shown name is one
+// character per byte, and a rename typed in that code page and a save give back exact bytes.
+TEST(BazaCodePages, EveryByteReadsAsTheConverterSaysAndSavesAsItWas) {
+    QByteArray file(9872 + 88 * 5, '\x2A');
+    for (int b = 1; b < 256; ++b) {
+        file[9872 + 88 * ((b - 1) / 51) + (b - 1) % 51] = static_cast<char>(b);
+    }
+    for (int r = 0; r < 5; ++r) {
+        file.replace(9872 + 88 * r + 51, 7, QByteArray(7, '\0')); // what follows the name is zero
+    }
+    TempApp app;
+    const QString path = app.write("f", file);
+    ASSERT_GE(CodePage::All().size(), 6);
+    for (const char* required : {"windows-1250", "windows-1251", "windows-1252", "windows-1253",
+                                 "windows-1254", "windows-1257"}) {
+        EXPECT_NE(CodePage::Find(required), nullptr) << required;
+    }
+    for (const CodePage* page : CodePage::All()) {
+        SCOPED_TRACE(page->Name().toStdString());
+        Baza t(app.path());
+        t.setEncoding(*page);
+        ASSERT_TRUE(t.Wczytaj(path));
+        for (int b = 1; b < 256; ++b) {
+            const QChar shown = t.Get_Nazwa((b - 1) / 51).at((b - 1) % 51);
+            QStringDecoder icu(page->Name().toLatin1().constData(),
+                               QStringConverter::Flag::Stateless);
+            const char c = static_cast<char>(b);
+            const QString expected = icu.decode(QByteArrayView(&c, 1));
+            if (!icu.hasError() && expected.size() == 1 &&
+                expected != QChar::ReplacementCharacter) {
+                EXPECT_EQ(shown, expected.front()) << "byte " << b;
+            }
+        }
+        ASSERT_TRUE(t.Zapisz(app.file("out")));
+        EXPECT_EQ(TempApp::read(app.file("out")).left(file.size()), file);
+
+        // Each name shown, typed back in the same code page, encodes to the same bytes.
+        for (int r = 0; r < 5; ++r) {
+            const QString shown = t.Get_Nazwa(r);
+            EXPECT_EQ(page->encode(shown), t.Get_Nazwa_Bytes(r));
+            ASSERT_TRUE(t.Zmien_Dane(r, shown));
+        }
+        ASSERT_TRUE(t.Zapisz(app.file("again")));
+        EXPECT_EQ(TempApp::read(app.file("again")).left(file.size()), file);
+    }
+}
+
+TEST(BazaCodePages, SwitchingChangesWhatIsShownNeverTheBytes) {
+    TempApp app;
+    Baza t(app.path());
+    QByteArray file(9872 + 88, '\0');
+    file.replace(9872, 3, "\xA3\xC4\xD9");
+    ASSERT_TRUE(t.Wczytaj(app.write("f", file)));
+    EXPECT_EQ(t.Get_Nazwa(0), QString::fromUtf8("£ÄÙ"));
+    t.setEncoding(*CodePage::Find("windows-1250"));
+    EXPECT_EQ(t.Get_Nazwa(0), QString::fromUtf8("ŁÄŮ"));
+    t.setEncoding(*CodePage::Find("windows-1251"));
+    EXPECT_EQ(t.Get_Nazwa(0), QString::fromUtf8("ЈДЩ"));
+    EXPECT_EQ(t.Get_Nazwa_Bytes(0), QByteArray("\xA3\xC4\xD9"));
+    ASSERT_TRUE(t.Zmien_Dane(0, QString::fromUtf8("Шевченко")));
+    EXPECT_EQ(t.Get_Nazwa_Bytes(0), QByteArray("\xD8\xE5\xE2\xF7\xE5\xED\xEA\xEE"));
 }
 
 } // namespace

@@ -35,6 +35,8 @@ QString TempApp::write(const QString& name, const QByteArray& bytes) const {
     return file(name);
 }
 
-QByteArray TempApp::read(const QString& path) { return ReadBytes(path); }
+QByteArray TempApp::read(const QString& path) {
+    return ReadBytes(path);
+}
 
 } // namespace voxtrel::test

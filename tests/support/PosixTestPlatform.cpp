@@ -1,5 +1,7 @@
 #include "PosixTestPlatform.h"
 
+#include <QTemporaryFile>
+
 #include <csignal>
 #include <grp.h>
 #include <string>
@@ -33,7 +35,13 @@ bool RunInChild(const std::function<bool()>& check, qint64 fileSizeLimit) {
 }
 
 MeasuredRun RunMeasured(const QString& program, const QStringList& arguments, bool asNobody) {
-    std::vector<std::string> args{program.toStdString()};
+    // GNU time runs the program as its own child and reports that child's peak alone: the
+    // kernel would count this test process's pages in a child forked from it.
+    QTemporaryFile report;
+    report.open();
+    report.setPermissions(report.permissions() | QFile::WriteOther); // for the unprivileged user
+    std::vector<std::string> args{
+        "/usr/bin/time", "-f", "%M", "-o", report.fileName().toStdString(), program.toStdString()};
     for (const QString& a : arguments) {
         args.push_back(a.toStdString());
     }
@@ -68,10 +76,14 @@ MeasuredRun RunMeasured(const QString& program, const QStringList& arguments, bo
     }
     ::close(pipeFds[0]);
     int status = 0;
-    rusage usage{};
-    if (::wait4(pid, &status, 0, &usage) == pid) {
-        run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        run.peakKiB = usage.ru_maxrss; // in KiB on Linux
+    if (::waitpid(pid, &status, 0) == pid) {
+        run.exitCode = WIFEXITED(status) && WEXITSTATUS(status) < 128 ? WEXITSTATUS(status) : -1;
+        const QList<QByteArray> lines = report.readAll().trimmed().split('\n');
+        bool ok = false;
+        run.peakKiB = lines.last().toLongLong(&ok); // after "Command exited with non-zero status"
+        if (!ok) {
+            run.peakKiB = -1;
+        }
     }
     run.errorOutput = QString::fromLocal8Bit(err);
     return run;

@@ -36,7 +36,8 @@ TEST(ToolCommands, AwkwardNamesStayOneArgument) {
         "ends with quote\"",
     };
     for (const QString& name : names) {
-        const QStringList args = QProcess::splitCommand(ToolCommands::Decompress_Command(app, name));
+        const QStringList args =
+            QProcess::splitCommand(ToolCommands::Decompress_Command(app, name));
         ASSERT_EQ(args.size(), 3) << name.toStdString();
         EXPECT_EQ(args[0], ToolCommands::Tool_Path(app));
         EXPECT_EQ(args[1], ToolCommands::Work_Folder(app) + name);

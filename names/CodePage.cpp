@@ -1,0 +1,135 @@
+#include "names/CodePage.h"
+
+#include <QStringDecoder>
+#include <memory>
+#include <vector>
+
+namespace voxtrel {
+namespace {
+
+// Characters for undefined bytes that would otherwise collide: the Private Use Area.
+constexpr char16_t PrivateBase = 0xF700;
+
+struct Entry {
+    const char* name;
+    const char* title;
+};
+
+// The language versions' code pages first, then the other single-byte Windows code pages.
+constexpr Entry Known[] = {
+    {"windows-1250", "Central European"}, {"windows-1251", "Cyrillic"},
+    {"windows-1252", "Western"},          {"windows-1253", "Greek"},
+    {"windows-1254", "Turkish"},          {"windows-1257", "Baltic"},
+    {"windows-1255", "Hebrew"},           {"windows-1256", "Arabic"},
+    {"windows-1258", "Vietnamese"},       {"windows-874", "Thai"},
+};
+
+} // namespace
+
+CodePage::CodePage(const char* name, const char* title)
+    : m_Name(QString::fromLatin1(name)), m_Title(QString::fromLatin1(title)),
+      m_FromUnicode(0x10000, 0) {
+    // The byte-to-character table comes from Qt's converter, byte by byte; a byte the
+    // converter does not map keeps its value as the character of the same number, or, when
+    // that character is taken, one of the Private Use Area. Encoding is the exact inverse,
+    // so every byte survives a round trip.
+    bool defined[256] = {};
+    std::vector<bool> taken(0x10000, false);
+    for (int b = 0; b < 256; ++b) {
+        // A fresh decoder per byte: hasError() stays set once raised.
+        QStringDecoder decoder(name, QStringConverter::Flag::Stateless);
+        if (!decoder.isValid()) {
+            return;
+        }
+        const char c = static_cast<char>(b);
+        const QString s = decoder.decode(QByteArrayView(&c, 1));
+        if (!decoder.hasError() && s.size() == 1 && !s.front().isSurrogate() &&
+            s.front() != QChar::ReplacementCharacter && !taken[s.front().unicode()]) {
+            m_ToUnicode[b] = s.front().unicode();
+            taken[m_ToUnicode[b]] = true;
+            defined[b] = true;
+        } else if (s.size() > 1) {
+            return; // not a single-byte code page
+        }
+    }
+    for (int b = 0; b < 256; ++b) {
+        if (!defined[b]) {
+            m_ToUnicode[b] =
+                taken[b] ? static_cast<char16_t>(PrivateBase + b) : static_cast<char16_t>(b);
+            taken[m_ToUnicode[b]] = true;
+        }
+        m_FromUnicode[m_ToUnicode[b]] = static_cast<quint8>(b);
+    }
+    m_Valid = true;
+}
+
+const QList<const CodePage*>& CodePage::All() {
+    static std::vector<std::unique_ptr<CodePage>> owned; // for the whole run
+    static const QList<const CodePage*> all = [] {
+        QList<const CodePage*> pages;
+        for (const Entry& e : Known) {
+            auto page = std::make_unique<CodePage>(e.name, e.title);
+            if (page->Valid()) {
+                pages << page.get();
+                owned.push_back(std::move(page));
+            }
+        }
+        return pages;
+    }();
+    return all;
+}
+
+const CodePage& CodePage::Western() {
+    return *Find(QStringLiteral("windows-1252"));
+}
+
+const CodePage* CodePage::Find(const QString& Name) {
+    for (const CodePage* page : All()) {
+        if (page->Name().compare(Name, Qt::CaseInsensitive) == 0) {
+            return page;
+        }
+    }
+    return nullptr;
+}
+
+QString CodePage::decode(const char* bytes, qsizetype size) const {
+    QString out(size, Qt::Uninitialized);
+    QChar* dst = out.data();
+    for (qsizetype i = 0; i < size; ++i) {
+        dst[i] = QChar(m_ToUnicode[static_cast<quint8>(bytes[i])]);
+    }
+    return out;
+}
+
+bool CodePage::canEncode(QChar c) const {
+    const char16_t u = c.unicode();
+    return u == 0 || m_FromUnicode[u] != 0;
+}
+
+bool CodePage::canEncode(const QString& text) const {
+    for (QChar c : text) {
+        if (!canEncode(c)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+QByteArray CodePage::encode(const QString& text) const {
+    QByteArray out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            out.append('?'); // one character outside the basic plane
+            ++i;
+            continue;
+        }
+        const char16_t u = c.unicode();
+        const quint8 b = m_FromUnicode[u];
+        out.append(u == 0 || b != 0 ? static_cast<char>(b) : '?');
+    }
+    return out;
+}
+
+} // namespace voxtrel
