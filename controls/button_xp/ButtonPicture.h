@@ -16,8 +16,10 @@ public:
 
     ButtonPicture() = default;
     static std::shared_ptr<const ButtonPicture> empty();
-    static std::shared_ptr<const ButtonPicture> fromImage(const QImage& image, QPoint hotSpot = {-1, -1});
-    static std::shared_ptr<const ButtonPicture> fromIcon(const QIcon& icon, QSize naturalSize = {32, 32});
+    static std::shared_ptr<const ButtonPicture> fromImage(const QImage& image,
+                                                          QPoint hotSpot = {-1, -1});
+    static std::shared_ptr<const ButtonPicture> fromIcon(const QIcon& icon,
+                                                         QSize naturalSize = {32, 32});
 
     Kind kind() const { return m_Kind; }
     const QImage& image() const { return m_Image; }

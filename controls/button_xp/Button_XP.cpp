@@ -25,30 +25,54 @@ constexpr int MinimumSide = 150 / TwipsPerPixel; // 150 twips
 const QString OverWav = QStringLiteral(".\\resources\\over.wav");
 const QString ClickWav = QStringLiteral(".\\resources\\click.wav");
 
-QVariant storedBool(bool value) { return QVariant::fromValue<qint16>(value ? -1 : 0); }
-QVariant storedInt16(qint16 value) { return QVariant::fromValue<qint16>(value); }
-QVariant storedInt32(qint32 value) { return QVariant::fromValue<qint32>(value); }
-QVariant storedColor(quint32 value) { return QVariant::fromValue<qint32>(static_cast<qint32>(value)); }
+QVariant storedBool(bool value) {
+    return QVariant::fromValue<qint16>(value ? -1 : 0);
+}
+QVariant storedInt16(qint16 value) {
+    return QVariant::fromValue<qint16>(value);
+}
+QVariant storedInt32(qint32 value) {
+    return QVariant::fromValue<qint32>(value);
+}
+QVariant storedColor(quint32 value) {
+    return QVariant::fromValue<qint32>(static_cast<qint32>(value));
+}
 
 // Qt pointer shapes for the surface's pointer codes; 0 is the default and 99 the picture.
 Qt::CursorShape shapeForPointer(qint16 code) {
     switch (code) {
-    case 1: return Qt::ArrowCursor;
-    case 2: return Qt::CrossCursor;
-    case 3: return Qt::IBeamCursor;
-    case 4: return Qt::ArrowCursor;
-    case 5: return Qt::SizeAllCursor;
-    case 6: return Qt::SizeBDiagCursor;
-    case 7: return Qt::SizeVerCursor;
-    case 8: return Qt::SizeFDiagCursor;
-    case 9: return Qt::SizeHorCursor;
-    case 10: return Qt::UpArrowCursor;
-    case 11: return Qt::WaitCursor;
-    case 12: return Qt::ForbiddenCursor;
-    case 13: return Qt::BusyCursor;
-    case 14: return Qt::WhatsThisCursor;
-    case 15: return Qt::SizeAllCursor;
-    default: return Qt::ArrowCursor;
+    case 1:
+        return Qt::ArrowCursor;
+    case 2:
+        return Qt::CrossCursor;
+    case 3:
+        return Qt::IBeamCursor;
+    case 4:
+        return Qt::ArrowCursor;
+    case 5:
+        return Qt::SizeAllCursor;
+    case 6:
+        return Qt::SizeBDiagCursor;
+    case 7:
+        return Qt::SizeVerCursor;
+    case 8:
+        return Qt::SizeFDiagCursor;
+    case 9:
+        return Qt::SizeHorCursor;
+    case 10:
+        return Qt::UpArrowCursor;
+    case 11:
+        return Qt::WaitCursor;
+    case 12:
+        return Qt::ForbiddenCursor;
+    case 13:
+        return Qt::BusyCursor;
+    case 14:
+        return Qt::WhatsThisCursor;
+    case 15:
+        return Qt::SizeAllCursor;
+    default:
+        return Qt::ArrowCursor;
     }
 }
 
@@ -85,48 +109,69 @@ Button_XP::Button_XP(QWidget* parent, ButtonHost* host, ButtonServices services)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-Button_XP::~Button_XP() { Terminate(); }
+Button_XP::~Button_XP() {
+    Terminate();
+}
 
 bool Button_XP::Fail(ErrorCode code) {
     m_LastError = code;
     return false;
 }
 
-void Button_XP::Notify(const QString& name) { m_Host->PropertyChanged(name); }
+void Button_XP::Notify(const QString& name) {
+    m_Host->PropertyChanged(name);
+}
 
 // ---- properties ------------------------------------------------------------------------
 
-bool Button_XP::Enabled() const { return !testAttribute(Qt::WA_ForceDisabled); }
+bool Button_XP::Enabled() const {
+    return !testAttribute(Qt::WA_ForceDisabled);
+}
 
 void Button_XP::setEnabled(bool New_Enabled) {
+    m_LastError = NoError;
     QWidget::setEnabled(New_Enabled);
     Notify(QStringLiteral("Enabled"));
     Refresh();
 }
 
-StdFont* Button_XP::Font() const { return g_Font.get(); }
+StdFont* Button_XP::Font() const {
+    return g_Font.get();
+}
 
 void Button_XP::setFont(const StdFont* New_Font) {
+    m_LastError = NoError;
     if (!New_Font || !g_Font) {
         Fail(InvalidValue);
         return;
     }
     // Six attributes, in this order; weight and character set stay as they were.
     const StdFontData d = New_Font->data();
+    m_SettingFont = true;
     g_Font->setName(d.Name);
     g_Font->setSize(d.Size);
     g_Font->setBold(d.Bold);
     g_Font->setItalic(d.Italic);
     g_Font->setUnderline(d.Underline);
     g_Font->setStrikethrough(d.Strikethrough);
+    m_SettingFont = false;
     Notify(QStringLiteral("Font"));
 }
 
 void Button_XP::SetGFont(const StdFontData& fontData) {
+    // One font object for the control's whole life: whoever holds it keeps a live object
+    // whose changes reach the control, whatever is loaded into it later.
+    if (g_Font) {
+        g_Font->assign(fontData);
+        return;
+    }
     g_Font = std::make_shared<StdFont>(fontData);
     connect(g_Font.get(), &StdFont::FontChanged, this, [this](const QString&) {
         ApplyFontToSurface();
         Refresh();
+        if (!m_SettingFont) {
+            Notify(QStringLiteral("Font")); // a holder changed it: the container must know
+        }
     });
 }
 
@@ -137,14 +182,24 @@ void Button_XP::ApplyFontToSurface() {
     }
 }
 
-quintptr Button_XP::hwnd() const { return static_cast<quintptr>(winId()); }
+quintptr Button_XP::hwnd() const {
+    return static_cast<quintptr>(winId());
+}
 
-qint32 Button_XP::MousePointer() const { return m_MousePointer; }
+qint32 Button_XP::MousePointer() const {
+    return m_MousePointer;
+}
 
 void Button_XP::setMousePointer(qint32 New_MousePointer) {
+    m_LastError = NoError;
     if (New_MousePointer < std::numeric_limits<qint16>::min() ||
         New_MousePointer > std::numeric_limits<qint16>::max()) {
         Fail(Overflow);
+        return;
+    }
+    // The platform's pointer codes: 0 to 15, and 99 for the custom MouseIcon.
+    if (!((New_MousePointer >= 0 && New_MousePointer <= 15) || New_MousePointer == 99)) {
+        Fail(InvalidValue);
         return;
     }
     m_MousePointer = static_cast<qint16>(New_MousePointer);
@@ -169,41 +224,56 @@ void Button_XP::ApplyPointer() {
     }
 }
 
-PictureRef Button_XP::MouseIcon() const { return m_MouseIcon; }
+PictureRef Button_XP::MouseIcon() const {
+    return m_MouseIcon;
+}
 
 void Button_XP::setMouseIcon(const PictureRef& New_MouseIcon) {
+    m_LastError = NoError;
     m_MouseIcon = New_MouseIcon;
     ApplyPointer();
     Notify(QStringLiteral("MouseIcon"));
 }
 
-bool Button_XP::ShowFocusRect() const { return m_ShowFocusRect; }
+bool Button_XP::ShowFocusRect() const {
+    return m_ShowFocusRect;
+}
 
 void Button_XP::setShowFocusRect(bool New_ShowFocusRect) {
+    m_LastError = NoError;
     m_ShowFocusRect = New_ShowFocusRect;
     Notify(QStringLiteral("ShowFocusRect"));
     Refresh();
 }
 
-QString Button_XP::URL() const { return m_URL; }
+QString Button_XP::URL() const {
+    return m_URL;
+}
 
 void Button_XP::setURL(const QString& New_URL) {
+    m_LastError = NoError;
     m_URL = New_URL;
     Notify(QStringLiteral("URL"));
 }
 
-QString Button_XP::Caption() const { return m_Caption; }
+QString Button_XP::Caption() const {
+    return m_Caption;
+}
 
 void Button_XP::setCaption(const QString& New_Caption) {
+    m_LastError = NoError;
     m_Caption = New_Caption;
     Notify(QStringLiteral("Caption"));
     UpdateAccessKey();
     Refresh();
 }
 
-qint32 Button_XP::ButtonStyle() const { return m_ButtonStyle; }
+qint32 Button_XP::ButtonStyle() const {
+    return m_ButtonStyle;
+}
 
 void Button_XP::setButtonStyle(qint32 New_ButtonStyle) {
+    m_LastError = NoError;
     m_ButtonStyle = New_ButtonStyle;
     Notify(QStringLiteral("ButtonStyle"));
     if (New_ButtonStyle == 3) {
@@ -212,17 +282,23 @@ void Button_XP::setButtonStyle(qint32 New_ButtonStyle) {
     HandleResize();
 }
 
-qint32 Button_XP::PicturePosition() const { return m_PicturePosition; }
+qint32 Button_XP::PicturePosition() const {
+    return m_PicturePosition;
+}
 
 void Button_XP::setPicturePosition(qint32 New_PicturePosition) {
+    m_LastError = NoError;
     m_PicturePosition = New_PicturePosition;
     Notify(QStringLiteral("PicturePosition"));
     Refresh();
 }
 
-PictureRef Button_XP::Picture() const { return m_CurrentPicture; }
+PictureRef Button_XP::Picture() const {
+    return m_CurrentPicture;
+}
 
 void Button_XP::setPicture(const PictureRef& New_Picture) {
+    m_LastError = NoError;
     m_CurrentPicture = New_Picture;
     m_NormalPicture = New_Picture;
     if (!m_CurrentPicture) {
@@ -243,25 +319,34 @@ void Button_XP::setPicture(const PictureRef& New_Picture) {
     Refresh();
 }
 
-qint32 Button_XP::PictureWidth() const { return m_PictureWidth; }
+qint32 Button_XP::PictureWidth() const {
+    return m_PictureWidth;
+}
 
 void Button_XP::setPictureWidth(qint32 New_PictureWidth) {
+    m_LastError = NoError;
     m_PictureWidth = New_PictureWidth;
     Notify(QStringLiteral("PictureWidth"));
     Refresh();
 }
 
-qint32 Button_XP::PictureHeight() const { return m_PictureHeight; }
+qint32 Button_XP::PictureHeight() const {
+    return m_PictureHeight;
+}
 
 void Button_XP::setPictureHeight(qint32 New_PictureHeight) {
+    m_LastError = NoError;
     m_PictureHeight = New_PictureHeight;
     Notify(QStringLiteral("PictureHeight"));
     Refresh();
 }
 
-qint32 Button_XP::PictureSize() const { return m_PictureSize; }
+qint32 Button_XP::PictureSize() const {
+    return m_PictureSize;
+}
 
 void Button_XP::setPictureSize(qint32 New_PictureSize) {
+    m_LastError = NoError;
     m_PictureSize = New_PictureSize;
     Notify(QStringLiteral("PictureSize"));
     switch (New_PictureSize) {
@@ -285,37 +370,52 @@ void Button_XP::setPictureSize(qint32 New_PictureSize) {
     Refresh();
 }
 
-PictureRef Button_XP::PictureHover() const { return m_PictureHover; }
+PictureRef Button_XP::PictureHover() const {
+    return m_PictureHover;
+}
 
 void Button_XP::setPictureHover(const PictureRef& New_PictureHover) {
+    m_LastError = NoError;
     m_PictureHover = New_PictureHover;
     Notify(QStringLiteral("PictureHover"));
 }
 
-quint32 Button_XP::XPColor_Pressed() const { return m_XPColor_Pressed; }
+quint32 Button_XP::XPColor_Pressed() const {
+    return m_XPColor_Pressed;
+}
 
 void Button_XP::setXPColor_Pressed(quint32 New_XPColor_Pressed) {
+    m_LastError = NoError;
     m_XPColor_Pressed = New_XPColor_Pressed;
     Notify(QStringLiteral("XPColor_Pressed"));
 }
 
-quint32 Button_XP::XPColor_Hover() const { return m_XPColor_Hover; }
+quint32 Button_XP::XPColor_Hover() const {
+    return m_XPColor_Hover;
+}
 
 void Button_XP::setXPColor_Hover(quint32 New_XPColor_Hover) {
+    m_LastError = NoError;
     m_XPColor_Hover = New_XPColor_Hover;
     Notify(QStringLiteral("XPColor_Hover"));
 }
 
-bool Button_XP::XPDefaultColors() const { return m_XPDefaultColors; }
+bool Button_XP::XPDefaultColors() const {
+    return m_XPDefaultColors;
+}
 
 void Button_XP::setXPDefaultColors(bool New_XPDefaultColors) {
+    m_LastError = NoError;
     m_XPDefaultColors = New_XPDefaultColors;
     Notify(QStringLiteral("XPDefaultColors"));
 }
 
-quint32 Button_XP::BackColor() const { return m_BackColor; }
+quint32 Button_XP::BackColor() const {
+    return m_BackColor;
+}
 
 void Button_XP::setBackColor(quint32 New_BackColor) {
+    m_LastError = NoError;
     m_BackColor = New_BackColor;
     m_Face.SurfaceBackColor = New_BackColor;
     Notify(QStringLiteral("BackColor"));
@@ -323,9 +423,12 @@ void Button_XP::setBackColor(quint32 New_BackColor) {
     Refresh();
 }
 
-quint32 Button_XP::ForeColor() const { return m_ForeColor; }
+quint32 Button_XP::ForeColor() const {
+    return m_ForeColor;
+}
 
 void Button_XP::setForeColor(quint32 New_ForeColor) {
+    m_LastError = NoError;
     m_ForeColor = New_ForeColor;
     Notify(QStringLiteral("ForeColor"));
     ApplySurfaceColors();
@@ -342,9 +445,12 @@ void Button_XP::ApplySurfaceColors() {
     setPalette(p);
 }
 
-QVariant Button_XP::SoundOver() const { return QVariant(m_SoundOver); }
+QVariant Button_XP::SoundOver() const {
+    return QVariant(m_SoundOver);
+}
 
 void Button_XP::setSoundOver(const QVariant& New_SoundOver) {
+    m_LastError = NoError;
     if (!New_SoundOver.canConvert<QString>()) {
         Fail(TypeMismatch);
         return;
@@ -353,58 +459,84 @@ void Button_XP::setSoundOver(const QVariant& New_SoundOver) {
     Notify(QStringLiteral("SoundOver"));
 }
 
-QString Button_XP::SoundClick() const { return m_SoundClick; }
+QString Button_XP::SoundClick() const {
+    return m_SoundClick;
+}
 
 void Button_XP::setSoundClick(const QString& New_SoundClick) {
+    m_LastError = NoError;
     m_SoundClick = New_SoundClick;
     Notify(QStringLiteral("SoundClick"));
 }
 
-QString Button_XP::version() const { return QString::fromLatin1(ShippedVersion); }
+QString Button_XP::version() const {
+    return QString::fromLatin1(ShippedVersion);
+}
 
-void Button_XP::setversion(const QString& New_version) { Q_UNUSED(New_version); }
+void Button_XP::setversion(const QString& New_version) {
+    m_LastError = NoError;
+    Q_UNUSED(New_version);
+}
 
-bool Button_XP::DefCurHand() const { return m_DefCurHand; }
+bool Button_XP::DefCurHand() const {
+    return m_DefCurHand;
+}
 
 void Button_XP::setDefCurHand(bool New_DefCurHand) {
+    m_LastError = NoError;
     m_DefCurHand = New_DefCurHand;
     Notify(QStringLiteral("DefCurHand"));
 }
 
-bool Button_XP::XPShowBorderAlways() const { return m_XPShowBorderAlways; }
+bool Button_XP::XPShowBorderAlways() const {
+    return m_XPShowBorderAlways;
+}
 
 void Button_XP::setXPShowBorderAlways(bool New_XPShowBorderAlways) {
+    m_LastError = NoError;
     m_XPShowBorderAlways = New_XPShowBorderAlways;
     Notify(QStringLiteral("XPShowBorderAlways"));
 }
 
-quint32 Button_XP::MaskColor() const { return m_MaskColor; }
+quint32 Button_XP::MaskColor() const {
+    return m_MaskColor;
+}
 
 void Button_XP::setMaskColor(quint32 New_MaskColor) {
+    m_LastError = NoError;
     m_MaskColor = New_MaskColor;
     Notify(QStringLiteral("MaskColor"));
     Refresh();
 }
 
-bool Button_XP::TransparentBG() const { return m_TransparentBG; }
+bool Button_XP::TransparentBG() const {
+    return m_TransparentBG;
+}
 
 void Button_XP::setTransparentBG(bool New_TransparentBG) {
+    m_LastError = NoError;
     m_TransparentBG = New_TransparentBG;
     Notify(QStringLiteral("TransparentBG"));
     Refresh();
 }
 
-qint16 Button_XP::BEVEL() const { return m_BEVEL; }
+qint16 Button_XP::BEVEL() const {
+    return m_BEVEL;
+}
 
 void Button_XP::setBEVEL(qint16 New_BEVEL) {
+    m_LastError = NoError;
     m_BEVEL = New_BEVEL;
     Notify(QStringLiteral("BEVEL"));
     Refresh();
 }
 
-qint16 Button_XP::BEVELDEPTH() const { return m_BEVELDEPTH; }
+qint16 Button_XP::BEVELDEPTH() const {
+    return m_BEVELDEPTH;
+}
 
 void Button_XP::setBEVELDEPTH(qint16 New_BEVELDEPTH) {
+    m_LastError = NoError;
     m_BEVELDEPTH = New_BEVELDEPTH;
     Notify(QStringLiteral("BEVELDEPTH"));
     Refresh();
@@ -487,7 +619,8 @@ bool Button_XP::ReadProperties(PropertyBag& PropBag) {
         return true;
     };
     auto readPicture = [&](const char* key, PictureRef& field) {
-        const QVariant v = PropBag.ReadProperty(QLatin1String(key), QVariant::fromValue(PictureRef()));
+        const QVariant v =
+            PropBag.ReadProperty(QLatin1String(key), QVariant::fromValue(PictureRef()));
         if (v.isValid() && v.metaType() != QMetaType::fromType<PictureRef>()) {
             return Fail(TypeMismatch);
         }
@@ -518,9 +651,11 @@ bool Button_XP::ReadProperties(PropertyBag& PropBag) {
     }
     ApplySurfaceColors();
     // 3-5.
-    if (!readBool("ShowFocusRect", true, m_ShowFocusRect) || !readString("Caption", ambientName, m_Caption) ||
+    if (!readBool("ShowFocusRect", true, m_ShowFocusRect) ||
+        !readString("Caption", ambientName, m_Caption) ||
         !readInt("PicturePosition", 1, I32Min, I32Max, m_PicturePosition) ||
-        !readInt("ButtonStyle", 2, I32Min, I32Max, m_ButtonStyle) || !readPicture("Picture", m_CurrentPicture) ||
+        !readInt("ButtonStyle", 2, I32Min, I32Max, m_ButtonStyle) ||
+        !readPicture("Picture", m_CurrentPicture) ||
         !readInt("PictureWidth", 32, I32Min, I32Max, m_PictureWidth) ||
         !readInt("PictureHeight", 32, I32Min, I32Max, m_PictureHeight) ||
         !readInt("PictureSize", 1, I32Min, I32Max, m_PictureSize) ||
@@ -562,13 +697,18 @@ bool Button_XP::ReadProperties(PropertyBag& PropBag) {
     ApplyPointer();
     // 10.
     QString soundOver;
-    if (!readString("URL", QString(), m_URL) || !readColor("XPColor_Pressed", 0x80000014, m_XPColor_Pressed) ||
+    if (!readString("URL", QString(), m_URL) ||
+        !readColor("XPColor_Pressed", 0x80000014, m_XPColor_Pressed) ||
         !readColor("XPColor_Hover", 0x80000016, m_XPColor_Hover) ||
-        !readBool("XPDefaultColors", true, m_XPDefaultColors) || !readString("SoundOver", OverWav, m_SoundOver) ||
-        !readString("SoundClick", ClickWav, m_SoundClick) || !readBool("DefCurHand", false, m_DefCurHand) ||
+        !readBool("XPDefaultColors", true, m_XPDefaultColors) ||
+        !readString("SoundOver", OverWav, m_SoundOver) ||
+        !readString("SoundClick", ClickWav, m_SoundClick) ||
+        !readBool("DefCurHand", false, m_DefCurHand) ||
         !readBool("XPShowBorderAlways", false, m_XPShowBorderAlways) ||
-        !readColor("MaskColor", 0, m_MaskColor) || !readBool("TransparentBG", false, m_TransparentBG) ||
-        !readInt("BEVEL", 1, I16Min, I16Max, m_BEVEL) || !readInt("BEVELDEPTH", 8, I16Min, I16Max, m_BEVELDEPTH)) {
+        !readColor("MaskColor", 0, m_MaskColor) ||
+        !readBool("TransparentBG", false, m_TransparentBG) ||
+        !readInt("BEVEL", 1, I16Min, I16Max, m_BEVEL) ||
+        !readInt("BEVELDEPTH", 8, I16Min, I16Max, m_BEVELDEPTH)) {
         return false;
     }
     // 11-12.
@@ -582,32 +722,50 @@ bool Button_XP::WriteProperties(PropertyBag& PropBag) const {
     const QVariant ambientFont = QVariant::fromValue(m_Host->AmbientFont());
     const QVariant none = QVariant::fromValue(PictureRef());
     PropBag.WriteProperty(QStringLiteral("Caption"), m_Caption, ambientName);
-    PropBag.WriteProperty(QStringLiteral("PicturePosition"), storedInt32(m_PicturePosition), storedInt32(1));
-    PropBag.WriteProperty(QStringLiteral("ButtonStyle"), storedInt32(m_ButtonStyle), storedInt32(2));
+    PropBag.WriteProperty(QStringLiteral("PicturePosition"), storedInt32(m_PicturePosition),
+                          storedInt32(1));
+    PropBag.WriteProperty(QStringLiteral("ButtonStyle"), storedInt32(m_ButtonStyle),
+                          storedInt32(2));
     PropBag.WriteProperty(QStringLiteral("Picture"), QVariant::fromValue(m_CurrentPicture), none);
-    PropBag.WriteProperty(QStringLiteral("PictureWidth"), storedInt32(m_PictureWidth), storedInt32(32));
-    PropBag.WriteProperty(QStringLiteral("PictureHeight"), storedInt32(m_PictureHeight), storedInt32(32));
-    PropBag.WriteProperty(QStringLiteral("PictureSize"), storedInt32(m_PictureSize), storedInt32(1));
-    PropBag.WriteProperty(QStringLiteral("OriginalPicSizeW"), storedInt32(m_OriginalPicSizeW), storedInt32(32));
-    PropBag.WriteProperty(QStringLiteral("OriginalPicSizeH"), storedInt32(m_OriginalPicSizeH), storedInt32(32));
-    PropBag.WriteProperty(QStringLiteral("PictureHover"), QVariant::fromValue(m_PictureHover), none);
+    PropBag.WriteProperty(QStringLiteral("PictureWidth"), storedInt32(m_PictureWidth),
+                          storedInt32(32));
+    PropBag.WriteProperty(QStringLiteral("PictureHeight"), storedInt32(m_PictureHeight),
+                          storedInt32(32));
+    PropBag.WriteProperty(QStringLiteral("PictureSize"), storedInt32(m_PictureSize),
+                          storedInt32(1));
+    PropBag.WriteProperty(QStringLiteral("OriginalPicSizeW"), storedInt32(m_OriginalPicSizeW),
+                          storedInt32(32));
+    PropBag.WriteProperty(QStringLiteral("OriginalPicSizeH"), storedInt32(m_OriginalPicSizeH),
+                          storedInt32(32));
+    PropBag.WriteProperty(QStringLiteral("PictureHover"), QVariant::fromValue(m_PictureHover),
+                          none);
     PropBag.WriteProperty(QStringLiteral("Enabled"), storedBool(Enabled()), storedBool(true));
     PropBag.WriteProperty(QStringLiteral("Font"), QVariant::fromValue(m_SurfaceFont), ambientFont);
     PropBag.WriteProperty(QStringLiteral("MouseIcon"), QVariant::fromValue(MouseIcon()), none);
-    PropBag.WriteProperty(QStringLiteral("MousePointer"), storedInt16(m_MousePointer), storedInt16(0));
-    PropBag.WriteProperty(QStringLiteral("ShowFocusRect"), storedBool(m_ShowFocusRect), storedBool(true));
+    PropBag.WriteProperty(QStringLiteral("MousePointer"), storedInt16(m_MousePointer),
+                          storedInt16(0));
+    PropBag.WriteProperty(QStringLiteral("ShowFocusRect"), storedBool(m_ShowFocusRect),
+                          storedBool(true));
     PropBag.WriteProperty(QStringLiteral("URL"), m_URL, QString());
-    PropBag.WriteProperty(QStringLiteral("XPColor_Pressed"), storedColor(m_XPColor_Pressed), storedColor(0x80000014));
-    PropBag.WriteProperty(QStringLiteral("XPColor_Hover"), storedColor(m_XPColor_Hover), storedColor(0x80000016));
-    PropBag.WriteProperty(QStringLiteral("XPDefaultColors"), storedBool(m_XPDefaultColors), storedBool(true));
-    PropBag.WriteProperty(QStringLiteral("BackColor"), storedColor(m_BackColor), storedColor(0x8000000F));
-    PropBag.WriteProperty(QStringLiteral("ForeColor"), storedColor(m_ForeColor), storedColor(0x80000012));
+    PropBag.WriteProperty(QStringLiteral("XPColor_Pressed"), storedColor(m_XPColor_Pressed),
+                          storedColor(0x80000014));
+    PropBag.WriteProperty(QStringLiteral("XPColor_Hover"), storedColor(m_XPColor_Hover),
+                          storedColor(0x80000016));
+    PropBag.WriteProperty(QStringLiteral("XPDefaultColors"), storedBool(m_XPDefaultColors),
+                          storedBool(true));
+    PropBag.WriteProperty(QStringLiteral("BackColor"), storedColor(m_BackColor),
+                          storedColor(0x8000000F));
+    PropBag.WriteProperty(QStringLiteral("ForeColor"), storedColor(m_ForeColor),
+                          storedColor(0x80000012));
     PropBag.WriteProperty(QStringLiteral("SoundOver"), m_SoundOver, OverWav);
     PropBag.WriteProperty(QStringLiteral("SoundClick"), m_SoundClick, ClickWav);
-    PropBag.WriteProperty(QStringLiteral("DefCurHand"), storedBool(m_DefCurHand), storedBool(false));
-    PropBag.WriteProperty(QStringLiteral("XPShowBorderAlways"), storedBool(m_XPShowBorderAlways), storedBool(false));
+    PropBag.WriteProperty(QStringLiteral("DefCurHand"), storedBool(m_DefCurHand),
+                          storedBool(false));
+    PropBag.WriteProperty(QStringLiteral("XPShowBorderAlways"), storedBool(m_XPShowBorderAlways),
+                          storedBool(false));
     PropBag.WriteProperty(QStringLiteral("MaskColor"), storedColor(m_MaskColor), storedColor(0));
-    PropBag.WriteProperty(QStringLiteral("TransparentBG"), storedBool(m_TransparentBG), storedBool(false));
+    PropBag.WriteProperty(QStringLiteral("TransparentBG"), storedBool(m_TransparentBG),
+                          storedBool(false));
     PropBag.WriteProperty(QStringLiteral("BEVEL"), storedInt16(m_BEVEL), storedInt16(1));
     PropBag.WriteProperty(QStringLiteral("BEVELDEPTH"), storedInt16(m_BEVELDEPTH), storedInt16(8));
     return true;
@@ -615,8 +773,8 @@ bool Button_XP::WriteProperties(PropertyBag& PropBag) const {
 
 void Button_XP::Terminate() {
     if (g_Font) {
+        // Its change handling ends; the object itself stays valid for whoever holds it.
         disconnect(g_Font.get(), nullptr, this, nullptr);
-        g_Font.reset();
     }
     m_OverTimer.stop();
 }
@@ -665,9 +823,11 @@ FaceState Button_XP::CurrentFaceState() const {
     if (m_TransparentBG) {
         s.ParentPicture = m_Host->ParentPicture();
         const QPointF at = m_Host->ExtenderPosition();
-        const double units = m_Host->ParentUnitsPerPixel() > 0 ? m_Host->ParentUnitsPerPixel() : 1.0;
+        const double units =
+            m_Host->ParentUnitsPerPixel() > 0 ? m_Host->ParentUnitsPerPixel() : 1.0;
         // To whole pixels, halves to the even neighbour.
-        s.ParentOffset = QPoint(int(std::nearbyint(at.x() / units)), int(std::nearbyint(at.y() / units)));
+        s.ParentOffset =
+            QPoint(int(std::nearbyint(at.x() / units)), int(std::nearbyint(at.y() / units)));
     }
     return s;
 }
@@ -711,13 +871,28 @@ void Button_XP::HandleRelease(qint16 button, qint16 shift, float x, float y) {
     emit MouseUp(button, shift, x, y);
 }
 
+namespace {
+// Back, Forward and the other extra buttons are ignored, as the platform ignores them.
+bool IsButtonOfTheControl(Qt::MouseButton button) {
+    return button == Qt::LeftButton || button == Qt::RightButton || button == Qt::MiddleButton;
+}
+} // namespace
+
 void Button_XP::mousePressEvent(QMouseEvent* event) {
+    if (!IsButtonOfTheControl(event->button())) {
+        event->ignore();
+        return;
+    }
     const QPointF pos = event->position();
-    HandlePress(ButtonFromQt(event->button()), ShiftMaskFromQt(event->modifiers()), float(pos.x()), float(pos.y()));
+    HandlePress(ButtonFromQt(event->button()), ShiftMaskFromQt(event->modifiers()), float(pos.x()),
+                float(pos.y()));
 }
 
 void Button_XP::mouseDoubleClickEvent(QMouseEvent* event) {
-    Q_UNUSED(event);
+    if (!IsButtonOfTheControl(event->button())) {
+        event->ignore();
+        return;
+    }
     // The second press of a double click replays the first press, with the mouse held
     // by this control until the release.
     grabMouse();
@@ -734,7 +909,8 @@ void Button_XP::mouseMoveEvent(QMouseEvent* event) {
     if (x >= 0 && x < width() && y >= 0 && y < height() && !m_IsMouseOver) {
         m_OverTimer.start();
         m_IsMouseOver = true;
-        if (m_PictureHover) {
+        // An empty hover picture counts as none: the normal picture stays.
+        if (m_PictureHover && m_PictureHover->kind() != ButtonPicture::Kind::Empty) {
             m_CurrentPicture = m_PictureHover;
         }
         qint16 s = shift;
@@ -746,12 +922,17 @@ void Button_XP::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void Button_XP::mouseReleaseEvent(QMouseEvent* event) {
+    if (!IsButtonOfTheControl(event->button())) {
+        event->ignore();
+        return;
+    }
     if (m_Grabbed) {
         releaseMouse();
         m_Grabbed = false;
     }
     const QPointF pos = event->position();
-    HandleRelease(ButtonFromQt(event->button()), ShiftMaskFromQt(event->modifiers()), float(pos.x()), float(pos.y()));
+    HandleRelease(ButtonFromQt(event->button()), ShiftMaskFromQt(event->modifiers()),
+                  float(pos.x()), float(pos.y()));
 }
 
 void Button_XP::OverTimerTick() {
@@ -773,7 +954,7 @@ void Button_XP::OverTimerTick() {
 }
 
 void Button_XP::keyPressEvent(QKeyEvent* event) {
-    qint16 keyCode = VirtualKeyFromQt(event->key());
+    qint16 keyCode = VirtualKeyFromQt(event->key(), event->modifiers());
     qint16 shift = ShiftMaskFromQt(event->modifiers());
     if (!m_KeyIsDown) {
         if (keyCode == 32) {
@@ -795,7 +976,7 @@ void Button_XP::keyReleaseEvent(QKeyEvent* event) {
     if (event->isAutoRepeat()) {
         return; // a held key goes up once, when it is really let go
     }
-    qint16 keyCode = VirtualKeyFromQt(event->key());
+    qint16 keyCode = VirtualKeyFromQt(event->key(), event->modifiers());
     qint16 shift = ShiftMaskFromQt(event->modifiers());
     if (keyCode == 32) {
         m_IsPressed = false;

@@ -58,7 +58,8 @@ public:
 
     // host: the container's services; null gives a DefaultButtonHost for the parent widget.
     // The host must outlive the control.
-    explicit Button_XP(QWidget* parent = nullptr, ButtonHost* host = nullptr, ButtonServices services = {});
+    explicit Button_XP(QWidget* parent = nullptr, ButtonHost* host = nullptr,
+                       ButtonServices services = {});
     ~Button_XP() override;
 
     Q_INVOKABLE void Refresh();
@@ -243,6 +244,7 @@ private:
     quint32 m_XPColor_Pressed = 0;
     quint32 m_XPColor_Hover = 0;
     std::shared_ptr<StdFont> g_Font;
+    bool m_SettingFont = false; // the Font setter is copying its six attributes
     StdFontData m_SurfaceFont;
     qint16 m_MousePointer = 0;
     PictureRef m_MouseIcon;

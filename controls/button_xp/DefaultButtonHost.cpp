@@ -6,7 +6,8 @@
 
 namespace voxtrel {
 
-DefaultButtonHost::DefaultButtonHost(QWidget* control, UrlOpener* urls) : m_Control(control), m_Urls(urls) {}
+DefaultButtonHost::DefaultButtonHost(QWidget* control, UrlOpener* urls)
+    : m_Control(control), m_Urls(urls) {}
 
 QString DefaultButtonHost::AmbientDisplayName() const {
     if (m_Control && !m_Control->objectName().isEmpty()) {
@@ -20,9 +21,13 @@ StdFontData DefaultButtonHost::AmbientFont() const {
     return parent ? StdFontData::fromQFont(parent->font()) : StdFontData{};
 }
 
-QPointF DefaultButtonHost::ExtenderPosition() const { return m_Control ? QPointF(m_Control->pos()) : QPointF(); }
+QPointF DefaultButtonHost::ExtenderPosition() const {
+    return m_Control ? QPointF(m_Control->pos()) : QPointF();
+}
 
-void DefaultButtonHost::PropertyChanged(const QString& Name) { Q_UNUSED(Name); }
+void DefaultButtonHost::PropertyChanged(const QString& Name) {
+    Q_UNUSED(Name);
+}
 
 void DefaultButtonHost::NavigateTo(const QString& Url) {
     if (m_Urls) {

@@ -6,7 +6,9 @@
 
 namespace voxtrel {
 
-void FaceCanvas::Fill(quint32 rgb) { m_Image.fill(ToQRgb(rgb)); }
+void FaceCanvas::Fill(quint32 rgb) {
+    m_Image.fill(ToQRgb(rgb));
+}
 
 void FaceCanvas::SetPixel(int x, int y, quint32 rgb) {
     if (x >= 0 && y >= 0 && x < Width() && y < Height()) {

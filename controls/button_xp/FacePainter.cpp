@@ -21,7 +21,8 @@ enum class Rendering { Normal, Disabled, Shadow };
 
 class Painter {
 public:
-    Painter(const FaceState& state, FaceMemory& memory, QImage& image) : s(state), m(memory), canvas(image) {}
+    Painter(const FaceState& state, FaceMemory& memory, QImage& image)
+        : s(state), m(memory), canvas(image) {}
 
     void Run() {
         canvas.Fill(TranslateColor(m.SurfaceBackColor));
@@ -48,7 +49,9 @@ private:
         if (picture.isNull()) {
             return;
         }
-        const QImage rgb = picture.format() == QImage::Format_RGB32 ? picture : picture.convertToFormat(QImage::Format_RGB32);
+        const QImage rgb = picture.format() == QImage::Format_RGB32
+                               ? picture
+                               : picture.convertToFormat(QImage::Format_RGB32);
         for (int y = 0; y < s.H; ++y) {
             const int py = s.ParentOffset.y() + y;
             if (py < 0 || py >= rgb.height()) {
@@ -82,12 +85,14 @@ private:
         }
         const Rgb hl = SplitColor(TranslateColor(Highlight));
         if (s.IsMouseOver && !s.IsPressed) {
-            SetSurfaceBackColor(s.XPDefaultColors ? ComposeColor(hl.Red + 171, hl.Green + 154, hl.Blue + 108)
-                                                  : s.XPColor_Hover);
+            SetSurfaceBackColor(s.XPDefaultColors
+                                    ? ComposeColor(hl.Red + 171, hl.Green + 154, hl.Blue + 108)
+                                    : s.XPColor_Hover);
         }
         if (s.IsPressed) {
-            SetSurfaceBackColor(s.XPDefaultColors ? ComposeColor(hl.Red + 156, hl.Green + 139, hl.Blue + 108)
-                                                  : s.XPColor_Pressed);
+            SetSurfaceBackColor(s.XPDefaultColors
+                                    ? ComposeColor(hl.Red + 156, hl.Green + 139, hl.Blue + 108)
+                                    : s.XPColor_Pressed);
         }
     }
 
@@ -98,15 +103,18 @@ private:
             canvas.DrawBox({0, 0, s.W, s.H}, first, false);
             canvas.DrawBox({0, 0, s.W + 1, s.H + 1}, second, false);
         } else if (raised) {
-            FacePainter::DrawRaisedBevel(canvas, TranslateColor(m.SurfaceBackColor), s.BEVEL, s.BEVELDEPTH);
+            FacePainter::DrawRaisedBevel(canvas, TranslateColor(m.SurfaceBackColor), s.BEVEL,
+                                         s.BEVELDEPTH);
         } else {
-            FacePainter::DrawSunkenBevel(canvas, TranslateColor(m.SurfaceBackColor), s.BEVEL, s.BEVELDEPTH);
+            FacePainter::DrawSunkenBevel(canvas, TranslateColor(m.SurfaceBackColor), s.BEVEL,
+                                         s.BEVELDEPTH);
         }
     }
 
     void DrawDefaultFrame() {
         if (s.BEVEL >= 2) {
-            FacePainter::DrawRaisedBevel(canvas, TranslateColor(m.SurfaceBackColor), s.BEVEL, s.BEVELDEPTH + 3);
+            FacePainter::DrawRaisedBevel(canvas, TranslateColor(m.SurfaceBackColor), s.BEVEL,
+                                         s.BEVELDEPTH + 3);
         } else {
             canvas.DrawBox({0, 0, s.W - 1, s.H - 1}, TranslateColor(ButtonShadow), false);
             canvas.DrawBox({0, 0, s.W + 1, s.H + 1}, TranslateColor(ButtonHighlight), false);
@@ -163,9 +171,9 @@ private:
     void MeasureCaption(const Box& content) {
         const QFontMetrics fm(CaptionFont());
         const int wrapWidth = std::max(1, m.CaptionRect.Width() - 2 * CaptionMargin);
-        const QRect measured = fm.boundingRect(QRect(0, 0, wrapWidth, 0x7FFF),
-                                               Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap | Qt::TextShowMnemonic,
-                                               s.Caption);
+        const QRect measured = fm.boundingRect(
+            QRect(0, 0, wrapWidth, 0x7FFF),
+            Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap | Qt::TextShowMnemonic, s.Caption);
         const int tw = measured.width() + 2 * CaptionMargin;
         const int th = s.Caption.isEmpty() ? fm.height() : measured.height();
         const int left = content.Left + (content.Width() - tw) / 2;
@@ -191,7 +199,9 @@ private:
         m.CaptionRect = content;
         MeasureCaption(content);
         const int TW = m.CaptionRect.Width(), TH = m.CaptionRect.Height();
-        auto place = [](int left, int top, int w, int h) { return Box{left, top, left + w, top + h}; };
+        auto place = [](int left, int top, int w, int h) {
+            return Box{left, top, left + w, top + h};
+        };
         switch (s.PicturePosition) {
         case 0:
             m.PictureRect = place(CL + (CW - PW) / 2, CT + (CH - (PH + 4 + TH)) / 2, PW, PH);
@@ -243,8 +253,8 @@ private:
             const QRgb* src = reinterpret_cast<const QRgb*>(natural.constScanLine(y));
             uchar* dst = mask.scanLine(y);
             for (int x = 0; x < natural.width(); ++x) {
-                const bool background =
-                    qAlpha(src[x]) < 128 || (whiteIsBackground && (src[x] & 0x00FFFFFF) == 0x00FFFFFF);
+                const bool background = qAlpha(src[x]) < 128 ||
+                                        (whiteIsBackground && (src[x] & 0x00FFFFFF) == 0x00FFFFFF);
                 dst[x] = background ? 0 : 255;
             }
         }
@@ -259,35 +269,40 @@ private:
         const QImage natural = pic.image().convertToFormat(QImage::Format_ARGB32);
         const quint32 key = TranslateColor(s.MaskColor);
         if (how == Rendering::Normal) {
-            const QImage sized = natural.scaled(pw, ph, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+            const QImage sized =
+                natural.scaled(pw, ph, Qt::IgnoreAspectRatio, Qt::FastTransformation);
             FacePainter::BlitMasked(canvas.Image(), sized, 0, 0, pw, ph, at.Left, at.Top, key);
         } else {
             // Masked pixels become white first, and white is background in these renderings.
             QImage prepared(natural.size(), QImage::Format_ARGB32);
             prepared.fill(Qt::white);
-            FacePainter::BlitMasked(prepared, natural, 0, 0, natural.width(), natural.height(), 0, 0, key);
+            FacePainter::BlitMasked(prepared, natural, 0, 0, natural.width(), natural.height(), 0,
+                                    0, key);
             DrawState(ForegroundMask(prepared, true, pw, ph), at.Left, at.Top, how);
         }
     }
 
     void DrawIcon(const ButtonPicture& pic, const Box& at, Rendering how) {
-        if (how == Rendering::Normal) {
-            if (at.Width() > 0 && at.Height() > 0) {
-                QPainter p(&canvas.Image());
-                pic.icon().paint(&p, QRect(at.Left, at.Top, at.Width(), at.Height()));
-            }
+        const int pw = s.PictureWidth, ph = s.PictureHeight;
+        if (pw <= 0 || ph <= 0) {
             return;
         }
-        const QSize natural = pic.pixelSize().isValid() && !pic.pixelSize().isEmpty() ? pic.pixelSize() : QSize(32, 32);
-        QImage image(natural, QImage::Format_ARGB32);
-        image.fill(Qt::transparent);
-        {
-            QPainter p(&image);
-            pic.icon().paint(&p, image.rect());
+        // One image of the icon at its natural size, stretched to exactly pw x ph whatever
+        // its aspect ratio, gives all three renderings.
+        const QSize natural = pic.pixelSize().isValid() && !pic.pixelSize().isEmpty()
+                                  ? pic.pixelSize()
+                                  : QSize(32, 32);
+        QImage image = pic.icon().pixmap(natural).toImage().convertToFormat(QImage::Format_ARGB32);
+        if (image.size() != natural) {
+            image = image.scaled(natural, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         }
-        if (s.PictureWidth > 0 && s.PictureHeight > 0) {
-            DrawState(ForegroundMask(image, false, s.PictureWidth, s.PictureHeight), at.Left, at.Top, how);
+        if (how == Rendering::Normal) {
+            QPainter p(&canvas.Image());
+            p.drawImage(at.Left, at.Top,
+                        image.scaled(pw, ph, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+            return;
         }
+        DrawState(ForegroundMask(image, false, pw, ph), at.Left, at.Top, how);
     }
 
     void DrawPicture() {
@@ -328,7 +343,9 @@ private:
         const int flags = Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic;
         auto text = [&](const Box& b, quint32 rgb) {
             p.setPen(QColor(ToQRgb(rgb)));
-            p.drawText(QRect(b.Left + CaptionMargin, b.Top, b.Width() - 2 * CaptionMargin, b.Height()), flags, s.Caption);
+            p.drawText(
+                QRect(b.Left + CaptionMargin, b.Top, b.Width() - 2 * CaptionMargin, b.Height()),
+                flags, s.Caption);
         };
         if (s.Enabled) {
             text(r, TranslateColor(s.ForeColor));
@@ -380,13 +397,14 @@ void FacePainter::DrawSunkenBevel(FaceCanvas& canvas, quint32 base, int n, int d
 }
 
 int FacePainter::GradientOffset(int i, int H, float total) {
+    // The step is held in single precision; the product is exact, in double.
     const float step = total / float(H);
-    const float value = -step * float(i);
+    const double value = -double(step) * double(i);
     return int(std::nearbyint(value)); // the default rounding mode sends halves to even
 }
 
-void FacePainter::BlitMasked(QImage& destination, const QImage& source, int sx, int sy, int w, int h, int x, int y,
-                             quint32 key) {
+void FacePainter::BlitMasked(QImage& destination, const QImage& source, int sx, int sy, int w,
+                             int h, int x, int y, quint32 key) {
     const QRgb keyRgb = ToQRgb(key) & 0x00FFFFFF;
     const bool alpha = source.hasAlphaChannel();
     for (int row = 0; row < h; ++row) {
@@ -408,7 +426,8 @@ void FacePainter::BlitMasked(QImage& destination, const QImage& source, int sx, 
             if (alpha && qAlpha(p) < 255) {
                 const int a = qAlpha(p);
                 const QRgb q = dst[dstX];
-                dst[dstX] = qRgba((qRed(p) * a + qRed(q) * (255 - a)) / 255, (qGreen(p) * a + qGreen(q) * (255 - a)) / 255,
+                dst[dstX] = qRgba((qRed(p) * a + qRed(q) * (255 - a)) / 255,
+                                  (qGreen(p) * a + qGreen(q) * (255 - a)) / 255,
                                   (qBlue(p) * a + qBlue(q) * (255 - a)) / 255, qAlpha(q));
             } else {
                 dst[dstX] = p | 0xFF000000;
@@ -417,14 +436,17 @@ void FacePainter::BlitMasked(QImage& destination, const QImage& source, int sx, 
     }
 }
 
-void FacePainter::DrawThemedFace(FaceCanvas& canvas, const FaceState& s, bool pressedLook, bool hoverRing) {
+void FacePainter::DrawThemedFace(FaceCanvas& canvas, const FaceState& s, bool pressedLook,
+                                 bool hoverRing) {
     const int W = s.W, H = s.H;
     canvas.DrawBox({0, 0, W, H}, TranslateColor(s.BackColor), true);
     const quint32 base = TranslateColor(s.BackColor);
     const quint32 light = OffsetColor(base, 48);
     const quint32 dark = OffsetColor(light, -32);
     const quint32 outline = TranslateColor(DarkShadow);
-    auto line = [&](int x1, int y1, int x2, int y2, quint32 c) { canvas.DrawLine(x1, y1, x2, y2, c); };
+    auto line = [&](int x1, int y1, int x2, int y2, quint32 c) {
+        canvas.DrawLine(x1, y1, x2, y2, c);
+    };
     auto corners = [&](quint32 c) {
         canvas.SetPixel(1, 1, c);
         canvas.SetPixel(1, H - 2, c);
@@ -454,7 +476,8 @@ void FacePainter::DrawThemedFace(FaceCanvas& canvas, const FaceState& s, bool pr
             line(W - 3, 3, W - 3, H - 3, OffsetColor(accent, sides));
         };
         if (s.HasFocus) {
-            ring(TranslateColor(s.XPDefaultColors ? 0x00E6AA8C : s.XPColor_Pressed), -33, 65, 50, 31);
+            ring(TranslateColor(s.XPDefaultColors ? 0x00E6AA8C : s.XPColor_Pressed), -33, 65, 50,
+                 31);
         } else {
             line(2, H - 2, W - 2, H - 2, OffsetColor(light, -48));
             line(1, H - 3, W - 2, H - 3, OffsetColor(light, -32));

@@ -60,14 +60,15 @@ public:
     // The pieces, for the tests and the gallery.
     static void DrawRaisedBevel(FaceCanvas& canvas, quint32 base, int n, int d);
     static void DrawSunkenBevel(FaceCanvas& canvas, quint32 base, int n, int d);
-    static void DrawThemedFace(FaceCanvas& canvas, const FaceState& s, bool pressedLook, bool hoverRing);
+    static void DrawThemedFace(FaceCanvas& canvas, const FaceState& s, bool pressedLook,
+                               bool hoverRing);
     // The offset of gradient row i of the themed face: -(total / H) * i in single precision,
     // to the nearest integer with halves to even.
     static int GradientOffset(int i, int H, float total);
     // Copies w x h of source at (sx, sy) to (x, y), leaving out pixels equal to key (and
     // fully transparent ones).
-    static void BlitMasked(QImage& destination, const QImage& source, int sx, int sy, int w, int h, int x, int y,
-                           quint32 key);
+    static void BlitMasked(QImage& destination, const QImage& source, int sx, int sy, int w, int h,
+                           int x, int y, quint32 key);
 };
 
 } // namespace voxtrel

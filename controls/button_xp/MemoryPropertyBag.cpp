@@ -7,10 +7,12 @@ namespace voxtrel {
 namespace {
 
 bool sameValue(const QVariant& a, const QVariant& b) {
-    if (a.metaType() == QMetaType::fromType<PictureRef>() || b.metaType() == QMetaType::fromType<PictureRef>()) {
+    if (a.metaType() == QMetaType::fromType<PictureRef>() ||
+        b.metaType() == QMetaType::fromType<PictureRef>()) {
         return a.value<PictureRef>() == b.value<PictureRef>();
     }
-    if (a.metaType() == QMetaType::fromType<StdFontData>() && b.metaType() == QMetaType::fromType<StdFontData>()) {
+    if (a.metaType() == QMetaType::fromType<StdFontData>() &&
+        b.metaType() == QMetaType::fromType<StdFontData>()) {
         return a.value<StdFontData>() == b.value<StdFontData>();
     }
     if (a.metaType().id() == QMetaType::QString || b.metaType().id() == QMetaType::QString) {
@@ -31,7 +33,8 @@ QVariant MemoryPropertyBag::ReadProperty(const QString& Name, const QVariant& De
     return it == m_Values.constEnd() ? DefaultValue : *it;
 }
 
-void MemoryPropertyBag::WriteProperty(const QString& Name, const QVariant& Value, const QVariant& DefaultValue) {
+void MemoryPropertyBag::WriteProperty(const QString& Name, const QVariant& Value,
+                                      const QVariant& DefaultValue) {
     log << QStringLiteral("W:") + Name;
     if (sameValue(Value, DefaultValue)) {
         m_Values.remove(Name);

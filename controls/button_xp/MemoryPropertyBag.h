@@ -12,7 +12,8 @@ namespace voxtrel {
 class MemoryPropertyBag : public PropertyBag {
 public:
     QVariant ReadProperty(const QString& Name, const QVariant& DefaultValue) override;
-    void WriteProperty(const QString& Name, const QVariant& Value, const QVariant& DefaultValue) override;
+    void WriteProperty(const QString& Name, const QVariant& Value,
+                       const QVariant& DefaultValue) override;
 
     void set(const QString& Name, const QVariant& Value) { m_Values[Name] = Value; }
     bool contains(const QString& Name) const { return m_Values.contains(Name); }

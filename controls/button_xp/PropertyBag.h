@@ -13,7 +13,8 @@ public:
     // The stored value of Name, or DefaultValue when the key is absent.
     virtual QVariant ReadProperty(const QString& Name, const QVariant& DefaultValue) = 0;
     // Stores Value under Name; a store may leave out a value equal to DefaultValue.
-    virtual void WriteProperty(const QString& Name, const QVariant& Value, const QVariant& DefaultValue) = 0;
+    virtual void WriteProperty(const QString& Name, const QVariant& Value,
+                               const QVariant& DefaultValue) = 0;
 };
 
 } // namespace voxtrel

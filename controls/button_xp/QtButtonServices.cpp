@@ -22,11 +22,15 @@ ButtonServices ButtonServices::withDefaults() const {
     return s;
 }
 
-QWidget* QtPointerLocator::WidgetUnderPointer() const { return QApplication::widgetAt(QCursor::pos()); }
+QWidget* QtPointerLocator::WidgetUnderPointer() const {
+    return QApplication::widgetAt(QCursor::pos());
+}
 
 QtSoundPlayer::QtSoundPlayer() = default;
 
-QtSoundPlayer::~QtSoundPlayer() { delete m_Effect; }
+QtSoundPlayer::~QtSoundPlayer() {
+    delete m_Effect;
+}
 
 bool QtSoundPlayer::Play(const QString& FilePath) {
     if (!QFileInfo(FilePath).isFile()) {

@@ -31,6 +31,9 @@ public:
     explicit StdFont(const StdFontData& data = {}, QObject* parent = nullptr);
 
     const StdFontData& data() const { return m_Data; }
+    // Takes every attribute of data at once, without FontChanged: for the control's own
+    // loading, which repaints once at its end.
+    void assign(const StdFontData& data) { m_Data = data; }
     void setName(const QString& v);
     void setSize(double v);
     void setBold(bool v);

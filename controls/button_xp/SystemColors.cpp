@@ -20,7 +20,9 @@ Table& table() {
 
 void fillFromPalette(Table& t) {
     const QPalette p = QGuiApplication::palette();
-    auto c = [&](QPalette::ColorGroup g, QPalette::ColorRole r) { return FromQColor(p.color(g, r)); };
+    auto c = [&](QPalette::ColorGroup g, QPalette::ColorRole r) {
+        return FromQColor(p.color(g, r));
+    };
     const auto A = QPalette::Active, I = QPalette::Inactive, D = QPalette::Disabled;
     const std::array<quint32, SystemColorCount> fromPalette = {
         c(A, QPalette::Dark),            // 0 scroll bar
@@ -66,10 +68,11 @@ void fillFromPalette(Table& t) {
 } // namespace
 
 quint32 TranslateColor(quint32 color) {
-    if ((color & SystemColorFlag) == 0) {
-        return color & 0x00FFFFFFu;
+    // 0 to 0x00FFFFFF is RGB; any other value is a system colour, by its low 24 bits.
+    if (color <= 0x00FFFFFFu) {
+        return color;
     }
-    const quint32 index = color & 0xFFu;
+    const quint32 index = color & 0x00FFFFFFu;
     if (index >= SystemColorCount) {
         return 0;
     }

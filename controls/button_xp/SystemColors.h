@@ -20,9 +20,17 @@ void SetSystemColor(int index, quint32 rgb);
 void ResetSystemColors();
 
 // 0x00BBGGRR to and from Qt's colour types.
-inline QRgb ToQRgb(quint32 rgb) { return qRgb(int(rgb & 0xFF), int((rgb >> 8) & 0xFF), int((rgb >> 16) & 0xFF)); }
-inline quint32 FromQRgb(QRgb c) { return quint32(qRed(c)) | (quint32(qGreen(c)) << 8) | (quint32(qBlue(c)) << 16); }
-inline QColor ToQColor(quint32 rgb) { return QColor(ToQRgb(rgb)); }
-inline quint32 FromQColor(const QColor& color) { return FromQRgb(color.rgb()); }
+inline QRgb ToQRgb(quint32 rgb) {
+    return qRgb(int(rgb & 0xFF), int((rgb >> 8) & 0xFF), int((rgb >> 16) & 0xFF));
+}
+inline quint32 FromQRgb(QRgb c) {
+    return quint32(qRed(c)) | (quint32(qGreen(c)) << 8) | (quint32(qBlue(c)) << 16);
+}
+inline QColor ToQColor(quint32 rgb) {
+    return QColor(ToQRgb(rgb));
+}
+inline quint32 FromQColor(const QColor& color) {
+    return FromQRgb(color.rgb());
+}
 
 } // namespace voxtrel

@@ -74,6 +74,11 @@ private slots:
         QCOMPARE(c.Red + c.Green * 10 + c.Blue * 100, 321);
         QCOMPARE(TranslateColor(0x80000010), Shadow);
         QCOMPARE(TranslateColor(0x00123456), 0x00123456u);
+        // Above 0x00FFFFFF every value is a system colour, by all of its low 24 bits.
+        QCOMPARE(TranslateColor(0x0100000F), Face);
+        QCOMPARE(TranslateColor(0x7F000010), Shadow);
+        QCOMPARE(TranslateColor(0x8000010F), 0u); // index 0x10F is outside the table: black
+        QCOMPARE(TranslateColor(0x00FFFFFF), 0x00FFFFFFu);
     }
 
     void primitives() {
@@ -112,6 +117,9 @@ private slots:
         QCOMPARE(FacePainter::GradientOffset(2, 50, 25.0f), -1);
         QCOMPARE(FacePainter::GradientOffset(3, 50, 25.0f), -2);
         QCOMPARE(FacePainter::GradientOffset(5, 50, 25.0f), -2);
+        // The single-precision step times the row, exactly: -7.4999998 and -17.4999996.
+        QCOMPARE(FacePainter::GradientOffset(9, 30, 25.0f), -7);
+        QCOMPARE(FacePainter::GradientOffset(21, 30, 25.0f), -17);
 
         // The rows of a painted face follow them.
         FaceState s = state(3, 40, 23);
@@ -289,6 +297,76 @@ private slots:
         QCOMPARE(at(blank, 20, 20), Face);
     }
 
+    // A 16 x 16 icon with a 32 x 32 picture size is stretched to 32 x 32 in all three
+    // renderings: normal, disabled, and the hover shadow of style 2.
+    void iconsAreStretchedToThePictureSize() {
+        QImage square(16, 16, QImage::Format_ARGB32);
+        square.fill(qRgb(0, 0, 200));
+        FaceState s = state(4, 48, 48);
+        s.Caption.clear();
+        s.CurrentPicture = ButtonPicture::fromIcon(QIcon(QPixmap::fromImage(square)), {16, 16});
+        s.PictureWidth = s.PictureHeight = 32;
+        const QImage normal = paint(s); // centred in {4, 4, 44, 44}: (8, 8) to (40, 40)
+        QCOMPARE(at(normal, 8, 8), rgb(0, 0, 200));
+        QCOMPARE(at(normal, 39, 39), rgb(0, 0, 200));
+        QCOMPARE(at(normal, 40, 40), Face);
+        QCOMPARE(at(normal, 7, 7), Face);
+
+        s.Enabled = false;
+        const QImage off = paint(s);
+        QCOMPARE(at(off, 39, 39), Shadow);
+        QCOMPARE(at(off, 40, 40), Light); // the embossed edge, one pixel beyond
+        QCOMPARE(at(off, 41, 41), Face);
+
+        s.Enabled = true;
+        s.ButtonStyle = 2;
+        s.IsMouseOver = true; // lifted 3 up and left, the silhouette where it was
+        const QImage hover = paint(s);
+        QCOMPARE(at(hover, 5, 5), rgb(0, 0, 200));
+        QCOMPARE(at(hover, 36, 36), rgb(0, 0, 200));
+        QCOMPARE(at(hover, 37, 37), 0x00929292u);
+        QCOMPARE(at(hover, 39, 39), 0x00929292u);
+        QVERIFY(at(hover, 40, 40) != 0x00929292u);
+    }
+
+    // Pressed, the picture and the caption move one pixel right and down, except in
+    // style 2; at rest they are centred exactly.
+    void pressedContentMovesOnePixel() {
+        QImage bmp(8, 8, QImage::Format_RGB32);
+        bmp.fill(qRgb(0, 0, 200));
+        const auto bounds = [](const QImage& img, quint32 colour, QRect within) {
+            QRect found;
+            for (int y = within.top(); y <= within.bottom(); ++y) {
+                for (int x = within.left(); x <= within.right(); ++x) {
+                    if (at(img, x, y) == colour) {
+                        found |= QRect(x, y, 1, 1);
+                    }
+                }
+            }
+            return found;
+        };
+        for (int style : {0, 1, 2, 3, 4}) {
+            FaceState s = state(style, 80, 24);
+            s.Caption.clear();
+            s.CurrentPicture = ButtonPicture::fromImage(bmp);
+            s.PictureWidth = s.PictureHeight = 8;
+            const QRect rest = bounds(paint(s), rgb(0, 0, 200), QRect(0, 0, 80, 24));
+            QCOMPARE(rest, QRect(36, 8, 8, 8)); // (80 - 8) / 2, (24 - 8) / 2
+            s.IsPressed = true;
+            const QRect pressed = bounds(paint(s), rgb(0, 0, 200), QRect(0, 0, 80, 24));
+            QCOMPARE(pressed, style == 2 ? rest : rest.translated(1, 1));
+
+            s.CurrentPicture = nullptr;
+            s.Caption = "II";
+            s.IsPressed = false;
+            const QRect text = bounds(paint(s), Text, QRect(3, 3, 74, 18));
+            s.IsPressed = true;
+            const QRect textPressed = bounds(paint(s), Text, QRect(3, 3, 74, 18));
+            QVERIFY(!text.isEmpty());
+            QCOMPARE(textPressed, style == 2 ? text : text.translated(1, 1));
+        }
+    }
+
     void transparentBackground() {
         QImage parent(200, 200, QImage::Format_RGB32);
         for (int y = 0; y < 200; ++y) {
@@ -321,6 +399,23 @@ private slots:
         host.position = QPointF(187.5, 0); // 12.5 pixels: halves go to the even neighbour
         b.Refresh();
         QCOMPARE(at(b.BackBuffer(), 0, 0), rgb(12, 0, 77));
+
+        // Style 2 shows its state colour, not the copy, while hovered or pressed.
+        host.position = QPointF(20, 30);
+        host.unitsPerPixel = 1;
+        b.setButtonStyle(2);
+        b.Refresh();
+        QCOMPARE(at(b.BackBuffer(), 5, 10), rgb(25, 40, 77));
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), b.mapToGlobal(QPointF(5, 5)),
+                          Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&b, &press);
+        QVERIFY(b.IsPressed());
+        QVERIFY(at(b.BackBuffer(), 5, 10) != rgb(25, 40, 77));
+        QMouseEvent release(QEvent::MouseButtonRelease, QPointF(50, 50),
+                            b.mapToGlobal(QPointF(50, 50)), Qt::LeftButton, Qt::NoButton,
+                            Qt::NoModifier);
+        QCoreApplication::sendEvent(&b, &release);
+        QCOMPARE(at(b.BackBuffer(), 5, 10), rgb(25, 40, 77)); // at rest: the copy again
 
         b.setButtonStyle(3); // the themed face never copies
         QVERIFY(!b.TransparentBG());

@@ -572,6 +572,221 @@ private slots:
         QVERIFY(r.log.isEmpty());
         QCOMPARE(r.button->cursor().shape(), Qt::WaitCursor);
     }
+
+    // Whoever holds the font object keeps a live one: loading assigns into it, and the
+    // holder's later changes still reach the control and its container.
+    void fontObjectLivesAsLongAsTheControl() {
+        Rig r;
+        StdFont* held = r.button->Font();
+        r.button->InitProperties();
+        MemoryPropertyBag bag;
+        StdFontData loaded;
+        loaded.Name = "Liberation Serif";
+        loaded.Size = 14;
+        bag.set("Font", QVariant::fromValue(loaded));
+        QVERIFY(r.button->ReadProperties(bag));
+        QCOMPARE(r.button->Font(), held);
+        QCOMPARE(held->data().Name, QString("Liberation Serif"));
+        r.log.clear();
+        held->setBold(true);
+        QVERIFY(r.button->font().bold());
+        QCOMPARE(r.log, QStringList{"notify:Font"});
+    }
+
+    // Every persisted key, set to a value unlike its default and unlike the others, comes
+    // back from a save and a load unchanged.
+    void everyKeyRoundTrips() {
+        Rig r;
+        const PictureRef picture = ButtonPicture::fromImage(QImage(10, 12, QImage::Format_RGB32));
+        const PictureRef hover = ButtonPicture::fromImage(QImage(11, 13, QImage::Format_RGB32));
+        const PictureRef pointer =
+            ButtonPicture::fromImage(QImage(16, 16, QImage::Format_RGB32), {3, 4});
+        StdFont font(StdFontData{"Liberation Serif", 13.5, true, true, true, true, 700, 0});
+        Button_XP& b = *r.button;
+        b.setCaption("Round &trip");
+        b.setPicturePosition(3);
+        b.setButtonStyle(4);
+        b.setPicture(picture);
+        b.setPictureSize(0);
+        b.setPictureWidth(21);
+        b.setPictureHeight(22);
+        b.setPictureHover(hover);
+        b.setEnabled(false);
+        b.setFont(&font);
+        b.setMouseIcon(pointer);
+        b.setMousePointer(11);
+        b.setShowFocusRect(false);
+        b.setURL("http://names.example/");
+        b.setXPColor_Pressed(0x00102030);
+        b.setXPColor_Hover(0x00405060);
+        b.setXPDefaultColors(false);
+        b.setBackColor(0x00708090);
+        b.setForeColor(0x00A0B0C0);
+        b.setSoundOver("over2.wav");
+        b.setSoundClick("click2.wav");
+        b.setDefCurHand(true);
+        b.setXPShowBorderAlways(true);
+        b.setMaskColor(0x00D0E0F0);
+        b.setTransparentBG(true);
+        b.setBEVEL(3);
+        b.setBEVELDEPTH(5);
+        MemoryPropertyBag first;
+        QVERIFY(b.WriteProperties(first));
+        QCOMPARE(first.log.size(), 29);
+        Rig other;
+        QVERIFY(other.button->ReadProperties(first));
+        MemoryPropertyBag second;
+        QVERIFY(other.button->WriteProperties(second));
+        for (const QString& entry : first.log) {
+            const QString key = entry.mid(2);
+            QVERIFY2(first.contains(key), qPrintable(key)); // nothing left at its default
+            const QVariant a = first.value(key), c = second.value(key);
+            if (a.canConvert<PictureRef>() && a.value<PictureRef>()) {
+                QCOMPARE(c.value<PictureRef>()->pixelSize(), a.value<PictureRef>()->pixelSize());
+            } else {
+                QVERIFY2(a == c, qPrintable(key));
+            }
+        }
+    }
+
+    // Which notifications and repaints each setter makes.
+    void notifyAndRepaintOfEverySetter() {
+        Rig r;
+        Button_XP& b = *r.button;
+        int refreshes = 0;
+        connect(&b, &Button_XP::Refreshed, [&] { ++refreshes; });
+        StdFont font(StdFontData{"Liberation Serif", 11, false, false, false, false, 400, 0});
+        const PictureRef picture = ButtonPicture::fromImage(QImage(10, 12, QImage::Format_RGB32));
+        const struct {
+            const char* name;
+            std::function<void()> set;
+            QStringList notified;
+            bool repaints;
+        } setters[] = {
+            {"Enabled", [&] { b.setEnabled(false); }, {"notify:Enabled"}, true},
+            {"MousePointer", [&] { b.setMousePointer(2); }, {"notify:MousePointer"}, false},
+            {"MouseIcon", [&] { b.setMouseIcon(picture); }, {"notify:MouseIcon"}, false},
+            {"ShowFocusRect", [&] { b.setShowFocusRect(false); }, {"notify:ShowFocusRect"}, true},
+            {"URL", [&] { b.setURL("x"); }, {"notify:URL"}, false},
+            {"Caption", [&] { b.setCaption("C"); }, {"notify:Caption"}, true},
+            {"PicturePosition", [&] { b.setPicturePosition(2); }, {"notify:PicturePosition"}, true},
+            {"Picture", [&] { b.setPicture(picture); }, {"notify:Picture"}, true},
+            {"PictureWidth", [&] { b.setPictureWidth(20); }, {"notify:PictureWidth"}, true},
+            {"PictureHeight", [&] { b.setPictureHeight(20); }, {"notify:PictureHeight"}, true},
+            {"PictureSize", [&] { b.setPictureSize(0); }, {"notify:PictureSize"}, true},
+            {"PictureHover", [&] { b.setPictureHover(picture); }, {"notify:PictureHover"}, false},
+            {"XPColor_Pressed",
+             [&] { b.setXPColor_Pressed(1); },
+             {"notify:XPColor_Pressed"},
+             false},
+            {"XPColor_Hover", [&] { b.setXPColor_Hover(1); }, {"notify:XPColor_Hover"}, false},
+            {"XPDefaultColors",
+             [&] { b.setXPDefaultColors(false); },
+             {"notify:XPDefaultColors"},
+             false},
+            {"BackColor", [&] { b.setBackColor(1); }, {"notify:BackColor"}, true},
+            {"ForeColor", [&] { b.setForeColor(1); }, {"notify:ForeColor"}, true},
+            {"SoundOver", [&] { b.setSoundOver("o.wav"); }, {"notify:SoundOver"}, false},
+            {"SoundClick", [&] { b.setSoundClick("c.wav"); }, {"notify:SoundClick"}, false},
+            {"version", [&] { b.setversion("1"); }, {}, false},
+            {"DefCurHand", [&] { b.setDefCurHand(true); }, {"notify:DefCurHand"}, false},
+            {"XPShowBorderAlways",
+             [&] { b.setXPShowBorderAlways(true); },
+             {"notify:XPShowBorderAlways"},
+             false},
+            {"MaskColor", [&] { b.setMaskColor(1); }, {"notify:MaskColor"}, true},
+            {"TransparentBG", [&] { b.setTransparentBG(true); }, {"notify:TransparentBG"}, true},
+            {"BEVEL", [&] { b.setBEVEL(2); }, {"notify:BEVEL"}, true},
+            {"BEVELDEPTH", [&] { b.setBEVELDEPTH(2); }, {"notify:BEVELDEPTH"}, true},
+            {"Font", [&] { b.setFont(&font); }, {"notify:Font"}, true},
+            {"ButtonStyle",
+             [&] { b.setButtonStyle(3); },
+             {"notify:ButtonStyle", "notify:TransparentBG"},
+             true},
+        };
+        for (const auto& s : setters) {
+            r.log.clear();
+            refreshes = 0;
+            s.set();
+            QCOMPARE(r.log, s.notified);
+            QVERIFY2((refreshes > 0) == s.repaints, s.name);
+            QCOMPARE(b.LastError(), Button_XP::NoError);
+        }
+    }
+
+    // After InitProperties the hover picture is an empty picture: hovering keeps the real
+    // picture, or none, and a save while hovered stores the real one.
+    void emptyHoverPictureIsNoHoverPicture() {
+        Rig r;
+        r.show();
+        r.pointer->under = r.button;
+        r.mouse(QEvent::MouseMove, {5, 5}, Qt::NoButton, Qt::NoButton);
+        QVERIFY(r.button->IsMouseOver());
+        QVERIFY(!r.button->Picture()); // no picture: the caption stays where it was
+        r.pointer->under = nullptr;
+        QTRY_VERIFY(!r.button->IsMouseOver());
+
+        const PictureRef normal = ButtonPicture::fromImage(QImage(8, 8, QImage::Format_RGB32));
+        r.button->setPicture(normal);
+        r.pointer->under = r.button;
+        r.mouse(QEvent::MouseMove, {6, 6}, Qt::NoButton, Qt::NoButton);
+        QCOMPARE(r.button->Picture(), normal);
+        MemoryPropertyBag bag;
+        r.button->WriteProperties(bag);
+        QCOMPARE(bag.value("Picture").value<PictureRef>(), normal);
+        QCOMPARE(bag.value("PictureHover").value<PictureRef>()->kind(), ButtonPicture::Kind::Empty);
+    }
+
+    void extraMouseButtonsDoNothing() {
+        Rig r;
+        r.show();
+        for (Qt::MouseButton extra : {Qt::BackButton, Qt::ForwardButton, Qt::ExtraButton4}) {
+            r.mouse(QEvent::MouseButtonPress, {5, 5}, extra, extra);
+            QVERIFY(!r.button->IsPressed());
+            r.mouse(QEvent::MouseButtonRelease, {5, 5}, extra, Qt::NoButton);
+        }
+        QVERIFY(!r.events().contains("Click"));
+        QVERIFY(r.events().filter("sound:").isEmpty());
+    }
+
+    void pointerCodesAndTheLastError() {
+        Rig r;
+        r.button->setMousePointer(2);
+        r.button->setMousePointer(50); // not a pointer of the platform
+        QCOMPARE(r.button->LastError(), Button_XP::InvalidValue);
+        QCOMPARE(r.button->MousePointer(), 2);
+        r.button->setCaption("Next"); // a later setter starts with no error
+        QCOMPARE(r.button->LastError(), Button_XP::NoError);
+        r.button->setMousePointer(99);
+        QCOMPARE(r.button->LastError(), Button_XP::NoError);
+    }
+
+    void punctuationAndKeypadKeyCodes() {
+        Rig r;
+        r.show();
+        const struct {
+            int key;
+            Qt::KeyboardModifiers mods;
+            int code;
+        } keys[] = {{Qt::Key_Comma, {}, 188},
+                    {Qt::Key_Minus, {}, 189},
+                    {Qt::Key_Period, {}, 190},
+                    {Qt::Key_Slash, {}, 191},
+                    {Qt::Key_Semicolon, {}, 186},
+                    {Qt::Key_BracketLeft, {}, 219},
+                    {Qt::Key_Apostrophe, {}, 222},
+                    {Qt::Key_0, Qt::KeypadModifier, 96},
+                    {Qt::Key_9, Qt::KeypadModifier, 105},
+                    {Qt::Key_Plus, Qt::KeypadModifier, 107},
+                    {Qt::Key_7, {}, 55}};
+        for (const auto& k : keys) {
+            r.log.clear();
+            r.key(QEvent::KeyPress, k.key, k.mods);
+            r.key(QEvent::KeyRelease, k.key, k.mods);
+            QCOMPARE(r.events().first(), QStringLiteral("KeyDown(%1,0)").arg(k.code));
+            QVERIFY(r.events().contains(QStringLiteral("KeyUp(%1,0)").arg(k.code)));
+        }
+    }
 };
 
 QTEST_MAIN(ButtonXpTest)

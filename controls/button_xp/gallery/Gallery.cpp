@@ -1,5 +1,6 @@
-// Writes one PNG contact sheet of Button_XP faces: a row per style (0 to 4), a column per
-// state. Usage: button_xp_gallery OUTPUT.png
+// Writes one PNG contact sheet of Button_XP faces on a mid-grey ground: a row per style (0 to
+// 4) with a column per state, then rows for icons, disabled pictures, BEVEL 2 and 3, and the
+// picture positions 0 to 3. Usage: button_xp_gallery OUTPUT.png
 #include "controls/button_xp/FacePainter.h"
 #include "controls/button_xp/SystemColors.h"
 
@@ -8,6 +9,8 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <cstdio>
+#include <cstdlib>
+#include <functional>
 
 using namespace voxtrel;
 
@@ -30,6 +33,32 @@ QImage discPicture() {
     return img;
 }
 
+// A 16 x 16 icon: a blue diamond with transparent corners.
+QIcon diamondIcon() {
+    QImage img(16, 16, QImage::Format_ARGB32);
+    img.fill(Qt::transparent);
+    for (int y = 0; y < 16; ++y) {
+        for (int x = 0; x < 16; ++x) {
+            if (std::abs(x - 8) + std::abs(y - 8) < 8) {
+                img.setPixel(x, y, qRgba(40, 90, 220, 255));
+            }
+        }
+    }
+    return QIcon(QPixmap::fromImage(img));
+}
+
+FaceState baseState(int style, int bw, int bh) {
+    FaceState s;
+    s.W = bw;
+    s.H = bh;
+    s.ButtonStyle = style;
+    s.Caption = QStringLiteral("&Quick Save");
+    s.Font = QFont("Liberation Sans", 8);
+    s.PictureWidth = s.PictureHeight = 16;
+    s.MaskColor = 0x00FF00FF;
+    return s;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -39,28 +68,84 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: button_xp_gallery OUTPUT.png\n");
         return 2;
     }
-    const QStringList columns = {"design", "rest", "hover", "pressed", "focused", "disabled", "picture", "picture only"};
-    const int cellW = 130, cellH = 46, bw = 116, bh = 30, left = 60, top = 24;
-    QImage sheet(left + cellW * int(columns.size()), top + cellH * 5, QImage::Format_RGB32);
-    sheet.fill(Qt::white);
+    const QStringList columns = {"design",  "rest",     "hover",   "pressed",
+                                 "focused", "disabled", "picture", "picture only"};
+    const int cellW = 130, cellH = 46, bw = 116, bh = 30, left = 92, top = 24;
+    const PictureRef picture = ButtonPicture::fromImage(discPicture());
+    const PictureRef icon = ButtonPicture::fromIcon(diamondIcon(), {16, 16});
+
+    // The rows under the five style rows: each a label and one face per column.
+    struct Extra {
+        QString label;
+        std::function<FaceState(int column)> face;
+    };
+    const QList<Extra> extras = {
+        {"icon 16 at 24",
+         [&](int c) {
+             FaceState s = baseState(c % 5, bw, bh);
+             s.CurrentPicture = icon;
+             s.PictureWidth = s.PictureHeight = 24;
+             s.Caption = c < 5 ? QStringLiteral("Icon") : QString();
+             s.IsMouseOver = c == 2 || c == 7;
+             s.Enabled = c != 5;
+             return s;
+         }},
+        {"disabled picture",
+         [&](int c) {
+             FaceState s = baseState(c % 5, bw, bh);
+             s.CurrentPicture = c < 5 ? picture : icon;
+             s.Enabled = false;
+             return s;
+         }},
+        {"BEVEL 2",
+         [&](int c) {
+             FaceState s = baseState(c % 2 == 0 ? 0 : 1, bw, bh);
+             s.BEVEL = 2;
+             s.IsPressed = c >= 4;
+             s.IsMouseOver = c >= 4;
+             return s;
+         }},
+        {"BEVEL 3",
+         [&](int c) {
+             FaceState s = baseState(c % 2 == 0 ? 0 : 1, bw, bh);
+             s.BEVEL = 3;
+             s.IsPressed = c >= 4;
+             s.IsMouseOver = c >= 4;
+             return s;
+         }},
+        {"positions 0-3",
+         [&](int c) {
+             FaceState s = baseState(c < 4 ? 4 : 0, bw, bh + 10);
+             s.CurrentPicture = picture;
+             s.PicturePosition = c % 4;
+             s.Caption = QStringLiteral("Pos %1").arg(c % 4);
+             return s;
+         }},
+    };
+
+    // A mid-grey sheet, so that the white highlight edges show.
+    QImage sheet(left + cellW * int(columns.size()), top + cellH * int(5 + extras.size()),
+                 QImage::Format_RGB32);
+    sheet.fill(QColor(128, 128, 128));
     QPainter p(&sheet);
     p.setFont(QFont("Liberation Sans", 8));
+    p.setPen(Qt::white);
     for (int c = 0; c < columns.size(); ++c) {
         p.drawText(QRect(left + c * cellW, 4, cellW, 16), Qt::AlignCenter, columns[c]);
     }
-    const PictureRef picture = ButtonPicture::fromImage(discPicture());
+    auto drawCell = [&](int row, int column, FaceState s) {
+        FaceMemory m;
+        m.SurfaceBackColor = s.BackColor;
+        QImage face(s.W, s.H, QImage::Format_RGB32);
+        FacePainter::Paint(s, m, face);
+        p.drawImage(left + column * cellW + (cellW - s.W) / 2,
+                    top + row * cellH + (cellH - s.H) / 2, face);
+    };
     for (int style = 0; style < 5; ++style) {
         p.drawText(QRect(4, top + style * cellH, left - 8, cellH), Qt::AlignVCenter | Qt::AlignLeft,
                    QStringLiteral("style %1").arg(style));
         for (int c = 0; c < columns.size(); ++c) {
-            FaceState s;
-            s.W = bw;
-            s.H = bh;
-            s.ButtonStyle = style;
-            s.Caption = QStringLiteral("&Quick Save");
-            s.Font = QFont("Liberation Sans", 8);
-            s.PictureWidth = s.PictureHeight = 16;
-            s.MaskColor = 0x00FF00FF;
+            FaceState s = baseState(style, bw, bh);
             const QString& col = columns[c];
             s.UserMode = col != "design";
             s.IsMouseOver = col == "hover" || col == "pressed";
@@ -74,11 +159,15 @@ int main(int argc, char** argv) {
             if (col == "picture only") {
                 s.Caption.clear();
             }
-            FaceMemory m;
-            m.SurfaceBackColor = s.BackColor;
-            QImage face(bw, bh, QImage::Format_RGB32);
-            FacePainter::Paint(s, m, face);
-            p.drawImage(left + c * cellW + (cellW - bw) / 2, top + style * cellH + (cellH - bh) / 2, face);
+            drawCell(style, c, s);
+        }
+    }
+    for (int e = 0; e < extras.size(); ++e) {
+        const int row = 5 + e;
+        p.drawText(QRect(4, top + row * cellH, left - 8, cellH), Qt::AlignVCenter | Qt::AlignLeft,
+                   extras[e].label);
+        for (int c = 0; c < columns.size(); ++c) {
+            drawCell(row, c, extras[e].face(c));
         }
     }
     p.end();
