@@ -61,7 +61,7 @@ const QString Label2Text = QStringLiteral("1)Other Version-unnamed_1845.bin\n\n"
 
 frmMain::frmMain(AppServices services, QString appPath, QWidget* parent)
     : QMainWindow(parent), m_Services(services.withDefaults()), m_AppPath(resolveAppPath(appPath)),
-      m_Document(m_AppPath, ToolCommands::Work_Folder(m_AppPath)) {
+      m_Document(m_AppPath, NameDocument::Shared_Work_Folder(m_AppPath)) {
     QDir::setCurrent(m_AppPath);
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
                                {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});

@@ -8,11 +8,13 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Voxtrel String Editor"));
     QApplication::setDesktopFileName(QStringLiteral("voxtrel-editor"));
+    QApplication::setApplicationVersion(QStringLiteral(VOXTREL_VERSION));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Edits the names of a game's compressed name file."));
     parser.addHelpOption();
+    parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("FILE"),
                                  QStringLiteral("A compressed name file to open."),
                                  QStringLiteral("[FILE]"));

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <utility>
 
@@ -36,7 +37,9 @@ NameDocument::NameDocument(QString AppPath, QString WorkFolder, QObject* parent)
     : QObject(parent), m_AppPath(ToolCommands::With_Separator(std::move(AppPath))),
       m_Table(m_AppPath), m_Saved(m_AppPath) {
     if (WorkFolder.isEmpty()) {
-        m_Private = std::make_unique<QTemporaryDir>();
+        const QString under = Private_Work_Parent(m_AppPath);
+        m_Private = under.isEmpty() ? std::make_unique<QTemporaryDir>()
+                                    : std::make_unique<QTemporaryDir>(under + QStringLiteral("names-XXXXXX"));
         WorkFolder = m_Private->path();
     }
     m_WorkFolder = ToolCommands::With_Separator(std::move(WorkFolder));
@@ -45,6 +48,42 @@ NameDocument::NameDocument(QString AppPath, QString WorkFolder, QObject* parent)
 }
 
 NameDocument::~NameDocument() = default;
+
+namespace {
+
+bool writableFolder(const QString& path) {
+    const QFileInfo info(path);
+    return info.isDir() && info.isWritable();
+}
+
+// The user's own folder for working files when the application folder is read-only.
+QString cacheFolder() {
+    const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    return base.isEmpty() ? QString() : base + QStringLiteral("/voxtrel-editor/");
+}
+
+} // namespace
+
+QString NameDocument::Shared_Work_Folder(const QString& AppPath) {
+    const QString own = ToolCommands::Work_Folder(ToolCommands::With_Separator(AppPath));
+    if (writableFolder(own)) {
+        return own;
+    }
+    const QString cache = cacheFolder();
+    if (cache.isEmpty()) {
+        return own;
+    }
+    QDir().mkpath(cache + QStringLiteral("work"));
+    return cache + QStringLiteral("work/");
+}
+
+QString NameDocument::Private_Work_Parent(const QString& AppPath) {
+    if (writableFolder(ToolCommands::Work_Folder(ToolCommands::With_Separator(AppPath)))) {
+        return {};
+    }
+    const QString cache = cacheFolder();
+    return !cache.isEmpty() && QDir().mkpath(cache) ? cache : QString();
+}
 
 bool NameDocument::RunTool(const QString& Command, const QString& What, QString& Error) {
     Scn_Process process;

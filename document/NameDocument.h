@@ -26,6 +26,14 @@ public:
     // Data.dll. WorkFolder: where the working files go, ending in a separator; empty gives a
     // private temporary folder that goes with the document.
     explicit NameDocument(QString AppPath, QString WorkFolder = {}, QObject* parent = nullptr);
+
+    // The window's working folder: AppPath + "zlib/temp/" where that folder exists and can
+    // be written, as in a folder the user installed; otherwise, as for an installed package,
+    // a folder of the user's own under the cache location, made when needed.
+    static QString Shared_Work_Folder(const QString& AppPath);
+    // Where every other user of a document keeps its private folders: the system's temporary
+    // folder beside a writable application folder, else the user's cache location.
+    static QString Private_Work_Parent(const QString& AppPath);
     ~NameDocument() override;
 
     // Asked when a decompressed file is not Bytes long as a name file is: true loads it all
