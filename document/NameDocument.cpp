@@ -1,12 +1,15 @@
 #include "document/NameDocument.h"
 
+#include "document/FolderSync.h"
 #include "document/RenameCommand.h"
 #include "tools/Scn_Process.h"
 #include "tools/ToolCommands.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -36,10 +39,22 @@ const QString ToolBusyText = QStringLiteral("The compression tool is still runni
 NameDocument::NameDocument(QString AppPath, QString WorkFolder, QObject* parent)
     : QObject(parent), m_AppPath(ToolCommands::With_Separator(std::move(AppPath))),
       m_Table(m_AppPath), m_Saved(m_AppPath) {
+    if (!WorkFolder.isEmpty()) {
+        // One instance at a time works in a shared folder; another gets a private one, so
+        // that no instance ever empties a folder another is working in.
+        WorkFolder = ToolCommands::With_Separator(WorkFolder);
+        QDir().mkpath(WorkFolder);
+        m_Lock = std::make_unique<QLockFile>(WorkFolder + QStringLiteral(".voxtrel-editor.lock"));
+        m_Lock->setStaleLockTime(0); // stale only when its process is gone, however old
+        if (!m_Lock->tryLock(0)) {
+            m_Lock.reset();
+            WorkFolder.clear();
+        }
+    }
     if (WorkFolder.isEmpty()) {
         const QString under = Private_Work_Parent(m_AppPath);
-        m_Private = under.isEmpty() ? std::make_unique<QTemporaryDir>()
-                                    : std::make_unique<QTemporaryDir>(under + QStringLiteral("names-XXXXXX"));
+        Remove_Stale_Work_Folders(under);
+        m_Private = std::make_unique<QTemporaryDir>(under + PrivatePrefix + QStringLiteral("XXXXXX"));
         WorkFolder = m_Private->path();
     }
     m_WorkFolder = ToolCommands::With_Separator(std::move(WorkFolder));
@@ -78,11 +93,25 @@ QString NameDocument::Shared_Work_Folder(const QString& AppPath) {
 }
 
 QString NameDocument::Private_Work_Parent(const QString& AppPath) {
+    const QString temp = ToolCommands::With_Separator(QDir::tempPath());
     if (writableFolder(ToolCommands::Work_Folder(ToolCommands::With_Separator(AppPath)))) {
-        return {};
+        return temp;
     }
     const QString cache = cacheFolder();
-    return !cache.isEmpty() && QDir().mkpath(cache) ? cache : QString();
+    return !cache.isEmpty() && QDir().mkpath(cache) ? cache : temp;
+}
+
+void NameDocument::Remove_Stale_Work_Folders(const QString& Parent) {
+    // A run that was killed leaves its private folder behind; the next run removes those
+    // over a day old, so that a run still going is never touched.
+    const QDateTime dayAgo = QDateTime::currentDateTimeUtc().addDays(-1);
+    const QFileInfoList folders =
+        QDir(Parent).entryInfoList({PrivatePrefix + QStringLiteral("*")}, QDir::Dirs | QDir::NoDotAndDotDot);
+    for (const QFileInfo& folder : folders) {
+        if (folder.lastModified().toUTC() < dayAgo && !folder.isSymLink()) {
+            QDir(folder.absoluteFilePath()).removeRecursively();
+        }
+    }
 }
 
 bool NameDocument::RunTool(const QString& Command, const QString& What, QString& Error) {
@@ -314,6 +343,7 @@ bool NameDocument::Replace(const QByteArray& Compressed, QString& Error) {
         out.cancelWriting();
         return false;
     }
+    SyncFolder(target.absolutePath()); // the new name, durable
     return true;
 }
 

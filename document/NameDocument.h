@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 
+class QLockFile;
 class QTemporaryDir;
 
 namespace voxtrel {
@@ -24,7 +25,8 @@ class NameDocument : public QObject {
 public:
     // AppPath: the application folder, ending in a separator; it holds zlib/zlibtool and
     // Data.dll. WorkFolder: where the working files go, ending in a separator; empty gives a
-    // private temporary folder that goes with the document.
+    // private temporary folder that goes with the document. A given folder is locked for this
+    // document; when another holds the lock, the document gets a private folder instead.
     explicit NameDocument(QString AppPath, QString WorkFolder = {}, QObject* parent = nullptr);
 
     // The window's working folder: AppPath + "zlib/temp/" where that folder exists and can
@@ -34,6 +36,9 @@ public:
     // Where every other user of a document keeps its private folders: the system's temporary
     // folder beside a writable application folder, else the user's cache location.
     static QString Private_Work_Parent(const QString& AppPath);
+    // Private folders are named PrivatePrefix + six characters.
+    static inline const QString PrivatePrefix = QStringLiteral("voxtrel-work-");
+    static void Remove_Stale_Work_Folders(const QString& Parent);
     ~NameDocument() override;
 
     // Asked when a decompressed file is not Bytes long as a name file is: true loads it all
@@ -104,6 +109,7 @@ private:
     QString WorkFile(const QString& Name) const;
 
     QString m_AppPath;
+    std::unique_ptr<QLockFile> m_Lock; // held while working in a shared folder
     std::unique_ptr<QTemporaryDir> m_Private;
     QString m_WorkFolder;
     QString m_FilePath;

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMimeData>
+#include <QProcess>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QTimer>
@@ -200,6 +201,37 @@ private slots:
         e.rig.restoreTool();
         e.rig.window().Cmd_Zapisz_Click(); // usable at once
         QCOMPARE(EditorRig::pythonDecompress(e.file), e.savedWith(5, "Five"));
+    }
+
+    // Two windows on one application folder, and voxtrel-names beside them: only the first
+    // window works in zlib/temp, and no one's clearing touches another's working files.
+    void twoInstancesNeverShareWorkingFiles() {
+        Edited first;
+        const QStringList firstFiles = first.rig.workFiles();
+        QVERIFY(firstFiles.contains("unnamed_1846.bin.unzlib"));
+        {
+            AppServices services;
+            services.Messages = std::make_shared<FakeMessages>();
+            services.NewOpenDialog = [] { return nullptr; };
+            frmMain second(services, first.rig.appPath());
+            QVERIFY(second.Document().WorkFolder() != first.rig.workFolder());
+            const QString other = first.rig.userFile("other.bin");
+            QVERIFY(EditorRig::writeCompressed(other, EditorRig::nameImage(1209)));
+            second.Open_File(other);
+            QCOMPARE(second.NameTable().Count(), 1209);
+            QVERIFY(second.close()); // empties its own folder only
+            QCOMPARE(first.rig.workFiles(), firstFiles);
+
+            // The command line at the same time, from the same application folder.
+            const QString names = first.rig.appPath() + "voxtrel-names";
+            QVERIFY(QFile::copy(VOXTREL_NAMES_PATH, names));
+            EditorRig::write(first.rig.userFile("n.csv"), "index,name\n1,Batch\n");
+            QCOMPARE(QProcess::execute(names, {"import", other, first.rig.userFile("n.csv")}), 0);
+            QCOMPARE(first.rig.workFiles(), firstFiles);
+        }
+        first.rig.window().Cmd_Zapisz_Click();
+        QCOMPARE(first.rig.messages->shown.last().text, QString("Save File"));
+        QCOMPARE(EditorRig::pythonDecompress(first.file), first.savedWith(5, "Five"));
     }
 
     void clickingTheDisabledFieldDoesNothing() {
