@@ -12,7 +12,8 @@ namespace voxtrel {
 
 void SyncFolder(const QString& Folder) {
 #ifdef Q_OS_UNIX
-    const int fd = ::open(QFile::encodeName(Folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd =
+        ::open(QFile::encodeName(Folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
         ::fsync(fd);
         ::close(fd);

@@ -7,7 +7,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QStringDecoder>
 #include <csv.h>
 
 namespace voxtrel {
@@ -84,9 +83,11 @@ bool parse(const QByteArray& csv, QList<Row>& rows, QString& problem) {
 }
 
 bool decodeUtf8(const QByteArray& bytes, QString& text) {
-    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    text = decoder.decode(bytes);
-    return !decoder.hasError();
+    if (!QByteArrayView(bytes).isValidUtf8()) {
+        return false;
+    }
+    text = QString::fromUtf8(bytes);
+    return true;
 }
 
 QString codePoint(char32_t u) {
@@ -110,7 +111,10 @@ QString nameProblem(const QString& name, const CodePage& page) {
             .arg(layout::NameSize);
     }
     for (const uint u : chars) {
-        const QString one = QString::fromUcs4(reinterpret_cast<const char32_t*>(&u), 1);
+        // Not fromUcs4, which takes a leading U+FEFF for a byte-order mark and drops it.
+        const QString one = QChar::requiresSurrogates(u) ? QString(QChar(QChar::highSurrogate(u))) +
+                                                               QChar(QChar::lowSurrogate(u))
+                                                         : QString(QChar(static_cast<char16_t>(u)));
         if (!page.canEncode(one)) {
             return QStringLiteral("\"%1\" (%2) cannot be written in %3")
                 .arg(one, codePoint(u), page.Name());

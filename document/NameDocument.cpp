@@ -54,7 +54,8 @@ NameDocument::NameDocument(QString AppPath, QString WorkFolder, QObject* parent)
     if (WorkFolder.isEmpty()) {
         const QString under = Private_Work_Parent(m_AppPath);
         Remove_Stale_Work_Folders(under);
-        m_Private = std::make_unique<QTemporaryDir>(under + PrivatePrefix + QStringLiteral("XXXXXX"));
+        m_Private =
+            std::make_unique<QTemporaryDir>(under + PrivatePrefix + QStringLiteral("XXXXXX"));
         WorkFolder = m_Private->path();
     }
     m_WorkFolder = ToolCommands::With_Separator(std::move(WorkFolder));
@@ -105,8 +106,8 @@ void NameDocument::Remove_Stale_Work_Folders(const QString& Parent) {
     // A run that was killed leaves its private folder behind; the next run removes those
     // over a day old, so that a run still going is never touched.
     const QDateTime dayAgo = QDateTime::currentDateTimeUtc().addDays(-1);
-    const QFileInfoList folders =
-        QDir(Parent).entryInfoList({PrivatePrefix + QStringLiteral("*")}, QDir::Dirs | QDir::NoDotAndDotDot);
+    const QFileInfoList folders = QDir(Parent).entryInfoList({PrivatePrefix + QStringLiteral("*")},
+                                                             QDir::Dirs | QDir::NoDotAndDotDot);
     for (const QFileInfo& folder : folders) {
         if (folder.lastModified().toUTC() < dayAgo && !folder.isSymLink()) {
             QDir(folder.absoluteFilePath()).removeRecursively();

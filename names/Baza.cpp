@@ -124,7 +124,24 @@ bool Baza::Wczytaj(const QString& Str_Path) {
         return false;
     }
     file.close();
+    ParseImage(bytes);
+    return ReadTail(bytes);
+}
 
+bool Baza::Wczytaj_Image(const QByteArray& Bytes) {
+    m_Error.clear();
+    m_Records.clear();
+    m_Header.fill('\0', HeaderSize);
+    m_Loaded = true;
+    ParseImage(Bytes.left(FileSize));
+    // The image's own trailing block, as with a missing Data.dll.
+    m_Tail.fill('\0', TailSize);
+    const qint64 own = std::clamp<qint64>(Bytes.size() - TailOffset, 0, TailSize);
+    std::memcpy(m_Tail.data(), Bytes.constData() + TailOffset, static_cast<size_t>(own));
+    return true;
+}
+
+void Baza::ParseImage(const QByteArray& bytes) {
     const qint64 length = bytes.size();
     std::memcpy(m_Header.data(), bytes.constData(),
                 static_cast<size_t>(std::min(length, HeaderSize)));
@@ -143,8 +160,6 @@ bool Baza::Wczytaj(const QString& Str_Path) {
         std::memcpy(record.Fields.data(), raw + NameSize, FieldCount);
         m_Records.append(std::move(record));
     }
-
-    return ReadTail(bytes);
 }
 
 bool Baza::ReadTail(const QByteArray& fileBytes) {

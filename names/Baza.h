@@ -62,6 +62,9 @@ public:
     quint8 Get_Pole26(qint32 Index) const;
 
     bool Wczytaj(const QString& Str_Path);
+    // Loads a name file's bytes held in memory, as Wczytaj loads a file; the trailing block
+    // is the image's own, as when Data.dll is missing.
+    bool Wczytaj_Image(const QByteArray& Bytes);
     bool Zapisz(const QString& Str_Path);
     static bool File_Exists(const QString& Str_Path);
     qint32 Count() const;
@@ -85,6 +88,7 @@ private:
     qint32 Clamp_Index(qint32 Index) const;
     quint8 Field(qint32 Index, int offsetInRecord) const;
     bool ReadTail(const QByteArray& fileBytes);
+    void ParseImage(const QByteArray& bytes);
 
     QString m_AppPath;
     QByteArray m_Header;

@@ -109,6 +109,10 @@ TEST(NameCsv, RefusesEveryFaultWithItsLine) {
          "line 2: \"\xC5\x81\" (U+0141) cannot be written in windows-1252"},
         {"index,name\n1,\xF0\x9F\x98\x80\n",
          "line 2: \"\xF0\x9F\x98\x80\" (U+1F600) cannot be written"},
+        // U+FEFF inside a name, not a byte-order mark: a character like any other.
+        {"index,name\n1,a\xEF\xBB\xBF"
+         "b\n",
+         "line 2: \"\xEF\xBB\xBF\" (U+FEFF) cannot be written in windows-1252"},
         {"index,name\n1,\"two\nlines\"\n", "line 2: the name holds a line break"},
         {"index,name\n1,tab\there\n", "line 2: the name holds the control character U+0009"},
         {"index,name\n1,\xC3\n", "line 2: the name is not valid UTF-8 text"},
