@@ -31,15 +31,19 @@ public:
 class LinkOpener {
 public:
     virtual ~LinkOpener() = default;
-    virtual void Open(const QUrl& Url, QWidget* Owner) = 0;
+    // False when no browser could be started.
+    virtual bool Open(const QUrl& Url, QWidget* Owner) = 0;
 };
 
-// Asks for a name list (CSV) to read or to write; empty when the user cancels.
-class NameListDialogs {
+// Asks for a file to read or to write, name lists and Save As; empty when the user cancels.
+// Filter is in Qt's form: "Name lists (*.csv);;All files (*)".
+class FileDialogs {
 public:
-    virtual ~NameListDialogs() = default;
-    virtual QString OpenPath(QWidget* Owner, const QString& Title, const QString& Dir) = 0;
-    virtual QString SavePath(QWidget* Owner, const QString& Title, const QString& Suggested) = 0;
+    virtual ~FileDialogs() = default;
+    virtual QString OpenPath(QWidget* Owner, const QString& Title, const QString& Dir,
+                             const QString& Filter) = 0;
+    virtual QString SavePath(QWidget* Owner, const QString& Title, const QString& Suggested,
+                             const QString& Filter) = 0;
 };
 
 // Everything the main window asks of the platform. Tests replace any of them.
@@ -48,7 +52,7 @@ struct AppServices {
     std::shared_ptr<LinkOpener> Links;
     // A fresh dialog for every opening.
     std::function<std::unique_ptr<OpenFileDialog>()> NewOpenDialog;
-    std::shared_ptr<NameListDialogs> NameLists;
+    std::shared_ptr<FileDialogs> Files;
     ButtonServices Button;
 
     // The real implementations for whatever is left unset.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QStringList>
 #include <QValidator>
 #include <functional>
 
@@ -7,19 +8,19 @@ namespace voxtrel {
 
 class CodePage;
 
-// Accepts only text whose every character the code page in force can hold, so what the list
-// shows is what will be saved. Typing or pasting anything else is refused, and Refused is
-// told the first character that the code page cannot hold.
+// Keeps only characters that the code page in force can hold, so what the list shows is what
+// will be saved. A typed character it cannot hold is left out; a paste keeps the rest. Each
+// time, Refused is told the characters left out and the text that was kept.
 class NameValidator : public QValidator {
     Q_OBJECT
 public:
-    NameValidator(std::function<const CodePage&()> page,
-                  std::function<void(const QString&)> refused, QObject* parent);
+    using RefusedHandler = std::function<void(const QStringList& Refused, const QString& Kept)>;
+    NameValidator(std::function<const CodePage&()> page, RefusedHandler refused, QObject* parent);
     State validate(QString& input, int& pos) const override;
 
 private:
     std::function<const CodePage&()> m_Page;
-    std::function<void(const QString&)> m_Refused;
+    RefusedHandler m_Refused;
 };
 
 } // namespace voxtrel

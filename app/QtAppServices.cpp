@@ -49,22 +49,19 @@ bool QtMessageBoxes::AskYesNo(QWidget* Owner, const QString& Text, const QString
     return box.exec() == QMessageBox::Yes;
 }
 
-void QtLinkOpener::Open(const QUrl& Url, QWidget* Owner) {
+bool QtLinkOpener::Open(const QUrl& Url, QWidget* Owner) {
     Q_UNUSED(Owner);
-    QDesktopServices::openUrl(Url);
+    return QDesktopServices::openUrl(Url);
 }
 
-namespace {
-const QString CsvFilter = QStringLiteral("Name lists (*.csv);;All files (*)");
+QString QtFileDialogs::OpenPath(QWidget* Owner, const QString& Title, const QString& Dir,
+                                const QString& Filter) {
+    return QFileDialog::getOpenFileName(Owner, Title, Dir, Filter);
 }
 
-QString QtNameListDialogs::OpenPath(QWidget* Owner, const QString& Title, const QString& Dir) {
-    return QFileDialog::getOpenFileName(Owner, Title, Dir, CsvFilter);
-}
-
-QString QtNameListDialogs::SavePath(QWidget* Owner, const QString& Title,
-                                    const QString& Suggested) {
-    return QFileDialog::getSaveFileName(Owner, Title, Suggested, CsvFilter);
+QString QtFileDialogs::SavePath(QWidget* Owner, const QString& Title, const QString& Suggested,
+                                const QString& Filter) {
+    return QFileDialog::getSaveFileName(Owner, Title, Suggested, Filter);
 }
 
 AppServices AppServices::withDefaults() const {
@@ -78,8 +75,8 @@ AppServices AppServices::withDefaults() const {
     if (!s.NewOpenDialog) {
         s.NewOpenDialog = [] { return std::make_unique<Scn_Common_Dialog>(); };
     }
-    if (!s.NameLists) {
-        s.NameLists = std::make_shared<QtNameListDialogs>();
+    if (!s.Files) {
+        s.Files = std::make_shared<QtFileDialogs>();
     }
     s.Button = s.Button.withDefaults();
     return s;

@@ -16,14 +16,16 @@ public:
 // QDesktopServices::openUrl.
 class QtLinkOpener : public LinkOpener {
 public:
-    void Open(const QUrl& Url, QWidget* Owner) override;
+    bool Open(const QUrl& Url, QWidget* Owner) override;
 };
 
 // QFileDialog, for CSV name lists.
-class QtNameListDialogs : public NameListDialogs {
+class QtFileDialogs : public FileDialogs {
 public:
-    QString OpenPath(QWidget* Owner, const QString& Title, const QString& Dir) override;
-    QString SavePath(QWidget* Owner, const QString& Title, const QString& Suggested) override;
+    QString OpenPath(QWidget* Owner, const QString& Title, const QString& Dir,
+                     const QString& Filter) override;
+    QString SavePath(QWidget* Owner, const QString& Title, const QString& Suggested,
+                     const QString& Filter) override;
 };
 
 } // namespace voxtrel

@@ -5,7 +5,7 @@
 
 namespace voxtrel::Search {
 
-void Find_Prefix(QListWidget* List, const QString& Text) {
+bool Find_Prefix(QListWidget* List, const QString& Text) {
     const QList<QListWidgetItem*> found = List->findItems(Text, Qt::MatchStartsWith);
     int row = -1;
     for (QListWidgetItem* item : found) {
@@ -17,10 +17,28 @@ void Find_Prefix(QListWidget* List, const QString& Text) {
     if (row < 0) {
         List->clearSelection();
         List->setCurrentRow(-1);
-    } else {
-        List->setCurrentRow(row);
-        List->scrollToItem(List->item(row));
+        return false;
     }
+    List->setCurrentRow(row);
+    List->scrollToItem(List->item(row));
+    return true;
+}
+
+int Find_Next(QListWidget* List, const QString& Text, bool Forward) {
+    const int count = List->count();
+    if (Text.isEmpty() || count == 0) {
+        return -1;
+    }
+    const int from = List->selectedItems().isEmpty() ? (Forward ? -1 : count) : List->currentRow();
+    for (int step = 1; step <= count; ++step) {
+        const int row = ((from + (Forward ? step : -step)) % count + count) % count;
+        if (List->item(row)->text().contains(Text, Qt::CaseInsensitive)) {
+            List->setCurrentRow(row);
+            List->scrollToItem(List->item(row));
+            return row;
+        }
+    }
+    return -1;
 }
 
 void Move_Selection(QListWidget* List, QLineEdit* Box, double Direction) {

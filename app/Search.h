@@ -14,7 +14,13 @@ void Move_Selection(QListWidget* List, QLineEdit* Box, double Direction);
 // Selects all of the box's text.
 void Select_All(QLineEdit* Box);
 
-// Selects the first line that begins with Text, ignoring case, or no line when none does.
-void Find_Prefix(QListWidget* List, const QString& Text);
+// Selects the first line that begins with Text, ignoring case, or no line when none does;
+// true when a line was found.
+bool Find_Prefix(QListWidget* List, const QString& Text);
+
+// Selects the next line after the selected one (or before it, when not Forward) that
+// contains Text anywhere, ignoring case, wrapping at the ends; returns its row, or -1 when no
+// line contains it (the selection then stays).
+int Find_Next(QListWidget* List, const QString& Text, bool Forward);
 
 } // namespace voxtrel::Search

@@ -47,6 +47,9 @@ QFont namedFont(const QString& family, double points, bool bold) {
     return f;
 }
 
+const QString CsvFilter = QStringLiteral("Name lists (*.csv);;All files (*)");
+const QString NameFileFilter = QStringLiteral("Name files (*.bin);;All files (*)");
+
 const QString Label2Text = QStringLiteral("1)Other Version-unnamed_1845.bin\n\n"
                                           "2)English Version-unnamed_1846.bin\n\n"
                                           "3)Other Version-unnamed_1847.bin\n\n"
@@ -87,7 +90,12 @@ frmMain::frmMain(AppServices services, QString appPath, QWidget* parent)
     });
 }
 
-frmMain::~frmMain() = default;
+frmMain::~frmMain() {
+    // The controls go first: the Quick Save button paints through m_ButtonHost, which, as a
+    // member, would otherwise be gone when the base class closes the window and moves the
+    // focus away from the button.
+    delete takeCentralWidget();
+}
 
 void frmMain::BuildControls() {
     auto* client = new QWidget(this);
@@ -115,6 +123,8 @@ void frmMain::BuildControls() {
     List1->setGeometry(8, 8, 201, 342);
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
     List1->setUniformItemSizes(true);
+    List1->setStyleSheet(
+        QStringLiteral("QListWidget#List1:focus { border: 1px dotted palette(text); }"));
 
     txtSearch = new QLineEdit(client);
     txtSearch->setObjectName(QStringLiteral("txtSearch"));
@@ -128,13 +138,29 @@ void frmMain::BuildControls() {
     txt0->setMaxLength(58);
     txt0->setValidator(new NameValidator(
         [this]() -> const CodePage& { return m_Document.Encoding(); },
-        [this](const QString& refused) {
+        [this](const QStringList& refused, const QString& kept) {
+            // Something of a paste came in when the field grows.
+            const bool restKept = kept.size() > m_ShownName.size();
             const CodePage& page = m_Document.Encoding();
-            statusBar()->showMessage(QStringLiteral("\"%1\" cannot be written in %2 (%3).")
-                                         .arg(refused, page.Name(), page.Title()),
-                                     5000);
+            QStringList quoted;
+            for (const QString& c : refused) {
+                quoted << QStringLiteral("'%1'").arg(c);
+            }
+            statusBar()->showMessage(
+                QStringLiteral("%1 cannot be stored in the %2 (%3) code page%4")
+                    .arg(quoted.join(QStringLiteral(", ")), page.Title(), page.Name(),
+                         restKept ? QStringLiteral("; the rest was kept.") : QStringLiteral(".")),
+                8000);
         },
         txt0));
+    connect(txt0, &QLineEdit::textChanged, this, [this](const QString& text) {
+        m_ShownName = text;
+        ShowNameLength();
+    });
+    m_NameLength = new QLabel(this);
+    m_NameLength->setObjectName(QStringLiteral("NameLength"));
+    statusBar()->addPermanentWidget(m_NameLength);
+    m_NameLength->hide();
     txt0->setEnabled(false);
     txt0->installEventFilter(this);
 
@@ -143,6 +169,7 @@ void frmMain::BuildControls() {
     cmdQSave = new Button_XP(client, m_ButtonHost.get(), m_Services.Button);
     cmdQSave->setObjectName(QStringLiteral("cmdQSave"));
     cmdQSave->setGeometry(488, 88, 265, 25);
+    cmdQSave->installEventFilter(this);
     {
         // The button's designed properties, loaded as the container loads them.
         MemoryPropertyBag designed;
@@ -194,27 +221,32 @@ void frmMain::BuildControls() {
 }
 
 void frmMain::BuildMenus() {
-    QMenu* menu = menuBar()->addMenu(QStringLiteral("Menu"));
+    QMenu* menu = menuBar()->addMenu(QStringLiteral("&Menu"));
     menu->setObjectName(QStringLiteral("Menu"));
-    MnuFileOpen = menu->addAction(QStringLiteral("Open"));
+    MnuFileOpen = menu->addAction(QStringLiteral("&Open"));
     MnuFileOpen->setObjectName(QStringLiteral("MnuFileOpen"));
     MnuFileOpen->setShortcut(QKeySequence::Open);
     menu->addSeparator()->setObjectName(QStringLiteral("Sep"));
-    Cmd_Zapisz = menu->addAction(QStringLiteral("Save"));
+    Cmd_Zapisz = menu->addAction(QStringLiteral("&Save"));
     Cmd_Zapisz->setObjectName(QStringLiteral("Cmd_Zapisz"));
     Cmd_Zapisz->setShortcut(QKeySequence::Save);
     Cmd_Zapisz->setEnabled(false);
+    MnuSaveAs = menu->addAction(QStringLiteral("Save &As..."));
+    MnuSaveAs->setObjectName(QStringLiteral("MnuSaveAs"));
+    MnuSaveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    MnuSaveAs->setEnabled(false);
+    connect(MnuSaveAs, &QAction::triggered, this, &frmMain::MnuSaveAs_Click);
     menu->addSeparator()->setObjectName(QStringLiteral("SepNames"));
-    MnuExportNames = menu->addAction(QStringLiteral("Export names..."));
+    MnuExportNames = menu->addAction(QStringLiteral("&Export names..."));
     MnuExportNames->setObjectName(QStringLiteral("MnuExportNames"));
     MnuExportNames->setEnabled(false);
-    MnuImportNames = menu->addAction(QStringLiteral("Import names..."));
+    MnuImportNames = menu->addAction(QStringLiteral("&Import names..."));
     MnuImportNames->setObjectName(QStringLiteral("MnuImportNames"));
     MnuImportNames->setEnabled(false);
     menu->addSeparator()->setObjectName(QStringLiteral("SepEncoding"));
     // The code page of the names, for the language version of the file: the platform the
     // files come from read them in its own, so the user chooses it here for this run.
-    QMenu* encoding = menu->addMenu(QStringLiteral("Encoding"));
+    QMenu* encoding = menu->addMenu(QStringLiteral("E&ncoding"));
     encoding->setObjectName(QStringLiteral("Encoding"));
     auto* pages = new QActionGroup(this);
     for (const CodePage* page : CodePage::All()) {
@@ -227,7 +259,7 @@ void frmMain::BuildMenus() {
         connect(a, &QAction::triggered, this, [this, page] { m_Document.SetEncoding(*page); });
     }
     menu->addSeparator()->setObjectName(QStringLiteral("SepQuit"));
-    QAction* quit = menu->addAction(QStringLiteral("Quit"));
+    QAction* quit = menu->addAction(QStringLiteral("&Quit"));
     quit->setObjectName(QStringLiteral("MnuQuit"));
     quit->setShortcut(QKeySequence::Quit);
     connect(quit, &QAction::triggered, this, &QWidget::close);
@@ -236,32 +268,46 @@ void frmMain::BuildMenus() {
     connect(MnuExportNames, &QAction::triggered, this, &frmMain::MnuExportNames_Click);
     connect(MnuImportNames, &QAction::triggered, this, &frmMain::MnuImportNames_Click);
 
-    QMenu* edit = menuBar()->addMenu(QStringLiteral("Edit"));
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
     edit->setObjectName(QStringLiteral("Edit"));
-    MnuUndo = m_Document.UndoStack()->createUndoAction(this, QStringLiteral("Undo"));
+    MnuUndo = m_Document.UndoStack()->createUndoAction(this, QStringLiteral("&Undo"));
     MnuUndo->setObjectName(QStringLiteral("MnuUndo"));
     MnuUndo->setShortcut(QKeySequence::Undo);
-    MnuRedo = m_Document.UndoStack()->createRedoAction(this, QStringLiteral("Redo"));
+    MnuRedo = m_Document.UndoStack()->createRedoAction(this, QStringLiteral("&Redo"));
     MnuRedo->setObjectName(QStringLiteral("MnuRedo"));
     MnuRedo->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     edit->addAction(MnuUndo);
     edit->addAction(MnuRedo);
     edit->addSeparator();
-    MnuRevertName = edit->addAction(QStringLiteral("Revert name"));
+    MnuRevertName = edit->addAction(QStringLiteral("Re&vert name"));
     MnuRevertName->setObjectName(QStringLiteral("MnuRevertName"));
     MnuRevertName->setEnabled(false);
     connect(MnuRevertName, &QAction::triggered, this, &frmMain::MnuRevertName_Click);
+    edit->addSeparator();
+    QAction* find = edit->addAction(QStringLiteral("&Find"));
+    find->setObjectName(QStringLiteral("MnuFind"));
+    find->setShortcut(QKeySequence::Find);
+    connect(find, &QAction::triggered, this, [this] {
+        txtSearch->setFocus(Qt::ShortcutFocusReason);
+        Search::Select_All(txtSearch);
+    });
 
-    QMenu* about = menuBar()->addMenu(QStringLiteral("About"));
+    QMenu* about = menuBar()->addMenu(QStringLiteral("&About"));
     about->setObjectName(QStringLiteral("About"));
-    QMenu* visit = about->addMenu(QStringLiteral("Visit"));
+    QMenu* visit = about->addMenu(QStringLiteral("&Visit"));
     visit->setObjectName(QStringLiteral("Visit"));
     auto link = [this, visit](const char* name, const QString& caption, const QString& url) {
         QAction* a = visit->addAction(caption);
         a->setObjectName(QLatin1String(name));
-        connect(a, &QAction::triggered, this,
-                [this, url] { m_Services.Links->Open(QUrl(url), this); });
+        connect(a, &QAction::triggered, this, [this, url] {
+            if (!m_Services.Links->Open(QUrl(url), this)) {
+                // Shown, so that the address can be copied into a browser by hand.
+                ShowMessage(
+                    QStringLiteral("No web browser could be opened for this page:\n%1").arg(url),
+                    AppTitle, MessageBoxes::Icon::Information);
+            }
+        });
         return a;
     };
     link("cmdSiteHome", Links::SiteHomeCaption, Links::SiteHomeUrl);
@@ -270,7 +316,7 @@ void frmMain::BuildMenus() {
     visit->addSeparator()->setObjectName(QStringLiteral("Sep3"));
     link("cmdAuthorPage", Links::AuthorCaption, Links::AuthorUrl);
     about->addSeparator()->setObjectName(QStringLiteral("Sep5"));
-    QAction* copyright = about->addAction(QStringLiteral("Copyright"));
+    QAction* copyright = about->addAction(QStringLiteral("&Copyright"));
     copyright->setObjectName(QStringLiteral("Copyright"));
     connect(copyright, &QAction::triggered, this,
             [this] { ShowMessage(Links::Credit, AppTitle, MessageBoxes::Icon::Information); });
@@ -295,6 +341,7 @@ void frmMain::SetEditing(bool enabled) {
     txt0->setEnabled(enabled && m_Document.Table().Count() > 0);
     MnuRevertName->setEnabled(txt0->isEnabled());
     Cmd_Zapisz->setEnabled(enabled);
+    MnuSaveAs->setEnabled(enabled);
     MnuExportNames->setEnabled(enabled);
     MnuImportNames->setEnabled(enabled);
     if (cmdQSave->Enabled() != enabled) {
@@ -431,13 +478,13 @@ void frmMain::Cmd_Zapisz_Click() {
     CloseIfAsked();
 }
 
-bool frmMain::SaveFile() {
+bool frmMain::SaveFile(const QString& target) {
     if (!m_Document.IsOpen()) {
         ShowMessage(QStringLiteral("A Mistake Appeared "), AppTitle, MessageBoxes::Icon::None);
         return false;
     }
     QString error;
-    if (!m_Document.Save(error)) {
+    if (!(target.isEmpty() ? m_Document.Save(error) : m_Document.Save_As(target, error))) {
         ShowFailure(QStringLiteral("The file was not saved; it is unchanged.\n%1").arg(error));
         return false;
     }
@@ -459,7 +506,7 @@ void frmMain::MnuExportNames_Click() {
     const QString suggested =
         chosen.dir().filePath(chosen.completeBaseName() + QStringLiteral(".csv"));
     const QString target =
-        m_Services.NameLists->SavePath(this, QStringLiteral("Export names"), suggested);
+        m_Services.Files->SavePath(this, QStringLiteral("Export names"), suggested, CsvFilter);
     if (target.isEmpty()) {
         return;
     }
@@ -479,8 +526,9 @@ void frmMain::MnuImportNames_Click() {
     if (RefuseWhileBusy() || !MnuImportNames->isEnabled()) {
         return;
     }
-    const QString source = m_Services.NameLists->OpenPath(
-        this, QStringLiteral("Import names"), QFileInfo(m_Document.FilePath()).absolutePath());
+    const QString source =
+        m_Services.Files->OpenPath(this, QStringLiteral("Import names"),
+                                   QFileInfo(m_Document.FilePath()).absolutePath(), CsvFilter);
     if (source.isEmpty()) {
         return;
     }
@@ -504,6 +552,18 @@ void frmMain::MnuImportNames_Click() {
             ? QStringLiteral("The name list changes no name.")
             : QStringLiteral("%1 names changed. Save writes them to the file.").arg(changes.size()),
         AppTitle, MessageBoxes::Icon::Information);
+}
+
+void frmMain::MnuSaveAs_Click() {
+    if (RefuseWhileBusy() || !MnuSaveAs->isEnabled()) {
+        return;
+    }
+    const QString target = m_Services.Files->SavePath(this, QStringLiteral("Save As"),
+                                                      m_Document.FilePath(), NameFileFilter);
+    if (!target.isEmpty() && SaveFile(target)) {
+        UpdateCaption(); // the window edits the new file from now on
+    }
+    CloseIfAsked();
 }
 
 void frmMain::MnuRevertName_Click() {
@@ -614,7 +674,32 @@ void frmMain::MarkLine(qint32 index) {
 }
 
 void frmMain::txtSearch_Change() {
-    Search::Find_Prefix(List1, txtSearch->text());
+    const bool found = Search::Find_Prefix(List1, txtSearch->text());
+    SetSearchFound(found || txtSearch->text().isEmpty());
+}
+
+void frmMain::FindNext(bool forward) {
+    SetSearchFound(Search::Find_Next(List1, txtSearch->text(), forward) >= 0);
+}
+
+void frmMain::SetSearchFound(bool found) {
+    QPalette palette = txtSearch->palette();
+    const QColor base =
+        found ? QApplication::palette(txtSearch).color(QPalette::Base) : QColor(255, 218, 218);
+    if (palette.color(QPalette::Base) != base) {
+        palette.setColor(QPalette::Base, base);
+        txtSearch->setPalette(palette);
+    }
+    if (!found) {
+        statusBar()->showMessage(QStringLiteral("No name contains '%1'").arg(txtSearch->text()));
+    } else if (statusBar()->currentMessage().startsWith(QStringLiteral("No name contains"))) {
+        statusBar()->clearMessage();
+    }
+}
+
+void frmMain::ShowNameLength() {
+    m_NameLength->setText(QStringLiteral("%1/58").arg(txt0->text().size()));
+    m_NameLength->setVisible(txt0->hasFocus());
 }
 
 void frmMain::txtSearch_KeyUp(int key) {
@@ -636,6 +721,14 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     if (watched == txtSearch) {
+        if (event->type() == QEvent::KeyPress) {
+            auto* key = static_cast<QKeyEvent*>(event);
+            if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter ||
+                key->key() == Qt::Key_F3) {
+                FindNext(!(key->modifiers() & Qt::ShiftModifier));
+                return true;
+            }
+        }
         if (event->type() == QEvent::FocusIn) {
             // After the click that brought the focus has placed the cursor.
             QTimer::singleShot(0, txtSearch, [this] { Search::Select_All(txtSearch); });
@@ -644,6 +737,25 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
             if (!key->isAutoRepeat()) {
                 txtSearch_KeyUp(key->key());
             }
+        }
+    } else if (watched == txt0 &&
+               (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
+        QTimer::singleShot(0, this, &frmMain::ShowNameLength);
+    } else if (watched == txt0 && event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (txt0->text().size() >= 58 && !txt0->hasSelectedText() && !key->text().isEmpty() &&
+            key->text().front().isPrint()) {
+            statusBar()->showMessage(QStringLiteral("A name holds at most 58 characters."), 5000);
+        }
+    } else if (watched == cmdQSave &&
+               (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
+        // Enter clicks the focused Quick Save, as Space does.
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            QKeyEvent space(key->type(), Qt::Key_Space, key->modifiers() & ~Qt::KeypadModifier,
+                            QStringLiteral(" "), key->isAutoRepeat());
+            QCoreApplication::sendEvent(cmdQSave, &space);
+            return true;
         }
     } else if (watched == txt0 && event->type() == QEvent::MouseButtonPress && txt0->isEnabled()) {
         SetLabel1(txt0->text());

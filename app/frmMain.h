@@ -47,6 +47,7 @@ public:
     void MnuExportNames_Click();
     void MnuImportNames_Click();
     void MnuRevertName_Click();
+    void MnuSaveAs_Click();
     // Opens Path through the same steps as Open, without the dialog: for a file given on
     // the command line or dropped on the window.
     void Open_File(const QString& Path);
@@ -70,8 +71,13 @@ private:
     void SetEditing(bool enabled);
     // The steps of Open once a path is chosen; name is its bare name.
     void OpenChosen(const QString& path, const QString& name);
-    // Saves, shows the outcome, and says whether the file was saved.
-    bool SaveFile();
+    // Saves (to target, for Save As), shows the outcome, and says whether the file was saved.
+    bool SaveFile(const QString& target = {});
+    // Find next (Enter, F3) and back (Shift): the next name containing the search text.
+    void FindNext(bool forward);
+    // Shows whether the last search found a name: a tint and a status message when not.
+    void SetSearchFound(bool found);
+    void ShowNameLength();
     // With unsaved changes, asks whether to save them first: false when the user cancels
     // or the save fails.
     bool MaybeSave();
@@ -109,6 +115,9 @@ private:
     QLabel* Image2 = nullptr;
     QAction* MnuFileOpen = nullptr;
     QAction* Cmd_Zapisz = nullptr;
+    QAction* MnuSaveAs = nullptr;
+    QLabel* m_NameLength = nullptr; // the name's length out of 58, while the field has the focus
+    QString m_ShownName;            // the name field's text as last changed
     QAction* MnuExportNames = nullptr;
     QAction* MnuImportNames = nullptr;
     QAction* MnuUndo = nullptr;

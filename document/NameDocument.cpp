@@ -260,7 +260,9 @@ void NameDocument::SetName(qint32 Index, const QByteArray& Name) {
     }
 }
 
-bool NameDocument::Save(QString& Error) {
+bool NameDocument::Save(QString& Error) { return Save_As(m_FilePath, Error); }
+
+bool NameDocument::Save_As(const QString& FilePath, QString& Error) {
     if (ToolBusy()) {
         Error = ToolBusyText;
         return false;
@@ -269,11 +271,18 @@ bool NameDocument::Save(QString& Error) {
         Error = QStringLiteral("No name file is open.");
         return false;
     }
+    // The new file is chosen only once it has been written and checked.
+    const QString former = m_FilePath;
+    m_FilePath = FilePath == former ? former : QFileInfo(FilePath).absoluteFilePath();
     if (!SaveSteps(Error)) {
+        m_FilePath = former;
         return false;
     }
     m_Saved = m_Table;
     m_Undo.setClean();
+    if (m_FilePath != former) {
+        emit FilePathChanged(m_FilePath);
+    }
     return true;
 }
 

@@ -58,6 +58,9 @@ public:
     // its folder cannot take a new file, by writing it in place with the former bytes kept
     // to be written back should that fail.
     bool Save(QString& Error);
+    // Saves the same verified way to another file, which from then on is the chosen file;
+    // the former file stays as it was.
+    bool Save_As(const QString& FilePath, QString& Error);
 
     // Renames one record (the index is clamped into the records) as an undoable step; a
     // rename merges into the step before it when that renamed the same record, unless
@@ -94,6 +97,7 @@ signals:
     void NameChanged(qint32 Index);
     void ModifiedChanged(bool Modified);
     void EncodingChanged();
+    void FilePathChanged(const QString& FilePath);
     // The compression tool starts or ends; What says what it does ("Compressing x...").
     void ToolRunningChanged(bool Running, const QString& What);
 

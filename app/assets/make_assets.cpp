@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QtEndian>
 #include <cmath>
@@ -21,8 +22,12 @@ bool writeFile(const QString& path, const QByteArray& bytes) {
 // A 16-bit mono PCM WAV file.
 QByteArray wav(const std::vector<qint16>& samples, int rate) {
     QByteArray out;
-    auto u32 = [&](quint32 v) { out.append(reinterpret_cast<const char*>(&(v = qToLittleEndian(v))), 4); };
-    auto u16 = [&](quint16 v) { out.append(reinterpret_cast<const char*>(&(v = qToLittleEndian(v))), 2); };
+    auto u32 = [&](quint32 v) {
+        out.append(reinterpret_cast<const char*>(&(v = qToLittleEndian(v))), 4);
+    };
+    auto u16 = [&](quint16 v) {
+        out.append(reinterpret_cast<const char*>(&(v = qToLittleEndian(v))), 2);
+    };
     const quint32 dataBytes = quint32(samples.size() * 2);
     out.append("RIFF");
     u32(36 + dataBytes);
@@ -59,10 +64,12 @@ std::vector<qint16> tone(double freq, double seconds, double decay, double noise
 
 // Invented names from syllables: no real person is meant.
 QByteArray inventedName(std::mt19937& rng, int index) {
-    static const char* first[] = {"Ar", "Bel", "Cor", "Dav", "El", "Fen", "Gar", "Hal", "Ist", "Jor", "Kel", "Lor",
-                                  "Mar", "Nel", "Or", "Per", "Quin", "Ros", "Sal", "Tor", "Ul", "Var", "Wen", "Zan"};
+    static const char* first[] = {"Ar",   "Bel", "Cor", "Dav", "El",  "Fen", "Gar", "Hal",
+                                  "Ist",  "Jor", "Kel", "Lor", "Mar", "Nel", "Or",  "Per",
+                                  "Quin", "Ros", "Sal", "Tor", "Ul",  "Var", "Wen", "Zan"};
     static const char* mid[] = {"a", "e", "i", "o", "u", "ia", "eo", "an", "en", "ar"};
-    static const char* last[] = {"vik", "dor", "mund", "tal", "rin", "bek", "sen", "lo", "mar", "gard", "nez", "ov"};
+    static const char* last[] = {"vik", "dor", "mund", "tal",  "rin", "bek",
+                                 "sen", "lo",  "mar",  "gard", "nez", "ov"};
     auto pick = [&](auto& arr) { return arr[rng() % (sizeof arr / sizeof arr[0])]; };
     QByteArray name = QByteArray(pick(first)) + pick(mid) + pick(last);
     if (index % 3 != 0) {
@@ -100,25 +107,36 @@ QByteArray sampleNameFile() {
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: make_assets APP_FOLDER\n");
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: make_assets APP_FOLDER SAMPLE_ORIGINAL\n");
         return 2;
     }
+    const QString original = QString::fromLocal8Bit(argv[2]);
     const QDir appDir(QString::fromLocal8Bit(argv[1]));
     appDir.mkpath(QStringLiteral("resources"));
     appDir.mkpath(QStringLiteral("samples"));
 
-    bool ok = writeFile(appDir.filePath(QStringLiteral("resources/click.wav")), wav(tone(1800, 0.05, 90, 0.35, 1), 22050));
-    ok = ok && writeFile(appDir.filePath(QStringLiteral("resources/over.wav")), wav(tone(900, 0.08, 60, 0.05, 2), 22050));
-    ok = ok && voxtrel::Artwork::AppIcon(128).save(appDir.filePath(QStringLiteral("resources/voxtrel-editor.png")));
+    bool ok = writeFile(appDir.filePath(QStringLiteral("resources/click.wav")),
+                        wav(tone(1800, 0.05, 90, 0.35, 1), 22050));
+    ok = ok && writeFile(appDir.filePath(QStringLiteral("resources/over.wav")),
+                         wav(tone(900, 0.08, 60, 0.05, 2), 22050));
+    ok = ok && voxtrel::Artwork::AppIcon(128).save(
+                   appDir.filePath(QStringLiteral("resources/voxtrel-editor.png")));
 
     const QByteArray plain = sampleNameFile();
     std::vector<std::uint8_t> packed;
     std::string error;
-    ok = ok && voxtrel::ZlibCodec::compress(reinterpret_cast<const std::uint8_t*>(plain.constData()),
-                                            size_t(plain.size()), packed, error);
-    ok = ok && writeFile(appDir.filePath(QStringLiteral("samples/unnamed_1846.bin")),
-                         QByteArray(reinterpret_cast<const char*>(packed.data()), qsizetype(packed.size())));
+    ok =
+        ok && voxtrel::ZlibCodec::compress(reinterpret_cast<const std::uint8_t*>(plain.constData()),
+                                           size_t(plain.size()), packed, error);
+    // The original, which installs and packages take, and a read-only copy in the application
+    // folder, so that trying the editor on it cannot change it by accident.
+    const QString sample = appDir.filePath(QStringLiteral("samples/unnamed_1846.bin"));
+    const QByteArray bytes(reinterpret_cast<const char*>(packed.data()), qsizetype(packed.size()));
+    QDir().mkpath(QFileInfo(original).absolutePath());
+    QFile::remove(sample);
+    ok = ok && writeFile(original, bytes) && writeFile(sample, bytes) &&
+         QFile::setPermissions(sample, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
     if (!ok) {
         std::fprintf(stderr, "make_assets: could not write the application folder's files\n");
         return 1;

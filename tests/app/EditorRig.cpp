@@ -49,7 +49,7 @@ EditorRig::EditorRig() {
     AppServices services;
     services.Messages = messages;
     services.Links = links;
-    services.NameLists = nameLists;
+    services.Files = files;
     services.NewOpenDialog = [this] {
         ++dialogsOpened;
         return std::make_unique<ChosenDialog>(nextChoice);

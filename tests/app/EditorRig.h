@@ -41,10 +41,12 @@ public:
     QList<bool> yesNo;
 };
 
-class FakeNameLists : public NameListDialogs {
+class FakeFileDialogs : public FileDialogs {
 public:
-    QString OpenPath(QWidget*, const QString&, const QString&) override { return asked(); }
-    QString SavePath(QWidget*, const QString&, const QString& Suggested) override {
+    QString OpenPath(QWidget*, const QString&, const QString&, const QString&) override {
+        return asked();
+    }
+    QString SavePath(QWidget*, const QString&, const QString& Suggested, const QString&) override {
         suggested = Suggested;
         return asked();
     }
@@ -61,10 +63,12 @@ private:
 
 class FakeLinks : public LinkOpener {
 public:
-    void Open(const QUrl& Url, QWidget* Owner) override {
+    bool Open(const QUrl& Url, QWidget* Owner) override {
         opened << Url.toString();
         owner = Owner;
+        return browser;
     }
+    bool browser = true;
     QStringList opened;
     QWidget* owner = nullptr;
 };
@@ -100,7 +104,7 @@ public:
     frmMain& window() { return *m_Window; }
     std::shared_ptr<FakeMessages> messages = std::make_shared<FakeMessages>();
     std::shared_ptr<FakeLinks> links = std::make_shared<FakeLinks>();
-    std::shared_ptr<FakeNameLists> nameLists = std::make_shared<FakeNameLists>();
+    std::shared_ptr<FakeFileDialogs> files = std::make_shared<FakeFileDialogs>();
     QString nextChoice = QStringLiteral("-1");
     int dialogsOpened = 0;
 

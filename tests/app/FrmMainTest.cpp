@@ -370,14 +370,68 @@ private slots:
         field->end(false);
         type(field, QString::fromUtf8("Łé€"));
         QCOMPARE(field->text(), QString::fromUtf8("Player 0é€"));
-        QCOMPARE(rig.window().statusBar()->currentMessage(),
-                 QString::fromUtf8("\"Ł\" cannot be written in windows-1252 (Western)."));
+        QCOMPARE(
+            rig.window().statusBar()->currentMessage(),
+            QString::fromUtf8("'Ł' cannot be stored in the Western (windows-1252) code page."));
         QGuiApplication::clipboard()->setText(QString::fromUtf8("中文"));
         field->paste();
         QCOMPARE(field->text(), QString::fromUtf8("Player 0é€"));
         QCOMPARE(rig.listLines()[0], QString::fromUtf8("Player 0é€"));
+        // A paste keeps what the code page can hold and says what it left out.
+        QGuiApplication::clipboard()->setText(QString::fromUtf8(" Łódź!"));
+        field->paste();
+        QCOMPARE(field->text(), QString::fromUtf8("Player 0é€ ód!"));
+        QCOMPARE(rig.window().statusBar()->currentMessage(),
+                 QString::fromUtf8("'Ł', 'ź' cannot be stored in the Western (windows-1252) code "
+                                   "page; the rest was kept."));
+        QCOMPARE(rig.find<QLabel>("NameLength")->text(), QString("14/58"));
         retype(rig, QString(70, 'a'));
         QCOMPARE(field->text().size(), 58);
+        QCOMPARE(rig.window().statusBar()->currentMessage(),
+                 QString("A name holds at most 58 characters."));
+    }
+
+    void saveAsWritesAnotherFileAndKeepsTheOriginal() {
+        EditorRig rig;
+        const QString original = rig.userFile("original.bin");
+        const QByteArray plain = EditorRig::nameImage(1209);
+        QVERIFY(EditorRig::writeCompressed(original, plain));
+        const QByteArray before = EditorRig::read(original);
+        rig.open(original);
+        QVERIFY(rig.find<QAction>("MnuSaveAs")->isEnabled());
+        retype(rig, "Copied");
+        const QString copy = rig.userFile("copy.bin");
+        rig.files->next = copy;
+        rig.find<QAction>("MnuSaveAs")->trigger();
+        QCOMPARE(rig.messages->shown.last().text, QString("Save File"));
+        QCOMPARE(rig.window().FilePath(), copy);
+        QCOMPARE(rig.window().windowTitle(), QString("copy.bin[*] - Voxtrel String Editor 2011"));
+        QVERIFY(!rig.window().isWindowModified());
+        retype(rig, "Then saved");
+        rig.window().Cmd_Zapisz_Click(); // Save now writes the new file
+        QCOMPARE(EditorRig::pythonDecompress(copy), withName(plain, 0, "Then saved"));
+        QCOMPARE(EditorRig::read(original), before);
+    }
+
+    void theSampleIsReadOnly() {
+        const QString sample = QStringLiteral(VOXTREL_APP_DIR "/samples/unnamed_1846.bin");
+        QVERIFY(QFileInfo::exists(sample));
+        QVERIFY(!(QFileInfo(sample).permissions() &
+                  (QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther)));
+        EditorRig rig;
+        const QString copy = rig.userFile("unnamed_1846.bin");
+        // A copy with the sample's own permissions stands for the sample: a save over it is
+        // refused, and the sample itself is never written by a test.
+        QVERIFY(QFile::copy(sample, copy));
+        QVERIFY(
+            QFile::setPermissions(copy, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+        const QByteArray before = EditorRig::read(copy);
+        rig.open(copy);
+        retype(rig, "Changed");
+        rig.window().Cmd_Zapisz_Click();
+        QVERIFY2(rig.messages->shown.last().text.contains("read-only"),
+                 qPrintable(rig.messages->shown.last().text));
+        QCOMPARE(EditorRig::read(copy), before);
     }
 
     void codePageOfTheLanguageVersion() {
@@ -437,9 +491,9 @@ private slots:
         select(rig, 2);
 
         const QString csv = rig.userFile("names.csv");
-        rig.nameLists->next = csv;
+        rig.files->next = csv;
         rig.find<QAction>("MnuExportNames")->trigger();
-        QCOMPARE(rig.nameLists->suggested, rig.userFile("e.csv"));
+        QCOMPARE(rig.files->suggested, rig.userFile("e.csv"));
         QVERIFY(EditorRig::read(csv).startsWith("\xEF\xBB\xBFindex,name\r\n0,Player 0\r\n"));
         QCOMPARE(rig.messages->shown.last().text, "1209 names exported to \"" + csv + "\".");
 
@@ -463,7 +517,7 @@ private slots:
         QCOMPARE(rig.listLines()[4], QString("Player 4"));
         QCOMPARE(rig.window().NameTable().Get_Nazwa(4), QString("Player 4"));
 
-        rig.nameLists->next.clear(); // cancelled: nothing happens
+        rig.files->next.clear(); // cancelled: nothing happens
         const int shown = rig.messages->shown.size();
         rig.find<QAction>("MnuImportNames")->trigger();
         QCOMPARE(rig.messages->shown.size(), shown);

@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QStatusBar>
 #include <QtTest>
 
 using namespace voxtrel;
@@ -173,6 +175,71 @@ private slots:
         QCOMPARE(rig.messages->shown[0].title, QString("Voxtrel String Editor 2011"));
         QVERIFY(rig.messages->shown[0].icon == MessageBoxes::Icon::Information);
         QVERIFY(!rig.window().NameTable().Loaded());
+    }
+
+    // Enter and F3 find the next name containing the text anywhere, Shift the one before,
+    // wrapping at the ends; each goes through the selection handler.
+    void findNextAndBack() {
+        Loaded l({"Adams Green", "Baker", "Carl Green", "Green", "Dale"});
+        l.search("green");
+        QCOMPARE(l.list->currentRow(), 3); // typing still finds what a name starts with
+        QTest::keyClick(l.box, Qt::Key_Return);
+        QCOMPARE(l.list->currentRow(), 0); // past the end, from the top: a surname
+        QCOMPARE(l.field->text(), QString("Adams Green"));
+        QTest::keyClick(l.box, Qt::Key_F3);
+        QCOMPARE(l.list->currentRow(), 2);
+        QTest::keyClick(l.box, Qt::Key_Return, Qt::ShiftModifier);
+        QCOMPARE(l.list->currentRow(), 0);
+        QTest::keyClick(l.box, Qt::Key_F3, Qt::ShiftModifier); // back past the start
+        QCOMPARE(l.list->currentRow(), 3);
+        QCOMPARE(l.rig.window().SelIndex(), 3);
+        QCOMPARE(l.rig.find<QLabel>("Label1")->text(), QString("Green"));
+    }
+
+    void notFoundIsShown() {
+        Loaded l({"Adams", "Baker"});
+        l.search("Ba");
+        const QColor normal = l.box->palette().color(QPalette::Base);
+        l.search("Garabekmar");
+        QVERIFY(l.box->palette().color(QPalette::Base) != normal);
+        QCOMPARE(l.rig.window().statusBar()->currentMessage(),
+                 QString("No name contains 'Garabekmar'"));
+        QCOMPARE(l.field->text(), QString("Baker")); // still the record typing would change
+        QTest::keyClick(l.box, Qt::Key_Return);
+        QVERIFY(l.box->palette().color(QPalette::Base) != normal);
+        l.search("ak");
+        QTest::keyClick(l.box, Qt::Key_F3);
+        QCOMPARE(l.list->currentRow(), 1);
+        QCOMPARE(l.box->palette().color(QPalette::Base), normal);
+        QVERIFY(l.rig.window().statusBar()->currentMessage().isEmpty());
+
+        l.list->setFocus();
+        QTest::keyClick(&l.rig.window(), Qt::Key_F, Qt::ControlModifier); // Ctrl+F
+        QTRY_VERIFY(l.box->hasFocus());
+        QTRY_COMPARE(l.box->selectedText(), l.box->text());
+    }
+
+    void menusOpenByMnemonic() {
+        Loaded l({"Adams"});
+        QVERIFY(QTest::qWaitForWindowActive(&l.rig.window()));
+        for (const auto& [key, name] :
+             {std::pair{Qt::Key_M, "Menu"}, {Qt::Key_E, "Edit"}, {Qt::Key_A, "About"}}) {
+            auto* menu = l.rig.find<QMenu>(name);
+            QTest::keyClick(&l.rig.window(), key, Qt::AltModifier);
+            QTRY_VERIFY2(menu->isVisible(), name);
+            QTest::keyClick(menu, Qt::Key_Escape);
+            QTRY_VERIFY(!menu->isVisible());
+        }
+        QCOMPARE(l.rig.find<QAction>("Cmd_Zapisz")->iconText(),
+                 QString("Save")); // the captions read as before
+    }
+
+    void aPageThatCannotBeOpenedShowsItsAddress() {
+        EditorRig rig;
+        rig.links->browser = false;
+        rig.find<QAction>("cmdSiteHome")->trigger();
+        QCOMPARE(rig.messages->shown.size(), 1);
+        QVERIFY(rig.messages->shown[0].text.endsWith(Links::SiteHomeUrl));
     }
 };
 

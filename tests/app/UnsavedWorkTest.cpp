@@ -88,6 +88,31 @@ private slots:
         }
     }
 
+    void quitAsksOnlyAboutUnsavedRenames() {
+        Edited e;
+        e.rig.window().show();
+        e.rig.messages->answers = {Answer::Cancel};
+        e.rig.find<QAction>("MnuQuit")->trigger();
+        QVERIFY(e.rig.window().isVisible());
+        QCOMPARE(e.rig.messages->asked.size(), 1);
+        e.rig.window().Cmd_Zapisz_Click();
+        e.rig.find<QAction>("MnuQuit")->trigger(); // nothing unsaved: no question
+        QVERIFY(!e.rig.window().isVisible());
+        QCOMPARE(e.rig.messages->asked.size(), 1);
+    }
+
+    void enterClicksTheFocusedQuickSave() {
+        Edited e;
+        e.rig.window().show();
+        QVERIFY(QTest::qWaitForWindowActive(&e.rig.window()));
+        auto* quick = e.rig.find<QWidget>("cmdQSave");
+        quick->setFocus();
+        QTRY_VERIFY(quick->hasFocus());
+        QTest::keyClick(quick, Qt::Key_Return);
+        QTRY_COMPARE(e.rig.messages->shown.size(), 1);
+        QCOMPARE(e.rig.messages->shown.last().text, QString("Save File"));
+    }
+
     void openingAnotherFileAsksFirst() {
         Edited e;
         const QString other = e.rig.userFile("other.bin");

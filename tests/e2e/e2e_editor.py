@@ -76,6 +76,7 @@ def main():
         os.makedirs(user)
         chosen = os.path.join(user, "unnamed_1846.bin")
         shutil.copy(os.path.join(app, "samples", "unnamed_1846.bin"), chosen)
+        os.chmod(chosen, 0o644)  # the sample is read-only; the user's copy is not
         original = zlib.decompress(open(chosen, "rb").read())
 
         # A record whose first six letters lead the search to it and no earlier line.
