@@ -159,6 +159,8 @@ void frmMain::BuildControls() {
     });
     m_NameLength = new QLabel(this);
     m_NameLength->setObjectName(QStringLiteral("NameLength"));
+    m_NameLength->setMinimumWidth(m_NameLength->fontMetrics().horizontalAdvance(QStringLiteral("58 of 58")) + 12);
+    m_NameLength->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     statusBar()->addPermanentWidget(m_NameLength);
     m_NameLength->hide();
     txt0->setEnabled(false);
@@ -698,7 +700,7 @@ void frmMain::SetSearchFound(bool found) {
 }
 
 void frmMain::ShowNameLength() {
-    m_NameLength->setText(QStringLiteral("%1/58").arg(txt0->text().size()));
+    m_NameLength->setText(QStringLiteral("%1 of 58").arg(txt0->text().size()));
     m_NameLength->setVisible(txt0->hasFocus());
 }
 

@@ -384,7 +384,7 @@ private slots:
         QCOMPARE(rig.window().statusBar()->currentMessage(),
                  QString::fromUtf8("'Ł', 'ź' cannot be stored in the Western (windows-1252) code "
                                    "page; the rest was kept."));
-        QCOMPARE(rig.find<QLabel>("NameLength")->text(), QString("14/58"));
+        QCOMPARE(rig.find<QLabel>("NameLength")->text(), QString("14 of 58"));
         retype(rig, QString(70, 'a'));
         QCOMPARE(field->text().size(), 58);
         QCOMPARE(rig.window().statusBar()->currentMessage(),
