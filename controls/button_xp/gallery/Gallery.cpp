@@ -74,6 +74,15 @@ int main(int argc, char** argv) {
     const PictureRef picture = ButtonPicture::fromImage(discPicture());
     const PictureRef icon = ButtonPicture::fromIcon(diamondIcon(), {16, 16});
 
+    // Styles 0 and 1 in turn with a deeper bevel, at rest in the first four columns and
+    // pressed in the others.
+    const auto bevelled = [&](qint16 bevel, int c) {
+        FaceState s = baseState(c % 2, bw, bh);
+        s.BEVEL = bevel;
+        s.IsPressed = c >= 4;
+        s.IsMouseOver = c >= 4;
+        return s;
+    };
     // The rows under the five style rows: each a label and one face per column.
     struct Extra {
         QString label;
@@ -97,22 +106,8 @@ int main(int argc, char** argv) {
              s.Enabled = false;
              return s;
          }},
-        {"BEVEL 2",
-         [&](int c) {
-             FaceState s = baseState(c % 2 == 0 ? 0 : 1, bw, bh);
-             s.BEVEL = 2;
-             s.IsPressed = c >= 4;
-             s.IsMouseOver = c >= 4;
-             return s;
-         }},
-        {"BEVEL 3",
-         [&](int c) {
-             FaceState s = baseState(c % 2 == 0 ? 0 : 1, bw, bh);
-             s.BEVEL = 3;
-             s.IsPressed = c >= 4;
-             s.IsMouseOver = c >= 4;
-             return s;
-         }},
+        {"BEVEL 2", [&](int c) { return bevelled(2, c); }},
+        {"BEVEL 3", [&](int c) { return bevelled(3, c); }},
         {"positions 0-3",
          [&](int c) {
              FaceState s = baseState(c < 4 ? 4 : 0, bw, bh + 10);
