@@ -56,9 +56,11 @@ NameDocument::NameDocument(QString AppPath, QString WorkFolder, QObject* parent)
         Remove_Stale_Work_Folders(under);
         m_Private =
             std::make_unique<QTemporaryDir>(under + PrivatePrefix + QStringLiteral("XXXXXX"));
-        WorkFolder = m_Private->path();
+        // No folder could be made: the document stays without one and refuses to open, rather
+        // than work (and clear files) anywhere else.
+        WorkFolder = m_Private->isValid() ? m_Private->path() : QString();
     }
-    m_WorkFolder = ToolCommands::With_Separator(std::move(WorkFolder));
+    m_WorkFolder = WorkFolder.isEmpty() ? QString() : ToolCommands::With_Separator(std::move(WorkFolder));
     connect(&m_Undo, &QUndoStack::cleanChanged, this,
             [this](bool clean) { emit ModifiedChanged(!clean); });
 }
@@ -154,6 +156,10 @@ bool NameDocument::Open(const QString& FilePath, QString& Error, const QString& 
         return false;
     }
     const QString name = Name.isEmpty() ? QFileInfo(FilePath).fileName() : Name;
+    if (m_WorkFolder.isEmpty()) {
+        Error = QStringLiteral("No working folder could be made for the compression tool.");
+        return false;
+    }
     if (!Baza::File_Exists(FilePath)) {
         Error = QStringLiteral("The file \"%1\" does not exist.").arg(FilePath);
         return false;
@@ -405,7 +411,7 @@ QString NameDocument::WorkFile(const QString& Name) const {
 
 void NameDocument::Clear_Work_Folder() {
     const QDir dir(m_WorkFolder);
-    if (!dir.exists()) {
+    if (m_WorkFolder.isEmpty() || !dir.exists()) {
         return;
     }
     for (const QString& name : dir.entryList(QDir::Files)) {
