@@ -4,6 +4,7 @@
 #include "document/NameDocument.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <QTextStream>
 
 namespace voxtrel::cli {
@@ -33,7 +34,18 @@ int ImportCommand::Execute(const QCommandLineParser& Parser, QTextStream& Out, Q
         return Failed;
     }
     NameDocument document(QCoreApplication::applicationDirPath());
-    if (!document.Open(file, error)) {
+    // A file that does not decompress to a name file is not rewritten as one.
+    qint64 size = 0;
+    const auto nameFileSize = [&size](qint64 bytes) {
+        size = bytes;
+        return false;
+    };
+    if (!document.Open(file, error, {}, nameFileSize)) {
+        if (error.isEmpty()) {
+            error = QStringLiteral("%1 is %2 bytes when decompressed; a name file is 117,585 "
+                                   "bytes. It was not changed.")
+                        .arg(file, QLocale(QLocale::English).toString(size));
+        }
         Err << error << Qt::endl;
         return Failed;
     }

@@ -159,6 +159,17 @@ TEST(VoxtrelNames, RefusedListsChangeNothingAndNameTheLine) {
     EXPECT_EQ(r.code, 1);
     EXPECT_TRUE(r.err.contains("is a folder")) << r.err.toStdString();
     EXPECT_TRUE(c.unchanged());
+
+    // A compressed file that is not a name file is never rewritten as one.
+    const QString other = c.app.userFile("other.bin");
+    ASSERT_TRUE(WriteCompressed(other, QByteArray(27, 'z')));
+    const QByteArray otherBefore = ReadBytes(other);
+    ASSERT_TRUE(WriteBytes(c.csv, "index,name\n0,A\n"));
+    r = c.run({"import", other, c.csv});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_TRUE(r.err.contains("is 27 bytes when decompressed; a name file is 117,585 bytes"))
+        << r.err.toStdString();
+    EXPECT_EQ(ReadBytes(other), otherBefore);
 }
 
 TEST(VoxtrelNames, AFailedSaveLeavesTheFileAsItWas) {
