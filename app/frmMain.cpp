@@ -159,9 +159,11 @@ void frmMain::BuildControls() {
     });
     m_NameLength = new QLabel(this);
     m_NameLength->setObjectName(QStringLiteral("NameLength"));
-    m_NameLength->setMinimumWidth(m_NameLength->fontMetrics().horizontalAdvance(QStringLiteral("58 of 58")) + 12);
+    m_NameLength->setMinimumWidth(
+        m_NameLength->fontMetrics().horizontalAdvance(QStringLiteral("58 of 58")) + 12);
     m_NameLength->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     statusBar()->addPermanentWidget(m_NameLength);
+    statusBar()->setSizeGripEnabled(false); // the window has a fixed size
     m_NameLength->hide();
     txt0->setEnabled(false);
     txt0->installEventFilter(this);
@@ -434,7 +436,6 @@ void frmMain::ShowFileList() {
     }
     List1->addItems(names);
     List1->setUpdatesEnabled(true);
-    m_MarkedLines.clear();
     // Nothing shown for the former file may be typed into this one: the field, the label
     // and SelIndex show record 0 of the new file, or nothing when it has none.
     m_SelIndex = 0;
@@ -491,9 +492,7 @@ bool frmMain::SaveFile(const QString& target) {
         return false;
     }
     Clear_Temp();
-    for (const qint32 line : std::as_const(m_MarkedLines)) {
-        MarkLine(line);
-    }
+    MarkAllLines(); // nothing is renamed since the save
     ShowMessage(
         QStringLiteral("Save File"), AppTitle, MessageBoxes::Icon::None,
         QStringLiteral("Written to %1").arg(QDir::toNativeSeparators(m_Document.FilePath())));
@@ -644,8 +643,8 @@ void frmMain::Document_EncodingChanged() {
     const Baza& table = m_Document.Table();
     for (qint32 i = 0; i < List1->count(); ++i) {
         List1->item(i)->setText(table.Get_Nazwa(i));
-        MarkLine(i);
     }
+    MarkAllLines();
     if (txt0->isEnabled()) {
         m_Filling = true;
         txt0->setText(table.Get_Nazwa(m_SelIndex));
@@ -668,10 +667,11 @@ void frmMain::MarkLine(qint32 index) {
         font.setBold(renamed);
         item->setFont(font);
     }
-    if (renamed) {
-        m_MarkedLines.insert(index);
-    } else {
-        m_MarkedLines.remove(index);
+}
+
+void frmMain::MarkAllLines() {
+    for (qint32 i = 0; i < List1->count(); ++i) {
+        MarkLine(i);
     }
 }
 

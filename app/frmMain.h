@@ -5,7 +5,6 @@
 #include "document/NameDocument.h"
 
 #include <QMainWindow>
-#include <QSet>
 #include <memory>
 
 class QAction;
@@ -83,7 +82,9 @@ private:
     bool MaybeSave();
     void ShowFileList();
     void UpdateCaption();
+    // A line is bold while its record's name differs from the name as last saved.
     void MarkLine(qint32 index);
+    void MarkAllLines();
     void ShowMessage(const QString& text, const QString& title, MessageBoxes::Icon icon,
                      const QString& detail = {});
     void ShowFailure(const QString& text);
@@ -98,9 +99,8 @@ private:
     qint32 m_SelIndex = 0;
     bool m_Filling = false;
     bool m_CloseWhenIdle = false;
-    bool m_Typing = false;      // the name field is renaming
-    bool m_Importing = false;   // a name list is being applied
-    QSet<qint32> m_MarkedLines; // lines shown in bold: renamed since the last save
+    bool m_Typing = false;    // the name field is renaming
+    bool m_Importing = false; // a name list is being applied
     ToolProgress* m_Progress = nullptr;
     std::unique_ptr<FormButtonHost> m_ButtonHost;
 

@@ -1,6 +1,6 @@
 #include "document/NameDocument.h"
 
-#include "document/FolderSync.h"
+#include "document/AtomicReplace.h"
 #include "document/RenameCommand.h"
 #include "tools/Scn_Process.h"
 #include "tools/ToolCommands.h"
@@ -27,9 +27,34 @@ QByteArray readAll(const QString& path, bool* ok = nullptr) {
     return opened ? f.readAll() : QByteArray();
 }
 
+// Writes bytes over the whole of an existing file, in place; false with the reason.
+bool writeInPlace(const QString& path, const QByteArray& bytes, QString& reason) {
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+        file.write(bytes) == bytes.size() && file.flush()) {
+        file.close();
+        if (file.error() == QFileDevice::NoError) {
+            return true;
+        }
+    }
+    reason = file.errorString();
+    return false;
+}
+
 bool samePath(const QString& a, const QString& b) {
     const QString ca = QFileInfo(a).canonicalFilePath();
     return !ca.isEmpty() && ca == QFileInfo(b).canonicalFilePath();
+}
+
+bool writableFolder(const QString& path) {
+    const QFileInfo info(path);
+    return info.isDir() && info.isWritable();
+}
+
+// The user's own folder for working files when the application folder is read-only.
+QString cacheFolder() {
+    const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    return base.isEmpty() ? QString() : base + QStringLiteral("/voxtrel-editor/");
 }
 
 const QString ToolBusyText = QStringLiteral("The compression tool is still running.");
@@ -60,27 +85,13 @@ NameDocument::NameDocument(QString AppPath, QString WorkFolder, QObject* parent)
         // than work (and clear files) anywhere else.
         WorkFolder = m_Private->isValid() ? m_Private->path() : QString();
     }
-    m_WorkFolder = WorkFolder.isEmpty() ? QString() : ToolCommands::With_Separator(std::move(WorkFolder));
+    m_WorkFolder =
+        WorkFolder.isEmpty() ? QString() : ToolCommands::With_Separator(std::move(WorkFolder));
     connect(&m_Undo, &QUndoStack::cleanChanged, this,
             [this](bool clean) { emit ModifiedChanged(!clean); });
 }
 
 NameDocument::~NameDocument() = default;
-
-namespace {
-
-bool writableFolder(const QString& path) {
-    const QFileInfo info(path);
-    return info.isDir() && info.isWritable();
-}
-
-// The user's own folder for working files when the application folder is read-only.
-QString cacheFolder() {
-    const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
-    return base.isEmpty() ? QString() : base + QStringLiteral("/voxtrel-editor/");
-}
-
-} // namespace
 
 QString NameDocument::Shared_Work_Folder(const QString& AppPath) {
     const QString own = ToolCommands::Work_Folder(ToolCommands::With_Separator(AppPath));
@@ -215,18 +226,12 @@ bool NameDocument::Rename(qint32 Index, const QString& Name, bool Separate) {
         return false;
     }
     const qint32 index = std::clamp(Index, 0, m_Table.Count() - 1);
-    const QByteArray name = Encode(Name);
+    const QByteArray name = m_Table.Encode_Nazwa(Name);
     const QByteArray old = m_Table.Get_Nazwa_Bytes(index);
     if (name != old) {
         m_Undo.push(new RenameCommand(this, index, old, name, Separate));
     }
     return true;
-}
-
-QByteArray NameDocument::Encode(const QString& Name) const {
-    // Encoded at once in the code page in force; a zero byte would end the name.
-    const QByteArray bytes = m_Table.Encoding().encode(Name.left(layout::NameSize));
-    return bytes.left(bytes.indexOf('\0') < 0 ? bytes.size() : bytes.indexOf('\0'));
 }
 
 void NameDocument::SetEncoding(const CodePage& Encoding) {
@@ -249,8 +254,8 @@ bool NameDocument::Import(const NameChanges& Changes, QString& Error) {
     m_Undo.beginMacro(QStringLiteral("Import %1 names").arg(Changes.size()));
     for (const NameChange& change : Changes) {
         const qint32 index = std::clamp(change.Index, 0, std::max(0, m_Table.Count() - 1));
-        m_Undo.push(
-            new RenameCommand(this, index, m_Table.Get_Nazwa_Bytes(index), Encode(change.NewName)));
+        m_Undo.push(new RenameCommand(this, index, m_Table.Get_Nazwa_Bytes(index),
+                                      m_Table.Encode_Nazwa(change.NewName)));
     }
     m_Undo.endMacro();
     return true;
@@ -266,9 +271,15 @@ void NameDocument::SetName(qint32 Index, const QByteArray& Name) {
     }
 }
 
-bool NameDocument::Save(QString& Error) { return Save_As(m_FilePath, Error); }
+bool NameDocument::Save(QString& Error) {
+    return SaveTo(m_FilePath, Error);
+}
 
 bool NameDocument::Save_As(const QString& FilePath, QString& Error) {
+    return SaveTo(QFileInfo(FilePath).absoluteFilePath(), Error);
+}
+
+bool NameDocument::SaveTo(const QString& FilePath, QString& Error) {
     if (ToolBusy()) {
         Error = ToolBusyText;
         return false;
@@ -279,7 +290,7 @@ bool NameDocument::Save_As(const QString& FilePath, QString& Error) {
     }
     // The new file is chosen only once it has been written and checked.
     const QString former = m_FilePath;
-    m_FilePath = FilePath == former ? former : QFileInfo(FilePath).absoluteFilePath();
+    m_FilePath = FilePath;
     if (!SaveSteps(Error)) {
         m_FilePath = former;
         return false;
@@ -348,18 +359,14 @@ bool NameDocument::Replace(const QByteArray& Compressed, QString& Error) {
     // A writable file in a folder that cannot take a new file beside it cannot be replaced
     // atomically: it is written in place instead.
     if (target.exists() &&
-        (!QFileInfo(target.absolutePath()).isWritable() || Baza::Name_Leaves_No_Room(m_FilePath))) {
+        (!QFileInfo(target.absolutePath()).isWritable() || !RoomForTemporaryName(m_FilePath))) {
         return WriteInPlace(Compressed, Error);
     }
-    QSaveFile out(m_FilePath);
-    const bool written =
-        out.open(QIODevice::WriteOnly) && out.write(Compressed) == Compressed.size();
-    if (!written || !out.commit()) {
-        Error = QStringLiteral("\"%1\" cannot be written:\n%2").arg(m_FilePath, out.errorString());
-        out.cancelWriting();
+    QString reason;
+    if (!AtomicReplace(m_FilePath, Compressed, reason)) {
+        Error = QStringLiteral("\"%1\" cannot be written:\n%2").arg(m_FilePath, reason);
         return false;
     }
-    SyncFolder(target.absolutePath()); // the new name, durable
     return true;
 }
 
@@ -377,22 +384,13 @@ bool NameDocument::WriteInPlace(const QByteArray& Compressed, QString& Error) {
                     .arg(m_FilePath);
         return false;
     }
-    QFile out(m_FilePath);
-    if (out.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-        out.write(Compressed) == Compressed.size() && out.flush()) {
-        out.close();
-        if (out.error() == QFileDevice::NoError) {
-            QFile::remove(kept);
-            return true;
-        }
+    QString reason;
+    if (writeInPlace(m_FilePath, Compressed, reason)) {
+        QFile::remove(kept);
+        return true;
     }
-    Error =
-        QStringLiteral("\"%1\" cannot be written in place:\n%2").arg(m_FilePath, out.errorString());
-    out.close();
-    QFile back(m_FilePath);
-    if (back.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-        back.write(former) == former.size() && back.flush()) {
-        back.close();
+    Error = QStringLiteral("\"%1\" cannot be written in place:\n%2").arg(m_FilePath, reason);
+    if (writeInPlace(m_FilePath, former, reason)) {
         QFile::remove(kept);
         Error += QStringLiteral("\nIts former content was written back.");
     } else {

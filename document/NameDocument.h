@@ -104,7 +104,7 @@ signals:
 private:
     friend class RenameCommand;
     void SetName(qint32 Index, const QByteArray& Name);
-    QByteArray Encode(const QString& Name) const;
+    bool SaveTo(const QString& FilePath, QString& Error);
     bool RunTool(const QString& Command, const QString& What, QString& Error);
     bool SaveSteps(QString& Error);
     bool Replace(const QByteArray& Compressed, QString& Error);

@@ -196,8 +196,15 @@ bool Baza::Zmien_Dane(qint32 Index, const QString& Nazwa) {
     if (Count() == 0 || !m_Loaded) {
         return false;
     }
-    // Encoded at once in the code page in force: what the list shows is what is saved.
-    return Zmien_Dane_Bytes(Index, m_Encoding->encode(Nazwa.left(NameSize)));
+    return Zmien_Dane_Bytes(Index, Encode_Nazwa(Nazwa));
+}
+
+QByteArray Baza::Encode_Nazwa(const QString& Nazwa) const {
+    // Encoded at once in the code page in force: what the list shows is what is saved. A
+    // zero byte ends the name in the file: nothing after it is kept.
+    const QByteArray bytes = m_Encoding->encode(Nazwa.left(NameSize));
+    const qsizetype zero = bytes.indexOf('\0');
+    return zero < 0 ? bytes : bytes.left(zero);
 }
 
 bool Baza::Zmien_Dane_Bytes(qint32 Index, const QByteArray& Bytes) {

@@ -22,6 +22,9 @@ public:
     const voxtrel::CodePage& Encoding() const { return *m_Encoding; }
     void setEncoding(const voxtrel::CodePage& New_Encoding) { m_Encoding = &New_Encoding; }
 
+    // The bytes Zmien_Dane stores for Nazwa: its first 58 characters in the code page in
+    // force, up to a zero byte.
+    QByteArray Encode_Nazwa(const QString& Nazwa) const;
     // A name's bytes as the file holds them, and a rename given in bytes (cut to 58).
     QByteArray Get_Nazwa_Bytes(qint32 Index) const;
     bool Zmien_Dane_Bytes(qint32 Index, const QByteArray& Bytes);

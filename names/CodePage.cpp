@@ -29,27 +29,28 @@ constexpr Entry Known[] = {
 CodePage::CodePage(const char* name, const char* title)
     : m_Name(QString::fromLatin1(name)), m_Title(QString::fromLatin1(title)),
       m_FromUnicode(0x10000, 0) {
-    // The byte-to-character table comes from Qt's converter, byte by byte; a byte the
-    // converter does not map keeps its value as the character of the same number, or, when
-    // that character is taken, one of the Private Use Area. Encoding is the exact inverse,
-    // so every byte survives a round trip.
+    // The byte-to-character table comes from Qt's converter, all 256 bytes in one pass: a
+    // single-byte code page gives one character per byte, the replacement character for a
+    // byte it does not map. Such a byte keeps its value as the character of the same number,
+    // or, when that character is taken, one of the Private Use Area. Encoding is the exact
+    // inverse, so every byte survives a round trip.
+    QStringDecoder decoder(name, QStringConverter::Flag::Stateless);
+    char all[256];
+    for (int b = 0; b < 256; ++b) {
+        all[b] = static_cast<char>(b);
+    }
+    const QString chars = decoder.isValid() ? decoder.decode(QByteArrayView(all, 256)) : QString();
+    if (chars.size() != 256) {
+        return; // no converter, or not a single-byte code page
+    }
     bool defined[256] = {};
     std::vector<bool> taken(0x10000, false);
     for (int b = 0; b < 256; ++b) {
-        // A fresh decoder per byte: hasError() stays set once raised.
-        QStringDecoder decoder(name, QStringConverter::Flag::Stateless);
-        if (!decoder.isValid()) {
-            return;
-        }
-        const char c = static_cast<char>(b);
-        const QString s = decoder.decode(QByteArrayView(&c, 1));
-        if (!decoder.hasError() && s.size() == 1 && !s.front().isSurrogate() &&
-            s.front() != QChar::ReplacementCharacter && !taken[s.front().unicode()]) {
-            m_ToUnicode[b] = s.front().unicode();
+        const QChar c = chars[b];
+        if (!c.isSurrogate() && c != QChar::ReplacementCharacter && !taken[c.unicode()]) {
+            m_ToUnicode[b] = c.unicode();
             taken[m_ToUnicode[b]] = true;
             defined[b] = true;
-        } else if (s.size() > 1) {
-            return; // not a single-byte code page
         }
     }
     for (int b = 0; b < 256; ++b) {

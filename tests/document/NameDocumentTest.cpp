@@ -41,8 +41,15 @@ TEST(NameDocument, SaveGivesBackEveryByteButTheRenamedName) {
     EXPECT_FALSE(o.doc.IsModified());
     ASSERT_TRUE(o.doc.Rename(7, QString::fromUtf8("Jérôme Ünal")));
     EXPECT_TRUE(o.doc.IsModified());
+    // What a save killed in the instant before its rename left beside the file goes with
+    // the next save; a file of the user's with a name like it stays.
+    const QString leftover = o.app.userFile(".unnamed_1846.bin.voxtrel-123456");
+    const QString users = o.app.userFile(".unnamed_1846.bin.voxtrel-notes.txt");
+    ASSERT_TRUE(WriteBytes(leftover, "half") && WriteBytes(users, "mine"));
     QString error;
     ASSERT_TRUE(o.doc.Save(error)) << error.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(leftover));
+    EXPECT_TRUE(QFileInfo::exists(users));
     EXPECT_FALSE(o.doc.IsModified());
     EXPECT_EQ(modified.size(), 2);
     EXPECT_EQ(PythonDecompress(o.chosen),

@@ -33,8 +33,8 @@ QByteArray decompressed(const QString& path) {
     const QByteArray packed = test::ReadBytes(path);
     std::vector<std::uint8_t> out;
     std::string error;
-    if (!ZlibCodec::decompress(reinterpret_cast<const std::uint8_t*>(packed.constData()), size_t(packed.size()), out,
-                               error)) {
+    if (!ZlibCodec::decompress(reinterpret_cast<const std::uint8_t*>(packed.constData()),
+                               size_t(packed.size()), out, error)) {
         return {};
     }
     return QByteArray(reinterpret_cast<const char*>(out.data()), qsizetype(out.size()));
@@ -71,7 +71,8 @@ int main(int argc, char** argv) {
         }
         document.Clear_Work_Folder();
         if (decompressed(chosen) != expected) {
-            std::fprintf(stderr, "cycle %d: the saved file differs from the expected bytes\n", cycle);
+            std::fprintf(stderr, "cycle %d: the saved file differs from the expected bytes\n",
+                         cycle);
             return 1;
         }
         if (cycle == 49) {
@@ -79,7 +80,8 @@ int main(int argc, char** argv) {
         }
     }
     const qint64 end = residentKiB();
-    std::printf("%d cycles, every saved file checked; resident memory %lld KiB after 50 cycles, %lld KiB at the end "
+    std::printf("%d cycles, every saved file checked; resident memory %lld KiB after 50 cycles, "
+                "%lld KiB at the end "
                 "(%+lld KiB)\n",
                 cycles, static_cast<long long>(after50), static_cast<long long>(end),
                 static_cast<long long>(end - after50));
