@@ -17,7 +17,10 @@ void BM_Refresh_Style3_265x25(benchmark::State& state) {
         b.Refresh();
     }
 }
-BENCHMARK(BM_Refresh_Style3_265x25)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly();
+BENCHMARK(BM_Refresh_Style3_265x25)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly();
 
 void BM_Refresh_Style0_120x40_Picture(benchmark::State& state) {
     QWidget window;
@@ -40,6 +43,9 @@ void BM_Refresh_Style0_120x40_Picture(benchmark::State& state) {
         b.Refresh();
     }
 }
-BENCHMARK(BM_Refresh_Style0_120x40_Picture)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly();
+BENCHMARK(BM_Refresh_Style0_120x40_Picture)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly();
 
 } // namespace

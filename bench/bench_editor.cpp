@@ -15,7 +15,9 @@ namespace {
 
 class Silent : public voxtrel::MessageBoxes {
 public:
-    void Show(QWidget*, const QString& Text, const QString&, Icon, const QString&) override { last = Text; }
+    void Show(QWidget*, const QString& Text, const QString&, Icon, const QString&) override {
+        last = Text;
+    }
     Answer AskToSave(QWidget*, const QString&, const QString&) override { return Answer::Discard; }
     bool AskYesNo(QWidget*, const QString&, const QString&) override { return true; }
     QString last;
@@ -24,7 +26,9 @@ public:
 class Chosen : public voxtrel::OpenFileDialog {
 public:
     explicit Chosen(QString path) : m_Path(std::move(path)) {}
-    QString OpenFileName(QWidget*, const QString&, const QString&, const QString&) override { return m_Path; }
+    QString OpenFileName(QWidget*, const QString&, const QString&, const QString&) override {
+        return m_Path;
+    }
     QString TitleName() const override { return voxtrel::Scn_Common_Dialog::BareName(m_Path); }
 
 private:

@@ -15,18 +15,25 @@ void BM_RunProcess_ExitsAtOnce(benchmark::State& state) {
         p.Run_Process(QStringLiteral("true"), 0);
     }
 }
-BENCHMARK(BM_RunProcess_ExitsAtOnce)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
+BENCHMARK(BM_RunProcess_ExitsAtOnce)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly();
 
 void BM_ZlibTool_Compress(benchmark::State& state) {
     QTemporaryDir dir;
     const QString path = voxtrel::bench::WriteFullNameFile(dir.filePath("unnamed_1846.bin.unzlib"));
-    const QString cmd = voxtrel::ToolCommands::Quote(ZLIBTOOL_PATH) + " " + voxtrel::ToolCommands::Quote(path);
+    const QString cmd =
+        voxtrel::ToolCommands::Quote(ZLIBTOOL_PATH) + " " + voxtrel::ToolCommands::Quote(path);
     voxtrel::Scn_Process p;
     for (auto _ : state) {
         p.Run_Process(cmd, 0);
     }
 }
-BENCHMARK(BM_ZlibTool_Compress)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
+BENCHMARK(BM_ZlibTool_Compress)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly();
 
 void BM_ZlibTool_Decompress(benchmark::State& state) {
     QTemporaryDir dir;
@@ -39,7 +46,10 @@ void BM_ZlibTool_Decompress(benchmark::State& state) {
         p.Run_Process(cmd, 0);
     }
 }
-BENCHMARK(BM_ZlibTool_Decompress)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
+BENCHMARK(BM_ZlibTool_Decompress)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly();
 
 // A gigabyte picked by mistake: refused before it is read.
 void BM_ZlibTool_RefusesAGigabyte(benchmark::State& state) {
@@ -49,7 +59,8 @@ void BM_ZlibTool_RefusesAGigabyte(benchmark::State& state) {
     f.write("a video picked by mistake");
     f.resize(qint64(1) << 30); // sparse
     f.close();
-    const QString cmd = voxtrel::ToolCommands::Quote(ZLIBTOOL_PATH) + " " + voxtrel::ToolCommands::Quote(f.fileName()) + " -d";
+    const QString cmd = voxtrel::ToolCommands::Quote(ZLIBTOOL_PATH) + " " +
+                        voxtrel::ToolCommands::Quote(f.fileName()) + " -d";
     voxtrel::Scn_Process p;
     for (auto _ : state) {
         p.Run_Process(cmd, 0);
@@ -58,6 +69,9 @@ void BM_ZlibTool_RefusesAGigabyte(benchmark::State& state) {
         state.SkipWithError("the tool did not refuse the file");
     }
 }
-BENCHMARK(BM_ZlibTool_RefusesAGigabyte)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
+BENCHMARK(BM_ZlibTool_RefusesAGigabyte)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly();
 
 } // namespace

@@ -11,8 +11,8 @@ namespace voxtrel {
 class OpenFileDialog {
 public:
     virtual ~OpenFileDialog() = default;
-    virtual QString OpenFileName(QWidget* FrmName, const QString& DialogTitle, const QString& DirPath,
-                                 const QString& Filter) = 0;
+    virtual QString OpenFileName(QWidget* FrmName, const QString& DialogTitle,
+                                 const QString& DirPath, const QString& Filter) = 0;
     virtual QString TitleName() const = 0;
 };
 

@@ -35,7 +35,8 @@ QString Scn_Common_Dialog::BareName(const QString& FullPath) {
     return zero >= 0 ? last.left(zero) : last;
 }
 
-QString Scn_Common_Dialog::Ask(QWidget* owner, const QString& title, const QString& dir, const QStringList& filters) {
+QString Scn_Common_Dialog::Ask(QWidget* owner, const QString& title, const QString& dir,
+                               const QStringList& filters) {
     // The dialog does not insist that the file exists: the caller checks that itself.
     QFileDialog dialog(owner, title, dir);
     dialog.setObjectName(QStringLiteral("OpenFileDialog"));
@@ -51,8 +52,8 @@ QString Scn_Common_Dialog::Ask(QWidget* owner, const QString& title, const QStri
     return dialog.selectedFiles().constFirst();
 }
 
-QString Scn_Common_Dialog::OpenFileName(QWidget* FrmName, const QString& DialogTitle, const QString& DirPath,
-                                        const QString& Filter) {
+QString Scn_Common_Dialog::OpenFileName(QWidget* FrmName, const QString& DialogTitle,
+                                        const QString& DirPath, const QString& Filter) {
     // The path comes back as chosen: on this platform a name may begin or end with a space.
     const QString chosen = Ask(FrmName, DialogTitle, DirPath, FilterList(Filter));
     if (chosen.isEmpty()) {

@@ -23,7 +23,8 @@ public:
 
 protected:
     // Shows the dialog; returns the chosen path, empty when cancelled.
-    virtual QString Ask(QWidget* owner, const QString& title, const QString& dir, const QStringList& filters);
+    virtual QString Ask(QWidget* owner, const QString& title, const QString& dir,
+                        const QStringList& filters);
 
 private:
     QString m_FullPath;
