@@ -10,7 +10,8 @@ RenameCommand::RenameCommand(NameDocument* document, qint32 index, QByteArray ol
                              QByteArray newName, bool separate, QUndoCommand* parent)
     : QUndoCommand(parent), m_Document(document), m_Index(index), m_Old(std::move(oldName)),
       m_New(std::move(newName)), m_Separate(separate) {
-    setText(QStringLiteral("Rename %1").arg(m_Index));
+    // The Edit menu reads "Undo Rename "Adams"": the name as it was shown when typing began.
+    setText(QStringLiteral("Rename \"%1\"").arg(document->Encoding().decode(m_Old)));
 }
 
 void RenameCommand::undo() {

@@ -156,6 +156,8 @@ private slots:
         QTest::keyClicks(e.field, "xy"); // one burst: one step
         QCOMPARE(e.rig.listLines()[2], QString("Player 2xy"));
         QVERIFY(e.list->item(2)->font().bold());
+        // The menu names the step by the name it gives back, not by the name typed.
+        QCOMPARE(e.rig.find<QAction>("MnuUndo")->text(), QString("&Undo Rename \"Player 2\""));
 
         QVERIFY(e.field->hasFocus());
         QTest::keyClick(e.field, Qt::Key_Z,
