@@ -488,7 +488,10 @@ bool frmMain::SaveFile(const QString& target) {
     }
     QString error;
     if (!(target.isEmpty() ? m_Document.Save(error) : m_Document.Save_As(target, error))) {
-        ShowFailure(QStringLiteral("The file was not saved; it is unchanged.\n%1").arg(error));
+        ShowFailure((m_Document.Rescued_Copy().isEmpty()
+                         ? QStringLiteral("The file was not saved; it is unchanged.\n%1")
+                         : QStringLiteral("The file was not saved.\n%1"))
+                        .arg(error));
         return false;
     }
     Clear_Temp();

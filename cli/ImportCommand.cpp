@@ -69,7 +69,10 @@ int ImportCommand::Execute(const QCommandLineParser& Parser, QTextStream& Out, Q
     }
     if (!document.Import(changes, error) || !document.Save(error)) {
         Out.flush();
-        Err << file << " was not saved; it is unchanged.\n" << error << Qt::endl;
+        Err << file
+            << (document.Rescued_Copy().isEmpty() ? " was not saved; it is unchanged.\n"
+                                                  : " was not saved.\n")
+            << error << Qt::endl;
         return Failed;
     }
     Out << changes.size() << (changes.size() == 1 ? " name" : " names") << " changed; " << file

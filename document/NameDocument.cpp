@@ -288,6 +288,7 @@ bool NameDocument::SaveTo(const QString& FilePath, QString& Error) {
         Error = QStringLiteral("No name file is open.");
         return false;
     }
+    m_Rescued.clear();
     // The new file is chosen only once it has been written and checked.
     const QString former = m_FilePath;
     m_FilePath = FilePath;
@@ -393,11 +394,26 @@ bool NameDocument::WriteInPlace(const QByteArray& Compressed, QString& Error) {
     if (writeInPlace(m_FilePath, former, reason)) {
         QFile::remove(kept);
         Error += QStringLiteral("\nIts former content was written back.");
-    } else {
-        Error += QStringLiteral("\nIts former content could not be written back; a copy of it is "
-                                "kept in \"%1\".")
-                     .arg(kept);
+        return false;
     }
+    // The copy is then the only one left: it moves where neither the next save nor closing
+    // the window clears it, and a private working folder is not removed with it.
+    m_Rescued = kept;
+    const QString cache = cacheFolder();
+    const QString rescued =
+        cache + QStringLiteral("rescued/") + QFileInfo(m_FilePath).fileName() +
+        QStringLiteral(".") +
+        QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmsszzz"));
+    if (!cache.isEmpty() && QDir().mkpath(cache + QStringLiteral("rescued")) &&
+        QFile::copy(kept, rescued)) {
+        QFile::remove(kept);
+        m_Rescued = rescued;
+    } else if (m_Private) {
+        m_Private->setAutoRemove(false);
+    }
+    Error += QStringLiteral("\nIts former content could not be written back; a copy of it is "
+                            "kept in \"%1\".")
+                 .arg(QDir::toNativeSeparators(m_Rescued));
     return false;
 }
 
@@ -416,6 +432,9 @@ void NameDocument::Clear_Work_Folder() {
         const QString file = m_WorkFolder + name;
         if (!m_FilePath.isEmpty() && samePath(file, m_FilePath)) {
             continue; // the user's own file, opened from the working folder
+        }
+        if (file == m_Rescued) {
+            continue; // the only copy of a file a failed save could not restore
         }
         QFile::remove(file);
     }

@@ -61,6 +61,10 @@ public:
     // Saves the same verified way to another file, which from then on is the chosen file;
     // the former file stays as it was.
     bool Save_As(const QString& FilePath, QString& Error);
+    // Empty when the last failed save left the chosen file as it was. Otherwise its in-place
+    // write failed and the former bytes could not be written back either: this is where a
+    // copy of them is kept, outside the working folder, which nothing of ours ever deletes.
+    QString Rescued_Copy() const { return m_Rescued; }
 
     // Renames one record (the index is clamped into the records) as an undoable step; a
     // rename merges into the step before it when that renamed the same record, unless
@@ -122,6 +126,7 @@ private:
     bool m_Open = false;
     QUndoStack m_Undo;
     Scn_Process* m_Tool = nullptr;
+    QString m_Rescued;
 };
 
 } // namespace voxtrel

@@ -206,31 +206,52 @@ TEST(VoxtrelNames, AFileInAReadOnlyFolderIsWrittenInPlace) {
     ASSERT_TRUE(WriteBytes(c.csv, "index,name\n1,One\n"));
     ASSERT_TRUE(QFile::setPermissions(folder, root ? readExec | QFile::WriteOwner : readExec));
     const QString names = c.app.appPath() + "voxtrel-names";
+    const QString cache = QFileInfo(folder).absolutePath() + "/cache";
+    ASSERT_TRUE(QDir().mkpath(cache));
+    ASSERT_TRUE(QFile::setPermissions(cache, QFile::Permissions(0x7777)));
 
     const QString strace = QStandardPaths::findExecutable("strace");
     ASSERT_FALSE(strace.isEmpty()) << "strace is needed";
-    // LeakSanitizer cannot work in a traced process: a sanitizer build leaves it out here.
-    QStringList failFirstWrite{"-f", "-qq", "-o", "/dev/null", "-E", "ASAN_OPTIONS=detect_leaks=0"};
-    failFirstWrite << "-P" << c.file << "-e"
-                   << "trace=write"
-                   << "-e"
-                   << "inject=write:error=ENOSPC:when=1";
-    if (root) {
-        failFirstWrite << "-u"
-                       << "nobody";
-    }
-    const MeasuredRun failed =
-        RunMeasured(strace, failFirstWrite + QStringList{names, "import", c.file, c.csv});
+    // Writes to the name file fail from the Nth on. LeakSanitizer cannot work in a traced
+    // process: a sanitizer build leaves it out here.
+    const auto failWrites = [&](const char* from) {
+        QStringList args{"-f", "-qq",
+                         "-o", "/dev/null",
+                         "-E", "ASAN_OPTIONS=detect_leaks=0",
+                         "-E", "XDG_CACHE_HOME=" + cache,
+                         "-P", c.file,
+                         "-e", "trace=write",
+                         "-e", QString("inject=write:error=ENOSPC:when=") + from};
+        if (root) {
+            args << "-u"
+                 << "nobody";
+        }
+        return RunMeasured(strace, args + QStringList{names, "import", c.file, c.csv});
+    };
+    const MeasuredRun failed = failWrites("1");
     EXPECT_EQ(failed.exitCode, 1) << failed.errorOutput.toStdString();
+    EXPECT_TRUE(failed.errorOutput.contains("it is unchanged.\n"));
     EXPECT_TRUE(failed.errorOutput.contains("Its former content was written back"))
         << failed.errorOutput.toStdString();
     EXPECT_TRUE(c.unchanged());
 
     const MeasuredRun written = RunMeasured(names, {"import", c.file, c.csv}, true);
     EXPECT_EQ(written.exitCode, 0) << written.errorOutput.toStdString();
+    const QByteArray saved = ReadBytes(c.file);
     EXPECT_EQ(PythonDecompress(c.file), WithName(c.plain, 1, "One"));
     EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden),
               QStringList({"names.csv", "unnamed_1846.bin"}));
+
+    // Neither the new bytes nor the former ones can be written: the file is damaged, the
+    // message does not call it unchanged, and the former bytes outlive the run.
+    ASSERT_TRUE(WriteBytes(c.csv, "index,name\n1,Two\n"));
+    const MeasuredRun lost = failWrites("1+");
+    EXPECT_EQ(lost.exitCode, 1);
+    EXPECT_FALSE(lost.errorOutput.contains("unchanged")) << lost.errorOutput.toStdString();
+    const QStringList rescued = QDir(cache + "/voxtrel-editor/rescued").entryList(QDir::Files);
+    ASSERT_EQ(rescued.size(), 1) << lost.errorOutput.toStdString();
+    EXPECT_TRUE(lost.errorOutput.contains(rescued[0]));
+    EXPECT_EQ(ReadBytes(cache + "/voxtrel-editor/rescued/" + rescued[0]), saved);
     QFile::setPermissions(folder, readExec | QFile::WriteOwner);
 }
 
