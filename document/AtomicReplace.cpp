@@ -1,5 +1,5 @@
-// The platform-specific piece of the document core: replacing a file atomically and syncing
-// a folder (POSIX; elsewhere QSaveFile and nothing).
+// The platform-specific piece of the document core: replacing a file atomically, writing one
+// in place, and syncing a folder (POSIX; elsewhere QSaveFile, QFile and nothing).
 #include "document/AtomicReplace.h"
 
 #include <QDir>
@@ -116,6 +116,24 @@ bool AtomicReplace(const QString& Path, const QByteArray& Bytes, QString& Error)
     return true;
 }
 
+bool WriteInPlace(const QString& Path, const QByteArray& Bytes, QString& Error) {
+    const int fd = ::open(QFile::encodeName(Path).constData(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+    if (fd < 0) {
+        Error = reasonOf(errno);
+        return false;
+    }
+    bool ok = writeAll(fd, Bytes) && ::fdatasync(fd) == 0;
+    int failure = errno;
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        failure = errno;
+    }
+    if (!ok) {
+        Error = reasonOf(failure);
+    }
+    return ok;
+}
+
 void SyncFolder(const QString& Folder) {
     const int fd =
         ::open(QFile::encodeName(Folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -135,6 +153,19 @@ bool AtomicReplace(const QString& Path, const QByteArray& Bytes, QString& Error)
         return false;
     }
     return true;
+}
+
+bool WriteInPlace(const QString& Path, const QByteArray& Bytes, QString& Error) {
+    QFile file(Path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+        file.write(Bytes) == Bytes.size() && file.flush()) {
+        file.close();
+        if (file.error() == QFileDevice::NoError) {
+            return true;
+        }
+    }
+    Error = file.errorString();
+    return false;
 }
 
 void SyncFolder(const QString& Folder) {

@@ -16,6 +16,11 @@ bool AtomicReplace(const QString& Path, const QByteArray& Bytes, QString& Error)
 // only be written in place.
 bool RoomForTemporaryName(const QString& Path);
 
+// Writes Bytes over the whole of the existing file at Path, in place, and syncs it to the
+// disk before it returns true; false with the reason. For a file whose folder cannot take a
+// temporary file: the caller keeps the former bytes to write them back.
+bool WriteInPlace(const QString& Path, const QByteArray& Bytes, QString& Error);
+
 // Makes a folder's entries durable. Where the platform cannot sync a folder this does
 // nothing; a failure is not reported, since the file itself is already complete.
 void SyncFolder(const QString& Folder);

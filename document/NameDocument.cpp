@@ -27,20 +27,6 @@ QByteArray readAll(const QString& path, bool* ok = nullptr) {
     return opened ? f.readAll() : QByteArray();
 }
 
-// Writes bytes over the whole of an existing file, in place; false with the reason.
-bool writeInPlace(const QString& path, const QByteArray& bytes, QString& reason) {
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-        file.write(bytes) == bytes.size() && file.flush()) {
-        file.close();
-        if (file.error() == QFileDevice::NoError) {
-            return true;
-        }
-    }
-    reason = file.errorString();
-    return false;
-}
-
 bool samePath(const QString& a, const QString& b) {
     const QString ca = QFileInfo(a).canonicalFilePath();
     return !ca.isEmpty() && ca == QFileInfo(b).canonicalFilePath();
@@ -386,12 +372,12 @@ bool NameDocument::WriteInPlace(const QByteArray& Compressed, QString& Error) {
         return false;
     }
     QString reason;
-    if (writeInPlace(m_FilePath, Compressed, reason)) {
+    if (voxtrel::WriteInPlace(m_FilePath, Compressed, reason)) {
         QFile::remove(kept);
         return true;
     }
     Error = QStringLiteral("\"%1\" cannot be written in place:\n%2").arg(m_FilePath, reason);
-    if (writeInPlace(m_FilePath, former, reason)) {
+    if (voxtrel::WriteInPlace(m_FilePath, former, reason)) {
         QFile::remove(kept);
         Error += QStringLiteral("\nIts former content was written back.");
         return false;
