@@ -162,6 +162,7 @@ void frmMain::BuildControls() {
     m_NameLength->setMinimumWidth(
         m_NameLength->fontMetrics().horizontalAdvance(QStringLiteral("58 of 58")) + 12);
     m_NameLength->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_NameLength->setContentsMargins(0, 0, 6, 0); // clear of the window's edge
     statusBar()->addPermanentWidget(m_NameLength);
     statusBar()->setSizeGripEnabled(false); // the window has a fixed size
     m_NameLength->hide();
