@@ -44,6 +44,7 @@ QString cacheFolder() {
 }
 
 const QString ToolBusyText = QStringLiteral("The compression tool is still running.");
+const QString RescuedPrefix = QStringLiteral("rescued-");
 
 } // namespace
 
@@ -108,7 +109,11 @@ void NameDocument::Remove_Stale_Work_Folders(const QString& Parent) {
     const QFileInfoList folders = QDir(Parent).entryInfoList({PrivatePrefix + QStringLiteral("*")},
                                                              QDir::Dirs | QDir::NoDotAndDotDot);
     for (const QFileInfo& folder : folders) {
-        if (folder.lastModified().toUTC() < dayAgo && !folder.isSymLink()) {
+        // A folder that holds the only copy of a file a failed save could not restore stays.
+        if (folder.lastModified().toUTC() < dayAgo && !folder.isSymLink() &&
+            QDir(folder.absoluteFilePath())
+                .entryList({RescuedPrefix + QStringLiteral("*")}, QDir::Files)
+                .isEmpty()) {
             QDir(folder.absoluteFilePath()).removeRecursively();
         }
     }
@@ -382,20 +387,26 @@ bool NameDocument::WriteInPlace(const QByteArray& Compressed, QString& Error) {
         Error += QStringLiteral("\nIts former content was written back.");
         return false;
     }
-    // The copy is then the only one left: it moves where neither the next save nor closing
-    // the window clears it, and a private working folder is not removed with it.
-    m_Rescued = kept;
-    const QString cache = cacheFolder();
-    const QString rescued =
-        cache + QStringLiteral("rescued/") + QFileInfo(m_FilePath).fileName() +
-        QStringLiteral(".") +
+    // The copy is then the only one left. It moves under the user's cache folder, which
+    // nothing of ours ever clears; failing that, it stays in the working folder under a name
+    // that no later save writes over and no clearing removes, and a private folder stays.
+    const QString stamp =
         QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmsszzz"));
+    const QString cache = cacheFolder();
+    const QString rescued = cache + QStringLiteral("rescued/") + QFileInfo(m_FilePath).fileName() +
+                            QStringLiteral(".") + stamp;
     if (!cache.isEmpty() && QDir().mkpath(cache + QStringLiteral("rescued")) &&
         QFile::copy(kept, rescued)) {
         QFile::remove(kept);
         m_Rescued = rescued;
-    } else if (m_Private) {
-        m_Private->setAutoRemove(false);
+    } else {
+        m_Rescued = WorkFile(RescuedPrefix + stamp);
+        if (!QFile::rename(kept, m_Rescued)) {
+            m_Rescued = kept;
+        }
+        if (m_Private) {
+            m_Private->setAutoRemove(false);
+        }
     }
     Error += QStringLiteral("\nIts former content could not be written back; a copy of it is "
                             "kept in \"%1\".")
@@ -419,7 +430,7 @@ void NameDocument::Clear_Work_Folder() {
         if (!m_FilePath.isEmpty() && samePath(file, m_FilePath)) {
             continue; // the user's own file, opened from the working folder
         }
-        if (file == m_Rescued) {
+        if (name.startsWith(RescuedPrefix) || file == m_Rescued) {
             continue; // the only copy of a file a failed save could not restore
         }
         QFile::remove(file);

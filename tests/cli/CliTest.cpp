@@ -207,18 +207,22 @@ TEST(VoxtrelNames, AFileInAReadOnlyFolderIsWrittenInPlace) {
     ASSERT_TRUE(QFile::setPermissions(folder, root ? readExec | QFile::WriteOwner : readExec));
     const QString names = c.app.appPath() + "voxtrel-names";
     const QString cache = QFileInfo(folder).absolutePath() + "/cache";
-    ASSERT_TRUE(QDir().mkpath(cache));
-    ASSERT_TRUE(QFile::setPermissions(cache, QFile::Permissions(0x7777)));
+    const QString temp = QFileInfo(folder).absolutePath() + "/temp";
+    for (const QString& own : {cache, temp}) {
+        ASSERT_TRUE(QDir().mkpath(own));
+        ASSERT_TRUE(QFile::setPermissions(own, QFile::Permissions(0x7777)));
+    }
 
     const QString strace = QStandardPaths::findExecutable("strace");
     ASSERT_FALSE(strace.isEmpty()) << "strace is needed";
     // Writes to the name file fail from the Nth on. LeakSanitizer cannot work in a traced
     // process: a sanitizer build leaves it out here.
-    const auto failWrites = [&](const char* from) {
+    const auto failWrites = [&](const char* from, const QString& cacheHome) {
         QStringList args{"-f", "-qq",
                          "-o", "/dev/null",
                          "-E", "ASAN_OPTIONS=detect_leaks=0",
-                         "-E", "XDG_CACHE_HOME=" + cache,
+                         "-E", "XDG_CACHE_HOME=" + cacheHome,
+                         "-E", "TMPDIR=" + temp,
                          "-P", c.file,
                          "-e", "trace=write",
                          "-e", QString("inject=write:error=ENOSPC:when=") + from};
@@ -228,7 +232,7 @@ TEST(VoxtrelNames, AFileInAReadOnlyFolderIsWrittenInPlace) {
         }
         return RunMeasured(strace, args + QStringList{names, "import", c.file, c.csv});
     };
-    const MeasuredRun failed = failWrites("1");
+    const MeasuredRun failed = failWrites("1", cache);
     EXPECT_EQ(failed.exitCode, 1) << failed.errorOutput.toStdString();
     EXPECT_TRUE(failed.errorOutput.contains("it is unchanged.\n"));
     EXPECT_TRUE(failed.errorOutput.contains("Its former content was written back"))
@@ -245,13 +249,21 @@ TEST(VoxtrelNames, AFileInAReadOnlyFolderIsWrittenInPlace) {
     // Neither the new bytes nor the former ones can be written: the file is damaged, the
     // message does not call it unchanged, and the former bytes outlive the run.
     ASSERT_TRUE(WriteBytes(c.csv, "index,name\n1,Two\n"));
-    const MeasuredRun lost = failWrites("1+");
+    const MeasuredRun lost = failWrites("1+", cache);
     EXPECT_EQ(lost.exitCode, 1);
     EXPECT_FALSE(lost.errorOutput.contains("unchanged")) << lost.errorOutput.toStdString();
     const QStringList rescued = QDir(cache + "/voxtrel-editor/rescued").entryList(QDir::Files);
     ASSERT_EQ(rescued.size(), 1) << lost.errorOutput.toStdString();
     EXPECT_TRUE(lost.errorOutput.contains(rescued[0]));
     EXPECT_EQ(ReadBytes(cache + "/voxtrel-editor/rescued/" + rescued[0]), saved);
+    // With no cache folder to move it to, the copy stays in the run's working folder, which
+    // then outlives the run.
+    ASSERT_TRUE(WriteBytes(c.file, saved));
+    const MeasuredRun kept = failWrites("1+", c.csv);
+    EXPECT_EQ(kept.exitCode, 1);
+    const QString keptIn = kept.errorOutput.section("kept in \"", 1).section('"', 0, 0);
+    EXPECT_TRUE(keptIn.startsWith(temp + "/voxtrel-work-")) << kept.errorOutput.toStdString();
+    EXPECT_EQ(ReadBytes(keptIn), saved);
     QFile::setPermissions(folder, readExec | QFile::WriteOwner);
 }
 
