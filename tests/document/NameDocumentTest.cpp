@@ -12,6 +12,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+#include <ostream>
 
 namespace voxtrel {
 namespace {
@@ -197,6 +198,11 @@ struct SaveFault {
     std::function<void(Opened&)> cause;
     std::function<void(Opened&)> cure;
 };
+
+// The test list names a case by its name, not by its bytes.
+void PrintTo(const SaveFault& fault, std::ostream* out) {
+    *out << fault.name;
+}
 
 class SaveFailure : public ::testing::TestWithParam<SaveFault> {};
 
