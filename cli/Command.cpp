@@ -1,8 +1,11 @@
 #include "cli/Command.h"
 
+#include "document/NameDocument.h"
 #include "names/CodePage.h"
+#include "names/NameFileLayout.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <QTextStream>
 
 namespace voxtrel::cli {
@@ -25,6 +28,25 @@ QStringList Command::Encodings() {
 const CodePage& Command::Encoding(const QCommandLineParser& Parser) {
     const CodePage* page = CodePage::Find(Parser.value(QStringLiteral("encoding")));
     return page ? *page : CodePage::Western(); // Run has refused unknown names already
+}
+
+bool Command::Open_Name_File(NameDocument& Document, const QString& File,
+                             const QCommandLineParser& Parser, QString& Error) {
+    qint64 size = 0;
+    const auto nameFileSize = [&size](qint64 bytes) {
+        size = bytes;
+        return false;
+    };
+    if (!Document.Open(File, Error, {}, nameFileSize)) {
+        if (Error.isEmpty()) {
+            const QLocale english(QLocale::English);
+            Error = QStringLiteral("%1 is %2 bytes when decompressed; a name file is %3 bytes.")
+                        .arg(File, english.toString(size), english.toString(layout::FileSize));
+        }
+        return false;
+    }
+    Document.SetEncoding(Encoding(Parser));
+    return true;
 }
 
 void Command::AddArgument(const QString& name, const QString& description) {

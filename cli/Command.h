@@ -8,7 +8,8 @@ class QTextStream;
 
 namespace voxtrel {
 class CodePage;
-}
+class NameDocument;
+} // namespace voxtrel
 
 namespace voxtrel::cli {
 
@@ -35,6 +36,11 @@ public:
     // The code pages that --encoding accepts, and the one it chose.
     static QStringList Encodings();
     static const CodePage& Encoding(const QCommandLineParser& Parser);
+
+    // Opens File into Document in the code page --encoding chose. A file that does not
+    // decompress to a name file is refused: its names would be none, or nonsense.
+    static bool Open_Name_File(NameDocument& Document, const QString& File,
+                               const QCommandLineParser& Parser, QString& Error);
 
 protected:
     // Positional arguments, by name, that the command needs.

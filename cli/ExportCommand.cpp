@@ -25,11 +25,10 @@ int ExportCommand::Execute(const QCommandLineParser& Parser, QTextStream& Out, Q
     const QString file = Parser.positionalArguments().at(1);
     NameDocument document(QCoreApplication::applicationDirPath());
     QString error;
-    if (!document.Open(file, error)) {
+    if (!Open_Name_File(document, file, Parser, error)) {
         Err << error << Qt::endl;
         return Failed;
     }
-    document.SetEncoding(Encoding(Parser));
     const QByteArray csv = NameCsv::Write(document.Table());
 
     if (!Parser.isSet(QStringLiteral("output"))) {

@@ -4,7 +4,6 @@
 #include "document/NameDocument.h"
 
 #include <QCoreApplication>
-#include <QLocale>
 #include <QTextStream>
 
 namespace voxtrel::cli {
@@ -35,21 +34,10 @@ int ImportCommand::Execute(const QCommandLineParser& Parser, QTextStream& Out, Q
     }
     NameDocument document(QCoreApplication::applicationDirPath());
     // A file that does not decompress to a name file is not rewritten as one.
-    qint64 size = 0;
-    const auto nameFileSize = [&size](qint64 bytes) {
-        size = bytes;
-        return false;
-    };
-    if (!document.Open(file, error, {}, nameFileSize)) {
-        if (error.isEmpty()) {
-            error = QStringLiteral("%1 is %2 bytes when decompressed; a name file is 117,585 "
-                                   "bytes. It was not changed.")
-                        .arg(file, QLocale(QLocale::English).toString(size));
-        }
+    if (!Open_Name_File(document, file, Parser, error)) {
         Err << error << Qt::endl;
         return Failed;
     }
-    document.SetEncoding(Encoding(Parser));
     NameChanges changes;
     if (!NameCsv::Check(csv, document.Table(), changes, error)) {
         Err << error << Qt::endl;

@@ -170,6 +170,11 @@ TEST(VoxtrelNames, RefusedListsChangeNothingAndNameTheLine) {
     EXPECT_TRUE(r.err.contains("is 27 bytes when decompressed; a name file is 117,585 bytes"))
         << r.err.toStdString();
     EXPECT_EQ(ReadBytes(other), otherBefore);
+    // Nor is its export an empty list that reads as success.
+    r = c.run({"export", other});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_TRUE(r.out.isEmpty());
+    EXPECT_TRUE(r.err.contains("is 27 bytes when decompressed")) << r.err.toStdString();
 }
 
 TEST(VoxtrelNames, AFailedSaveLeavesTheFileAsItWas) {
