@@ -63,7 +63,8 @@ public:
     bool Save_As(const QString& FilePath, QString& Error);
     // Empty when the last failed save left the chosen file as it was. Otherwise its in-place
     // write failed and the former bytes could not be written back either: this is where a
-    // copy of them is kept, outside the working folder, which nothing of ours ever deletes.
+    // copy of them is kept, under the user's cache folder or, where that cannot take it, in
+    // the working folder under a name that nothing of ours deletes.
     QString Rescued_Copy() const { return m_Rescued; }
 
     // Renames one record (the index is clamped into the records) as an undoable step; a

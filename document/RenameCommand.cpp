@@ -10,8 +10,11 @@ RenameCommand::RenameCommand(NameDocument* document, qint32 index, QByteArray ol
                              QByteArray newName, bool separate, QUndoCommand* parent)
     : QUndoCommand(parent), m_Document(document), m_Index(index), m_Old(std::move(oldName)),
       m_New(std::move(newName)), m_Separate(separate) {
-    // The Edit menu reads "Undo Rename "Adams"": the name as it was shown when typing began.
-    setText(QStringLiteral("Rename \"%1\"").arg(document->Encoding().decode(m_Old)));
+    // The Edit menu reads "Undo Rename "Adams"": the name as it was shown when typing began,
+    // with an ampersand doubled so that the menu shows it rather than take it for a mnemonic.
+    QString shown = document->Encoding().decode(m_Old);
+    shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
+    setText(QStringLiteral("Rename \"%1\"").arg(shown));
 }
 
 void RenameCommand::undo() {
