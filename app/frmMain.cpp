@@ -499,7 +499,10 @@ bool frmMain::SaveFile(const QString& target) {
     MarkAllLines(); // nothing is renamed since the save
     ShowMessage(
         QStringLiteral("Save File"), AppTitle, MessageBoxes::Icon::None,
-        QStringLiteral("Written to %1").arg(QDir::toNativeSeparators(m_Document.FilePath())));
+        (m_Document.Written_In_Place()
+             ? QStringLiteral("Written to %1, in place: its folder takes no new file beside it.")
+             : QStringLiteral("Written to %1"))
+            .arg(QDir::toNativeSeparators(m_Document.FilePath())));
     return true;
 }
 

@@ -64,7 +64,10 @@ int ImportCommand::Execute(const QCommandLineParser& Parser, QTextStream& Out, Q
         return Failed;
     }
     Out << changes.size() << (changes.size() == 1 ? " name" : " names") << " changed; " << file
-        << " saved." << Qt::endl;
+        << (document.Written_In_Place()
+                ? " saved, in place: its folder takes no new file beside it."
+                : " saved.")
+        << Qt::endl;
     return Done;
 }
 

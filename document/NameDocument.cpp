@@ -280,6 +280,7 @@ bool NameDocument::SaveTo(const QString& FilePath, QString& Error) {
         return false;
     }
     m_Rescued.clear();
+    m_WrittenInPlace = false;
     // The new file is chosen only once it has been written and checked.
     const QString former = m_FilePath;
     m_FilePath = FilePath;
@@ -352,7 +353,8 @@ bool NameDocument::Replace(const QByteArray& Compressed, QString& Error) {
     // atomically: it is written in place instead.
     if (target.exists() &&
         (!QFileInfo(target.absolutePath()).isWritable() || !RoomForTemporaryName(m_FilePath))) {
-        return WriteInPlace(Compressed, Error);
+        m_WrittenInPlace = WriteInPlace(Compressed, Error);
+        return m_WrittenInPlace;
     }
     QString reason;
     if (!AtomicReplace(m_FilePath, Compressed, reason)) {

@@ -66,6 +66,9 @@ public:
     // copy of them is kept, under the user's cache folder or, where that cannot take it, in
     // the working folder under a name that nothing of ours deletes.
     QString Rescued_Copy() const { return m_Rescued; }
+    // Whether the last successful save wrote the chosen file in place, its folder taking no
+    // new file beside it, rather than replacing it atomically: the user is told.
+    bool Written_In_Place() const { return m_WrittenInPlace; }
 
     // Renames one record (the index is clamped into the records) as an undoable step; a
     // rename merges into the step before it when that renamed the same record, unless
@@ -128,6 +131,7 @@ private:
     QUndoStack m_Undo;
     Scn_Process* m_Tool = nullptr;
     QString m_Rescued;
+    bool m_WrittenInPlace = false;
 };
 
 } // namespace voxtrel

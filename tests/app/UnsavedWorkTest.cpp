@@ -277,6 +277,8 @@ private slots:
         QTest::keyClicks(rig.find<QLineEdit>("txt0"), "!");
         rig.window().Cmd_Zapisz_Click();
         QCOMPARE(rig.messages->shown.last().text, QString("Save File"));
+        // No temporary name beside it would fit: written in place, and the user is told.
+        QVERIFY(rig.messages->shown.last().detail.contains("in place"));
         QCOMPARE(EditorRig::pythonDecompress(file).mid(9872, 10), QByteArray("Player 0!\0", 10));
     }
 

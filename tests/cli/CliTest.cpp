@@ -238,14 +238,15 @@ TEST(VoxtrelNames, AFileInAReadOnlyFolderIsWrittenInPlace) {
         return RunMeasured(strace, args + QStringList{names, "import", c.file, c.csv});
     };
     const MeasuredRun failed = failWrites("1", cache);
-    EXPECT_EQ(failed.exitCode, 1) << failed.errorOutput.toStdString();
-    EXPECT_TRUE(failed.errorOutput.contains("it is unchanged.\n"));
-    EXPECT_TRUE(failed.errorOutput.contains("Its former content was written back"))
-        << failed.errorOutput.toStdString();
+    EXPECT_EQ(failed.exitCode, 1) << failed.output.toStdString();
+    EXPECT_TRUE(failed.output.contains("it is unchanged.\n"));
+    EXPECT_TRUE(failed.output.contains("Its former content was written back"))
+        << failed.output.toStdString();
     EXPECT_TRUE(c.unchanged());
 
     const MeasuredRun written = RunMeasured(names, {"import", c.file, c.csv}, true);
-    EXPECT_EQ(written.exitCode, 0) << written.errorOutput.toStdString();
+    EXPECT_EQ(written.exitCode, 0) << written.output.toStdString();
+    EXPECT_TRUE(written.output.contains("saved, in place")) << written.output.toStdString();
     const QByteArray saved = ReadBytes(c.file);
     EXPECT_EQ(PythonDecompress(c.file), WithName(c.plain, 1, "One"));
     EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden),
@@ -256,18 +257,18 @@ TEST(VoxtrelNames, AFileInAReadOnlyFolderIsWrittenInPlace) {
     ASSERT_TRUE(WriteBytes(c.csv, "index,name\n1,Two\n"));
     const MeasuredRun lost = failWrites("1+", cache);
     EXPECT_EQ(lost.exitCode, 1);
-    EXPECT_FALSE(lost.errorOutput.contains("unchanged")) << lost.errorOutput.toStdString();
+    EXPECT_FALSE(lost.output.contains("unchanged")) << lost.output.toStdString();
     const QStringList rescued = QDir(cache + "/voxtrel-editor/rescued").entryList(QDir::Files);
-    ASSERT_EQ(rescued.size(), 1) << lost.errorOutput.toStdString();
-    EXPECT_TRUE(lost.errorOutput.contains(rescued[0]));
+    ASSERT_EQ(rescued.size(), 1) << lost.output.toStdString();
+    EXPECT_TRUE(lost.output.contains(rescued[0]));
     EXPECT_EQ(ReadBytes(cache + "/voxtrel-editor/rescued/" + rescued[0]), saved);
     // With no cache folder to move it to, the copy stays in the run's working folder, which
     // then outlives the run.
     ASSERT_TRUE(WriteBytes(c.file, saved));
     const MeasuredRun kept = failWrites("1+", c.csv);
     EXPECT_EQ(kept.exitCode, 1);
-    const QString keptIn = kept.errorOutput.section("kept in \"", 1).section('"', 0, 0);
-    EXPECT_TRUE(keptIn.startsWith(temp + "/voxtrel-work-")) << kept.errorOutput.toStdString();
+    const QString keptIn = kept.output.section("kept in \"", 1).section('"', 0, 0);
+    EXPECT_TRUE(keptIn.startsWith(temp + "/voxtrel-work-")) << kept.output.toStdString();
     EXPECT_EQ(ReadBytes(keptIn), saved);
     QFile::setPermissions(folder, readExec | QFile::WriteOwner);
 }

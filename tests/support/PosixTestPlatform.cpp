@@ -56,6 +56,7 @@ MeasuredRun RunMeasured(const QString& program, const QStringList& arguments, bo
     }
     const pid_t pid = ::fork();
     if (pid == 0) {
+        ::dup2(pipeFds[1], STDOUT_FILENO);
         ::dup2(pipeFds[1], STDERR_FILENO);
         ::close(pipeFds[0]);
         ::close(pipeFds[1]);
@@ -85,7 +86,7 @@ MeasuredRun RunMeasured(const QString& program, const QStringList& arguments, bo
             run.peakKiB = -1;
         }
     }
-    run.errorOutput = QString::fromLocal8Bit(err);
+    run.output = QString::fromLocal8Bit(err);
     return run;
 }
 

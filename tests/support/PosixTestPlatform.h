@@ -14,11 +14,11 @@ namespace voxtrel::test {
 // writes fail as on a full disk.
 bool RunInChild(const std::function<bool()>& check, qint64 fileSizeLimit = 0);
 
-// A program run to its end, with what it wrote on its error output and the peak resident
-// memory the kernel accounted to it alone.
+// A program run to its end, with what it wrote on its standard and error outputs, in the
+// order written, and the peak resident memory the kernel accounted to it alone.
 struct MeasuredRun {
     int exitCode = -1;
-    QString errorOutput;
+    QString output;
     qint64 peakKiB = -1;
 };
 // With asNobody, a root test process runs the program as the unprivileged user.

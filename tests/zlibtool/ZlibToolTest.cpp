@@ -149,8 +149,7 @@ TEST(ZlibTool, OutputFolderThatCannotBeWrittenFails) {
     const MeasuredRun run = RunMeasured(ZLIBTOOL_PATH, {in}, true);
     QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(run.errorOutput.startsWith("zlibtool: cannot write"))
-        << run.errorOutput.toStdString();
+    EXPECT_TRUE(run.output.startsWith("zlibtool: cannot write")) << run.output.toStdString();
     EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"in.bin"});
 }
 
@@ -203,7 +202,7 @@ TEST(ZlibTool, HostileInputsStayBoundedInMemory) {
         SCOPED_TRACE(c.what);
         const MeasuredRun run = RunMeasured(ZLIBTOOL_PATH, QStringList{c.input} + c.args);
         EXPECT_EQ(run.exitCode, 1);
-        EXPECT_TRUE(run.errorOutput.contains(c.says)) << run.errorOutput.toStdString();
+        EXPECT_TRUE(run.output.contains(c.says)) << run.output.toStdString();
         EXPECT_GT(run.peakKiB, 0);
         EXPECT_LE(run.peakKiB, Bound);
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
