@@ -119,7 +119,8 @@ void NameDocument::Remove_Stale_Work_Folders(const QString& Parent) {
     }
 }
 
-bool NameDocument::RunTool(const QString& Command, const QString& What, QString& Error) {
+bool NameDocument::RunTool(const QString& Command, const QString& Input, const QString& What,
+                           QString& Error) {
     Scn_Process process;
     m_Tool = &process;
     emit ToolRunningChanged(true, What);
@@ -136,7 +137,10 @@ bool NameDocument::RunTool(const QString& Command, const QString& What, QString&
         return false;
     }
     if (process.Crashed() || process.Exit_Code() != 0) {
-        const QString said = process.Error_Output().section(QLatin1Char('\n'), -1);
+        // The tool names its input, a working file the user never chose: only its reason is
+        // told.
+        QString said = process.Error_Output().section(QLatin1Char('\n'), -1);
+        said.remove(QStringLiteral("zlibtool: ") + Input + QStringLiteral(": "));
         Error = said.isEmpty() ? QStringLiteral("The compression tool failed (exit code %1).")
                                      .arg(process.Exit_Code())
                                : said;
@@ -186,7 +190,7 @@ bool NameDocument::Open(const QString& FilePath, QString& Error, const QString& 
     const QString unpacked = ToolCommands::Decompress_File_Output(copy);
     QFile::remove(unpacked); // never load what an earlier run left behind
     QString toolError;
-    if (!RunTool(ToolCommands::Decompress_File_Command(m_AppPath, copy),
+    if (!RunTool(ToolCommands::Decompress_File_Command(m_AppPath, copy), copy,
                  QStringLiteral("Decompressing %1...").arg(name), toolError)) {
         Error =
             QStringLiteral("The file \"%1\" could not be decompressed:\n%2").arg(name, toolError);
@@ -306,7 +310,7 @@ bool NameDocument::SaveSteps(QString& Error) {
     const QString name = QFileInfo(m_FilePath).fileName();
     const QString packed = ToolCommands::Compress_Output(path);
     QFile::remove(packed);
-    if (!RunTool(ToolCommands::Compress_Command(m_AppPath, path),
+    if (!RunTool(ToolCommands::Compress_Command(m_AppPath, path), path,
                  QStringLiteral("Compressing %1...").arg(name), Error)) {
         return false;
     }
@@ -328,7 +332,7 @@ bool NameDocument::SaveSteps(QString& Error) {
                     .arg(packed);
         return false;
     }
-    if (!RunTool(ToolCommands::Decompress_File_Command(m_AppPath, checked),
+    if (!RunTool(ToolCommands::Decompress_File_Command(m_AppPath, checked), checked,
                  QStringLiteral("Checking %1...").arg(name), Error)) {
         Error = QStringLiteral("The compressed file could not be checked:\n%1").arg(Error);
         return false;

@@ -113,7 +113,8 @@ private:
     friend class RenameCommand;
     void SetName(qint32 Index, const QByteArray& Name);
     bool SaveTo(const QString& FilePath, QString& Error);
-    bool RunTool(const QString& Command, const QString& What, QString& Error);
+    // Runs the tool on the working file Input; What says what it does.
+    bool RunTool(const QString& Command, const QString& Input, const QString& What, QString& Error);
     bool SaveSteps(QString& Error);
     bool Replace(const QByteArray& Compressed, QString& Error);
     bool WriteInPlace(const QByteArray& Compressed, QString& Error);

@@ -73,6 +73,8 @@ TEST(NameDocument, FailedOpenKeepsTheOpenFileAndItsRenames) {
     QString error;
     EXPECT_FALSE(o.doc.Open(text, error));
     EXPECT_TRUE(error.contains("could not be decompressed")) << error.toStdString();
+    // The tool's reason, without the working copy the user never chose.
+    EXPECT_TRUE(error.endsWith("\nnot valid zlib data (no zlib header)")) << error.toStdString();
     EXPECT_FALSE(o.doc.Open(o.app.userFile("missing.bin"), error));
     EXPECT_FALSE(o.doc.Open(o.app.userFile(""), error));
     EXPECT_TRUE(error.contains("folder")) << error.toStdString();
