@@ -72,6 +72,9 @@ def main():
     with tempfile.TemporaryDirectory() as tmp:
         app = os.path.join(tmp, "app")
         shutil.copytree(app_src, app, symlinks=True)
+        # An empty working folder: not another editor's lock or files that the copy took along.
+        shutil.rmtree(os.path.join(app, "zlib", "temp"))
+        os.makedirs(os.path.join(app, "zlib", "temp"))
         user = os.path.join(tmp, "my files")
         os.makedirs(user)
         chosen = os.path.join(user, "unnamed_1846.bin")
