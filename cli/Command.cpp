@@ -91,7 +91,7 @@ int Command::Run(const QStringList& Arguments, QTextStream& Out, QTextStream& Er
     const QStringList optionNames = m_Parser.optionNames();
     if (optionNames.contains(QStringLiteral("encoding"))) {
         const QString encoding = m_Parser.value(QStringLiteral("encoding"));
-        if (!Encodings().contains(encoding, Qt::CaseInsensitive)) {
+        if (CodePage::Find(encoding) == nullptr) {
             Err << program << ": unknown encoding \"" << encoding
                 << "\". Supported: " << Encodings().join(", ") << Qt::endl;
             return UsageError;

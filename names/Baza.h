@@ -80,14 +80,13 @@ public:
     // Where Data.dll is looked for.
     QString DataFilePath() const;
 
-    // True when Str_Path's file name is so long that no temporary file named after it fits
-    // beside it; such a file can only be written in place.
-    static bool Name_Leaves_No_Room(const QString& Str_Path);
-
     // The whole image Zapisz writes, 117585 bytes.
     QByteArray ToImage() const;
 
 private:
+    // True when Str_Path's file name is so long that no temporary file named after it fits
+    // beside it; such a file can only be written in place.
+    static bool Name_Leaves_No_Room(const QString& Str_Path);
     qint32 Clamp_Index(qint32 Index) const;
     quint8 Field(qint32 Index, int offsetInRecord) const;
     bool ReadTail(const QByteArray& fileBytes);
