@@ -4,6 +4,7 @@
 #include "dialogs/OpenFileDialog.h"
 
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 #include <functional>
 #include <memory>
@@ -25,6 +26,10 @@ public:
     virtual Answer AskToSave(QWidget* Owner, const QString& Text, const QString& Title) = 0;
     // Yes (true) or No.
     virtual bool AskYesNo(QWidget* Owner, const QString& Text, const QString& Title) = 0;
+    // One of Buttons (their texts, with access keys), by its position; the last is the
+    // default and what Escape answers.
+    virtual int Choose(QWidget* Owner, const QString& Text, const QString& Title,
+                       const QStringList& Buttons) = 0;
 };
 
 // Opens a web page in the user's browser.

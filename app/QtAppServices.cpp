@@ -6,6 +6,7 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace voxtrel {
 
@@ -47,6 +48,24 @@ bool QtMessageBoxes::AskYesNo(QWidget* Owner, const QString& Text, const QString
     box.setObjectName(QStringLiteral("AskYesNo"));
     box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
+}
+
+int QtMessageBoxes::Choose(QWidget* Owner, const QString& Text, const QString& Title,
+                           const QStringList& Buttons) {
+    QMessageBox box(QMessageBox::Warning, Title, Text, QMessageBox::NoButton, Owner);
+    box.setObjectName(QStringLiteral("Choose"));
+    QList<QAbstractButton*> buttons;
+    for (const QString& text : Buttons) {
+        buttons << box.addButton(text, text == Buttons.back() ? QMessageBox::RejectRole
+                                                              : QMessageBox::AcceptRole);
+    }
+    if (!buttons.isEmpty()) {
+        box.setDefaultButton(qobject_cast<QPushButton*>(buttons.back()));
+        box.setEscapeButton(buttons.back());
+    }
+    box.exec();
+    const int chosen = static_cast<int>(buttons.indexOf(box.clickedButton()));
+    return chosen < 0 ? static_cast<int>(Buttons.size()) - 1 : chosen;
 }
 
 bool QtLinkOpener::Open(const QUrl& Url, QWidget* Owner) {

@@ -11,6 +11,8 @@ public:
               const QString& Detail = {}) override;
     Answer AskToSave(QWidget* Owner, const QString& Text, const QString& Title) override;
     bool AskYesNo(QWidget* Owner, const QString& Text, const QString& Title) override;
+    int Choose(QWidget* Owner, const QString& Text, const QString& Title,
+               const QStringList& Buttons) override;
 };
 
 // QDesktopServices::openUrl.

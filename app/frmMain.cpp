@@ -8,8 +8,7 @@
 #include "controls/button_xp/Button_XP.h"
 #include "controls/button_xp/MemoryPropertyBag.h"
 #include "document/NameCsv.h"
-#include "tools/Scn_Process.h"
-#include "tools/ToolCommands.h"
+#include "names/NameFileLayout.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -28,7 +27,6 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QMimeData>
-#include <QSaveFile>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -36,8 +34,8 @@ namespace voxtrel {
 namespace {
 
 QString resolveAppPath(const QString& given) {
-    return ToolCommands::With_Separator(given.isEmpty() ? QCoreApplication::applicationDirPath()
-                                                        : given);
+    QString path = given.isEmpty() ? QCoreApplication::applicationDirPath() : given;
+    return path.endsWith(QLatin1Char('/')) ? path : path + QLatin1Char('/');
 }
 
 QFont namedFont(const QString& family, double points, bool bold) {
@@ -64,7 +62,10 @@ const QString Label2Text = QStringLiteral("1)Other Version-unnamed_1845.bin\n\n"
 
 frmMain::frmMain(AppServices services, QString appPath, QWidget* parent)
     : QMainWindow(parent), m_Services(services.withDefaults()), m_AppPath(resolveAppPath(appPath)),
+      m_StartFolder(QDir::currentPath()),
       m_Document(m_AppPath, NameDocument::Shared_Work_Folder(m_AppPath)) {
+    // Paths the user gives are taken from where the editor was started; the application
+    // folder becomes the current folder only after that was noted.
     QDir::setCurrent(m_AppPath);
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
                                {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
@@ -164,6 +165,10 @@ void frmMain::BuildControls() {
     m_NameLength->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_NameLength->setContentsMargins(0, 0, 6, 0); // clear of the window's edge
     statusBar()->addPermanentWidget(m_NameLength);
+    m_OddSize = new QLabel(this);
+    m_OddSize->setObjectName(QStringLiteral("OddSize"));
+    statusBar()->addPermanentWidget(m_OddSize);
+    m_OddSize->hide();
     statusBar()->setSizeGripEnabled(false); // the window has a fixed size
     m_NameLength->hide();
     txt0->setEnabled(false);
@@ -393,18 +398,21 @@ void frmMain::Open_File(const QString& Path) {
     if (RefuseWhileBusy()) {
         return;
     }
-    OpenChosen(QFileInfo(Path).absoluteFilePath(), QFileInfo(Path).fileName());
+    const QString path = QDir(m_StartFolder).absoluteFilePath(Path);
+    OpenChosen(path, QFileInfo(path).fileName());
 }
 
 void frmMain::OpenChosen(const QString& path, const QString& name) {
-    if (!Baza::File_Exists(path)) {
-        ShowMessage(QStringLiteral("A Mistake Appeared "), AppTitle, MessageBoxes::Icon::None);
+    const OpenResult readable = NameDocument::Check_Readable(path);
+    if (readable.Result == OpenResult::Outcome::Missing ||
+        readable.Result == OpenResult::Outcome::Unreadable) {
+        ShowMessage(QStringLiteral("A Mistake Appeared "), AppTitle, MessageBoxes::Icon::None,
+                    readable.Reason);
         return;
     }
     if (!MaybeSave()) {
         return;
     }
-    QString error;
     const auto askSize = [this, &name](qint64 bytes) {
         const QLocale english(QLocale::English);
         return m_Services.Messages->AskYesNo(
@@ -414,13 +422,21 @@ void frmMain::OpenChosen(const QString& path, const QString& name) {
                 .arg(name, english.toString(bytes), english.toString(layout::FileSize)),
             AppTitle);
     };
-    if (!m_Document.Open(path, error, name, askSize)) {
-        // The file that was open stays open, with its list and its unsaved renames.
-        if (!error.isEmpty()) {
-            ShowFailure(error);
-        }
-    } else {
+    const OpenResult opened = m_Document.Open(path, name, askSize);
+    switch (opened.Result) {
+    case OpenResult::Outcome::Opened:
         ShowFileList();
+        break;
+    case OpenResult::Outcome::Declined:
+        break; // the file that was open stays open, with its list and its unsaved renames
+    case OpenResult::Outcome::Missing:
+    case OpenResult::Outcome::Unreadable:
+        ShowMessage(QStringLiteral("A Mistake Appeared "), AppTitle, MessageBoxes::Icon::None,
+                    opened.Reason);
+        break;
+    case OpenResult::Outcome::Failed:
+        ShowFailure(opened.Reason);
+        break;
     }
     CloseIfAsked();
 }
@@ -445,6 +461,7 @@ void frmMain::ShowFileList() {
     m_Filling = false;
     SetEditing(true);
     UpdateCaption();
+    ShowOddSize();
     if (table.Count() > 0) {
         List1->setCurrentRow(0); // through the selection handler
     }
@@ -487,23 +504,71 @@ bool frmMain::SaveFile(const QString& target) {
         ShowMessage(QStringLiteral("A Mistake Appeared "), AppTitle, MessageBoxes::Icon::None);
         return false;
     }
-    QString error;
-    if (!(target.isEmpty() ? m_Document.Save(error) : m_Document.Save_As(target, error))) {
-        ShowFailure((m_Document.Rescued_Copy().isEmpty()
-                         ? QStringLiteral("The file was not saved; it is unchanged.\n%1")
-                         : QStringLiteral("The file was not saved.\n%1"))
-                        .arg(error));
+    SaveOptions options;
+    // A file opened at another size than a name file's is not cut or padded unasked.
+    options.AcceptResize = [this](qint64 bytes) {
+        const QLocale english(QLocale::English);
+        const qint64 difference = bytes - layout::FileSize;
+        const QString change =
+            difference > 0
+                ? QStringLiteral("the last %1 bytes are left out").arg(english.toString(difference))
+                : QStringLiteral("%1 bytes are added").arg(english.toString(-difference));
+        return m_Services.Messages->Choose(
+                   this,
+                   QStringLiteral("%1 decompressed to %2 bytes; a name file is %3 bytes. Saving "
+                                  "writes a %3-byte name file: %4. Save?")
+                       .arg(QFileInfo(m_Document.FilePath()).fileName(),
+                            english.toString(bytes), english.toString(layout::FileSize), change),
+                   AppTitle, {QStringLiteral("&Save"), QStringLiteral("Cancel")}) == 0;
+    };
+    SaveResult saved =
+        target.isEmpty() ? m_Document.Save(options) : m_Document.Save_As(target, options);
+    if (saved.Result == SaveResult::Outcome::ChangedOnDisk) {
+        const int answer = m_Services.Messages->Choose(
+            this,
+            QStringLiteral("%1 was changed on disk since it was opened. Overwrite it, or cancel "
+                           "and keep both?")
+                .arg(QFileInfo(m_Document.FilePath()).fileName()),
+            AppTitle,
+            {QStringLiteral("&Overwrite"), QStringLiteral("Save &As..."), QStringLiteral("Cancel")});
+        if (answer == 1) {
+            return SaveAsChosen();
+        }
+        if (answer != 0) {
+            return false;
+        }
+        options.OverwriteChanged = true;
+        saved = target.isEmpty() ? m_Document.Save(options) : m_Document.Save_As(target, options);
+    }
+    if (saved.Result == SaveResult::Outcome::Declined) {
+        return false;
+    }
+    if (!saved.Ok()) {
+        ShowFailure(saved.Result == SaveResult::Outcome::Rescued
+                        ? QStringLiteral("The file was not saved.\n%1").arg(saved.Reason)
+                    : saved.Result == SaveResult::Outcome::ChangedOnDisk
+                        ? QStringLiteral("The file was not saved: it changed on disk again.")
+                        : QStringLiteral("The file was not saved; it is unchanged.\n%1")
+                              .arg(saved.Reason));
         return false;
     }
     Clear_Temp();
     MarkAllLines(); // nothing is renamed since the save
-    ShowMessage(
-        QStringLiteral("Save File"), AppTitle, MessageBoxes::Icon::None,
-        (m_Document.Written_In_Place()
-             ? QStringLiteral("Written to %1, in place: its folder takes no new file beside it.")
-             : QStringLiteral("Written to %1"))
-            .arg(QDir::toNativeSeparators(m_Document.FilePath())));
+    ShowOddSize();
+    const QString how = saved.HowWritten();
+    ShowMessage(QStringLiteral("Save File"), AppTitle, MessageBoxes::Icon::None,
+                QStringLiteral("Written to %1%2")
+                    .arg(QDir::toNativeSeparators(m_Document.FilePath()),
+                         how.isEmpty() ? QString() : QStringLiteral(", ") + how + '.'));
     return true;
+}
+
+void frmMain::ShowOddSize() {
+    const qint64 odd = m_Document.OddSize();
+    m_OddSize->setText(odd == 0 ? QString()
+                                : QStringLiteral("Not a name file's size: %1 bytes")
+                                      .arg(QLocale(QLocale::English).toString(odd)));
+    m_OddSize->setVisible(odd != 0);
 }
 
 void frmMain::MnuExportNames_Click() {
@@ -518,11 +583,9 @@ void frmMain::MnuExportNames_Click() {
     if (target.isEmpty()) {
         return;
     }
-    const QByteArray csv = NameCsv::Write(m_Document.Table());
-    QSaveFile out(target);
-    if (!out.open(QIODevice::WriteOnly) || out.write(csv) != csv.size() || !out.commit()) {
-        ShowFailure(QStringLiteral("The names were not exported:\n\"%1\" cannot be written: %2")
-                        .arg(target, out.errorString()));
+    const SaveResult exported = m_Document.Export_Csv(target);
+    if (!exported.Ok()) {
+        ShowFailure(QStringLiteral("The names were not exported:\n%1").arg(exported.Reason));
         return;
     }
     ShowMessage(
@@ -549,10 +612,10 @@ void frmMain::MnuImportNames_Click() {
         return;
     }
     m_Importing = true;
-    const bool imported = m_Document.Import(changes, error);
+    const bool imported = m_Document.Import(changes);
     m_Importing = false;
     if (!imported) {
-        ShowFailure(error);
+        QApplication::beep(); // the tool is working on the names
         return;
     }
     ShowMessage(
@@ -566,12 +629,18 @@ void frmMain::MnuSaveAs_Click() {
     if (RefuseWhileBusy() || !MnuSaveAs->isEnabled()) {
         return;
     }
+    SaveAsChosen();
+    CloseIfAsked();
+}
+
+bool frmMain::SaveAsChosen() {
     const QString target = m_Services.Files->SavePath(this, QStringLiteral("Save As"),
                                                       m_Document.FilePath(), NameFileFilter);
-    if (!target.isEmpty() && SaveFile(target)) {
-        UpdateCaption(); // the window edits the new file from now on
+    if (target.isEmpty() || !SaveFile(target)) {
+        return false;
     }
-    CloseIfAsked();
+    UpdateCaption(); // the window edits the new file from now on
+    return true;
 }
 
 void frmMain::MnuRevertName_Click() {

@@ -72,6 +72,10 @@ private:
     void OpenChosen(const QString& path, const QString& name);
     // Saves (to target, for Save As), shows the outcome, and says whether the file was saved.
     bool SaveFile(const QString& target = {});
+    // Asks for a file and saves to it; false when cancelled or failed.
+    bool SaveAsChosen();
+    // The status bar says while a file not of a name file's size is open.
+    void ShowOddSize();
     // Find next (Enter, F3) and back (Shift): the next name containing the search text.
     void FindNext(bool forward);
     // Shows whether the last search found a name: a tint and a status message when not.
@@ -95,6 +99,7 @@ private:
 
     AppServices m_Services;
     QString m_AppPath;
+    QString m_StartFolder; // the current folder the editor was started in
     NameDocument m_Document;
     qint32 m_SelIndex = 0;
     bool m_Filling = false;
@@ -118,6 +123,7 @@ private:
     QAction* MnuSaveAs = nullptr;
     QLabel* m_NameLength = nullptr; // the name's length out of 58, while the field has the focus
     QString m_ShownName;            // the name field's text as last changed
+    QLabel* m_OddSize = nullptr;    // says a file not of a name file's size is open
     QAction* MnuExportNames = nullptr;
     QAction* MnuImportNames = nullptr;
     QAction* MnuUndo = nullptr;

@@ -1,28 +1,45 @@
+#include "app/Display.h"
 #include "app/frmMain.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QTimer>
+#include <cstdio>
 
 int main(int argc, char** argv) {
+    // The command line is read before any window system is asked for, so that --help and
+    // --version work with no display at all.
+    QStringList files;
+    {
+        QCoreApplication core(argc, argv);
+        QCoreApplication::setApplicationName(QStringLiteral("voxtrel-editor"));
+        QCoreApplication::setApplicationVersion(QStringLiteral(VOXTREL_VERSION));
+        QCommandLineParser parser;
+        parser.setApplicationDescription(
+            QStringLiteral("Edits the names of a game's compressed name file."));
+        parser.addHelpOption();
+        parser.addVersionOption();
+        parser.addPositionalArgument(
+            QStringLiteral("FILE"),
+            QStringLiteral("A compressed name file to open, such as unnamed_1846.bin; a relative "
+                           "path is taken from the current folder."),
+            QStringLiteral("[FILE]"));
+        parser.process(core); // --help and --version print and exit 0
+        files = parser.positionalArguments();
+    }
+    if (!voxtrel::DisplayAvailable(argc, argv)) {
+        std::fputs("voxtrel-editor: no display; start it on a desktop, or under xvfb-run\n",
+                   stderr);
+        return 1;
+    }
+
     QApplication app(argc, argv);
+    QApplication::setApplicationVersion(QStringLiteral(VOXTREL_VERSION));
     QApplication::setApplicationName(QStringLiteral("Voxtrel String Editor"));
     QApplication::setDesktopFileName(QStringLiteral("voxtrel-editor"));
-    QApplication::setApplicationVersion(QStringLiteral(VOXTREL_VERSION));
-
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Edits the names of a game's compressed name file."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("FILE"),
-                                 QStringLiteral("A compressed name file to open."),
-                                 QStringLiteral("[FILE]"));
-    parser.process(app);
 
     voxtrel::frmMain window;
     window.show();
-    const QStringList files = parser.positionalArguments();
     if (!files.isEmpty()) {
         const QString file = files.front();
         QTimer::singleShot(0, &window, [&window, file] { window.Open_File(file); });

@@ -20,6 +20,7 @@ public:
     }
     Answer AskToSave(QWidget*, const QString&, const QString&) override { return Answer::Discard; }
     bool AskYesNo(QWidget*, const QString&, const QString&) override { return true; }
+    int Choose(QWidget*, const QString&, const QString&, const QStringList&) override { return 0; }
     QString last;
 };
 

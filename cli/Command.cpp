@@ -30,23 +30,23 @@ const CodePage& Command::Encoding(const QCommandLineParser& Parser) {
     return page ? *page : CodePage::Western(); // Run has refused unknown names already
 }
 
-bool Command::Open_Name_File(NameDocument& Document, const QString& File,
-                             const QCommandLineParser& Parser, QString& Error) {
+OpenResult Command::Open_Name_File(NameDocument& Document, const QString& File,
+                                   const QCommandLineParser& Parser) {
     qint64 size = 0;
     const auto nameFileSize = [&size](qint64 bytes) {
         size = bytes;
         return false;
     };
-    if (!Document.Open(File, Error, {}, nameFileSize)) {
-        if (Error.isEmpty()) {
-            const QLocale english(QLocale::English);
-            Error = QStringLiteral("%1 is %2 bytes when decompressed; a name file is %3 bytes.")
-                        .arg(File, english.toString(size), english.toString(layout::FileSize));
-        }
-        return false;
+    OpenResult opened = Document.Open(File, {}, nameFileSize);
+    if (opened.Result == OpenResult::Outcome::Declined) {
+        const QLocale english(QLocale::English);
+        opened.Reason = QStringLiteral("%1 is %2 bytes when decompressed; a name file is %3 bytes.")
+                            .arg(File, english.toString(size), english.toString(layout::FileSize));
     }
-    Document.SetEncoding(Encoding(Parser));
-    return true;
+    if (opened.Ok()) {
+        Document.SetEncoding(Encoding(Parser));
+    }
+    return opened;
 }
 
 void Command::AddArgument(const QString& name, const QString& description) {

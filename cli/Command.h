@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/OpenResult.h"
+
 #include <QCommandLineParser>
 #include <QString>
 #include <QStringList>
@@ -39,8 +41,9 @@ public:
 
     // Opens File into Document in the code page --encoding chose. A file that does not
     // decompress to a name file is refused: its names would be none, or nonsense.
-    static bool Open_Name_File(NameDocument& Document, const QString& File,
-                               const QCommandLineParser& Parser, QString& Error);
+    // A file of another size than a name file's is Declined, with the sizes as its reason.
+    static OpenResult Open_Name_File(NameDocument& Document, const QString& File,
+                                     const QCommandLineParser& Parser);
 
 protected:
     // Positional arguments, by name, that the command needs.

@@ -4,8 +4,6 @@
 #include "document/NameDocument.h"
 
 #include <QCoreApplication>
-#include <QFile>
-#include <QSaveFile>
 #include <QTextStream>
 
 namespace voxtrel::cli {
@@ -16,7 +14,8 @@ ExportCommand::ExportCommand()
                              "a header row \"index,name\", then one row per name.")) {
     AddArgument(QStringLiteral("FILE"), QStringLiteral("The compressed name file."));
     AddOption({{QStringLiteral("o"), QStringLiteral("output")},
-               QStringLiteral("Write the CSV to OUT.csv instead of standard output."),
+               QStringLiteral("Write the CSV to OUT.csv instead of standard output (-). A FIFO "
+                              "or a device is written as a stream; FILE itself is refused."),
                QStringLiteral("OUT.csv")});
     AddEncodingOption();
 }
@@ -24,28 +23,18 @@ ExportCommand::ExportCommand()
 int ExportCommand::Execute(const QCommandLineParser& Parser, QTextStream& Out, QTextStream& Err) {
     const QString file = Parser.positionalArguments().at(1);
     NameDocument document(QCoreApplication::applicationDirPath());
-    QString error;
-    if (!Open_Name_File(document, file, Parser, error)) {
-        Err << error << Qt::endl;
+    const OpenResult opened = Open_Name_File(document, file, Parser);
+    if (!opened.Ok()) {
+        Err << opened.Reason << Qt::endl;
         return Failed;
     }
-    const QByteArray csv = NameCsv::Write(document.Table());
-
-    if (!Parser.isSet(QStringLiteral("output"))) {
-        Out.flush();
-        QFile out;
-        if (!out.open(stdout, QIODevice::WriteOnly) || out.write(csv) != csv.size() ||
-            !out.flush()) {
-            Err << "The names could not be written to standard output: " << out.errorString()
-                << Qt::endl;
-            return Failed;
-        }
-        return Done;
-    }
-    const QString target = Parser.value(QStringLiteral("output"));
-    QSaveFile out(target);
-    if (!out.open(QIODevice::WriteOnly) || out.write(csv) != csv.size() || !out.commit()) {
-        Err << "\"" << target << "\" cannot be written: " << out.errorString() << Qt::endl;
+    Out.flush();
+    const QString target = Parser.isSet(QStringLiteral("output"))
+                               ? Parser.value(QStringLiteral("output"))
+                               : QStringLiteral("-");
+    const SaveResult written = document.Export_Csv(target);
+    if (!written.Ok()) {
+        Err << written.Reason << Qt::endl;
         return Failed;
     }
     return Done;

@@ -17,9 +17,14 @@ ImportCommand::ImportCommand()
     AddArgument(QStringLiteral("FILE"), QStringLiteral("The compressed name file to change."));
     AddArgument(QStringLiteral("NAMES.csv"),
                 QStringLiteral(
-                    "The names: a header row \"index,name\", then any of the rows of an export."));
+                    "The names: a header row \"index,name\", then any of the rows of an export; "
+                    "- reads them from standard input."));
     AddOption(
         {QStringLiteral("dry-run"), QStringLiteral("Print what would change, and write nothing.")});
+    AddOption({QStringLiteral("overwrite-changed"),
+               QStringLiteral("Save FILE even if another program changed it while it was being "
+                              "read; without it, such a file is left as the other program "
+                              "wrote it and the import fails.")});
     AddEncodingOption();
 }
 
@@ -34,8 +39,9 @@ int ImportCommand::Execute(const QCommandLineParser& Parser, QTextStream& Out, Q
     }
     NameDocument document(QCoreApplication::applicationDirPath());
     // A file that does not decompress to a name file is not rewritten as one.
-    if (!Open_Name_File(document, file, Parser, error)) {
-        Err << error << Qt::endl;
+    const OpenResult opened = Open_Name_File(document, file, Parser);
+    if (!opened.Ok()) {
+        Err << opened.Reason << Qt::endl;
         return Failed;
     }
     NameChanges changes;
@@ -55,19 +61,18 @@ int ImportCommand::Execute(const QCommandLineParser& Parser, QTextStream& Out, Q
             << " would change; dry run, nothing was written." << Qt::endl;
         return Done;
     }
-    if (!document.Import(changes, error) || !document.Save(error)) {
+    document.Import(changes);
+    SaveOptions options;
+    options.OverwriteChanged = Parser.isSet(QStringLiteral("overwrite-changed"));
+    const SaveResult saved = document.Save(options);
+    if (!saved.Ok()) {
         Out.flush();
-        Err << file
-            << (document.Rescued_Copy().isEmpty() ? " was not saved; it is unchanged.\n"
-                                                  : " was not saved.\n")
-            << error << Qt::endl;
+        Err << saved.FailureText(file) << Qt::endl;
         return Failed;
     }
+    const QString how = saved.HowWritten();
     Out << changes.size() << (changes.size() == 1 ? " name" : " names") << " changed; " << file
-        << (document.Written_In_Place()
-                ? " saved, in place: its folder takes no new file beside it."
-                : " saved.")
-        << Qt::endl;
+        << " saved" << (how.isEmpty() ? QString() : QStringLiteral(", ") + how) << "." << Qt::endl;
     return Done;
 }
 

@@ -1,5 +1,6 @@
 #include "document/NameCsv.h"
 
+#include "document/AtomicReplace.h"
 #include "names/Baza.h"
 #include "names/CodePage.h"
 #include "names/NameFileLayout.h"
@@ -8,6 +9,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <csv.h>
+#include <functional>
 
 namespace voxtrel {
 namespace {
@@ -19,19 +21,27 @@ struct Row {
     QList<QByteArray> Fields;
 };
 
-// Collects libcsv's fields and records, each record with the line it starts on.
+// Hands each of libcsv's records to a function as it completes, with the line it starts on,
+// so that a list of any shape costs memory for one row at a time.
 struct Collector {
-    QList<Row> Rows;
+    std::function<void(const Row&)> Take;
     Row Current;
+    int Count = 0; // records so far
 
     static void Field(void* data, size_t size, void* self) {
-        static_cast<Collector*>(self)->Current.Fields.append(
-            QByteArray(static_cast<const char*>(data), static_cast<qsizetype>(size)));
+        auto* c = static_cast<Collector*>(self);
+        if (c->Current.Fields.size() < 3) { // a row's further columns are only counted
+            c->Current.Fields.append(
+                QByteArray(static_cast<const char*>(data), static_cast<qsizetype>(size)));
+        } else {
+            c->Current.Fields.append(QByteArray());
+        }
     }
     static void Record(int, void* self) {
         auto* c = static_cast<Collector*>(self);
-        c->Rows.append(std::move(c->Current));
-        c->Current = Row();
+        c->Take(c->Current);
+        c->Current.Fields.clear();
+        ++c->Count;
     }
 };
 
@@ -39,23 +49,24 @@ int noSpace(unsigned char) {
     return 0;
 } // spaces belong to the name: never trimmed
 
-// Splits Csv into rows. False at the first quoting fault, with its line in Problem; the rows
-// before it are still returned.
-bool parse(const QByteArray& csv, QList<Row>& rows, QString& problem) {
+// Splits Csv into rows, each handed to Take. False at the first quoting fault, with its line
+// in Problem. Lines end at CR, LF or CRLF alike.
+bool parse(const QByteArray& csv, const std::function<void(const Row&)>& take, QString& problem) {
     csv_parser parser;
     csv_init(&parser, CSV_STRICT | CSV_STRICT_FINI);
     csv_set_space_func(&parser, noSpace);
-    Collector collector;
+    Collector collector{take, {}, 0};
     int line = 1;
     bool inRecord = false;
     bool ok = true;
+    char previous = 0;
     // One byte at a time, so that every record knows the line it starts on.
     for (const char c : csv) {
         if (!inRecord && c != '\r' && c != '\n') {
             inRecord = true;
             collector.Current.Line = line;
         }
-        const qsizetype before = collector.Rows.size();
+        const int before = collector.Count;
         if (csv_parse(&parser, &c, 1, Collector::Field, Collector::Record, &collector) != 1) {
             problem =
                 QStringLiteral(
@@ -65,12 +76,13 @@ bool parse(const QByteArray& csv, QList<Row>& rows, QString& problem) {
             ok = false;
             break;
         }
-        if (collector.Rows.size() != before) {
+        if (collector.Count != before) {
             inRecord = false; // a record ends only at a line break
         }
-        if (c == '\n') {
+        if (c == '\r' || (c == '\n' && previous != '\r')) {
             ++line;
         }
+        previous = c;
     }
     if (ok && csv_fini(&parser, Collector::Field, Collector::Record, &collector) != 0) {
         problem =
@@ -78,7 +90,6 @@ bool parse(const QByteArray& csv, QList<Row>& rows, QString& problem) {
         ok = false;
     }
     csv_free(&parser);
-    rows = std::move(collector.Rows);
     return ok;
 }
 
@@ -162,36 +173,22 @@ QByteArray NameCsv::Write(const Baza& Table) {
 }
 
 bool NameCsv::Read_File(const QString& Path, QByteArray& Bytes, QString& Error) {
-    const QFileInfo info(Path);
-    if (info.isDir()) {
-        Error = QStringLiteral("\"%1\" is a folder, not a name list.").arg(Path);
+    const FileRead read = ReadRegularFile(Path, MaxFileSize);
+    const QString shown =
+        Path == QLatin1String("-") ? QStringLiteral("standard input") : QStringLiteral("\"%1\"").arg(Path);
+    if (read.Result == FileRead::Outcome::TooLarge) {
+        Error = QStringLiteral("The name list %1 is larger than 4 MiB; a list of 1209 names is far "
+                               "smaller.")
+                    .arg(shown);
         return false;
     }
-    if (!info.exists()) {
-        Error = QStringLiteral("The name list \"%1\" does not exist.").arg(Path);
+    if (!read.Ok()) {
+        Error = QStringLiteral("The name list was not read: %1").arg(read.Reason);
         return false;
     }
-    if (info.size() > MaxFileSize) {
-        Error =
-            QStringLiteral(
-                "The name list \"%1\" is larger than 4 MiB; a list of 1209 names is far smaller.")
-                .arg(Path);
-        return false;
-    }
-    QFile file(Path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        Error =
-            QStringLiteral("The name list \"%1\" cannot be read: %2").arg(Path, file.errorString());
-        return false;
-    }
-    Bytes = file.read(MaxFileSize + 1);
-    if (file.error() != QFileDevice::NoError || Bytes.size() > MaxFileSize) {
-        Error =
-            QStringLiteral("The name list \"%1\" cannot be read: %2").arg(Path, file.errorString());
-        return false;
-    }
+    Bytes = read.Bytes;
     if (Bytes.isEmpty() || Bytes == Bom) {
-        Error = QStringLiteral("The name list \"%1\" is empty.").arg(Path);
+        Error = QStringLiteral("The name list %1 is empty.").arg(shown);
         return false;
     }
     return true;
@@ -200,33 +197,43 @@ bool NameCsv::Read_File(const QString& Path, QByteArray& Bytes, QString& Error) 
 bool NameCsv::Check(const QByteArray& Csv, const Baza& Table, NameChanges& Changes,
                     QString& Error) {
     Changes.clear();
+    // Only the first faults are kept as text; the rest are counted, so that a list of a
+    // million bad rows costs no more than one of twenty.
     QStringList problems;
-    auto refuse = [&problems](int line, const QString& why) {
-        problems << QStringLiteral("line %1: %2").arg(line).arg(why);
+    int faults = 0;
+    auto refuse = [&problems, &faults](int line, const QString& why) {
+        if (++faults <= MaxReported) {
+            problems << QStringLiteral("line %1: %2").arg(line).arg(why);
+        }
+    };
+    auto refused = [&](const QString& why) {
+        Error = QStringLiteral("The name list was refused; no name was changed.\n") + why;
+        return false;
     };
 
-    const QByteArray body = Csv.startsWith(Bom) ? Csv.mid(Bom.size()) : Csv;
-    QList<Row> rows;
-    QString parseProblem;
-    const bool parsed = parse(body, rows, parseProblem);
-
-    if (rows.isEmpty()) {
-        if (parsed) {
-            refuse(1, QStringLiteral("the header \"index,name\" is missing"));
-        }
-    } else if (rows.front().Fields != QList<QByteArray>{"index", "name"}) {
-        refuse(rows.front().Line, QStringLiteral("the header must be \"index,name\""));
+    if (Csv.startsWith("\xFF\xFE") || Csv.startsWith("\xFE\xFF") ||
+        (Csv.size() >= 4 && (Csv[0] == 0 || Csv[1] == 0) && (Csv[2] == 0 || Csv[3] == 0))) {
+        return refused(QStringLiteral("It is UTF-16 text; save it as UTF-8 CSV and import it "
+                                      "again."));
     }
+    const QByteArray body = Csv.startsWith(Bom) ? Csv.mid(Bom.size()) : Csv;
 
     NameChanges changes;
     QHash<qint64, int> seen; // index -> line
-    for (qsizetype r = 1; r < rows.size(); ++r) {
-        const Row& row = rows[r];
+    bool header = true;
+    const auto take = [&](const Row& row) {
+        if (header) {
+            header = false;
+            if (row.Fields != QList<QByteArray>{"index", "name"}) {
+                refuse(row.Line, QStringLiteral("the header must be \"index,name\""));
+            }
+            return;
+        }
         if (row.Fields.size() != 2) {
             refuse(row.Line, row.Fields.size() < 2
                                  ? QStringLiteral("a column is missing (expected index,name)")
                                  : QStringLiteral("an extra column (expected index,name)"));
-            continue;
+            return;
         }
         qint64 index = -1;
         QString indexText;
@@ -235,7 +242,7 @@ bool NameCsv::Check(const QByteArray& Csv, const Baza& Table, NameChanges& Chang
             refuse(
                 row.Line,
                 QStringLiteral("the index \"%1\" is not a whole number").arg(indexText.left(20)));
-            continue;
+            return;
         }
         if (index >= Table.Count()) {
             refuse(row.Line,
@@ -245,46 +252,51 @@ bool NameCsv::Check(const QByteArray& Csv, const Baza& Table, NameChanges& Chang
                        : QStringLiteral("the index %1 is out of range (0 to %2)")
                              .arg(index)
                              .arg(Table.Count() - 1));
-            continue;
+            return;
         }
         if (seen.contains(index)) {
             refuse(row.Line, QStringLiteral("the index %1 is also on line %2")
                                  .arg(index)
                                  .arg(seen.value(index)));
-            continue;
+            return;
         }
         seen.insert(index, row.Line);
         QString name;
         if (!decodeUtf8(row.Fields[1], name)) {
-            refuse(row.Line, QStringLiteral("the name is not valid UTF-8 text"));
-            continue;
+            refuse(row.Line,
+                   QStringLiteral("the name is not UTF-8 text; save the list as UTF-8 CSV"));
+            return;
         }
         const QString old = Table.Get_Nazwa(static_cast<qint32>(index));
         if (name == old) {
-            continue; // changes nothing, whatever it holds
+            return; // changes nothing, whatever it holds
         }
         const QString why = nameProblem(name, Table.Encoding());
         if (!why.isEmpty()) {
             refuse(row.Line, why);
-            continue;
+            return;
         }
         changes.append({static_cast<qint32>(index), old, name, row.Line});
+    };
+    QString parseProblem;
+    const bool parsed = parse(body, take, parseProblem);
+    if (header && parsed) {
+        refuse(1, QStringLiteral("the header \"index,name\" is missing"));
     }
     if (!parsed) {
+        ++faults;
         problems << parseProblem;
     }
 
-    if (problems.isEmpty()) {
+    if (faults == 0) {
         Changes = std::move(changes);
         return true;
     }
-    Error = QStringLiteral("The name list was refused; no name was changed.\n") +
-            problems.mid(0, MaxReported).join(QLatin1Char('\n'));
-    if (problems.size() > MaxReported) {
-        Error += QStringLiteral("\n... and %1 more lines with faults.")
-                     .arg(problems.size() - MaxReported);
+    QString why = problems.join(QLatin1Char('\n'));
+    if (faults > problems.size()) {
+        why += QStringLiteral("\n... and %1 more lines with faults.").arg(faults - problems.size());
     }
-    return false;
+    return refused(why);
 }
 
 } // namespace voxtrel

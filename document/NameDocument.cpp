@@ -1,10 +1,12 @@
 #include "document/NameDocument.h"
 
 #include "document/AtomicReplace.h"
+#include "document/NameCsv.h"
 #include "document/RenameCommand.h"
 #include "tools/Scn_Process.h"
 #include "tools/ToolCommands.h"
 
+#include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -155,36 +157,60 @@ void NameDocument::Cancel_Tool() {
     }
 }
 
-bool NameDocument::Open(const QString& FilePath, QString& Error, const QString& Name,
-                        const SizeCheck& AcceptSize) {
+namespace {
+
+// What a refused read means for an open.
+OpenResult refusedOpen(const FileRead& probe) {
+    switch (probe.Result) {
+    case FileRead::Outcome::Read:
+        return {OpenResult::Outcome::Opened, {}};
+    case FileRead::Outcome::Missing:
+        return {OpenResult::Outcome::Missing, probe.Reason};
+    case FileRead::Outcome::Unreadable:
+    case FileRead::Outcome::NotRegular:
+        return {OpenResult::Outcome::Unreadable, probe.Reason};
+    case FileRead::Outcome::TooLarge:
+        break;
+    }
+    return {OpenResult::Outcome::Failed, probe.Reason};
+}
+
+} // namespace
+
+OpenResult NameDocument::Check_Readable(const QString& FilePath) {
+    return refusedOpen(ReadRegularFile(FilePath, MaxFileSize, FileRead::Mode::Probe));
+}
+
+OpenResult NameDocument::Open(const QString& FilePath, const QString& Name,
+                              const SizeCheck& AcceptSize) {
+    using Outcome = OpenResult::Outcome;
     if (ToolBusy()) {
-        Error = ToolBusyText;
-        return false;
+        return {Outcome::Failed, ToolBusyText};
     }
     const QString name = Name.isEmpty() ? QFileInfo(FilePath).fileName() : Name;
     if (m_WorkFolder.isEmpty()) {
-        Error = QStringLiteral("No working folder could be made for the compression tool.");
-        return false;
+        return {Outcome::Failed,
+                QStringLiteral("No working folder could be made for the compression tool.")};
     }
-    if (!Baza::File_Exists(FilePath)) {
-        Error = QStringLiteral("The file \"%1\" does not exist.").arg(FilePath);
-        return false;
-    }
-    if (QFileInfo(FilePath).isDir()) {
-        Error = QStringLiteral("\"%1\" is a folder, not a name file.").arg(FilePath);
-        return false;
+    // Read once, checked before a byte is copied: a FIFO, a device or a huge file never
+    // reaches the working folder.
+    const FileRead read = ReadRegularFile(FilePath, MaxFileSize);
+    if (!read.Ok()) {
+        return refusedOpen(read);
     }
     QDir().mkpath(m_WorkFolder);
-    const QString copy = m_WorkFolder + name;
-    if (!samePath(FilePath, copy)) { // a file chosen inside the working folder is its own copy
-        QFile::remove(copy);
-        QFile source(FilePath);
-        if (!source.copy(copy)) {
-            Error = QStringLiteral("The file could not be copied to the working folder:\n%1")
-                        .arg(source.errorString());
-            return false;
+    // Working files have short names of the document's own, so that any name the file
+    // system takes can be opened.
+    const QString copy = WorkFile(QStringLiteral("names.bin"));
+    QFile::remove(copy);
+    {
+        QFile out(copy);
+        if (!out.open(QIODevice::WriteOnly) || out.write(read.Bytes) != read.Bytes.size() ||
+            !out.flush()) {
+            return {Outcome::Failed,
+                    QStringLiteral("The working folder cannot take a copy of \"%1\": %2")
+                        .arg(name, out.errorString())};
         }
-        QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner);
     }
 
     const QString unpacked = ToolCommands::Decompress_File_Output(copy);
@@ -192,28 +218,28 @@ bool NameDocument::Open(const QString& FilePath, QString& Error, const QString& 
     QString toolError;
     if (!RunTool(ToolCommands::Decompress_File_Command(m_AppPath, copy), copy,
                  QStringLiteral("Decompressing %1...").arg(name), toolError)) {
-        Error =
-            QStringLiteral("The file \"%1\" could not be decompressed:\n%2").arg(name, toolError);
-        return false;
+        return {Outcome::Failed,
+                QStringLiteral("The file \"%1\" could not be decompressed:\n%2").arg(name, toolError)};
     }
     const qint64 size = QFileInfo(unpacked).size();
     if (size != layout::FileSize && AcceptSize && !AcceptSize(size)) {
-        Error.clear();
-        return false;
+        return {Outcome::Declined, {}};
     }
     Baza fresh(m_AppPath);
     fresh.setEncoding(m_Table.Encoding());
     if (!fresh.Wczytaj(unpacked)) {
-        Error = QStringLiteral("The file \"%1\" could not be loaded:\n%2")
-                    .arg(name, fresh.ErrorString());
-        return false;
+        return {Outcome::Failed, QStringLiteral("The file \"%1\" could not be loaded:\n%2")
+                                     .arg(name, fresh.ErrorString())};
     }
     m_Table = fresh;
     m_Saved = std::move(fresh);
     m_FilePath = FilePath;
+    m_Stamp = read.Stamp;
+    m_Hash = QCryptographicHash::hash(read.Bytes, QCryptographicHash::Sha256);
+    m_OddSize = size == layout::FileSize ? 0 : size;
     m_Open = true;
     m_Undo.clear();
-    return true;
+    return {Outcome::Opened, {}};
 }
 
 bool NameDocument::Rename(qint32 Index, const QString& Name, bool Separate) {
@@ -238,9 +264,8 @@ void NameDocument::SetEncoding(const CodePage& Encoding) {
     emit EncodingChanged();
 }
 
-bool NameDocument::Import(const NameChanges& Changes, QString& Error) {
+bool NameDocument::Import(const NameChanges& Changes) {
     if (ToolBusy()) {
-        Error = ToolBusyText;
         return false;
     }
     if (Changes.isEmpty()) {
@@ -266,63 +291,80 @@ void NameDocument::SetName(qint32 Index, const QByteArray& Name) {
     }
 }
 
-bool NameDocument::Save(QString& Error) {
-    return SaveTo(m_FilePath, Error);
+SaveResult NameDocument::Save(const SaveOptions& Options) {
+    return SaveTo(m_FilePath, Options);
 }
 
-bool NameDocument::Save_As(const QString& FilePath, QString& Error) {
-    return SaveTo(QFileInfo(FilePath).absoluteFilePath(), Error);
+SaveResult NameDocument::Save_As(const QString& FilePath, const SaveOptions& Options) {
+    return SaveTo(QFileInfo(FilePath).absoluteFilePath(), Options);
 }
 
-bool NameDocument::SaveTo(const QString& FilePath, QString& Error) {
+SaveResult NameDocument::SaveTo(const QString& FilePath, const SaveOptions& Options) {
+    SaveResult result;
     if (ToolBusy()) {
-        Error = ToolBusyText;
-        return false;
+        result.Reason = ToolBusyText;
+        return result;
     }
     if (!m_Open) {
-        Error = QStringLiteral("No name file is open.");
-        return false;
+        result.Reason = QStringLiteral("No name file is open.");
+        return result;
     }
-    m_Rescued.clear();
-    m_WrittenInPlace = false;
-    // The new file is chosen only once it has been written and checked.
-    const QString former = m_FilePath;
-    m_FilePath = FilePath;
-    if (!SaveSteps(Error)) {
-        m_FilePath = former;
-        return false;
+    // A link is followed: the file it leads to gets the names, and the link stays a link.
+    QString target = FollowLinks(FilePath, result.Reason);
+    if (target.isEmpty()) {
+        return result;
     }
+    const FileStamp existing = StampOf(target);
+    const bool sameFile = FilePath == m_FilePath || existing.SameFile(m_Stamp);
+    if (sameFile && m_OddSize != 0 && Options.AcceptResize && !Options.AcceptResize(m_OddSize)) {
+        result.Result = SaveResult::Outcome::Declined;
+        return result;
+    }
+    const QByteArray compressed = Compressed(QFileInfo(FilePath).fileName(), result.Reason);
+    if (compressed.isEmpty()) {
+        return result;
+    }
+    result = Write(target, compressed, sameFile, Options);
+    if (result.Result == SaveResult::Outcome::Rescued) {
+        m_Rescued = result.RescuedCopy;
+    }
+    if (!result.Ok()) {
+        return result;
+    }
+    // The file as written is the one the next save checks against.
+    m_Stamp = StampOf(target);
+    m_Hash = QCryptographicHash::hash(compressed, QCryptographicHash::Sha256);
+    m_OddSize = 0;
     m_Saved = m_Table;
     m_Undo.setClean();
-    if (m_FilePath != former) {
+    if (FilePath != m_FilePath) {
+        m_FilePath = FilePath;
         emit FilePathChanged(m_FilePath);
     }
-    return true;
+    return result;
 }
 
-bool NameDocument::SaveSteps(QString& Error) {
+QByteArray NameDocument::Compressed(const QString& Name, QString& Error) {
     if (!m_Table.Zapisz(QString())) {
         Error =
             QStringLiteral("The working file could not be written:\n%1").arg(m_Table.ErrorString());
-        return false;
+        return {};
     }
     const QString path = m_Table.Path();
-    const QString name = QFileInfo(m_FilePath).fileName();
     const QString packed = ToolCommands::Compress_Output(path);
     QFile::remove(packed);
     if (!RunTool(ToolCommands::Compress_Command(m_AppPath, path), path,
-                 QStringLiteral("Compressing %1...").arg(name), Error)) {
-        return false;
+                 QStringLiteral("Compressing %1...").arg(Name), Error)) {
+        return {};
     }
     bool ok = false;
     const QByteArray compressed = readAll(packed, &ok);
     if (!ok || compressed.isEmpty()) {
         Error = QStringLiteral("The compression tool left no compressed file.");
-        return false;
+        return {};
     }
     // The compressed file must give back exactly the bytes written before it may replace
-    // the user's file. It is checked under a short name: the working file's name may
-    // already be as long as a name can be.
+    // the user's file.
     const QString checked = WorkFile(QStringLiteral("check.zlib"));
     const QString check = ToolCommands::Decompress_File_Output(checked);
     QFile::remove(checked);
@@ -330,68 +372,103 @@ bool NameDocument::SaveSteps(QString& Error) {
     if (!QFile::rename(packed, checked)) {
         Error = QStringLiteral("The compressed file could not be checked:\n%1 cannot be renamed.")
                     .arg(packed);
-        return false;
+        return {};
     }
     if (!RunTool(ToolCommands::Decompress_File_Command(m_AppPath, checked), checked,
-                 QStringLiteral("Checking %1...").arg(name), Error)) {
+                 QStringLiteral("Checking %1...").arg(Name), Error)) {
         Error = QStringLiteral("The compressed file could not be checked:\n%1").arg(Error);
-        return false;
+        return {};
     }
     const QByteArray written = readAll(path);
     if (written.isEmpty() || readAll(check) != written) {
         Error = QStringLiteral("The compressed file does not decompress to the names written.");
-        return false;
+        return {};
     }
-    return Replace(compressed, Error);
+    return compressed;
 }
 
-bool NameDocument::Replace(const QByteArray& Compressed, QString& Error) {
-    const QFileInfo target(m_FilePath);
-    // A file marked read-only stays as it is, whoever runs the editor.
-    if (target.exists() &&
-        (!target.isFile() || !target.isWritable() || !(target.permissions() & QFile::WriteOwner))) {
-        Error = QStringLiteral("\"%1\" is read-only.").arg(m_FilePath);
-        return false;
+SaveResult NameDocument::Write(const QString& Target, const QByteArray& Compressed, bool SameFile,
+                               const SaveOptions& Options) {
+    SaveResult result;
+    // Two savers of one file take turns: what is checked below is what is written over.
+    const FileLock lock(Target);
+    const FileStamp now = StampOf(Target);
+    if (SameFile && !Options.OverwriteChanged && m_Stamp.Exists && !now.Unchanged(m_Stamp)) {
+        // Written to or replaced since it was read: unless the bytes are the same still,
+        // another program's change would be lost.
+        const FileRead current = ReadRegularFile(Target, MaxFileSize);
+        if (!current.Ok() ||
+            QCryptographicHash::hash(current.Bytes, QCryptographicHash::Sha256) != m_Hash) {
+            result.Result = SaveResult::Outcome::ChangedOnDisk;
+            result.Reason = QStringLiteral("\"%1\" was changed on disk since it was read.")
+                                .arg(QDir::toNativeSeparators(Target));
+            return result;
+        }
     }
-    // A writable file in a folder that cannot take a new file beside it cannot be replaced
-    // atomically: it is written in place instead.
-    if (target.exists() &&
-        (!QFileInfo(target.absolutePath()).isWritable() || !RoomForTemporaryName(m_FilePath))) {
-        m_WrittenInPlace = WriteInPlace(Compressed, Error);
-        return m_WrittenInPlace;
-    }
-    QString reason;
-    if (!AtomicReplace(m_FilePath, Compressed, reason)) {
-        Error = QStringLiteral("\"%1\" cannot be written:\n%2").arg(m_FilePath, reason);
-        return false;
-    }
-    return true;
+    return Place(Target, Compressed, now);
 }
 
-bool NameDocument::WriteInPlace(const QByteArray& Compressed, QString& Error) {
+SaveResult NameDocument::Place(const QString& Target, const QByteArray& Bytes,
+                               const FileStamp& Now) {
+    SaveResult result;
+    const QFileInfo target(Target);
+    const FileStamp& now = Now;
+    if (now.Exists) {
+        // A file marked read-only stays as it is, whoever runs the editor.
+        if (!now.Regular || !target.isWritable() || !(now.Mode & 0200)) {
+            result.Reason = QStringLiteral("\"%1\" is read-only.").arg(Target);
+            return result;
+        }
+        // Written in place where a new file could not stand for it: a folder that takes no
+        // new file, other names of the same file, an owner or group a new file could not get.
+        SaveResult::InPlace why = SaveResult::InPlace::No;
+        if (!QFileInfo(target.absolutePath()).isWritable() || !RoomForTemporaryName(Target)) {
+            why = SaveResult::InPlace::Folder;
+        } else if (now.Links > 1) {
+            why = SaveResult::InPlace::Links;
+        } else if (!CanKeepOwner(now)) {
+            why = SaveResult::InPlace::Owner;
+        }
+        if (why != SaveResult::InPlace::No) {
+            return WriteInPlace(Target, Bytes, why);
+        }
+    }
+    if (!AtomicReplace(Target, Bytes, result.Reason)) {
+        result.Reason = QStringLiteral("\"%1\" cannot be written:\n%2").arg(Target, result.Reason);
+        return result;
+    }
+    result.Result = SaveResult::Outcome::Saved;
+    return result;
+}
+
+SaveResult NameDocument::WriteInPlace(const QString& Target, const QByteArray& Compressed,
+                                      SaveResult::InPlace Why) {
+    SaveResult result;
     // The former bytes are kept, in memory and in the working folder, until the new ones
     // are written in full.
     bool readable = false;
-    const QByteArray former = readAll(m_FilePath, &readable);
+    const QByteArray former = readAll(Target, &readable);
     const QString kept = WorkFile(QStringLiteral("former.bin"));
     QSaveFile keep(kept);
     if (!readable || !keep.open(QIODevice::WriteOnly) || keep.write(former) != former.size() ||
         !keep.commit()) {
-        Error = QStringLiteral("\"%1\" cannot be written in place: its present content could not "
-                               "be kept aside.")
-                    .arg(m_FilePath);
-        return false;
+        result.Reason = QStringLiteral("\"%1\" cannot be written in place: its present content "
+                                       "could not be kept aside.")
+                            .arg(Target);
+        return result;
     }
     QString reason;
-    if (voxtrel::WriteInPlace(m_FilePath, Compressed, reason)) {
+    if (m_WriteInPlace(Target, Compressed, reason)) {
         QFile::remove(kept);
-        return true;
+        result.Result = SaveResult::Outcome::Saved;
+        result.WrittenInPlace = Why;
+        return result;
     }
-    Error = QStringLiteral("\"%1\" cannot be written in place:\n%2").arg(m_FilePath, reason);
-    if (voxtrel::WriteInPlace(m_FilePath, former, reason)) {
+    result.Reason = QStringLiteral("\"%1\" cannot be written in place:\n%2").arg(Target, reason);
+    if (voxtrel::WriteInPlace(Target, former, reason)) {
         QFile::remove(kept);
-        Error += QStringLiteral("\nIts former content was written back.");
-        return false;
+        result.Reason += QStringLiteral("\nIts former content was written back.");
+        return result;
     }
     // The copy is then the only one left. It moves under the user's cache folder, which
     // nothing of ours ever clears; failing that, it stays in the working folder under a name
@@ -399,25 +476,67 @@ bool NameDocument::WriteInPlace(const QByteArray& Compressed, QString& Error) {
     const QString stamp =
         QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmsszzz"));
     const QString cache = cacheFolder();
-    const QString rescued = cache + QStringLiteral("rescued/") + QFileInfo(m_FilePath).fileName() +
+    const QString rescued = cache + QStringLiteral("rescued/") + QFileInfo(Target).fileName() +
                             QStringLiteral(".") + stamp;
+    result.Result = SaveResult::Outcome::Rescued;
     if (!cache.isEmpty() && QDir().mkpath(cache + QStringLiteral("rescued")) &&
         QFile::copy(kept, rescued)) {
         QFile::remove(kept);
-        m_Rescued = rescued;
+        result.RescuedCopy = rescued;
     } else {
-        m_Rescued = WorkFile(RescuedPrefix + stamp);
-        if (!QFile::rename(kept, m_Rescued)) {
-            m_Rescued = kept;
+        result.RescuedCopy = WorkFile(RescuedPrefix + stamp);
+        if (!QFile::rename(kept, result.RescuedCopy)) {
+            result.RescuedCopy = kept;
         }
         if (m_Private) {
             m_Private->setAutoRemove(false);
         }
     }
-    Error += QStringLiteral("\nIts former content could not be written back; a copy of it is "
-                            "kept in \"%1\".")
-                 .arg(QDir::toNativeSeparators(m_Rescued));
-    return false;
+    result.Reason += QStringLiteral("\nIts former content could not be written back; a copy of "
+                                    "it is kept in \"%1\".")
+                         .arg(QDir::toNativeSeparators(result.RescuedCopy));
+    return result;
+}
+
+SaveResult NameDocument::Export_Csv(const QString& Target) {
+    SaveResult result;
+    if (!m_Open) {
+        result.Reason = QStringLiteral("No name file is open.");
+        return result;
+    }
+    const QByteArray csv = NameCsv::Write(m_Table);
+    if (Target == QLatin1String("-")) {
+        if (WriteStream(Target, csv, result.Reason)) {
+            result.Result = SaveResult::Outcome::Saved;
+        } else {
+            result.Reason =
+                QStringLiteral("The names could not be written to standard output: %1")
+                    .arg(result.Reason);
+        }
+        return result;
+    }
+    const QString target = FollowLinks(Target, result.Reason);
+    if (target.isEmpty()) {
+        return result;
+    }
+    const FileStamp now = StampOf(target);
+    if (now.SameFile(StampOf(m_FilePath))) {
+        result.Reason =
+            QStringLiteral("\"%1\" is the name file itself; the list goes to another file.")
+                .arg(Target);
+        return result;
+    }
+    if (now.Exists && !now.Regular) {
+        // A FIFO, a device or a terminal takes the list as a stream and stays what it is.
+        if (WriteStream(target, csv, result.Reason)) {
+            result.Result = SaveResult::Outcome::Saved;
+        } else {
+            result.Reason =
+                QStringLiteral("\"%1\" cannot be written: %2").arg(Target, result.Reason);
+        }
+        return result;
+    }
+    return Place(target, csv, now);
 }
 
 QString NameDocument::WorkFile(const QString& Name) const {

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "document/AtomicReplace.h"
 #include "document/NameChange.h"
+#include "document/OpenResult.h"
+#include "document/SaveResult.h"
 #include "names/Baza.h"
 
 #include <QObject>
@@ -16,10 +19,22 @@ namespace voxtrel {
 
 class Scn_Process;
 
+// Asked when a decompressed file is not Bytes long as a name file is: true goes on.
+using SizeCheck = std::function<bool(qint64 Bytes)>;
+
+struct SaveOptions {
+    // Asked before a file opened at another size than a name file's is written over itself
+    // as a name file; no means Declined. Not given: it is written.
+    SizeCheck AcceptResize;
+    // Writes over a file that another program changed since it was read.
+    bool OverwriteChanged = false;
+};
+
 // One open name file: the compressed file the user chose, its name table and the working
 // files the compression tool makes from it. It opens (copy, decompress, load), renames with
 // undo, and saves (write, compress, decompress again and compare, replace atomically).
-// It never asks the user anything: every operation returns false with the reason in Error.
+// It never asks the user anything but through the questions its callers hand it; every
+// operation returns what happened.
 class NameDocument : public QObject {
     Q_OBJECT
 public:
@@ -41,41 +56,51 @@ public:
     static void Remove_Stale_Work_Folders(const QString& Parent);
     ~NameDocument() override;
 
-    // Asked when a decompressed file is not Bytes long as a name file is: true loads it all
-    // the same.
-    using SizeCheck = std::function<bool(qint64 Bytes)>;
+    using SizeCheck = voxtrel::SizeCheck;
+    // The compressed file the user chose is refused unread above this size.
+    static constexpr qint64 MaxFileSize = 64 * 1024 * 1024;
 
-    // Copies FilePath into the working folder under Name (its bare name when empty),
-    // decompresses the copy and loads it into a fresh table. Only when all of that worked
-    // does the new table replace the open one; after a failure the open file, its table
-    // and its unsaved renames are as they were. A decompressed file of another size than a
-    // name file's is loaded only when AcceptSize (if given) says so; when it says no, Open
-    // returns false with Error empty.
-    bool Open(const QString& FilePath, QString& Error, const QString& Name = {},
-              const SizeCheck& AcceptSize = {});
+    // Reads FilePath (a regular file only, following links) into the working folder,
+    // decompresses it and loads it into a fresh table. Only when all of that worked does the
+    // new table replace the open one; after anything else the open file, its table and its
+    // unsaved renames are as they were. A decompressed file of another size than a name
+    // file's is loaded only when AcceptSize (if given) says so. Name, when given, is how
+    // messages call the file.
+    OpenResult Open(const QString& FilePath, const QString& Name = {},
+                    const SizeCheck& AcceptSize = {});
+    // Whether Open could read FilePath at all: Opened when it could, else Missing or
+    // Unreadable with the reason. Nothing is read; for a caller that asks other questions
+    // first.
+    static OpenResult Check_Readable(const QString& FilePath);
+
     // Writes the table to its working file, compresses it, checks that the compressed file
-    // gives back the same bytes, and only then replaces the chosen file: atomically, or, where
-    // its folder cannot take a new file, by writing it in place with the former bytes kept
-    // to be written back should that fail.
-    bool Save(QString& Error);
+    // gives back the same bytes, and only then writes the chosen file, if it is still the
+    // file that was read: atomically, keeping its mode, owner and group; or in place (links
+    // followed, hard links, an owner a new file could not get, a folder that takes no new
+    // file), with the former bytes kept to be written back should that fail.
+    SaveResult Save(const SaveOptions& Options = {});
     // Saves the same verified way to another file, which from then on is the chosen file;
     // the former file stays as it was.
-    bool Save_As(const QString& FilePath, QString& Error);
-    // Empty when the last failed save left the chosen file as it was. Otherwise its in-place
-    // write failed and the former bytes could not be written back either: this is where a
-    // copy of them is kept, under the user's cache folder or, where that cannot take it, in
-    // the working folder under a name that nothing of ours deletes.
-    QString Rescued_Copy() const { return m_Rescued; }
-    // Whether the last successful save wrote the chosen file in place, its folder taking no
-    // new file beside it, rather than replacing it atomically: the user is told.
-    bool Written_In_Place() const { return m_WrittenInPlace; }
+    SaveResult Save_As(const QString& FilePath, const SaveOptions& Options = {});
+    // Writes every name as a CSV list (NameCsv::Write) to Target: "-" is standard output; a
+    // FIFO or a device is written as a stream and stays what it is; a regular file is
+    // replaced atomically, or written in place as a save would be. The name file itself is
+    // refused.
+    SaveResult Export_Csv(const QString& Target);
+    // The decompressed size of the file as opened, when it is not a name file's; else 0.
+    qint64 OddSize() const { return m_OddSize; }
+
+    // How a file is written over in place; tests put a failing one here.
+    using InPlaceWriter = std::function<bool(const QString& Path, const QByteArray& Bytes,
+                                             QString& Error)>;
+    void setInPlaceWriter(InPlaceWriter Writer) { m_WriteInPlace = std::move(Writer); }
 
     // Renames one record (the index is clamped into the records) as an undoable step; a
     // rename merges into the step before it when that renamed the same record, unless
     // Separate. False, with nothing changed, when no records are loaded or the tool is running.
     bool Rename(qint32 Index, const QString& Name, bool Separate = false);
-    // Applies a checked name list as one undoable step.
-    bool Import(const NameChanges& Changes, QString& Error);
+    // Applies a checked name list as one undoable step; false while the tool is running.
+    bool Import(const NameChanges& Changes);
     // The name record Index had when the file was opened or last saved.
     QString SavedName(qint32 Index) const;
 
@@ -112,12 +137,18 @@ signals:
 private:
     friend class RenameCommand;
     void SetName(qint32 Index, const QByteArray& Name);
-    bool SaveTo(const QString& FilePath, QString& Error);
+    SaveResult SaveTo(const QString& FilePath, const SaveOptions& Options);
     // Runs the tool on the working file Input; What says what it does.
     bool RunTool(const QString& Command, const QString& Input, const QString& What, QString& Error);
-    bool SaveSteps(QString& Error);
-    bool Replace(const QByteArray& Compressed, QString& Error);
-    bool WriteInPlace(const QByteArray& Compressed, QString& Error);
+    // The table, written, compressed and checked: the compressed bytes, or empty with Error.
+    QByteArray Compressed(const QString& Name, QString& Error);
+    SaveResult Write(const QString& Target, const QByteArray& Compressed, bool SameFile,
+                     const SaveOptions& Options);
+    // Writes Bytes over Target (as Now found it) atomically, or in place where a new file
+    // could not stand for it.
+    SaveResult Place(const QString& Target, const QByteArray& Bytes, const FileStamp& Now);
+    SaveResult WriteInPlace(const QString& Target, const QByteArray& Compressed,
+                            SaveResult::InPlace Why);
     // A working file of the document's own under a short name.
     QString WorkFile(const QString& Name) const;
 
@@ -131,8 +162,11 @@ private:
     bool m_Open = false;
     QUndoStack m_Undo;
     Scn_Process* m_Tool = nullptr;
-    QString m_Rescued;
-    bool m_WrittenInPlace = false;
+    QString m_Rescued;    // the copy a double fault left, kept from clearing
+    FileStamp m_Stamp;    // the chosen file as read or last written
+    QByteArray m_Hash;    // of its compressed bytes then
+    qint64 m_OddSize = 0; // its decompressed size, when not a name file's
+    InPlaceWriter m_WriteInPlace = voxtrel::WriteInPlace;
 };
 
 } // namespace voxtrel

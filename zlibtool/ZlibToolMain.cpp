@@ -17,6 +17,8 @@ namespace fs = std::filesystem;
 
 enum ExitCode { Ok = 0, Failed = 1, Usage = 2 };
 
+constexpr auto Usage_Text = "usage: zlibtool INPUT [-d]";
+
 // Inputs larger than this are refused unread: a name file is 117585 bytes, and its
 // compressed form smaller still.
 constexpr std::uintmax_t MaxInput = 64u * 1024u * 1024u;
@@ -77,10 +79,23 @@ std::FILE* createTemporary(const fs::path& folder, fs::path& temp) {
 
 } // namespace
 
-int ZlibToolMain::run(int argc, char** argv, std::ostream& err) {
+int ZlibToolMain::run(int argc, char** argv, std::ostream& said, std::ostream& err) {
+    const std::string first = argc > 1 ? argv[1] : "";
+    if (argc == 2 && (first == "--help" || first == "-h")) {
+        said << Usage_Text << "\n"
+            << "  writes INPUT.zlib, or with -d INPUT.unzlib, through a temporary name; an\n"
+            << "  existing output is replaced only by a finished one.\n"
+            << "exit codes: 0 done, 1 failed (nothing written), 2 a usage error" << std::endl;
+        return Ok;
+    }
+    if (argc == 2 && first == "--version") {
+        said << "zlibtool " << VOXTREL_VERSION << std::endl;
+        return Ok;
+    }
     const bool decompress = argc == 3 && std::string(argv[2]) == "-d";
-    if (argc != 2 && !decompress) {
-        err << "usage: zlibtool INPUT [-d]" << std::endl;
+    // An input whose name starts with "-" is given as ./-name.
+    if ((argc != 2 && !decompress) || first.empty() || first.front() == '-') {
+        err << Usage_Text << std::endl;
         return Usage;
     }
     const fs::path input = argv[1];
@@ -159,10 +174,8 @@ int ZlibToolMain::run(int argc, char** argv, std::ostream& err) {
         if (!temp.empty()) {
             fs::remove(temp, ignored);
         }
-        // Whatever an earlier run left under the output name is not this run's output.
-        if (!fs::is_directory(output, ignored)) {
-            fs::remove(output, ignored);
-        }
+        // The output name is only ever replaced by a finished output: a file of that name
+        // that this run did not make stays as it was.
         err << "zlibtool: " << error << std::endl;
         return Failed;
     }

@@ -3,5 +3,5 @@
 #include <iostream>
 
 int main(int argc, char** argv) {
-    return voxtrel::ZlibToolMain::run(argc, argv, std::cerr);
+    return voxtrel::ZlibToolMain::run(argc, argv, std::cout, std::cerr);
 }

@@ -21,6 +21,7 @@ namespace {
 constexpr auto ShippedVersion = "030102-155";
 constexpr int TwipsPerPixel = 15;
 constexpr int MinimumSide = 150 / TwipsPerPixel; // 150 twips
+constexpr qint16 SpaceKey = 32; // the platform's key code of Space
 
 const QString OverWav = QStringLiteral(".\\resources\\over.wav");
 const QString ClickWav = QStringLiteral(".\\resources\\click.wav");
@@ -957,12 +958,17 @@ void Button_XP::keyPressEvent(QKeyEvent* event) {
     qint16 keyCode = VirtualKeyFromQt(event->key(), event->modifiers());
     qint16 shift = ShiftMaskFromQt(event->modifiers());
     if (!m_KeyIsDown) {
-        if (keyCode == 32) {
+        if (keyCode == SpaceKey) {
             m_IsPressed = true;
             m_IsMouseOver = true;
             Refresh();
         }
         m_KeyIsDown = true;
+    }
+    if (keyCode == SpaceKey) {
+        // Only a Space that went down here may click when it goes up: the release of a key
+        // pressed in a dialog that has just closed is not a click.
+        m_SpaceIsDown = true;
     }
     emit KeyDown(keyCode, shift);
     const QString text = event->text();
@@ -978,7 +984,8 @@ void Button_XP::keyReleaseEvent(QKeyEvent* event) {
     }
     qint16 keyCode = VirtualKeyFromQt(event->key(), event->modifiers());
     qint16 shift = ShiftMaskFromQt(event->modifiers());
-    if (keyCode == 32) {
+    if (keyCode == SpaceKey && m_SpaceIsDown) {
+        m_SpaceIsDown = false;
         m_IsPressed = false;
         m_IsMouseOver = false;
         Refresh();
@@ -998,6 +1005,9 @@ void Button_XP::focusOutEvent(QFocusEvent* event) {
     QWidget::focusOutEvent(event);
     m_HasFocus = false;
     m_IsPressed = false;
+    // A key held when the focus left goes up elsewhere, or here only after coming back.
+    m_KeyIsDown = false;
+    m_SpaceIsDown = false;
     Refresh();
 }
 

@@ -227,6 +227,7 @@ private:
     float m_LastX = 0;
     float m_LastY = 0;
     bool m_KeyIsDown = false;
+    bool m_SpaceIsDown = false; // Space went down on the control, which kept the focus since
     bool m_Grabbed = false;
     QString m_URL;
     bool m_ShowFocusRect = false;

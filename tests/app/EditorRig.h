@@ -20,7 +20,8 @@ struct Message {
 };
 
 // Records every message; answers each question with the next scripted answer, or, when
-// none is left, Cancel to saving and Yes to opening a file of an unusual size.
+// none is left, Cancel to saving, Yes to opening a file of an unusual size, and the first
+// button (going ahead) to a choice.
 class FakeMessages : public MessageBoxes {
 public:
     void Show(QWidget*, const QString& Text, const QString& Title, Icon Kind,
@@ -35,10 +36,16 @@ public:
         asked << Text;
         return yesNo.isEmpty() || yesNo.takeFirst();
     }
+    int Choose(QWidget*, const QString& Text, const QString&, const QStringList& Buttons) override {
+        asked << Text;
+        Q_UNUSED(Buttons);
+        return choices.isEmpty() ? 0 : choices.takeFirst();
+    }
     QList<Message> shown;
     QStringList asked;
     QList<Answer> answers;
     QList<bool> yesNo;
+    QList<int> choices; // by position; none left: the first button, going ahead
 };
 
 class FakeFileDialogs : public FileDialogs {

@@ -206,7 +206,7 @@ private slots:
         const QString f = rig.userFile("w.bin");
         QVERIFY(EditorRig::writeCompressed(f, EditorRig::nameImage(5)));
         rig.open(f);
-        QCOMPARE(rig.workFiles(), QStringList({"w.bin", "w.bin.unzlib"}));
+        QCOMPARE(rig.workFiles(), QStringList({"names.bin", "names.bin.unzlib"}));
         EditorRig::write(rig.workFolder() + ".hidden", "kept");
         QDir().mkpath(rig.workFolder() + "sub");
         rig.window().close();

@@ -235,7 +235,7 @@ private slots:
     void twoInstancesNeverShareWorkingFiles() {
         Edited first;
         const QStringList firstFiles = first.rig.workFiles();
-        QVERIFY(firstFiles.contains("unnamed_1846.bin.unzlib"));
+        QVERIFY(firstFiles.contains("names.bin.unzlib"));
         {
             AppServices services;
             services.Messages = std::make_shared<FakeMessages>();

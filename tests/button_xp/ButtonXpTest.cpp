@@ -230,6 +230,37 @@ private slots:
         QVERIFY(r.events().contains("KeyDown(32,1)"));
     }
 
+    // Only a Space that went down on the control, which kept the focus since, clicks when it
+    // goes up: the release of a key pressed in a dialog that has just closed must not.
+    void spaceClicksOnlyAfterItsOwnPress_data() {
+        QTest::addColumn<QString>("steps"); // p: press, r: release, Space unless named
+        QTest::addColumn<int>("clicks");
+        QTest::newRow("a release with no press") << "r" << 0;
+        QTest::newRow("a release after another key's press") << "pCtrl r" << 0;
+        QTest::newRow("a press and a release") << "p r" << 1;
+        QTest::newRow("a stray second release") << "p r r" << 1;
+        QTest::newRow("the focus left in between") << "p focus r" << 0;
+    }
+    void spaceClicksOnlyAfterItsOwnPress() {
+        QFETCH(QString, steps);
+        QFETCH(int, clicks);
+        Rig r;
+        r.show();
+        for (const QString& step : steps.split(' ')) {
+            if (step == "focus") {
+                r.button->clearFocus();
+                r.button->setFocus();
+            } else if (step == "pCtrl") {
+                r.key(QEvent::KeyPress, Qt::Key_Control, Qt::ControlModifier);
+            } else {
+                r.key(step == "p" ? QEvent::KeyPress : QEvent::KeyRelease, Qt::Key_Space, {},
+                      false, " ");
+            }
+        }
+        QCOMPARE(r.events().count("Click"), clicks);
+        QVERIFY(!r.button->IsPressed());
+    }
+
     void dragOutAndBackIn() {
         Rig r;
         r.show();

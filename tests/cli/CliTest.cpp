@@ -133,7 +133,7 @@ TEST(VoxtrelNames, RefusedListsChangeNothingAndNameTheLine) {
          "line 2: \"\xD0\xA8\" (U+0428) cannot be written in windows-1252"},
         {"index,name\n1,\"a\r\nb\"\n", "line 2: the name holds a line break"},
         {"index,name\n1,\x01\n", "line 2: the name holds the control character U+0001"},
-        {"index,name\n1,\xFF\xFE\n", "line 2: the name is not valid UTF-8 text"},
+        {"index,name\n1,\xFF\xFE\n", "line 2: the name is not UTF-8 text; save the list as UTF-8 CSV"},
         {"index,name\n1,\"open\n", "line 2: a quoted field is never closed"},
         {"idx,name\n1,A\n", "line 1: the header must be \"index,name\""},
     };

@@ -115,7 +115,7 @@ TEST(NameCsv, RefusesEveryFaultWithItsLine) {
          "line 2: \"\xEF\xBB\xBF\" (U+FEFF) cannot be written in windows-1252"},
         {"index,name\n1,\"two\nlines\"\n", "line 2: the name holds a line break"},
         {"index,name\n1,tab\there\n", "line 2: the name holds the control character U+0009"},
-        {"index,name\n1,\xC3\n", "line 2: the name is not valid UTF-8 text"},
+        {"index,name\n1,\xC3\n", "line 2: the name is not UTF-8 text; save the list as UTF-8 CSV"},
         {"index,name\n1,\"open\n2,B\n", "line 2: a quoted field is never closed"},
         {"index,name\n1,a\"b\n", "line 2: a quote inside a field that is not quoted"},
         {"name,index\n1,A\n", "line 1: the header must be \"index,name\""},

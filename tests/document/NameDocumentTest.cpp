@@ -31,8 +31,8 @@ struct Opened {
     explicit Opened(int k = 1209) : plain(NameImage(k)) {
         EXPECT_TRUE(WriteCompressed(chosen, plain));
         before = ReadBytes(chosen);
-        QString error;
-        EXPECT_TRUE(doc.Open(chosen, error)) << error.toStdString();
+        const OpenResult opened = doc.Open(chosen);
+        EXPECT_TRUE(opened.Ok()) << opened.Reason.toStdString();
     }
 };
 
@@ -47,8 +47,7 @@ TEST(NameDocument, SaveGivesBackEveryByteButTheRenamedName) {
     const QString leftover = o.app.userFile(".unnamed_1846.bin.voxtrel-123456");
     const QString users = o.app.userFile(".unnamed_1846.bin.voxtrel-notes.txt");
     ASSERT_TRUE(WriteBytes(leftover, "half") && WriteBytes(users, "mine"));
-    QString error;
-    ASSERT_TRUE(o.doc.Save(error)) << error.toStdString();
+    ASSERT_TRUE(o.doc.Save().Ok());
     EXPECT_FALSE(QFileInfo::exists(leftover));
     EXPECT_TRUE(QFileInfo::exists(users));
     EXPECT_FALSE(o.doc.IsModified());
@@ -61,7 +60,7 @@ TEST(NameDocument, SaveGivesBackEveryByteButTheRenamedName) {
     o.doc.Clear_Work_Folder();
     EXPECT_TRUE(QDir(o.app.workFolder()).isEmpty());
     ASSERT_TRUE(o.doc.Rename(8, "Eight"));
-    ASSERT_TRUE(o.doc.Save(error)) << error.toStdString();
+    ASSERT_TRUE(o.doc.Save().Ok());
     EXPECT_EQ(PythonDecompress(o.chosen).mid(9872 + 88 * 8, 6), QByteArray("Eight\0", 6));
 }
 
@@ -70,19 +69,21 @@ TEST(NameDocument, FailedOpenKeepsTheOpenFileAndItsRenames) {
     ASSERT_TRUE(o.doc.Rename(3, "Kept"));
     const QString text = o.app.userFile("notes.txt");
     ASSERT_TRUE(WriteBytes(text, "not compressed at all"));
-    QString error;
-    EXPECT_FALSE(o.doc.Open(text, error));
-    EXPECT_TRUE(error.contains("could not be decompressed")) << error.toStdString();
+    OpenResult opened = o.doc.Open(text);
+    EXPECT_EQ(opened.Result, OpenResult::Outcome::Failed);
+    EXPECT_TRUE(opened.Reason.contains("could not be decompressed")) << opened.Reason.toStdString();
     // The tool's reason, without the working copy the user never chose.
-    EXPECT_TRUE(error.endsWith("\nnot valid zlib data (no zlib header)")) << error.toStdString();
-    EXPECT_FALSE(o.doc.Open(o.app.userFile("missing.bin"), error));
-    EXPECT_FALSE(o.doc.Open(o.app.userFile(""), error));
-    EXPECT_TRUE(error.contains("folder")) << error.toStdString();
+    EXPECT_TRUE(opened.Reason.endsWith("\nnot valid zlib data (no zlib header)"))
+        << opened.Reason.toStdString();
+    EXPECT_EQ(o.doc.Open(o.app.userFile("missing.bin")).Result, OpenResult::Outcome::Missing);
+    opened = o.doc.Open(o.app.userFile(""));
+    EXPECT_EQ(opened.Result, OpenResult::Outcome::Unreadable);
+    EXPECT_TRUE(opened.Reason.contains("folder")) << opened.Reason.toStdString();
 
     EXPECT_EQ(o.doc.FilePath(), o.chosen);
     EXPECT_EQ(o.doc.Table().Get_Nazwa(3), QString("Kept"));
     EXPECT_TRUE(o.doc.IsModified());
-    ASSERT_TRUE(o.doc.Save(error)) << error.toStdString();
+    ASSERT_TRUE(o.doc.Save().Ok());
     EXPECT_EQ(PythonDecompress(o.chosen), WithName(o.plain, 3, "Kept"));
     EXPECT_EQ(ReadBytes(text), QByteArray("not compressed at all"));
 }
@@ -95,8 +96,7 @@ TEST(NameDocument, UndoStepsMergeTypingAndImportIsOneStep) {
     }
     o.doc.Rename(4, "Four");
     EXPECT_EQ(undo->count(), 2); // one burst of typing per record
-    QString error;
-    ASSERT_TRUE(o.doc.Import({{5, "Player 5", "Five", 2}, {6, "Player 6", "Six", 3}}, error));
+    ASSERT_TRUE(o.doc.Import({{5, "Player 5", "Five", 2}, {6, "Player 6", "Six", 3}}));
     EXPECT_EQ(undo->count(), 3);
 
     QList<qint32> changed;
@@ -130,8 +130,7 @@ TEST(NameDocument, SwitchingTheCodePageKeepsEveryByteAndUndo) {
     ASSERT_TRUE(o.doc.Rename(4, QString::fromUtf8("Шевченко")));
     EXPECT_TRUE(o.doc.IsModified());
     o.doc.SetEncoding(CodePage::Western());
-    QString error;
-    ASSERT_TRUE(o.doc.Save(error)) << error.toStdString();
+    ASSERT_TRUE(o.doc.Save().Ok());
     QByteArray expected = WithName(o.plain, 3,
                                    "\xA3ukasz \xAF"
                                    "ak");
@@ -155,9 +154,8 @@ TEST(NameDocument, PrivateWorkingFoldersNeverMeet) {
         NameDocument second(app.appPath());
         EXPECT_NE(first.WorkFolder(), second.WorkFolder());
         EXPECT_FALSE(first.WorkFolder().startsWith(app.appPath()));
-        QString error;
-        ASSERT_TRUE(first.Open(chosen, error)) << error.toStdString();
-        ASSERT_TRUE(second.Open(chosen, error)) << error.toStdString();
+        ASSERT_TRUE(first.Open(chosen).Ok());
+        ASSERT_TRUE(second.Open(chosen).Ok());
         first.Clear_Work_Folder();
         EXPECT_TRUE(QDir(first.WorkFolder()).isEmpty());
         EXPECT_FALSE(QDir(second.WorkFolder()).isEmpty());
@@ -177,11 +175,12 @@ TEST(NameDocument, CancelEndsAHangingToolAndTheRunFails) {
     QTimer::singleShot(200, [&] {
         busy = o.doc.ToolBusy();
         renamed = o.doc.Rename(1, "During");
-        o.doc.Save(busyError);
+        busyError = o.doc.Save().Reason;
         o.doc.Cancel_Tool();
     });
-    QString error;
-    EXPECT_FALSE(o.doc.Save(error));
+    const SaveResult saved = o.doc.Save();
+    const QString error = saved.Reason;
+    EXPECT_EQ(saved.Result, SaveResult::Outcome::Failed);
     EXPECT_TRUE(busy);
     EXPECT_FALSE(renamed);
     EXPECT_TRUE(busyError.contains("still running")) << busyError.toStdString();
@@ -199,6 +198,7 @@ struct SaveFault {
     const char* says;
     std::function<void(Opened&)> cause;
     std::function<void(Opened&)> cure;
+    SaveResult::Outcome outcome = SaveResult::Outcome::Failed;
 };
 
 // The test list names a case by its name, not by its bytes.
@@ -213,15 +213,15 @@ TEST_P(SaveFailure, LeavesTheFileAsItWas) {
     Opened o;
     ASSERT_TRUE(o.doc.Rename(4, "Player 4 edited"));
     fault.cause(o);
-    QString error;
-    EXPECT_FALSE(o.doc.Save(error));
-    EXPECT_TRUE(error.contains(fault.says)) << error.toStdString();
+    const SaveResult saved = o.doc.Save();
+    EXPECT_EQ(saved.Result, fault.outcome);
+    EXPECT_TRUE(saved.Reason.contains(fault.says)) << saved.Reason.toStdString();
     if (fault.cure) {
         fault.cure(o);
     }
     EXPECT_EQ(ReadBytes(o.chosen), o.before);
     EXPECT_TRUE(o.doc.IsModified());
-    ASSERT_TRUE(o.doc.Save(error)) << error.toStdString();
+    ASSERT_TRUE(o.doc.Save().Ok());
     EXPECT_EQ(PythonDecompress(o.chosen), WithName(o.plain, 4, "Player 4 edited"));
 }
 
@@ -261,7 +261,9 @@ INSTANTIATE_TEST_SUITE_P(
             [](Opened& o) {
                 QFile::setPermissions(o.chosen, QFile::ReadOwner | QFile::WriteOwner);
             }},
-        SaveFault{"ChosenFolderGone", "cannot be written",
+        // The file is gone from where it was read: another program's doing, so the save
+        // asks before it makes a new one there.
+        SaveFault{"ChosenFolderGone", "changed on disk",
                   [](Opened& o) {
                       const QString folder = QFileInfo(o.chosen).absolutePath();
                       QDir().rename(folder, folder + "_moved");
@@ -270,7 +272,8 @@ INSTANTIATE_TEST_SUITE_P(
                       const QString folder = QFileInfo(o.chosen).absolutePath();
                       EXPECT_FALSE(QFileInfo::exists(o.chosen));
                       QDir().rename(folder + "_moved", folder);
-                  }},
+                  },
+                  SaveResult::Outcome::ChangedOnDisk},
         SaveFault{"DiskFull", "working file",
                   // The 117585-byte working file cannot be written.
                   [](Opened& o) { o.limit = std::make_unique<FileSizeLimit>(60000); },

@@ -56,17 +56,18 @@ int main(int argc, char** argv) {
     NameDocument document(folder.appPath(), folder.workFolder());
     qint64 after50 = -1;
     for (int cycle = 0; cycle < cycles; ++cycle) {
-        QString error;
-        if (!document.Open(chosen, error)) {
-            std::fprintf(stderr, "cycle %d: open failed: %s\n", cycle, qPrintable(error));
+        const OpenResult opened = document.Open(chosen);
+        if (!opened.Ok()) {
+            std::fprintf(stderr, "cycle %d: open failed: %s\n", cycle, qPrintable(opened.Reason));
             return 1;
         }
         const int record = (cycle * 37) % 1209;
         const QByteArray name = "Soak " + QByteArray::number(cycle);
         document.Rename(record, QString::fromLatin1(name));
         expected = test::WithName(expected, record, name);
-        if (!document.Save(error)) {
-            std::fprintf(stderr, "cycle %d: save failed: %s\n", cycle, qPrintable(error));
+        const SaveResult saved = document.Save();
+        if (!saved.Ok()) {
+            std::fprintf(stderr, "cycle %d: save failed: %s\n", cycle, qPrintable(saved.Reason));
             return 1;
         }
         document.Clear_Work_Folder();

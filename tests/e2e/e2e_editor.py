@@ -104,7 +104,7 @@ def main():
             xdo(env, "windowfocus", "--sync", dialog)
             xdo(env, "type", "--delay", "5", chosen)
             xdo(env, "key", "Return")
-            unpacked = os.path.join(app, "zlib", "temp", "unnamed_1846.bin.unzlib")
+            unpacked = os.path.join(app, "zlib", "temp", "names.bin.unzlib")
             tool = os.path.join(app, "zlib", "zlibtool")
             wait_for("the file to open",
                      lambda: os.path.exists(unpacked) and not tool_running(tool) and not windows(env, "Otw"))

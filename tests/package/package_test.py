@@ -94,7 +94,7 @@ with tempfile.TemporaryDirectory() as tmp:
     os.chmod(chosen, 0o644)
     editor = subprocess.Popen([os.path.join(root, "usr/bin/voxtrel-editor"), chosen], env=env,
                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    working = os.path.join(cache, "voxtrel-editor", "work", "unnamed_1846.bin.unzlib")
+    working = os.path.join(cache, "voxtrel-editor", "work", "names.bin.unzlib")
     deadline = time.monotonic() + 30
     while not os.path.exists(working) and time.monotonic() < deadline and editor.poll() is None:
         time.sleep(0.05)

@@ -52,13 +52,18 @@ QByteArray compressed(const QByteArray& plain) {
                       static_cast<qsizetype>(out.size()));
 }
 
-// The tool failed as it must: non-zero exit, one line saying why, and no output file.
+// The tool failed as it must: exit 1, one line saying why, and the output name as it was:
+// absent, or holding what it held before (a file this run did not make).
 void expectCleanFailure(const QTemporaryDir& dir, const ToolRun& run, const QString& output,
-                        const QStringList& filesBefore) {
-    EXPECT_NE(run.exitCode, 0);
+                        const QStringList& filesBefore, const QByteArray& outputBefore = {}) {
+    EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.stderrText.startsWith("zlibtool: ")) << run.stderrText.toStdString();
     EXPECT_EQ(run.stderrText.count('\n'), 1) << run.stderrText.toStdString();
-    EXPECT_FALSE(QFile::exists(output)) << output.toStdString();
+    if (outputBefore.isNull()) {
+        EXPECT_FALSE(QFile::exists(output)) << output.toStdString();
+    } else {
+        EXPECT_EQ(ReadBytes(output), outputBefore) << output.toStdString();
+    }
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), filesBefore);
 }
 
@@ -115,9 +120,10 @@ TEST(ZlibTool, BadInputsFailCleanly) {
         QTemporaryDir dir;
         const QString in = dir.filePath("in.bin");
         writeFile(in, c.bytes);
-        // A stale output of an earlier run must not survive a failed run either.
-        writeFile(in + ".unzlib", "stale");
-        expectCleanFailure(dir, runTool({in, "-d"}), in + ".unzlib", {"in.bin"});
+        // A file under the output name that this run did not make stays byte for byte.
+        writeFile(in + ".unzlib", "precious");
+        expectCleanFailure(dir, runTool({in, "-d"}), in + ".unzlib", {"in.bin", "in.bin.unzlib"},
+                           "precious");
     }
 }
 
@@ -128,8 +134,26 @@ TEST(ZlibTool, UnreadableInputFails) {
     expectCleanFailure(dir, runTool({dir.filePath("missing")}), dir.filePath("missing.zlib"), {});
     ASSERT_TRUE(QDir(dir.path()).mkdir("folder"));
     expectCleanFailure(dir, runTool({dir.filePath("folder")}), dir.filePath("folder.zlib"), {});
-    EXPECT_NE(runTool({}).exitCode, 0);
-    EXPECT_NE(runTool({dir.filePath("x"), "-x"}).exitCode, 0);
+    // A missing input beside outputs of an earlier run leaves them as they are.
+    writeFile(dir.filePath("gone.unzlib"), "precious");
+    writeFile(dir.filePath("gone.zlib"), "kept too");
+    const QStringList both = {"gone.unzlib", "gone.zlib"};
+    expectCleanFailure(dir, runTool({dir.filePath("gone"), "-d"}), dir.filePath("gone.unzlib"),
+                       both, "precious");
+    expectCleanFailure(dir, runTool({dir.filePath("gone")}), dir.filePath("gone.zlib"), both,
+                       "kept too");
+}
+
+TEST(ZlibTool, HelpVersionAndUsageErrors) {
+    QProcess help;
+    help.start(ZLIBTOOL_PATH, {"--help"});
+    ASSERT_TRUE(help.waitForFinished(10000));
+    EXPECT_EQ(help.exitCode(), 0);
+    EXPECT_TRUE(help.readAllStandardOutput().startsWith("usage: zlibtool INPUT [-d]"));
+    EXPECT_EQ(runTool({"--version"}).exitCode, 0);
+    EXPECT_EQ(runTool({}).exitCode, 2);
+    EXPECT_EQ(runTool({"--bogus"}).exitCode, 2);
+    EXPECT_EQ(runTool({"x", "-x"}).exitCode, 2);
 }
 
 TEST(ZlibTool, OutputFolderThatCannotBeWrittenFails) {

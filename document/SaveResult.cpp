@@ -1,0 +1,36 @@
+#include "document/SaveResult.h"
+
+#include <QDir>
+
+namespace voxtrel {
+
+QString SaveResult::HowWritten() const {
+    switch (WrittenInPlace) {
+    case InPlace::No:
+        break;
+    case InPlace::Folder:
+        return QStringLiteral("in place: its folder takes no new file beside it");
+    case InPlace::Links:
+        return QStringLiteral("in place: it has other names (hard links), which keep seeing it");
+    case InPlace::Owner:
+        return QStringLiteral("in place: a new file could not keep its owner and group");
+    }
+    return {};
+}
+
+QString SaveResult::FailureText(const QString& FileName) const {
+    switch (Result) {
+    case Outcome::Saved:
+        return {};
+    case Outcome::Rescued:
+        return QStringLiteral("%1 was not saved.\n%2").arg(FileName, Reason);
+    case Outcome::ChangedOnDisk:
+        return QStringLiteral("%1 changed while it was being read; nothing written.").arg(FileName);
+    case Outcome::Declined:
+    case Outcome::Failed:
+        break;
+    }
+    return QStringLiteral("%1 was not saved; it is unchanged.\n%2").arg(FileName, Reason);
+}
+
+} // namespace voxtrel
