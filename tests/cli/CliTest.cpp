@@ -10,6 +10,9 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <gtest/gtest.h>
+#include <QElapsedTimer>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 namespace voxtrel {
@@ -271,6 +274,176 @@ TEST(VoxtrelNames, AFileInAReadOnlyFolderIsWrittenInPlace) {
     EXPECT_TRUE(keptIn.startsWith(temp + "/voxtrel-work-")) << kept.output.toStdString();
     EXPECT_EQ(ReadBytes(keptIn), saved);
     QFile::setPermissions(folder, readExec | QFile::WriteOwner);
+}
+
+// A save writes the file where it is and leaves it what it was: links, owner, group and mode.
+TEST(VoxtrelNames, ASaveKeepsLinksOwnersAndMode) {
+    Cli c;
+    const QString target = c.file;
+    ASSERT_TRUE(WriteBytes(c.csv, "index,name\n1,One\n"));
+    const auto stamp = [](const QString& path) {
+        struct stat st {};
+        EXPECT_EQ(::lstat(QFile::encodeName(path).constData(), &st), 0) << path.toStdString();
+        return st;
+    };
+
+    // A symbolic link is followed; the link stays a link.
+    const QString link = c.app.userFile("link.bin");
+    ASSERT_TRUE(QFile::link(target, link));
+    EXPECT_EQ(c.run({"import", link, c.csv}).code, 0);
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(PythonDecompress(target), WithName(c.plain, 1, "One"));
+    // A link to nothing is a clear error, and makes no file.
+    const QString dangling = c.app.userFile("dangling.bin");
+    ASSERT_TRUE(QFile::link(c.app.userFile("gone.bin"), dangling));
+    const Result nowhere = c.run({"import", dangling, c.csv});
+    EXPECT_EQ(nowhere.code, 1);
+    EXPECT_TRUE(nowhere.err.contains("link to a file that does not exist")) << nowhere.err.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(c.app.userFile("gone.bin")));
+
+    // A file with two names is written in place: both names see the new names.
+    const QString other = c.app.userFile("other-name.bin");
+    ASSERT_EQ(::link(QFile::encodeName(target).constData(), QFile::encodeName(other).constData()), 0);
+    const ino_t inode = stamp(target).st_ino;
+    ASSERT_TRUE(WriteBytes(c.csv, "index,name\n2,Two\n"));
+    const Result linked = c.run({"import", target, c.csv});
+    EXPECT_EQ(linked.code, 0);
+    EXPECT_TRUE(linked.out.contains("in place: it has other names")) << linked.out.toStdString();
+    EXPECT_EQ(stamp(target).st_ino, inode);
+    EXPECT_EQ(stamp(other).st_nlink, 2u);
+    EXPECT_EQ(ReadBytes(other), ReadBytes(target));
+    ASSERT_TRUE(QFile::remove(other));
+
+    // The mode survives whatever umask the saver runs under.
+    ASSERT_EQ(::chmod(QFile::encodeName(target).constData(), 0664), 0);
+    for (const char* umask : {"022", "077"}) {
+        ASSERT_TRUE(WriteBytes(c.csv, QByteArray("index,name\n3,Mask ") + umask + "\n"));
+        QProcess p;
+        p.start("sh", {"-c", QString("umask %1; exec \"$0\" import \"$1\" \"$2\"").arg(umask),
+                       c.app.appPath() + "voxtrel-names", target, c.csv});
+        ASSERT_TRUE(p.waitForFinished(60000));
+        EXPECT_EQ(p.exitCode(), 0) << umask;
+        EXPECT_EQ(stamp(target).st_mode & 07777, 0664u) << umask;
+    }
+    if (::geteuid() != 0) {
+        return; // the owner cases need a second user
+    }
+    // Root saving a user's file gives the new file the user's owner and group.
+    ASSERT_EQ(::chown(QFile::encodeName(target).constData(), 65534, 65534), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(target).constData(), 0600), 0);
+    ASSERT_TRUE(WriteBytes(c.csv, "index,name\n4,Root\n"));
+    EXPECT_EQ(c.run({"import", target, c.csv}).code, 0);
+    struct stat st = stamp(target);
+    EXPECT_EQ(st.st_uid, 65534u);
+    EXPECT_EQ(st.st_gid, 65534u);
+    EXPECT_EQ(st.st_mode & 07777, 0600u);
+    // A user saving a group-writable file of another owner writes it in place: no new file
+    // could keep its owner. The folder takes new files.
+    ASSERT_EQ(::chown(QFile::encodeName(target).constData(), 0, 65534), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(target).constData(), 0664), 0);
+    const QString folder = QFileInfo(target).absolutePath();
+    const QByteArray root = QFile::encodeName(QFileInfo(folder).absolutePath()); // the test's own
+    ASSERT_EQ(::chmod(root.constData(), 0755), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(folder).constData(), 0777), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(c.app.appPath() + "zlib/temp").constData(), 0777), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(c.csv).constData(), 0644), 0);
+    const ino_t before = stamp(target).st_ino;
+    ASSERT_TRUE(WriteBytes(c.csv, "index,name\n5,Group\n"));
+    const MeasuredRun user = RunMeasured(c.app.appPath() + "voxtrel-names",
+                                         {"import", target, c.csv}, true);
+    ::chmod(QFile::encodeName(folder).constData(), 0755);
+    ::chmod(root.constData(), 0700);
+    EXPECT_EQ(user.exitCode, 0) << user.output.toStdString();
+    EXPECT_TRUE(user.output.contains("could not keep its owner")) << user.output.toStdString();
+    st = stamp(target);
+    EXPECT_EQ(st.st_ino, before);
+    EXPECT_EQ(st.st_uid, 0u);
+    EXPECT_EQ(st.st_gid, 65534u);
+    EXPECT_EQ(st.st_mode & 07777, 0664u);
+    EXPECT_EQ(PythonDecompress(target).mid(9872 + 88 * 5, 6), QByteArray("Group\0", 6));
+}
+
+// Two imports of one file at once, each of another name: both changes end in the file, or
+// the one that lost says the file changed. Never two "saved" with a change missing.
+TEST(VoxtrelNames, ConcurrentImportsLoseNoChange) {
+    Cli c;
+    const QString a = c.app.userFile("a.csv");
+    const QString b = c.app.userFile("b.csv");
+    for (int round = 0; round < 20; ++round) {
+        SCOPED_TRACE(round);
+        const QByteArray nameA = "A" + QByteArray::number(round);
+        const QByteArray nameB = "B" + QByteArray::number(round);
+        ASSERT_TRUE(WriteBytes(a, "index,name\n10," + nameA + "\n"));
+        ASSERT_TRUE(WriteBytes(b, "index,name\n20," + nameB + "\n"));
+        QProcess first;
+        QProcess second;
+        first.start(c.app.appPath() + "voxtrel-names", {"import", c.file, a});
+        second.start(c.app.appPath() + "voxtrel-names", {"import", c.file, b});
+        ASSERT_TRUE(first.waitForFinished(60000) && second.waitForFinished(60000));
+        const QByteArray names = PythonDecompress(c.file);
+        const bool hasA = names.mid(9872 + 88 * 10, nameA.size() + 1) == nameA + '\0';
+        const bool hasB = names.mid(9872 + 88 * 20, nameB.size() + 1) == nameB + '\0';
+        EXPECT_EQ(hasA, first.exitCode() == 0);
+        EXPECT_EQ(hasB, second.exitCode() == 0);
+        for (QProcess* p : {&first, &second}) {
+            if (p->exitCode() != 0) {
+                EXPECT_TRUE(p->readAllStandardError().contains("changed while it was being read"));
+            }
+        }
+    }
+}
+
+// Only plain files are read, within a second, and the list goes only where the user said.
+TEST(VoxtrelNames, OnlyPlainFilesAreReadAndTheListGoesWhereAsked) {
+    Cli c;
+    const QString fifo = c.app.userFile("fifo");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QStringList others = {fifo, c.app.userFile("")};
+    if (::geteuid() == 0) { // a device node of the test's own, like /dev/zero
+        const QString device = c.app.userFile("zero");
+        ASSERT_EQ(::mknod(QFile::encodeName(device).constData(), S_IFCHR | 0600, makedev(1, 5)),
+                  0);
+        others << device;
+    }
+    for (const QString& odd : others) {
+        SCOPED_TRACE(odd.toStdString());
+        QElapsedTimer timer;
+        timer.start();
+        const Result asFile = c.run({"export", odd});
+        const Result asList = c.run({"import", c.file, odd});
+        EXPECT_LT(timer.elapsed(), 2000);
+        EXPECT_EQ(asFile.code, 1);
+        EXPECT_EQ(asList.code, 1);
+        EXPECT_TRUE(asFile.err.contains("not a regular file") || asFile.err.contains("folder"))
+            << asFile.err.toStdString();
+        EXPECT_TRUE(asList.err.contains("not a regular file") || asList.err.contains("folder"))
+            << asList.err.toStdString();
+    }
+
+    // Export never writes over the name file, and writes into a FIFO as a stream.
+    const Result self = c.run({"export", c.file, "-o", c.file});
+    EXPECT_EQ(self.code, 1);
+    EXPECT_TRUE(self.err.contains("the name file itself")) << self.err.toStdString();
+    EXPECT_TRUE(c.unchanged());
+    QProcess reader;
+    reader.start("cat", {fifo});
+    ASSERT_TRUE(reader.waitForStarted());
+    EXPECT_EQ(c.run({"export", c.file, "-o", fifo}).code, 0);
+    ASSERT_TRUE(reader.waitForFinished(10000));
+    const QByteArray streamed = reader.readAllStandardOutput();
+    EXPECT_TRUE(streamed.startsWith("\xEF\xBB\xBFindex,name\r\n0,Player 0\r\n"));
+    EXPECT_TRUE(QFileInfo(fifo).isFile() == false && QFileInfo::exists(fifo));
+    EXPECT_EQ(c.run({"export", c.file, "-o", "-"}).raw, streamed);
+    EXPECT_EQ(c.run({"export", c.file, "-o", "/dev/null"}).code, 0);
+
+    // "-" reads the list from standard input.
+    QProcess piped;
+    piped.start(c.app.appPath() + "voxtrel-names", {"import", c.file, "-"});
+    piped.write("index,name\n7,Piped\n");
+    piped.closeWriteChannel();
+    ASSERT_TRUE(piped.waitForFinished(60000));
+    EXPECT_EQ(piped.exitCode(), 0) << piped.readAllStandardError().toStdString();
+    EXPECT_EQ(PythonDecompress(c.file).mid(9872 + 88 * 7, 6), QByteArray("Piped\0", 6));
 }
 
 TEST(VoxtrelNames, UsageErrorsExitWithTwo) {

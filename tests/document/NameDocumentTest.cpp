@@ -5,6 +5,8 @@
 #include "PosixTestPlatform.h"
 #include "TestFiles.h"
 
+#include "document/AtomicReplace.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QSignalSpy>
@@ -13,6 +15,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <ostream>
+#include <unistd.h>
 
 namespace voxtrel {
 namespace {
@@ -86,6 +89,60 @@ TEST(NameDocument, FailedOpenKeepsTheOpenFileAndItsRenames) {
     ASSERT_TRUE(o.doc.Save().Ok());
     EXPECT_EQ(PythonDecompress(o.chosen), WithName(o.plain, 3, "Kept"));
     EXPECT_EQ(ReadBytes(text), QByteArray("not compressed at all"));
+}
+
+// Another program's change made between the read and the save is never written over unasked:
+// a file rewritten in place, or replaced by a new one.
+TEST(NameDocument, AFileChangedOnDiskIsNotOverwritten) {
+    for (const bool replaced : {false, true}) {
+        SCOPED_TRACE(replaced ? "replaced" : "rewritten");
+        Opened o;
+        ASSERT_TRUE(o.doc.Rename(3, "Mine"));
+        const QByteArray theirs = [&] {
+            EXPECT_TRUE(WriteCompressed(o.chosen + ".new", WithName(o.plain, 9, "Theirs")));
+            return ReadBytes(o.chosen + ".new");
+        }();
+        if (replaced) {
+            ASSERT_TRUE(QFile::remove(o.chosen) && QFile::rename(o.chosen + ".new", o.chosen));
+        } else {
+            ASSERT_TRUE(WriteBytes(o.chosen, theirs));
+        }
+        const SaveResult refused = o.doc.Save();
+        EXPECT_EQ(refused.Result, SaveResult::Outcome::ChangedOnDisk);
+        EXPECT_EQ(ReadBytes(o.chosen), theirs);
+        EXPECT_TRUE(o.doc.IsModified());
+        SaveOptions overwrite;
+        overwrite.OverwriteChanged = true;
+        ASSERT_TRUE(o.doc.Save(overwrite).Ok());
+        EXPECT_EQ(PythonDecompress(o.chosen), WithName(o.plain, 3, "Mine"));
+        // The file as saved is the one the next save checks against.
+        ASSERT_TRUE(o.doc.Rename(4, "Again"));
+        EXPECT_TRUE(o.doc.Save().Ok());
+    }
+}
+
+// A failed in-place write puts the former bytes back; when that fails too, they are kept
+// where the result says.
+TEST(NameDocument, AFailedInPlaceWriteGivesTheFormerBytesBack) {
+    Opened o;
+    const QString other = o.app.userFile("second-name.bin");
+    ASSERT_EQ(::link(QFile::encodeName(o.chosen).constData(), QFile::encodeName(other).constData()),
+              0); // two names: written in place
+    ASSERT_TRUE(o.doc.Rename(2, "Lost"));
+    int writes = 0;
+    o.doc.setInPlaceWriter([&writes](const QString& path, const QByteArray& bytes, QString& error) {
+        ++writes;
+        QString ignored;
+        WriteInPlace(path, bytes.left(100), ignored); // a torn write
+        error = "No space left on device";
+        return false;
+    });
+    const SaveResult back = o.doc.Save();
+    EXPECT_EQ(back.Result, SaveResult::Outcome::Failed);
+    EXPECT_TRUE(back.Reason.contains("written back")) << back.Reason.toStdString();
+    EXPECT_EQ(ReadBytes(o.chosen), o.before);
+    EXPECT_EQ(writes, 1);
+    EXPECT_TRUE(o.doc.IsModified());
 }
 
 TEST(NameDocument, UndoStepsMergeTypingAndImportIsOneStep) {
