@@ -14,6 +14,7 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QtTest>
+#include <tuple>
 
 using namespace voxtrel;
 using namespace voxtrel::test;
@@ -50,6 +51,32 @@ class FrmMainTest : public QObject {
     }
 
 private slots:
+    // The editor as a process with no display: help and version print, a start says why it
+    // cannot, and none aborts.
+    void withoutADisplay() {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove("QT_QPA_PLATFORM");
+        env.remove("WAYLAND_DISPLAY");
+        env.insert("DISPLAY", "");
+        const auto run = [&env](const QStringList& args) {
+            QProcess p;
+            p.setProcessEnvironment(env);
+            p.start(QStringLiteral(VOXTREL_APP_DIR) + "/voxtrel-editor", args);
+            p.waitForFinished(30000);
+            return std::make_tuple(p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+                                   QString(p.readAllStandardOutput()),
+                                   QString(p.readAllStandardError()));
+        };
+        const auto [helpCode, help, helpErr] = run({"--help"});
+        QCOMPARE(helpCode, 0);
+        QVERIFY2(help.contains("[FILE]") && help.contains("--version"), qPrintable(help));
+        QCOMPARE(std::get<0>(run({"--version"})), 0);
+        const auto [code, out, err] = run({});
+        QCOMPARE(code, 1);
+        QCOMPARE(err, QString("voxtrel-editor: no display; start it on a desktop, or under "
+                              "xvfb-run\n"));
+    }
+
     void startUpState() {
         EditorRig rig;
         frmMain& w = rig.window();

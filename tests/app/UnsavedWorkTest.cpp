@@ -49,6 +49,15 @@ class UnsavedWorkTest : public QObject {
         }
     };
 
+    static void retypeAndKeep(Edited& e, const QString& text) {
+        QWidget* focused = QApplication::focusWidget();
+        e.retype(text);
+        if (focused) {
+            focused->setFocus();
+            QTRY_VERIFY(focused->hasFocus());
+        }
+    }
+
 private slots:
     void closeAsksAboutUnsavedRenames() {
         {
@@ -111,6 +120,111 @@ private slots:
         QTest::keyClick(quick, Qt::Key_Return);
         QTRY_COMPARE(e.rig.messages->shown.size(), 1);
         QCOMPARE(e.rig.messages->shown.last().text, QString("Save File"));
+
+        // A dialog closed on the press of Enter, or the Ctrl of Ctrl+S went down here: the
+        // release that reaches Quick Save afterwards writes nothing.
+        retypeAndKeep(e, "Six");
+        const QByteArray bytes = EditorRig::read(e.file);
+        const QDateTime modified = QFileInfo(e.file).lastModified();
+        QTest::keyPress(quick, Qt::Key_Control, Qt::ControlModifier);
+        QTest::keyRelease(quick, Qt::Key_Control);
+        QTest::keyRelease(quick, Qt::Key_Return);
+        QCOMPARE(e.rig.messages->shown.size(), 1);
+        QCOMPARE(EditorRig::read(e.file), bytes);
+        QCOMPARE(QFileInfo(e.file).lastModified(), modified);
+    }
+
+    // Relative paths, given on the command line or dropped, are the start folder's, not the
+    // application folder's, which the editor makes its current folder.
+    void relativePathsAreTakenFromTheStartFolder() {
+        QTemporaryDir start;
+        QVERIFY(QDir(start.path()).mkpath("samples"));
+        const QString mine = start.filePath("samples/unnamed_1846.bin");
+        QVERIFY(EditorRig::writeCompressed(mine, EditorRig::nameImage(1209, "Mine ")));
+        const QString was = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(start.path()));
+        EditorRig rig;
+        QDir().mkpath(rig.appPath() + "samples");
+        QVERIFY(EditorRig::writeCompressed(rig.appPath() + "samples/unnamed_1846.bin",
+                                           EditorRig::nameImage(1209, "App ")));
+        rig.window().Open_File("samples/unnamed_1846.bin");
+        QCOMPARE(rig.window().FilePath(), mine);
+        QCOMPARE(rig.listLines()[0], QString("Mine 0"));
+
+        const QString dropped = start.filePath("dropped.bin");
+        QVERIFY(EditorRig::writeCompressed(dropped, EditorRig::nameImage(1209, "Dropped ")));
+        QMimeData mime;
+        mime.setUrls({QUrl::fromLocalFile("dropped.bin")});
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &mime, Qt::LeftButton,
+                              Qt::NoModifier);
+        QApplication::sendEvent(&rig.window(), &enter);
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&rig.window(), &drop);
+        QTRY_COMPARE(rig.window().FilePath(), dropped);
+
+        // A missing file says so, with its full path, under the usual words.
+        rig.window().Open_File("missing.bin");
+        QCOMPARE(rig.messages->shown.last().text, QString("A Mistake Appeared "));
+        QVERIFY2(rig.messages->shown.last().detail.contains(start.filePath("missing.bin") +
+                                                            "\" does not exist"),
+                 qPrintable(rig.messages->shown.last().detail));
+        QDir::setCurrent(was);
+    }
+
+    // A file opened through "Open it anyway?" is not cut or padded without a question.
+    void aFileOfAnotherSizeIsResizedOnlyWhenAskedFor() {
+        EditorRig rig;
+        const QString file = rig.userFile("short.bin");
+        QVERIFY(EditorRig::writeCompressed(file, EditorRig::nameImage(30))); // 12,512 bytes
+        const QByteArray before = EditorRig::read(file);
+        rig.open(file);
+        QVERIFY(rig.find<QLabel>("OddSize")->isVisibleTo(&rig.window()));
+        QTest::keyClicks(rig.find<QLineEdit>("txt0"), "!");
+        rig.messages->choices = {1}; // Cancel
+        rig.window().Cmd_Zapisz_Click();
+        QCOMPARE(rig.messages->asked.last(),
+                 QString("short.bin decompressed to 12,512 bytes; a name file is 117,585 bytes. "
+                         "Saving writes a 117,585-byte name file: 105,073 bytes are added. "
+                         "Save?"));
+        QCOMPARE(EditorRig::read(file), before);
+        QVERIFY(rig.messages->shown.isEmpty());
+        rig.messages->choices = {0}; // Save
+        rig.window().Cmd_Zapisz_Click();
+        QCOMPARE(rig.messages->shown.last().text, QString("Save File"));
+        QCOMPARE(EditorRig::pythonDecompress(file).size(), 117585);
+        QVERIFY(!rig.find<QLabel>("OddSize")->isVisibleTo(&rig.window()));
+    }
+
+    // Another program changed the file since it was opened: the save asks, and each answer
+    // does what it says.
+    void aFileChangedOnDiskIsAskedAbout() {
+        Edited e;
+        const QByteArray theirs = [&] {
+            EditorRig::writeCompressed(e.file + ".theirs", e.savedWith(9, "Theirs"));
+            return EditorRig::read(e.file + ".theirs");
+        }();
+        EditorRig::write(e.file, theirs);
+        e.rig.messages->choices = {2}; // Cancel
+        e.rig.window().Cmd_Zapisz_Click();
+        QCOMPARE(e.rig.messages->asked.last(),
+                 QString("unnamed_1846.bin was changed on disk since it was opened. Overwrite "
+                         "it, or cancel and keep both?"));
+        QCOMPARE(EditorRig::read(e.file), theirs);
+        QVERIFY(e.rig.messages->shown.isEmpty());
+
+        const QString copy = e.rig.userFile("copy.bin");
+        e.rig.files->next = copy;
+        e.rig.messages->choices = {1}; // Save As...
+        e.rig.window().Cmd_Zapisz_Click();
+        QCOMPARE(EditorRig::read(e.file), theirs);
+        QCOMPARE(EditorRig::pythonDecompress(copy), e.savedWith(5, "Five"));
+        QCOMPARE(e.rig.window().FilePath(), copy);
+
+        EditorRig::write(copy, theirs);
+        e.retype("Fifth");
+        e.rig.messages->choices = {0}; // Overwrite
+        e.rig.window().Cmd_Zapisz_Click();
+        QCOMPARE(EditorRig::pythonDecompress(copy), e.savedWith(5, "Fifth"));
     }
 
     void openingAnotherFileAsksFirst() {
