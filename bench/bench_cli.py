@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Whole-process timings of voxtrel-names on the 1209-name sample: export to a file, and an
-import of all 1209 rows with its verified save. Prints the median of each over RUNS runs.
+import of all 1209 rows with its verified save. Prints the median of each over RUNS runs, and
+the peak memory (GNU time) of reading the worst lists under the 4 MiB cap.
 
     python3 bench/bench_cli.py [build/app] [RUNS]
 """
@@ -41,5 +42,21 @@ with tempfile.TemporaryDirectory() as tmp:
         lists.append(path)
     import_ms = [timed(["import", target, lists[n % 2]]) for n in range(runs)]
 
+    # The worst shapes of list just under the cap: empty rows, one row repeated, CR line ends.
+    cap = 4 * 1024 * 1024
+    worst = {"',' rows": "index,name\n" + ",\n" * (cap // 2 - 8),
+             "duplicate rows": "index,name\n" + "5,Five\n" * (cap // 7 - 3),
+             "CR-only rows": "index,name\r" + "5,Five\r" * (cap // 7 - 3)}
+    peaks = {}
+    for what, text in worst.items():
+        path = os.path.join(tmp, "worst.csv")
+        with open(path, "w", newline="") as f:
+            f.write(text)
+        run = subprocess.run(["/usr/bin/time", "-f", "%M", names, "import", target, path, "--dry-run"],
+                             stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
+        peaks[what] = int(run.stderr.strip().splitlines()[-1])
+
 print(f"export, 1209 names, whole process: median {statistics.median(export_ms):.1f} ms over {runs} runs")
 print(f"import, 1209 rows with save, whole process: median {statistics.median(import_ms):.1f} ms over {runs} runs")
+for what, kib in peaks.items():
+    print(f"import of a 4 MiB list of {what}: peak {kib / 1024:.1f} MiB (limit 64 MiB)")

@@ -195,6 +195,12 @@ FileRead ReadRegularFile(const QString& Path, qint64 MaxBytes, FileRead::Mode Ho
         if (error == ENOENT && QFileInfo(Path).isSymLink()) {
             read.Reason = QStringLiteral("%1 is a link to a file that does not exist.").arg(shown);
         }
+        struct stat st {};
+        if (error != ENOENT && ::stat(QFile::encodeName(Path).constData(), &st) == 0 &&
+            !S_ISREG(st.st_mode)) { // a socket cannot even be opened
+            read.Result = FileRead::Outcome::NotRegular;
+            read.Reason = QStringLiteral("%1 is not a regular file.").arg(shown);
+        }
         return read;
     }
     struct stat st {};

@@ -370,8 +370,8 @@ QByteArray NameDocument::Compressed(const QString& Name, QString& Error) {
     QFile::remove(checked);
     QFile::remove(check);
     if (!QFile::rename(packed, checked)) {
-        Error = QStringLiteral("The compressed file could not be checked:\n%1 cannot be renamed.")
-                    .arg(packed);
+        Error = QStringLiteral("The compressed file could not be checked: the working folder "
+                               "refused a rename.");
         return {};
     }
     if (!RunTool(ToolCommands::Decompress_File_Command(m_AppPath, checked), checked,

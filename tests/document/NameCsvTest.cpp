@@ -121,6 +121,12 @@ TEST(NameCsv, RefusesEveryFaultWithItsLine) {
         {"name,index\n1,A\n", "line 1: the header must be \"index,name\""},
         {"1,A\n", "line 1: the header must be \"index,name\""},
         {"\n\n", "line 1: the header \"index,name\" is missing"},
+        // CR, LF and CRLF each end a line.
+        {"index,name\r1,A\r9,B\r", "line 3: the index 9 is out of range"},
+        {"index,name\r\n1,A\r\n9,B\r\n", "line 3: the index 9 is out of range"},
+        // What a spreadsheet calls Unicode text, with its mark or without.
+        {QByteArray("\xFF\xFEi\0n\0", 6), "It is UTF-16 text; save it as UTF-8 CSV"},
+        {QByteArray("i\0n\0d\0e\0", 8), "It is UTF-16 text; save it as UTF-8 CSV"},
     };
     for (const auto& c : cases) {
         const Checked r = check(c.csv, t.table);

@@ -59,6 +59,17 @@ with tempfile.TemporaryDirectory() as tmp:
     expected = open(chosen, "rb").read()
     if expected == before:
         sys.exit("the clean run changed nothing")
+    # The new name is durable: after the rename onto the chosen file, its folder is opened
+    # and synced.
+    lines = open(log).read().splitlines()
+    renamed = next((i for i, line in enumerate(lines)
+                    if re.search(r"rename(at2)?\(.*\"" + re.escape(chosen) + r"\".*= 0$", line)), None)
+    if renamed is None:
+        sys.exit("the clean run renamed nothing onto the chosen file")
+    folder_fds = [m.group(1) for line in lines[renamed:]
+                  for m in [re.search(r"openat\(AT_FDCWD, \"" + re.escape(folder) + r"\", [^)]*O_DIRECTORY[^)]*\) = (\d+)", line)] if m]
+    if not any(re.search(rf"fsync\({fd}\)\s+= 0", line) for fd in folder_fds for line in lines[renamed:]):
+        sys.exit("the clean run did not sync the folder after renaming the new file into place")
     counts = collections.defaultdict(collections.Counter)
     for line in open(log):
         m = re.match(r"(\d+)\s+(\w+)\(", line)
