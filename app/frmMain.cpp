@@ -7,7 +7,6 @@
 #include "app/ToolProgress.h"
 #include "controls/button_xp/Button_XP.h"
 #include "controls/button_xp/MemoryPropertyBag.h"
-#include "document/NameCsv.h"
 #include "names/NameFileLayout.h"
 
 #include <QAction>
@@ -63,7 +62,7 @@ const QString Label2Text = QStringLiteral("1)Other Version-unnamed_1845.bin\n\n"
 frmMain::frmMain(AppServices services, QString appPath, QWidget* parent)
     : QMainWindow(parent), m_Services(services.withDefaults()), m_AppPath(resolveAppPath(appPath)),
       m_StartFolder(QDir::currentPath()),
-      m_Document(m_AppPath, NameDocument::Shared_Work_Folder(m_AppPath)) {
+      m_Document(m_AppPath, WorkFolder::Shared_Work_Folder(m_AppPath)) {
     // Paths the user gives are taken from where the editor was started; the application
     // folder becomes the current folder only after that was noted.
     QDir::setCurrent(m_AppPath);
@@ -603,14 +602,12 @@ void frmMain::MnuImportNames_Click() {
     if (source.isEmpty()) {
         return;
     }
-    QByteArray csv;
-    NameChanges changes;
-    QString error;
-    if (!NameCsv::Read_File(source, csv, error) ||
-        !NameCsv::Check(csv, m_Document.Table(), changes, error)) {
-        ShowFailure(error);
+    const ListCheck checked = m_Document.Check_List(source);
+    if (!checked.Ok()) {
+        ShowFailure(checked.Reason);
         return;
     }
+    const NameChanges& changes = checked.Changes;
     m_Importing = true;
     const bool imported = m_Document.Import(changes);
     m_Importing = false;

@@ -1,6 +1,5 @@
 #include "cli/ImportCommand.h"
 
-#include "document/NameCsv.h"
 #include "document/NameDocument.h"
 
 #include <QCoreApplication>
@@ -31,12 +30,6 @@ ImportCommand::ImportCommand()
 int ImportCommand::Execute(const QCommandLineParser& Parser, QTextStream& Out, QTextStream& Err) {
     const QString file = Parser.positionalArguments().at(1);
     const QString list = Parser.positionalArguments().at(2);
-    QString error;
-    QByteArray csv;
-    if (!NameCsv::Read_File(list, csv, error)) {
-        Err << error << Qt::endl;
-        return Failed;
-    }
     NameDocument document(QCoreApplication::applicationDirPath());
     // A file that does not decompress to a name file is not rewritten as one.
     const OpenResult opened = Open_Name_File(document, file, Parser);
@@ -44,11 +37,12 @@ int ImportCommand::Execute(const QCommandLineParser& Parser, QTextStream& Out, Q
         Err << opened.Reason << Qt::endl;
         return Failed;
     }
-    NameChanges changes;
-    if (!NameCsv::Check(csv, document.Table(), changes, error)) {
-        Err << error << Qt::endl;
+    const ListCheck checked = document.Check_List(list);
+    if (!checked.Ok()) {
+        Err << checked.Reason << Qt::endl;
         return Failed;
     }
+    const NameChanges& changes = checked.Changes;
     for (const NameChange& c : changes) {
         Out << c.Index << ": " << c.OldName << " -> " << c.NewName << '\n';
     }

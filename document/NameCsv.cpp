@@ -172,31 +172,27 @@ QByteArray NameCsv::Write(const Baza& Table) {
     return out;
 }
 
-bool NameCsv::Read_File(const QString& Path, QByteArray& Bytes, QString& Error) {
+ListCheck NameCsv::Read(const QString& Path, const Baza& Table) {
     const FileRead read = ReadRegularFile(Path, MaxFileSize);
-    const QString shown =
-        Path == QLatin1String("-") ? QStringLiteral("standard input") : QStringLiteral("\"%1\"").arg(Path);
+    const QString shown = Path == QLatin1String("-") ? QStringLiteral("standard input")
+                                                     : QStringLiteral("\"%1\"").arg(Path);
+    ListCheck check;
+    check.Result = ListCheck::Outcome::Unreadable;
     if (read.Result == FileRead::Outcome::TooLarge) {
-        Error = QStringLiteral("The name list %1 is larger than 4 MiB; a list of 1209 names is far "
-                               "smaller.")
-                    .arg(shown);
-        return false;
+        check.Reason = QStringLiteral("The name list %1 is larger than 4 MiB; a list of 1209 "
+                                      "names is far smaller.")
+                           .arg(shown);
+    } else if (!read.Ok()) {
+        check.Reason = QStringLiteral("The name list was not read: %1").arg(read.Reason);
+    } else if (read.Bytes.isEmpty() || read.Bytes == Bom) {
+        check.Reason = QStringLiteral("The name list %1 is empty.").arg(shown);
+    } else {
+        return Check(read.Bytes, Table);
     }
-    if (!read.Ok()) {
-        Error = QStringLiteral("The name list was not read: %1").arg(read.Reason);
-        return false;
-    }
-    Bytes = read.Bytes;
-    if (Bytes.isEmpty() || Bytes == Bom) {
-        Error = QStringLiteral("The name list %1 is empty.").arg(shown);
-        return false;
-    }
-    return true;
+    return check;
 }
 
-bool NameCsv::Check(const QByteArray& Csv, const Baza& Table, NameChanges& Changes,
-                    QString& Error) {
-    Changes.clear();
+ListCheck NameCsv::Check(const QByteArray& Csv, const Baza& Table) {
     // Only the first faults are kept as text; the rest are counted, so that a list of a
     // million bad rows costs no more than one of twenty.
     QStringList problems;
@@ -206,9 +202,10 @@ bool NameCsv::Check(const QByteArray& Csv, const Baza& Table, NameChanges& Chang
             problems << QStringLiteral("line %1: %2").arg(line).arg(why);
         }
     };
-    auto refused = [&](const QString& why) {
-        Error = QStringLiteral("The name list was refused; no name was changed.\n") + why;
-        return false;
+    auto refused = [](const QString& why) {
+        return ListCheck{ListCheck::Outcome::Refused, {},
+                         QStringLiteral("The name list was refused; no name was changed.\n") +
+                             why};
     };
 
     if (Csv.startsWith("\xFF\xFE") || Csv.startsWith("\xFE\xFF") ||
@@ -289,8 +286,7 @@ bool NameCsv::Check(const QByteArray& Csv, const Baza& Table, NameChanges& Chang
     }
 
     if (faults == 0) {
-        Changes = std::move(changes);
-        return true;
+        return {ListCheck::Outcome::Ready, std::move(changes), {}};
     }
     QString why = problems.join(QLatin1Char('\n'));
     if (faults > problems.size()) {

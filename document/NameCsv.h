@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/NameChange.h"
+#include "document/ListCheck.h"
 
 #include <QByteArray>
 #include <QString>
@@ -22,16 +22,15 @@ public:
     // spreadsheet programs read accents right.
     static QByteArray Write(const Baza& Table);
 
-    // The whole file at Path; false with the reason for a folder, an empty file, a file
-    // over MaxFileSize, or one that cannot be read.
-    static bool Read_File(const QString& Path, QByteArray& Bytes, QString& Error);
+    // Reads the list at Path ("-": standard input) and checks it against Table as Check
+    // does. A folder, a FIFO, a device, an empty file or one over MaxFileSize is Unreadable.
+    static ListCheck Read(const QString& Path, const Baza& Table);
 
-    // Checks every row of Csv against Table. True with the renames it asks for: rows whose
-    // name equals the record's name change nothing and are left out. False when any row is
-    // wrong, with Changes empty and Error naming each failing line (the first MaxReported)
-    // and its reason. Accepts the file with or without a byte-order mark, with CRLF or LF.
-    static bool Check(const QByteArray& Csv, const Baza& Table, NameChanges& Changes,
-                      QString& Error);
+    // Checks every row of Csv against Table: Ready with the renames it asks for (rows whose
+    // name equals the record's name change nothing and are left out), or Refused naming each
+    // failing line (the first MaxReported) and its reason. Accepts the file with or without
+    // a byte-order mark, with CR, LF or CRLF line ends.
+    static ListCheck Check(const QByteArray& Csv, const Baza& Table);
 };
 
 } // namespace voxtrel

@@ -1,23 +1,20 @@
 #pragma once
 
 #include "document/AtomicReplace.h"
-#include "document/NameChange.h"
+#include "document/ListCheck.h"
 #include "document/OpenResult.h"
+#include "document/SafeWriter.h"
 #include "document/SaveResult.h"
+#include "document/ToolRunner.h"
+#include "document/WorkFolder.h"
 #include "names/Baza.h"
 
 #include <QObject>
 #include <QString>
 #include <QUndoStack>
 #include <functional>
-#include <memory>
-
-class QLockFile;
-class QTemporaryDir;
 
 namespace voxtrel {
-
-class Scn_Process;
 
 // Asked when a decompressed file is not Bytes long as a name file is: true goes on.
 using SizeCheck = std::function<bool(qint64 Bytes)>;
@@ -30,33 +27,24 @@ struct SaveOptions {
     bool OverwriteChanged = false;
 };
 
-// One open name file: the compressed file the user chose, its name table and the working
-// files the compression tool makes from it. It opens (copy, decompress, load), renames with
-// undo, and saves (write, compress, decompress again and compare, replace atomically).
-// It never asks the user anything but through the questions its callers hand it; every
-// operation returns what happened.
+// One open name file: the compressed file the user chose, as it was read, and its name table
+// with the renames and their undo. It opens (read, decompress, load), renames, imports and
+// exports name lists, and saves (write, compress, decompress again and compare, then write
+// the file safely if it is still the file that was read). It never asks the user anything but
+// through the questions its callers hand it; every operation returns what happened.
 class NameDocument : public QObject {
     Q_OBJECT
 public:
     // AppPath: the application folder, ending in a separator; it holds zlib/zlibtool and
-    // Data.dll. WorkFolder: where the working files go, ending in a separator; empty gives a
-    // private temporary folder that goes with the document. A given folder is locked for this
-    // document; when another holds the lock, the document gets a private folder instead.
-    explicit NameDocument(QString AppPath, QString WorkFolder = {}, QObject* parent = nullptr);
-
-    // The window's working folder: AppPath + "zlib/temp/" where that folder exists and can
-    // be written, as in a folder the user installed; otherwise, as for an installed package,
-    // a folder of the user's own under the cache location, made when needed.
-    static QString Shared_Work_Folder(const QString& AppPath);
-    // Where every other user of a document keeps its private folders: the system's temporary
-    // folder beside a writable application folder, else the user's cache location.
-    static QString Private_Work_Parent(const QString& AppPath);
-    // Private folders are named PrivatePrefix + six characters.
-    static inline const QString PrivatePrefix = QStringLiteral("voxtrel-work-");
-    static void Remove_Stale_Work_Folders(const QString& Parent);
+    // Data.dll. SharedFolder: a working folder to share (WorkFolder::Shared_Work_Folder), or
+    // empty for a private one.
+    explicit NameDocument(QString AppPath, QString SharedFolder = {}, QObject* parent = nullptr);
     ~NameDocument() override;
 
-    using SizeCheck = voxtrel::SizeCheck;
+    // Why no working folder could be made, right after construction; empty when one was.
+    // Such a document opens nothing.
+    QString WorkFolderProblem() const { return m_Folder.Problem(); }
+
     // The compressed file the user chose is refused unread above this size.
     static constexpr qint64 MaxFileSize = 64 * 1024 * 1024;
 
@@ -75,32 +63,27 @@ public:
 
     // Writes the table to its working file, compresses it, checks that the compressed file
     // gives back the same bytes, and only then writes the chosen file, if it is still the
-    // file that was read: atomically, keeping its mode, owner and group; or in place (links
-    // followed, hard links, an owner a new file could not get, a folder that takes no new
-    // file), with the former bytes kept to be written back should that fail.
+    // file that was read (SafeWriter: atomically, or in place where a new file could not
+    // stand for it). A link is followed.
     SaveResult Save(const SaveOptions& Options = {});
     // Saves the same verified way to another file, which from then on is the chosen file;
     // the former file stays as it was.
     SaveResult Save_As(const QString& FilePath, const SaveOptions& Options = {});
-    // Writes every name as a CSV list (NameCsv::Write) to Target: "-" is standard output; a
-    // FIFO or a device is written as a stream and stays what it is; a regular file is
-    // replaced atomically, or written in place as a save would be. The name file itself is
-    // refused.
-    SaveResult Export_Csv(const QString& Target);
     // The decompressed size of the file as opened, when it is not a name file's; else 0.
     qint64 OddSize() const { return m_OddSize; }
 
-    // How a file is written over in place; tests put a failing one here.
-    using InPlaceWriter = std::function<bool(const QString& Path, const QByteArray& Bytes,
-                                             QString& Error)>;
-    void setInPlaceWriter(InPlaceWriter Writer) { m_WriteInPlace = std::move(Writer); }
+    // Every name as a CSV list (NameCsv::Write) to Target, as SafeWriter::WriteOutput
+    // writes: "-" is standard output; the name file itself is refused.
+    SaveResult Export_Csv(const QString& Target);
+    // Reads the list at Path ("-": standard input) and checks it against the names.
+    ListCheck Check_List(const QString& Path) const;
+    // Applies checked renames as one undoable step; false while the tool is running.
+    bool Import(const NameChanges& Changes);
 
     // Renames one record (the index is clamped into the records) as an undoable step; a
     // rename merges into the step before it when that renamed the same record, unless
     // Separate. False, with nothing changed, when no records are loaded or the tool is running.
     bool Rename(qint32 Index, const QString& Name, bool Separate = false);
-    // Applies a checked name list as one undoable step; false while the tool is running.
-    bool Import(const NameChanges& Changes);
     // The name record Index had when the file was opened or last saved.
     QString SavedName(qint32 Index) const;
 
@@ -114,15 +97,16 @@ public:
     const Baza& Table() const { return m_Table; }
     QString FilePath() const { return m_FilePath; }
     QString AppPath() const { return m_AppPath; }
-    QString WorkFolder() const { return m_WorkFolder; }
+    QString WorkFolder() const { return m_Folder.Path(); }
     QUndoStack* UndoStack() { return &m_Undo; }
+    SafeWriter& Writer() { return m_Writer; }
 
     // True while the compression tool runs; Cancel_Tool ends that run, which then fails.
-    bool ToolBusy() const { return m_Tool != nullptr; }
-    void Cancel_Tool();
+    bool ToolBusy() const { return m_Tool.Busy(); }
+    void Cancel_Tool() { m_Tool.Cancel(); }
 
     // Deletes every plain file in the working folder, except the chosen file itself should
-    // it lie there. Errors are ignored.
+    // it lie there, and any copy a failed save rescued there. Errors are ignored.
     void Clear_Work_Folder();
 
 signals:
@@ -130,6 +114,7 @@ signals:
     void NameChanged(qint32 Index);
     void ModifiedChanged(bool Modified);
     void EncodingChanged();
+    // The chosen file is another one now (Save As).
     void FilePathChanged(const QString& FilePath);
     // The compression tool starts or ends; What says what it does ("Compressing x...").
     void ToolRunningChanged(bool Running, const QString& What);
@@ -138,35 +123,24 @@ private:
     friend class RenameCommand;
     void SetName(qint32 Index, const QByteArray& Name);
     SaveResult SaveTo(const QString& FilePath, const SaveOptions& Options);
-    // Runs the tool on the working file Input; What says what it does.
-    bool RunTool(const QString& Command, const QString& Input, const QString& What, QString& Error);
     // The table, written, compressed and checked: the compressed bytes, or empty with Error.
     QByteArray Compressed(const QString& Name, QString& Error);
-    SaveResult Write(const QString& Target, const QByteArray& Compressed, bool SameFile,
-                     const SaveOptions& Options);
-    // Writes Bytes over Target (as Now found it) atomically, or in place where a new file
-    // could not stand for it.
-    SaveResult Place(const QString& Target, const QByteArray& Bytes, const FileStamp& Now);
-    SaveResult WriteInPlace(const QString& Target, const QByteArray& Compressed,
-                            SaveResult::InPlace Why);
-    // A working file of the document's own under a short name.
+    // Whether Target, as Now finds it, is no longer the file that was read.
+    bool ChangedSinceRead(const QString& Target, const FileStamp& Now) const;
     QString WorkFile(const QString& Name) const;
 
     QString m_AppPath;
-    std::unique_ptr<QLockFile> m_Lock; // held while working in a shared folder
-    std::unique_ptr<QTemporaryDir> m_Private;
-    QString m_WorkFolder;
+    voxtrel::WorkFolder m_Folder;
+    ToolRunner m_Tool;
+    SafeWriter m_Writer{m_Folder};
     QString m_FilePath;
     Baza m_Table;
     Baza m_Saved; // the names as opened or last saved
     bool m_Open = false;
     QUndoStack m_Undo;
-    Scn_Process* m_Tool = nullptr;
-    QString m_Rescued;    // the copy a double fault left, kept from clearing
     FileStamp m_Stamp;    // the chosen file as read or last written
     QByteArray m_Hash;    // of its compressed bytes then
     qint64 m_OddSize = 0; // its decompressed size, when not a name file's
-    InPlaceWriter m_WriteInPlace = voxtrel::WriteInPlace;
 };
 
 } // namespace voxtrel

@@ -22,8 +22,6 @@ public:
     int id() const override { return m_Separate ? -1 : Id; }
     bool mergeWith(const QUndoCommand* other) override;
 
-    qint32 Index() const { return m_Index; }
-
 private:
     static constexpr int Id = 1;
 

@@ -41,11 +41,12 @@ const voxtrel::Baza& table() {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray csv(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-    voxtrel::NameChanges changes;
-    QString error;
     const voxtrel::Baza& t = table();
-    if (!voxtrel::NameCsv::Check(csv, t, changes, error)) {
-        check(changes.isEmpty() && error.startsWith(QStringLiteral("The name list was refused")));
+    const voxtrel::ListCheck checked = voxtrel::NameCsv::Check(csv, t);
+    const voxtrel::NameChanges& changes = checked.Changes;
+    if (!checked.Ok()) {
+        check(changes.isEmpty() &&
+              checked.Reason.startsWith(QStringLiteral("The name list was refused")));
         return 0;
     }
     QSet<qint32> seen;

@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <algorithm>
 #include <cstring>
 #include <utility>
@@ -250,42 +249,16 @@ bool Baza::Zapisz(const QString& Str_Path) {
         return false;
     }
 
-    // The image goes to a temporary file beside the target and replaces it only once it is
-    // complete, so a failed write leaves the former content as it was.
+    // The working file is the document's own: written plainly, cut to the new image. Keeping
+    // the user's file safe is the document's part.
     const QByteArray image = ToImage();
-    if (Name_Leaves_No_Room(target)) {
-        // No temporary name beside it can be longer still: the target is written in place.
-        QFile direct(target);
-        if (!direct.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-            direct.write(image) != image.size() || !direct.flush()) {
-            m_Error = QStringLiteral("Cannot write \"%1\": %2").arg(target, direct.errorString());
-            return false;
-        }
-        return true;
-    }
-    QSaveFile file(target);
-    // A folder that cannot take a new file beside the target: the target is written in place.
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly)) {
-        m_Error = QStringLiteral("Cannot write \"%1\": %2").arg(target, file.errorString());
-        return false;
-    }
-    if (file.write(image) != image.size()) {
-        m_Error = QStringLiteral("Cannot write \"%1\": %2").arg(target, file.errorString());
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
+    QFile file(target);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        file.write(image) != image.size() || !file.flush()) {
         m_Error = QStringLiteral("Cannot write \"%1\": %2").arg(target, file.errorString());
         return false;
     }
     return true;
-}
-
-bool Baza::Name_Leaves_No_Room(const QString& Str_Path) {
-    // A replace goes through a temporary file named after the target plus 7 characters, and
-    // a name holds at most 255 bytes.
-    return QFileInfo(Str_Path).fileName().toUtf8().size() > 255 - 7;
 }
 
 } // namespace voxtrel

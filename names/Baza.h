@@ -84,9 +84,6 @@ public:
     QByteArray ToImage() const;
 
 private:
-    // True when Str_Path's file name is so long that no temporary file named after it fits
-    // beside it; such a file can only be written in place.
-    static bool Name_Leaves_No_Room(const QString& Str_Path);
     qint32 Clamp_Index(qint32 Index) const;
     quint8 Field(qint32 Index, int offsetInRecord) const;
     bool ReadTail(const QByteArray& fileBytes);

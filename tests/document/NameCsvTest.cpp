@@ -33,9 +33,8 @@ struct Checked {
 };
 
 Checked check(const QByteArray& csv, const Baza& table) {
-    Checked c{};
-    c.ok = NameCsv::Check(csv, table, c.changes, c.error);
-    return c;
+    const ListCheck r = NameCsv::Check(csv, table);
+    return {r.Ok(), r.Changes, r.Reason};
 }
 
 TEST(NameCsv, ExportHasAMarkAHeaderCrlfAndQuotesOnlyWhereNeeded) {
@@ -161,25 +160,25 @@ TEST(NameCsv, NamesTheFirstTwentyFailingLinesAndCountsTheRest) {
 }
 
 TEST(NameCsv, RefusesFilesThatAreNoList) {
+    Table t;
     QTemporaryDir dir;
-    QByteArray bytes;
-    QString error;
-    EXPECT_FALSE(NameCsv::Read_File(dir.path(), bytes, error));
-    EXPECT_TRUE(error.contains("is a folder")) << error.toStdString();
-    EXPECT_FALSE(NameCsv::Read_File(dir.filePath("missing.csv"), bytes, error));
-    EXPECT_TRUE(error.contains("does not exist")) << error.toStdString();
+    const auto unreadable = [&t](const QString& path, const char* says) {
+        const ListCheck r = NameCsv::Read(path, t.table);
+        EXPECT_EQ(r.Result, ListCheck::Outcome::Unreadable) << path.toStdString();
+        EXPECT_TRUE(r.Reason.contains(says)) << r.Reason.toStdString();
+    };
+    unreadable(dir.path(), "is a folder");
+    unreadable(dir.filePath("missing.csv"), "does not exist");
     for (const QByteArray& empty : {QByteArray(), QByteArray("\xEF\xBB\xBF")}) {
         ASSERT_TRUE(WriteBytes(dir.filePath("empty.csv"), empty));
-        EXPECT_FALSE(NameCsv::Read_File(dir.filePath("empty.csv"), bytes, error));
-        EXPECT_TRUE(error.contains("is empty")) << error.toStdString();
+        unreadable(dir.filePath("empty.csv"), "is empty");
     }
     QFile big(dir.filePath("big.csv"));
     ASSERT_TRUE(big.open(QIODevice::WriteOnly) && big.resize(NameCsv::MaxFileSize + 1));
     big.close();
-    EXPECT_FALSE(NameCsv::Read_File(big.fileName(), bytes, error));
-    EXPECT_TRUE(error.contains("larger than 4 MiB")) << error.toStdString();
-    ASSERT_TRUE(big.resize(NameCsv::MaxFileSize));
-    EXPECT_TRUE(NameCsv::Read_File(big.fileName(), bytes, error)) << error.toStdString();
+    unreadable(big.fileName(), "larger than 4 MiB");
+    ASSERT_TRUE(big.resize(NameCsv::MaxFileSize)); // read, then refused for its rows
+    EXPECT_EQ(NameCsv::Read(big.fileName(), t.table).Result, ListCheck::Outcome::Refused);
 }
 
 } // namespace

@@ -130,7 +130,7 @@ TEST(NameDocument, AFailedInPlaceWriteGivesTheFormerBytesBack) {
               0); // two names: written in place
     ASSERT_TRUE(o.doc.Rename(2, "Lost"));
     int writes = 0;
-    o.doc.setInPlaceWriter([&writes](const QString& path, const QByteArray& bytes, QString& error) {
+    o.doc.Writer().setInPlaceWriter([&writes](const QString& path, const QByteArray& bytes, QString& error) {
         ++writes;
         QString ignored;
         WriteInPlace(path, bytes.left(100), ignored); // a torn write

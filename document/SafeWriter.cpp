@@ -1,0 +1,117 @@
+#include "document/SafeWriter.h"
+
+#include "document/WorkFolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace voxtrel {
+
+SaveResult SafeWriter::Write(const QString& Target, const QByteArray& Bytes,
+                             const FileStamp& Now) {
+    SaveResult result;
+    const QFileInfo target(Target);
+    if (Now.Exists) {
+        // A file marked read-only stays as it is, whoever runs the editor.
+        if (!Now.Regular || !target.isWritable() || !(Now.Mode & 0200)) {
+            result.Reason = QStringLiteral("\"%1\" is read-only.").arg(Target);
+            return result;
+        }
+        SaveResult::InPlace why = SaveResult::InPlace::No;
+        if (!QFileInfo(target.absolutePath()).isWritable() || !RoomForTemporaryName(Target)) {
+            why = SaveResult::InPlace::Folder;
+        } else if (Now.Links > 1) {
+            why = SaveResult::InPlace::Links;
+        } else if (!CanKeepOwner(Now)) {
+            why = SaveResult::InPlace::Owner;
+        }
+        if (why != SaveResult::InPlace::No) {
+            return WriteInPlace(Target, Bytes, why);
+        }
+    }
+    if (!AtomicReplace(Target, Bytes, result.Reason)) {
+        result.Reason = QStringLiteral("\"%1\" cannot be written:\n%2").arg(Target, result.Reason);
+        return result;
+    }
+    result.Result = SaveResult::Outcome::Saved;
+    return result;
+}
+
+SaveResult SafeWriter::WriteOutput(const QString& Target, const QByteArray& Bytes,
+                                   const FileStamp& Not) {
+    SaveResult result;
+    if (Target == QLatin1String("-")) {
+        if (WriteStream(Target, Bytes, result.Reason)) {
+            result.Result = SaveResult::Outcome::Saved;
+        } else {
+            result.Reason = QStringLiteral("Standard output cannot be written: %1").arg(result.Reason);
+        }
+        return result;
+    }
+    const QString target = FollowLinks(Target, result.Reason);
+    if (target.isEmpty()) {
+        return result;
+    }
+    const FileStamp now = StampOf(target);
+    if (now.SameFile(Not)) {
+        result.Reason =
+            QStringLiteral("\"%1\" is the name file itself; the list goes to another file.")
+                .arg(Target);
+        return result;
+    }
+    if (now.Exists && !now.Regular) {
+        // A FIFO, a device or a terminal takes the bytes as a stream and stays what it is.
+        if (WriteStream(target, Bytes, result.Reason)) {
+            result.Result = SaveResult::Outcome::Saved;
+        } else {
+            result.Reason =
+                QStringLiteral("\"%1\" cannot be written: %2").arg(Target, result.Reason);
+        }
+        return result;
+    }
+    return Write(target, Bytes, now);
+}
+
+SaveResult SafeWriter::WriteInPlace(const QString& Target, const QByteArray& Bytes,
+                                    SaveResult::InPlace Why) {
+    SaveResult result;
+    // The former bytes are kept, in memory and in the working folder, until the new ones
+    // are written in full.
+    QFile current(Target);
+    const bool readable = current.open(QIODevice::ReadOnly);
+    const QByteArray former = readable ? current.readAll() : QByteArray();
+    current.close();
+    const QString kept = m_Folder.File(QStringLiteral("former.bin"), Target);
+    QSaveFile keep(kept);
+    if (!readable || m_Folder.Path().isEmpty() || !keep.open(QIODevice::WriteOnly) ||
+        keep.write(former) != former.size() || !keep.commit()) {
+        result.Reason = QStringLiteral("\"%1\" cannot be written in place: its present content "
+                                       "could not be kept aside.")
+                            .arg(Target);
+        return result;
+    }
+    QString reason;
+    if (m_WriteInPlace(Target, Bytes, reason)) {
+        QFile::remove(kept);
+        result.Result = SaveResult::Outcome::Saved;
+        result.WrittenInPlace = Why;
+        return result;
+    }
+    result.Reason = QStringLiteral("\"%1\" cannot be written in place:\n%2").arg(Target, reason);
+    if (voxtrel::WriteInPlace(Target, former, reason)) {
+        QFile::remove(kept);
+        result.Reason += QStringLiteral("\nIts former content was written back.");
+        return result;
+    }
+    // The copy is then the only one left.
+    result.Result = SaveResult::Outcome::Rescued;
+    result.RescuedCopy = m_Folder.Rescue(kept, QFileInfo(Target).fileName());
+    result.Reason += QStringLiteral("\nIts former content could not be written back; a copy of "
+                                    "it is kept in \"%1\".")
+                         .arg(QDir::toNativeSeparators(result.RescuedCopy));
+    return result;
+}
+
+} // namespace voxtrel

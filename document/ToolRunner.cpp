@@ -1,0 +1,49 @@
+#include "document/ToolRunner.h"
+
+#include "tools/Scn_Process.h"
+#include "tools/ToolCommands.h"
+
+#include <utility>
+
+namespace voxtrel {
+
+ToolRunner::ToolRunner(QString AppPath, QObject* parent)
+    : QObject(parent), m_AppPath(std::move(AppPath)) {}
+
+ToolRunner::Run ToolRunner::Start(const QString& Command, const QString& Input,
+                                  const QString& What) {
+    if (Busy()) {
+        return {false, BusyText};
+    }
+    Scn_Process process;
+    m_Running = &process;
+    emit RunningChanged(true, What);
+    process.Run_Process(Command, 0);
+    m_Running = nullptr;
+    emit RunningChanged(false, What);
+    if (process.Cancelled()) {
+        return {false, QStringLiteral("The compression tool was cancelled.")};
+    }
+    if (!process.Started()) {
+        return {false, QStringLiteral("The compression tool could not be started:\n%1\n%2")
+                           .arg(ToolCommands::Tool_Path(m_AppPath), process.Start_Error())};
+    }
+    if (process.Crashed() || process.Exit_Code() != 0) {
+        // The tool names its input, a working file the user never chose: only its reason is
+        // told.
+        QString said = process.Error_Output().section(QLatin1Char('\n'), -1);
+        said.remove(QStringLiteral("zlibtool: ") + Input + QStringLiteral(": "));
+        return {false, said.isEmpty() ? QStringLiteral("The compression tool failed (exit code %1).")
+                                            .arg(process.Exit_Code())
+                                      : said};
+    }
+    return {true, {}};
+}
+
+void ToolRunner::Cancel() {
+    if (m_Running != nullptr) {
+        m_Running->Cancel();
+    }
+}
+
+} // namespace voxtrel

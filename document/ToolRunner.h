@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+namespace voxtrel {
+
+class Scn_Process;
+
+// Runs the compression tool, one run at a time, and tells what became of it. While a run is
+// waited for the event loop goes on, so the window can cancel it.
+class ToolRunner : public QObject {
+    Q_OBJECT
+public:
+    // AppPath: the application folder, ending in a separator; it holds zlib/zlibtool.
+    explicit ToolRunner(QString AppPath, QObject* parent = nullptr);
+
+    // What a run came to: Ok, or the reason it failed, told without the working file's path.
+    struct Run {
+        bool Ok = false;
+        QString Reason;
+    };
+    // Runs Command on the working file Input; What says what it does ("Compressing x...").
+    Run Start(const QString& Command, const QString& Input, const QString& What);
+
+    bool Busy() const { return m_Running != nullptr; }
+    // Ends the run under way, which then fails as cancelled.
+    void Cancel();
+
+    static inline const QString BusyText = QStringLiteral("The compression tool is still running.");
+
+signals:
+    void RunningChanged(bool Running, const QString& What);
+
+private:
+    QString m_AppPath;
+    Scn_Process* m_Running = nullptr;
+};
+
+} // namespace voxtrel
