@@ -2,6 +2,9 @@
 
 #include "app/AppServices.h"
 #include "app/FormButtonHost.h"
+#include "app/ListCommands.h"
+#include "app/MainLayout.h"
+#include "app/MainMenus.h"
 #include "document/NameDocument.h"
 
 #include <QMainWindow>
@@ -18,6 +21,7 @@ class QUndoStack;
 namespace voxtrel {
 
 class Button_XP;
+class NameList;
 class ToolProgress;
 
 // The editor's one window: the list of names, the name field, the search box, the Quick
@@ -35,7 +39,6 @@ public:
     QString AppPath() const { return m_AppPath; }
     QString FilePath() const { return m_Document.FilePath(); }
     qint32 SelIndex() const { return m_SelIndex; }
-    bool Filling() const { return m_Filling; }
     const Baza& NameTable() const { return m_Document.Table(); }
     NameDocument& Document() { return m_Document; }
     // True while the compression tool runs.
@@ -53,7 +56,6 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
@@ -64,8 +66,6 @@ private:
     void txt_Change();
     void Document_NameChanged(qint32 index);
     void Document_EncodingChanged();
-    void txtSearch_Change();
-    void txtSearch_KeyUp(int key);
     void Clear_Temp();
     void SetEditing(bool enabled);
     // The steps of Open once a path is chosen; name is its bare name.
@@ -76,19 +76,17 @@ private:
     bool SaveAsChosen();
     // The status bar says while a file not of a name file's size is open.
     void ShowOddSize();
-    // Find next (Enter, F3) and back (Shift): the next name containing the search text.
-    void FindNext(bool forward);
-    // Shows whether the last search found a name: a tint and a status message when not.
-    void SetSearchFound(bool found);
     void ShowNameLength();
     // With unsaved changes, asks whether to save them first: false when the user cancels
     // or the save fails.
     bool MaybeSave();
     void ShowFileList();
     void UpdateCaption();
-    // A line is bold while its record's name differs from the name as last saved.
-    void MarkLine(qint32 index);
-    void MarkAllLines();
+    // The hooks of the widget roles: the line edits leave undo and redo to the document,
+    // the name field says its length and limit, Quick Save takes Enter as Space.
+    bool ClaimUndoKeys(QEvent* event);
+    bool NameFieldEvent(QEvent* event);
+    bool QuickSaveKey(QEvent* event);
     void ShowMessage(const QString& text, const QString& title, MessageBoxes::Icon icon,
                      const QString& detail = {});
     void ShowFailure(const QString& text);
@@ -106,7 +104,10 @@ private:
     bool m_CloseWhenIdle = false;
     bool m_Typing = false;    // the name field is renaming
     bool m_Importing = false; // a name list is being applied
+    ListCommands m_ListCommands{this, AppTitle, m_Document, m_Services, m_Importing};
     ToolProgress* m_Progress = nullptr;
+    NameList* m_List = nullptr; // the list's lines, marks and search
+    MainMenus m_Menus;
     std::unique_ptr<FormButtonHost> m_ButtonHost;
 
     QListWidget* List1 = nullptr;
@@ -114,14 +115,10 @@ private:
     QLineEdit* txt0 = nullptr;
     Button_XP* cmdQSave = nullptr;
     QLabel* Label1 = nullptr;
-    QGroupBox* Frame1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* Image1 = nullptr;
-    QLabel* Image2 = nullptr;
     QAction* MnuFileOpen = nullptr;
     QAction* Cmd_Zapisz = nullptr;
     QAction* MnuSaveAs = nullptr;
-    QLabel* m_NameLength = nullptr; // the name's length out of 58, while the field has the focus
+    QLabel* m_NameLength = nullptr; // the name's length out of NameSize, while it has the focus
     QString m_ShownName;            // the name field's text as last changed
     QLabel* m_OddSize = nullptr;    // says a file not of a name file's size is open
     QAction* MnuExportNames = nullptr;

@@ -1,0 +1,119 @@
+#include "app/MainLayout.h"
+
+#include "app/Artwork.h"
+#include "controls/button_xp/Button_XP.h"
+#include "controls/button_xp/MemoryPropertyBag.h"
+#include "names/NameFileLayout.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+
+namespace voxtrel {
+namespace {
+
+QFont namedFont(const QString& family, double points, bool bold) {
+    QFont f(family);
+    f.setPointSizeF(points);
+    f.setBold(bold);
+    return f;
+}
+
+const QString Label2Text = QStringLiteral("1)Other Version-unnamed_1845.bin\n\n"
+                                          "2)English Version-unnamed_1846.bin\n\n"
+                                          "3)Other Version-unnamed_1847.bin\n\n"
+                                          "4)Other Version-unnamed_1848.bin\n\n"
+                                          "5)Other Version-unnamed_1849.bin\n\n"
+                                          "6)Other Version-unnamed_1850.bin\n\n"
+                                          "7)Other Version-unnamed_1852.bin\n\n"
+                                          "8)Other Version-unnamed_1853.bin\n\n"
+                                          "9)Other Version-unnamed_1854.bin");
+
+// The Quick Save button's designed properties, loaded as the container loads them.
+void loadDesignedProperties(Button_XP* button) {
+    MemoryPropertyBag designed;
+    StdFontData font;
+    font.Name = QStringLiteral("MS Sans Serif");
+    font.Size = 8.25;
+    designed.set(QStringLiteral("Caption"), QStringLiteral("Quick Save"));
+    designed.set(QStringLiteral("ButtonStyle"), QVariant::fromValue<qint32>(3));
+    designed.set(QStringLiteral("Font"), QVariant::fromValue(font));
+    designed.set(QStringLiteral("MousePointer"), QVariant::fromValue<qint16>(99));
+    designed.set(QStringLiteral("MouseIcon"),
+                 QVariant::fromValue(
+                     ButtonPicture::fromImage(Artwork::HandPointer(), Artwork::HandHotSpot())));
+    designed.set(QStringLiteral("Enabled"), QVariant::fromValue<qint16>(0));
+    button->ReadProperties(designed);
+}
+
+template <typename T> T* named(T* widget, const char* name) {
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+} // namespace
+
+MainControls MainControls::Build(QWidget* Window, ButtonHost* Host,
+                                 const ButtonServices& Services) {
+    MainControls c;
+    c.Client = named(new QWidget(Window), "client");
+    c.Client->setFixedSize(MainLayout::Client);
+    c.Client->setAutoFillBackground(true);
+    QPalette white = c.Client->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    c.Client->setPalette(white);
+
+    c.Image1 = named(new QLabel(c.Client), "Image1");
+    c.Image1->setGeometry(MainLayout::Banner);
+    c.Image1->setPixmap(QPixmap::fromImage(
+        Artwork::Banner(MainLayout::Banner.width(), MainLayout::Banner.height())));
+
+    c.Image2 = named(new QLabel(c.Client), "Image2");
+    c.Image2->setGeometry(MainLayout::Pitch);
+    c.Image2->setPixmap(QPixmap::fromImage(
+        Artwork::Pitch(MainLayout::Pitch.width(), MainLayout::Pitch.height())));
+
+    c.List1 = named(new QListWidget(c.Client), "List1");
+    c.List1->setGeometry(MainLayout::List);
+    c.List1->setSelectionMode(QAbstractItemView::SingleSelection);
+    c.List1->setUniformItemSizes(true);
+    c.List1->setStyleSheet(
+        QStringLiteral("QListWidget#List1:focus { border: 1px dotted palette(text); }"));
+
+    c.txtSearch = named(new QLineEdit(c.Client), "txtSearch");
+    c.txtSearch->setGeometry(MainLayout::SearchBox);
+    c.txtSearch->setText(QStringLiteral("Search..."));
+
+    c.txt0 = named(new QLineEdit(c.Client), "txt0");
+    c.txt0->setGeometry(MainLayout::NameField);
+    c.txt0->setMaxLength(static_cast<int>(layout::NameSize));
+    c.txt0->setEnabled(false);
+
+    c.cmdQSave = named(new Button_XP(c.Client, Host, Services), "cmdQSave");
+    c.cmdQSave->setGeometry(MainLayout::QuickSave);
+    loadDesignedProperties(c.cmdQSave);
+
+    c.Label1 = named(new QLabel(c.Client), "Label1");
+    c.Label1->move(MainLayout::NameLabel);
+    c.Label1->setFont(namedFont(QStringLiteral("Arial"), 12, true));
+    c.Label1->setAttribute(Qt::WA_TranslucentBackground);
+    c.Label1->setTextFormat(Qt::PlainText);
+
+    c.Frame1 = named(new QGroupBox(QStringLiteral("File dt0f.img"), c.Client), "Frame1");
+    c.Frame1->setGeometry(MainLayout::FileFrame);
+    c.Frame1->setAutoFillBackground(true);
+    c.Frame1->setPalette(white);
+
+    c.Label2 = named(new QLabel(Label2Text, c.Frame1), "Label2");
+    c.Label2->move(MainLayout::FileList);
+    c.Label2->setFont(namedFont(QStringLiteral("MS Sans Serif"), 9.75, true));
+    c.Label2->adjustSize();
+
+    QWidget::setTabOrder(c.List1, c.txtSearch);
+    QWidget::setTabOrder(c.txtSearch, c.txt0);
+    QWidget::setTabOrder(c.txt0, c.cmdQSave);
+    return c;
+}
+
+} // namespace voxtrel

@@ -1,0 +1,62 @@
+#include "app/Questions.h"
+
+#include "document/SaveResult.h"
+#include "names/NameFileLayout.h"
+
+#include <QDir>
+#include <QLocale>
+
+namespace voxtrel::Questions {
+namespace {
+
+QString bytes(qint64 count) {
+    return QLocale(QLocale::English).toString(count);
+}
+
+} // namespace
+
+QString OpenOddSize(const QString& Name, qint64 Bytes) {
+    return QStringLiteral(
+               "%1 is %2 bytes when decompressed; a name file is %3 bytes. Open it anyway?")
+        .arg(Name, bytes(Bytes), bytes(layout::FileSize));
+}
+
+QString SaveOddSize(const QString& Name, qint64 Bytes) {
+    const qint64 difference = Bytes - layout::FileSize;
+    const QString change =
+        difference > 0 ? QStringLiteral("the last %1 bytes are left out").arg(bytes(difference))
+                       : QStringLiteral("%1 bytes are added").arg(bytes(-difference));
+    return QStringLiteral("%1 decompressed to %2 bytes; a name file is %3 bytes. Saving writes a "
+                          "%3-byte name file: %4. Save?")
+        .arg(Name, bytes(Bytes), bytes(layout::FileSize), change);
+}
+
+QString ChangedOnDisk(const QString& Name) {
+    return QStringLiteral(
+               "%1 was changed on disk since it was opened. Overwrite it, or cancel and keep both?")
+        .arg(Name);
+}
+
+QString Written(const QString& Path, const SaveResult& Saved) {
+    const QString how = Saved.HowWritten();
+    return QStringLiteral("Written to %1%2")
+        .arg(QDir::toNativeSeparators(Path),
+             how.isEmpty() ? QString() : QStringLiteral(", ") + how + QLatin1Char('.'));
+}
+
+QString OddSizeNote(qint64 Bytes) {
+    return QStringLiteral("Not a name file's size: %1 bytes").arg(bytes(Bytes));
+}
+
+QString Refused(const QStringList& Characters, const QString& Page, const QString& Title,
+                bool RestKept) {
+    QStringList quoted;
+    for (const QString& c : Characters) {
+        quoted << QStringLiteral("'%1'").arg(c);
+    }
+    return QStringLiteral("%1 cannot be stored in the %2 (%3) code page%4")
+        .arg(quoted.join(QStringLiteral(", ")), Title, Page,
+             RestKept ? QStringLiteral("; the rest was kept.") : QStringLiteral("."));
+}
+
+} // namespace voxtrel::Questions
