@@ -69,6 +69,10 @@ frmMain::frmMain(AppServices services, QString appPath, QWidget* parent)
     connect(&m_Document, &NameDocument::EncodingChanged, this, &frmMain::Document_EncodingChanged);
     // After Save As the window edits the new file.
     connect(&m_Document, &NameDocument::FilePathChanged, this, &frmMain::UpdateCaption);
+    if (!m_Document.WorkFolderProblem().isEmpty()) {
+        // Said when it happens, once the window is up: nothing can be opened.
+        QTimer::singleShot(0, this, [this] { ShowFailure(m_Document.WorkFolderProblem()); });
+    }
     // While the tool works on the names, undo and redo wait as renames do.
     connect(&m_Document, &NameDocument::ToolRunningChanged, this, [this](bool running) {
         MnuUndo->setEnabled(!running && m_Document.UndoStack()->canUndo());

@@ -39,7 +39,16 @@ CodePage::CodePage(const char* name, const char* title)
     for (int b = 0; b < 256; ++b) {
         all[b] = static_cast<char>(b);
     }
-    const QString chars = decoder.isValid() ? decoder.decode(QByteArrayView(all, 256)) : QString();
+    Build(decoder.isValid() ? decoder.decode(QByteArrayView(all, 256)) : QString());
+}
+
+CodePage::CodePage(const char* name, const char* title, const QString& chars)
+    : m_Name(QString::fromLatin1(name)), m_Title(QString::fromLatin1(title)),
+      m_FromUnicode(0x10000, 0) {
+    Build(chars);
+}
+
+void CodePage::Build(const QString& chars) {
     if (chars.size() != 256) {
         return; // no converter, or not a single-byte code page
     }
@@ -81,7 +90,24 @@ const QList<const CodePage*>& CodePage::All() {
 }
 
 const CodePage& CodePage::Western() {
-    return *Find(QStringLiteral("windows-1252"));
+    if (const CodePage* page = Find(QStringLiteral("windows-1252"))) {
+        return *page;
+    }
+    // A platform without the converter still reads and writes the default code page: its
+    // bytes 0x80 to 0x9F, then Latin-1, from a table of its own.
+    static const CodePage own = [] {
+        static constexpr char16_t High[32] = {
+            0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+            0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD,
+            0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+            0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178};
+        QString chars(256, Qt::Uninitialized);
+        for (int b = 0; b < 256; ++b) {
+            chars[b] = QChar(b >= 0x80 && b < 0xA0 ? High[b - 0x80] : char16_t(b));
+        }
+        return CodePage("windows-1252", "Western", chars);
+    }();
+    return own;
 }
 
 const CodePage* CodePage::Find(const QString& Name) {

@@ -12,7 +12,7 @@ namespace voxtrel {
 // code page. A character the code page cannot hold is written as '?'.
 class CodePage {
 public:
-    // windows-1252, the default.
+    // windows-1252, the default; there even where the platform has no converter for it.
     static const CodePage& Western();
     // The supported code pages, in menu order; those the platform's converters lack are
     // left out.
@@ -36,6 +36,10 @@ public:
     bool Valid() const { return m_Valid; }
 
 private:
+    // chars: the character of each byte, 256 of them; U+FFFD for a byte the page lacks.
+    CodePage(const char* name, const char* title, const QString& chars);
+    void Build(const QString& chars);
+
     QString m_Name;
     QString m_Title;
     bool m_Valid = false;
