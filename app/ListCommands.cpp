@@ -17,8 +17,8 @@ void ListCommands::Export() {
     const QFileInfo chosen(m_Document.FilePath());
     const QString suggested =
         chosen.dir().filePath(chosen.completeBaseName() + QStringLiteral(".csv"));
-    const QString target = m_Services.Files->SavePath(m_Window, QStringLiteral("Export names"),
-                                                      suggested, CsvFilter);
+    const QString target =
+        m_Services.Files->SavePath(m_Window, QStringLiteral("Export names"), suggested, CsvFilter);
     if (target.isEmpty()) {
         return;
     }

@@ -40,9 +40,8 @@ void loadDesignedProperties(Button_XP* button) {
     designed.set(QStringLiteral("ButtonStyle"), QVariant::fromValue<qint32>(3));
     designed.set(QStringLiteral("Font"), QVariant::fromValue(font));
     designed.set(QStringLiteral("MousePointer"), QVariant::fromValue<qint16>(99));
-    designed.set(QStringLiteral("MouseIcon"),
-                 QVariant::fromValue(
-                     ButtonPicture::fromImage(Artwork::HandPointer(), Artwork::HandHotSpot())));
+    designed.set(QStringLiteral("MouseIcon"), QVariant::fromValue(ButtonPicture::fromImage(
+                                                  Artwork::HandPointer(), Artwork::HandHotSpot())));
     designed.set(QStringLiteral("Enabled"), QVariant::fromValue<qint16>(0));
     button->ReadProperties(designed);
 }
@@ -71,8 +70,8 @@ MainControls MainControls::Build(QWidget* Window, ButtonHost* Host,
 
     c.Image2 = named(new QLabel(c.Client), "Image2");
     c.Image2->setGeometry(MainLayout::Pitch);
-    c.Image2->setPixmap(QPixmap::fromImage(
-        Artwork::Pitch(MainLayout::Pitch.width(), MainLayout::Pitch.height())));
+    c.Image2->setPixmap(
+        QPixmap::fromImage(Artwork::Pitch(MainLayout::Pitch.width(), MainLayout::Pitch.height())));
 
     c.List1 = named(new QListWidget(c.Client), "List1");
     c.List1->setGeometry(MainLayout::List);

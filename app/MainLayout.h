@@ -19,15 +19,15 @@ class ButtonHost;
 // The window's client area as designed, in pixels: each control at its own rectangle.
 namespace MainLayout {
 inline constexpr QSize Client{763, 387};
-inline constexpr QRect Banner{216, 32, 541, 41};    // Image1
-inline constexpr QRect Pitch{488, 160, 265, 184};   // Image2
-inline constexpr QRect List{8, 8, 201, 342};        // List1
-inline constexpr QRect SearchBox{8, 360, 201, 19};  // txtSearch
-inline constexpr QRect NameField{216, 8, 537, 19};  // txt0
-inline constexpr QRect QuickSave{488, 88, 265, 25}; // cmdQSave
-inline constexpr QPoint NameLabel{528, 40};         // Label1
+inline constexpr QRect Banner{216, 32, 541, 41};     // Image1
+inline constexpr QRect Pitch{488, 160, 265, 184};    // Image2
+inline constexpr QRect List{8, 8, 201, 342};         // List1
+inline constexpr QRect SearchBox{8, 360, 201, 19};   // txtSearch
+inline constexpr QRect NameField{216, 8, 537, 19};   // txt0
+inline constexpr QRect QuickSave{488, 88, 265, 25};  // cmdQSave
+inline constexpr QPoint NameLabel{528, 40};          // Label1
 inline constexpr QRect FileFrame{216, 80, 265, 305}; // Frame1
-inline constexpr QPoint FileList{8, 24};            // Label2, inside Frame1
+inline constexpr QPoint FileList{8, 24};             // Label2, inside Frame1
 } // namespace MainLayout
 
 // The controls of the client area, made and placed; the window connects them.

@@ -17,8 +17,8 @@ class NameDocument;
 class NameList : public QObject {
     Q_OBJECT
 public:
-    NameList(QListWidget* List, QLineEdit* Search, const NameDocument& Document,
-             QStatusBar* Status, QObject* parent = nullptr);
+    NameList(QListWidget* List, QLineEdit* Search, const NameDocument& Document, QStatusBar* Status,
+             QObject* parent = nullptr);
 
     // Every name of the document, unselected.
     void Fill();

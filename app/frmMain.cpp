@@ -90,8 +90,7 @@ frmMain::~frmMain() {
 void frmMain::BuildControls() {
     m_ButtonHost =
         std::make_unique<FormButtonHost>(this, QStringLiteral("cmdQSave"), m_Services.Links.get());
-    const MainControls controls =
-        MainControls::Build(this, m_ButtonHost.get(), m_Services.Button);
+    const MainControls controls = MainControls::Build(this, m_ButtonHost.get(), m_Services.Button);
     setCentralWidget(controls.Client);
     layout()->setSizeConstraint(QLayout::SetFixedSize); // no resizing
     List1 = controls.List1;
@@ -117,10 +116,9 @@ void frmMain::BuildControls() {
     });
     m_NameLength = new QLabel(this);
     m_NameLength->setObjectName(QStringLiteral("NameLength"));
-    m_NameLength->setMinimumWidth(
-        m_NameLength->fontMetrics().horizontalAdvance(
-            QStringLiteral("%1 of %1").arg(layout::NameSize)) +
-        12);
+    m_NameLength->setMinimumWidth(m_NameLength->fontMetrics().horizontalAdvance(
+                                      QStringLiteral("%1 of %1").arg(layout::NameSize)) +
+                                  12);
     m_NameLength->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_NameLength->setContentsMargins(0, 0, 6, 0); // clear of the window's edge
     statusBar()->addPermanentWidget(m_NameLength);
@@ -493,7 +491,8 @@ void frmMain::Document_EncodingChanged() {
 }
 
 void frmMain::ShowNameLength() {
-    m_NameLength->setText(QStringLiteral("%1 of %2").arg(txt0->text().size()).arg(layout::NameSize));
+    m_NameLength->setText(
+        QStringLiteral("%1 of %2").arg(txt0->text().size()).arg(layout::NameSize));
     m_NameLength->setVisible(txt0->hasFocus());
 }
 

@@ -14,10 +14,10 @@ ImportCommand::ImportCommand()
                              "Every row is checked "
                              "first: if any is wrong, nothing changes.")) {
     AddArgument(QStringLiteral("FILE"), QStringLiteral("The compressed name file to change."));
-    AddArgument(QStringLiteral("NAMES.csv"),
-                QStringLiteral(
-                    "The names: a header row \"index,name\", then any of the rows of an export; "
-                    "- reads them from standard input."));
+    AddArgument(
+        QStringLiteral("NAMES.csv"),
+        QStringLiteral("The names: a header row \"index,name\", then any of the rows of an export; "
+                       "- reads them from standard input."));
     AddOption(
         {QStringLiteral("dry-run"), QStringLiteral("Print what would change, and write nothing.")});
     AddOption({QStringLiteral("overwrite-changed"),

@@ -163,8 +163,7 @@ int createTemporary(const QFileInfo& target, mode_t mode, QByteArray& name, bool
 bool nameTemporary(int fd, const QByteArray& name) {
 #ifdef Q_OS_LINUX
     const QByteArray self = "/proc/self/fd/" + QByteArray::number(fd);
-    return ::linkat(AT_FDCWD, self.constData(), AT_FDCWD, name.constData(), AT_SYMLINK_FOLLOW) ==
-           0;
+    return ::linkat(AT_FDCWD, self.constData(), AT_FDCWD, name.constData(), AT_SYMLINK_FOLLOW) == 0;
 #else
     Q_UNUSED(fd);
     Q_UNUSED(name);
@@ -177,8 +176,8 @@ bool nameTemporary(int fd, const QByteArray& name) {
 
 FileRead ReadRegularFile(const QString& Path, qint64 MaxBytes, FileRead::Mode How) {
     FileRead read;
-    const QString shown = Path == QLatin1String("-") ? QStringLiteral("standard input")
-                                                     : quoted(Path);
+    const QString shown =
+        Path == QLatin1String("-") ? QStringLiteral("standard input") : quoted(Path);
     Descriptor in;
     if (Path == QLatin1String("-")) {
         in.fd = ::dup(STDIN_FILENO);
@@ -269,22 +268,23 @@ FileStamp StampOf(const QString& Path) {
     return stampOf(st);
 }
 
-QString FollowLinks(const QString& Path, QString& Reason) {
+LinkTarget FollowLinks(const QString& Path) {
     const QFileInfo info(Path);
     if (!info.isSymLink()) {
-        return Path;
+        return {Path, {}};
     }
     struct stat st {};
     if (::stat(QFile::encodeName(Path).constData(), &st) != 0) {
-        Reason = errno == ELOOP
-                     ? QStringLiteral("%1 is a link that leads back to itself.").arg(quoted(Path))
-                     : QStringLiteral("%1 is a link to a file that does not exist.").arg(quoted(Path));
-        return {};
+        return {
+            {},
+            errno == ELOOP
+                ? QStringLiteral("%1 is a link that leads back to itself.").arg(quoted(Path))
+                : QStringLiteral("%1 is a link to a file that does not exist.").arg(quoted(Path))};
     }
     // A link into /proc (/dev/stdout to a pipe) has no canonical path; the link itself
     // opens what it leads to.
     const QString real = info.canonicalFilePath();
-    return real.isEmpty() ? Path : real;
+    return {real.isEmpty() ? Path : real, {}};
 }
 
 bool CanKeepOwner(const FileStamp& Stamp) {
@@ -308,7 +308,7 @@ bool CanKeepOwner(const FileStamp& Stamp) {
     return false;
 }
 
-bool AtomicReplace(const QString& Path, const QByteArray& Bytes, QString& Error) {
+FileWrite AtomicReplace(const QString& Path, const QByteArray& Bytes) {
     const QFileInfo target(Path);
     removeLeftovers(target);
     Descriptor existing;
@@ -321,8 +321,7 @@ bool AtomicReplace(const QString& Path, const QByteArray& Bytes, QString& Error)
     Descriptor out;
     out.fd = createTemporary(target, mode, temporaryName, unnamed);
     if (out.fd < 0) {
-        Error = reasonOf(errno);
-        return false;
+        return {false, reasonOf(errno)};
     }
     bool ok = true;
     int failure = 0;
@@ -364,18 +363,16 @@ bool AtomicReplace(const QString& Path, const QByteArray& Bytes, QString& Error)
         if (named) {
             ::unlink(temporaryName.constData());
         }
-        Error = reasonOf(failure);
-        return false;
+        return {false, reasonOf(failure)};
     }
     SyncFolder(target.absolutePath()); // the new name, durable
-    return true;
+    return {true, {}};
 }
 
-bool WriteInPlace(const QString& Path, const QByteArray& Bytes, QString& Error) {
+FileWrite WriteInPlace(const QString& Path, const QByteArray& Bytes) {
     const int fd = ::open(QFile::encodeName(Path).constData(), O_WRONLY | O_TRUNC | O_CLOEXEC);
     if (fd < 0) {
-        Error = reasonOf(errno);
-        return false;
+        return {false, reasonOf(errno)};
     }
     bool ok = writeAll(fd, Bytes) && ::fdatasync(fd) == 0;
     int failure = errno;
@@ -383,26 +380,18 @@ bool WriteInPlace(const QString& Path, const QByteArray& Bytes, QString& Error) 
         ok = false;
         failure = errno;
     }
-    if (!ok) {
-        Error = reasonOf(failure);
-    }
-    return ok;
+    return {ok, ok ? QString() : reasonOf(failure)};
 }
 
-bool WriteStream(const QString& Path, const QByteArray& Bytes, QString& Error) {
+FileWrite WriteStream(const QString& Path, const QByteArray& Bytes) {
     Descriptor out;
     out.fd = Path == QLatin1String("-")
                  ? ::dup(STDOUT_FILENO)
                  : ::open(QFile::encodeName(Path).constData(), O_WRONLY | O_CLOEXEC);
-    if (out.fd < 0) {
-        Error = reasonOf(errno);
-        return false;
+    if (out.fd < 0 || !writeAll(out.fd, Bytes)) {
+        return {false, reasonOf(errno)};
     }
-    if (!writeAll(out.fd, Bytes)) {
-        Error = reasonOf(errno);
-        return false;
-    }
-    return true;
+    return {true, {}};
 }
 
 void SyncFolder(const QString& Folder) {
@@ -465,8 +454,8 @@ FileRead ReadRegularFile(const QString& Path, qint64 MaxBytes, FileRead::Mode Ho
         return read;
     }
     read.Bytes = file.read(MaxBytes + 1);
-    read.Result = read.Bytes.size() > MaxBytes ? FileRead::Outcome::TooLarge
-                                               : FileRead::Outcome::Read;
+    read.Result =
+        read.Bytes.size() > MaxBytes ? FileRead::Outcome::TooLarge : FileRead::Outcome::Read;
     return read;
 }
 
@@ -482,16 +471,15 @@ FileStamp StampOf(const QString& Path) {
     return stamp;
 }
 
-QString FollowLinks(const QString& Path, QString& Reason) {
+LinkTarget FollowLinks(const QString& Path) {
     const QFileInfo info(Path);
     if (!info.isSymLink()) {
-        return Path;
+        return {Path, {}};
     }
     if (!info.exists()) {
-        Reason = QStringLiteral("\"%1\" is a link to a file that does not exist.").arg(Path);
-        return {};
+        return {{}, QStringLiteral("\"%1\" is a link to a file that does not exist.").arg(Path)};
     }
-    return info.canonicalFilePath();
+    return {info.canonicalFilePath(), {}};
 }
 
 bool CanKeepOwner(const FileStamp& Stamp) {
@@ -499,39 +487,36 @@ bool CanKeepOwner(const FileStamp& Stamp) {
     return true;
 }
 
-bool AtomicReplace(const QString& Path, const QByteArray& Bytes, QString& Error) {
+FileWrite AtomicReplace(const QString& Path, const QByteArray& Bytes) {
     QSaveFile out(Path);
     if (!out.open(QIODevice::WriteOnly) || out.write(Bytes) != Bytes.size() || !out.commit()) {
-        Error = out.errorString();
         out.cancelWriting();
-        return false;
+        return {false, out.errorString()};
     }
-    return true;
+    return {true, {}};
 }
 
-bool WriteInPlace(const QString& Path, const QByteArray& Bytes, QString& Error) {
+FileWrite WriteInPlace(const QString& Path, const QByteArray& Bytes) {
     QFile file(Path);
     if (file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
         file.write(Bytes) == Bytes.size() && file.flush()) {
         file.close();
         if (file.error() == QFileDevice::NoError) {
-            return true;
+            return {true, {}};
         }
     }
-    Error = file.errorString();
-    return false;
+    return {false, file.errorString()};
 }
 
-bool WriteStream(const QString& Path, const QByteArray& Bytes, QString& Error) {
+FileWrite WriteStream(const QString& Path, const QByteArray& Bytes) {
     QFile file;
-    const bool opened = Path == QLatin1String("-") ? file.open(stdout, QIODevice::WriteOnly)
-                                                   : (file.setFileName(Path),
-                                                      file.open(QIODevice::WriteOnly));
+    const bool opened = Path == QLatin1String("-")
+                            ? file.open(stdout, QIODevice::WriteOnly)
+                            : (file.setFileName(Path), file.open(QIODevice::WriteOnly));
     if (opened && file.write(Bytes) == Bytes.size() && file.flush()) {
-        return true;
+        return {true, {}};
     }
-    Error = file.errorString();
-    return false;
+    return {false, file.errorString()};
 }
 
 void SyncFolder(const QString& Folder) {

@@ -51,9 +51,22 @@ FileRead ReadRegularFile(const QString& Path, qint64 MaxBytes,
 // The file at Path, following symbolic links; Exists false when there is none.
 FileStamp StampOf(const QString& Path);
 
-// Path with every symbolic link on it followed; empty, with the reason, for a link that leads
-// nowhere or into a loop. A path that does not exist yet (Save As) is given back as it is.
-QString FollowLinks(const QString& Path, QString& Reason);
+// Where a path leads: Path empty, with the reason, for a link that leads nowhere or into a
+// loop.
+struct LinkTarget {
+    QString Path;
+    QString Reason;
+    bool Ok() const { return !Path.isEmpty(); }
+};
+// Path with every symbolic link on it followed. A path that does not exist yet (Save As) is
+// given back as it is.
+LinkTarget FollowLinks(const QString& Path);
+
+// What a write came to: the reason when not Ok.
+struct FileWrite {
+    bool Ok = false;
+    QString Reason;
+};
 
 // Whether a new file made by this process can be given Stamp's owner and group: always for
 // root; otherwise only when the file is the user's own and of a group the user is in.
@@ -65,21 +78,21 @@ bool CanKeepOwner(const FileStamp& Stamp);
 // only for the instant before it is renamed over Path; the folder is synced afterwards.
 // Such a name left by a killed run is removed by the next replace of the same file. The file
 // keeps its mode, owner and group, and its extended attributes and access lists where the
-// platform has them. False, with the reason, when Path is unchanged.
-bool AtomicReplace(const QString& Path, const QByteArray& Bytes, QString& Error);
+// platform has them. Not Ok when Path is unchanged.
+FileWrite AtomicReplace(const QString& Path, const QByteArray& Bytes);
 // False when Path's name is so long that the temporary name would not fit: such a file can
 // only be written in place.
 bool RoomForTemporaryName(const QString& Path);
 
 // Writes Bytes over the whole of the existing file at Path, in place, and syncs it to the
-// disk before it returns true; false with the reason. The file stays the same file: its
+// disk before it counts as written. The file stays the same file: its
 // links, owner, group and mode are untouched. The caller keeps the former bytes to write
 // them back.
-bool WriteInPlace(const QString& Path, const QByteArray& Bytes, QString& Error);
+FileWrite WriteInPlace(const QString& Path, const QByteArray& Bytes);
 
 // Writes Bytes to what Path names without replacing it: a FIFO, a device, standard output
 // ("-"). Opening waits for a reader, as any writer to a FIFO does.
-bool WriteStream(const QString& Path, const QByteArray& Bytes, QString& Error);
+FileWrite WriteStream(const QString& Path, const QByteArray& Bytes);
 
 // Makes a folder's entries durable. Where the platform cannot sync a folder this does
 // nothing; a failure is not reported, since the file itself is already complete.

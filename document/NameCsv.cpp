@@ -203,9 +203,9 @@ ListCheck NameCsv::Check(const QByteArray& Csv, const Baza& Table) {
         }
     };
     auto refused = [](const QString& why) {
-        return ListCheck{ListCheck::Outcome::Refused, {},
-                         QStringLiteral("The name list was refused; no name was changed.\n") +
-                             why};
+        return ListCheck{ListCheck::Outcome::Refused,
+                         {},
+                         QStringLiteral("The name list was refused; no name was changed.\n") + why};
     };
 
     if (Csv.startsWith("\xFF\xFE") || Csv.startsWith("\xFE\xFF") ||

@@ -47,8 +47,7 @@ OpenResult refusedOpen(const FileRead& probe) {
 
 NameDocument::NameDocument(QString AppPath, QString SharedFolder, QObject* parent)
     : QObject(parent), m_AppPath(ToolCommands::With_Separator(std::move(AppPath))),
-      m_Folder(m_AppPath, SharedFolder), m_Tool(m_AppPath), m_Table(m_AppPath),
-      m_Saved(m_AppPath) {
+      m_Folder(m_AppPath, SharedFolder), m_Tool(m_AppPath), m_Table(m_AppPath), m_Saved(m_AppPath) {
     connect(&m_Undo, &QUndoStack::cleanChanged, this,
             [this](bool clean) { emit ModifiedChanged(!clean); });
     connect(&m_Tool, &ToolRunner::RunningChanged, this, &NameDocument::ToolRunningChanged);
@@ -93,12 +92,12 @@ OpenResult NameDocument::Open(const QString& FilePath, const QString& Name,
 
     const QString unpacked = ToolCommands::Decompress_File_Output(copy);
     QFile::remove(unpacked); // never load what an earlier run left behind
-    const ToolRunner::Run run =
-        m_Tool.Start(ToolCommands::Decompress_File_Command(m_AppPath, copy), copy,
-                     QStringLiteral("Decompressing %1...").arg(name));
+    const ToolRunner::Run run = m_Tool.Start(ToolCommands::Decompress_File_Command(m_AppPath, copy),
+                                             copy, QStringLiteral("Decompressing %1...").arg(name));
     if (!run.Ok) {
-        return {Outcome::Failed,
-                QStringLiteral("The file \"%1\" could not be decompressed:\n%2").arg(name, run.Reason)};
+        return {
+            Outcome::Failed,
+            QStringLiteral("The file \"%1\" could not be decompressed:\n%2").arg(name, run.Reason)};
     }
     const qint64 size = QFileInfo(unpacked).size();
     if (size != layout::FileSize && AcceptSize && !AcceptSize(size)) {
@@ -189,19 +188,23 @@ SaveResult NameDocument::SaveTo(const QString& FilePath, const SaveOptions& Opti
         return result;
     }
     // A link is followed: the file it leads to gets the names, and the link stays a link.
-    const QString target = FollowLinks(FilePath, result.Reason);
-    if (target.isEmpty()) {
+    const LinkTarget link = FollowLinks(FilePath);
+    if (!link.Ok()) {
+        result.Reason = link.Reason;
         return result;
     }
+    const QString& target = link.Path;
     const bool sameFile = FilePath == m_FilePath || StampOf(target).SameFile(m_Stamp);
     if (sameFile && m_OddSize != 0 && Options.AcceptResize && !Options.AcceptResize(m_OddSize)) {
         result.Result = SaveResult::Outcome::Declined;
         return result;
     }
-    const QByteArray compressed = Compressed(QFileInfo(FilePath).fileName(), result.Reason);
-    if (compressed.isEmpty()) {
+    const Packed packed = Compressed(QFileInfo(FilePath).fileName());
+    if (packed.Bytes.isEmpty()) {
+        result.Reason = packed.Reason;
         return result;
     }
+    const QByteArray& compressed = packed.Bytes;
     {
         // Two savers of one file take turns: what is checked here is what is written over.
         const FileLock lock(target);
@@ -240,11 +243,11 @@ bool NameDocument::ChangedSinceRead(const QString& Target, const FileStamp& Now)
     return !current.Ok() || hashOf(current.Bytes) != m_Hash;
 }
 
-QByteArray NameDocument::Compressed(const QString& Name, QString& Error) {
+NameDocument::Packed NameDocument::Compressed(const QString& Name) {
     if (!m_Table.Zapisz(QString())) {
-        Error =
-            QStringLiteral("The working file could not be written:\n%1").arg(m_Table.ErrorString());
-        return {};
+        return {{},
+                QStringLiteral("The working file could not be written:\n%1")
+                    .arg(m_Table.ErrorString())};
     }
     const QString path = m_Table.Path();
     const QString packed = ToolCommands::Compress_Output(path);
@@ -252,14 +255,12 @@ QByteArray NameDocument::Compressed(const QString& Name, QString& Error) {
     ToolRunner::Run run = m_Tool.Start(ToolCommands::Compress_Command(m_AppPath, path), path,
                                        QStringLiteral("Compressing %1...").arg(Name));
     if (!run.Ok) {
-        Error = run.Reason;
-        return {};
+        return {{}, run.Reason};
     }
     bool ok = false;
     const QByteArray compressed = readAll(packed, &ok);
     if (!ok || compressed.isEmpty()) {
-        Error = QStringLiteral("The compression tool left no compressed file.");
-        return {};
+        return {{}, QStringLiteral("The compression tool left no compressed file.")};
     }
     // The compressed file must give back exactly the bytes written before it may replace
     // the user's file.
@@ -268,22 +269,22 @@ QByteArray NameDocument::Compressed(const QString& Name, QString& Error) {
     QFile::remove(checked);
     QFile::remove(check);
     if (!QFile::rename(packed, checked)) {
-        Error = QStringLiteral("The compressed file could not be checked: the working folder "
-                               "refused a rename.");
-        return {};
+        return {{},
+                QStringLiteral("The compressed file could not be checked: the working folder "
+                               "refused a rename.")};
     }
     run = m_Tool.Start(ToolCommands::Decompress_File_Command(m_AppPath, checked), checked,
                        QStringLiteral("Checking %1...").arg(Name));
     if (!run.Ok) {
-        Error = QStringLiteral("The compressed file could not be checked:\n%1").arg(run.Reason);
-        return {};
+        return {{},
+                QStringLiteral("The compressed file could not be checked:\n%1").arg(run.Reason)};
     }
     const QByteArray written = readAll(path);
     if (written.isEmpty() || readAll(check) != written) {
-        Error = QStringLiteral("The compressed file does not decompress to the names written.");
-        return {};
+        return {{},
+                QStringLiteral("The compressed file does not decompress to the names written.")};
     }
-    return compressed;
+    return {compressed, {}};
 }
 
 SaveResult NameDocument::Export_Csv(const QString& Target) {

@@ -123,8 +123,13 @@ private:
     friend class RenameCommand;
     void SetName(qint32 Index, const QByteArray& Name);
     SaveResult SaveTo(const QString& FilePath, const SaveOptions& Options);
-    // The table, written, compressed and checked: the compressed bytes, or empty with Error.
-    QByteArray Compressed(const QString& Name, QString& Error);
+    // The table, written, compressed and checked: the compressed bytes, or none and the
+    // reason.
+    struct Packed {
+        QByteArray Bytes;
+        QString Reason;
+    };
+    Packed Compressed(const QString& Name);
     // Whether Target, as Now finds it, is no longer the file that was read.
     bool ChangedSinceRead(const QString& Target, const FileStamp& Now) const;
     QString WorkFile(const QString& Name) const;

@@ -9,8 +9,7 @@
 
 namespace voxtrel {
 
-SaveResult SafeWriter::Write(const QString& Target, const QByteArray& Bytes,
-                             const FileStamp& Now) {
+SaveResult SafeWriter::Write(const QString& Target, const QByteArray& Bytes, const FileStamp& Now) {
     SaveResult result;
     const QFileInfo target(Target);
     if (Now.Exists) {
@@ -31,8 +30,10 @@ SaveResult SafeWriter::Write(const QString& Target, const QByteArray& Bytes,
             return WriteInPlace(Target, Bytes, why);
         }
     }
-    if (!AtomicReplace(Target, Bytes, result.Reason)) {
-        result.Reason = QStringLiteral("\"%1\" cannot be written:\n%2").arg(Target, result.Reason);
+    const FileWrite replaced = AtomicReplace(Target, Bytes);
+    if (!replaced.Ok) {
+        result.Reason =
+            QStringLiteral("\"%1\" cannot be written:\n%2").arg(Target, replaced.Reason);
         return result;
     }
     result.Result = SaveResult::Outcome::Saved;
@@ -43,17 +44,21 @@ SaveResult SafeWriter::WriteOutput(const QString& Target, const QByteArray& Byte
                                    const FileStamp& Not) {
     SaveResult result;
     if (Target == QLatin1String("-")) {
-        if (WriteStream(Target, Bytes, result.Reason)) {
+        const FileWrite streamed = WriteStream(Target, Bytes);
+        if (streamed.Ok) {
             result.Result = SaveResult::Outcome::Saved;
         } else {
-            result.Reason = QStringLiteral("Standard output cannot be written: %1").arg(result.Reason);
+            result.Reason =
+                QStringLiteral("Standard output cannot be written: %1").arg(streamed.Reason);
         }
         return result;
     }
-    const QString target = FollowLinks(Target, result.Reason);
-    if (target.isEmpty()) {
+    const LinkTarget link = FollowLinks(Target);
+    if (!link.Ok()) {
+        result.Reason = link.Reason;
         return result;
     }
+    const QString& target = link.Path;
     const FileStamp now = StampOf(target);
     if (now.SameFile(Not)) {
         result.Reason =
@@ -63,11 +68,12 @@ SaveResult SafeWriter::WriteOutput(const QString& Target, const QByteArray& Byte
     }
     if (now.Exists && !now.Regular) {
         // A FIFO, a device or a terminal takes the bytes as a stream and stays what it is.
-        if (WriteStream(target, Bytes, result.Reason)) {
+        const FileWrite streamed = WriteStream(target, Bytes);
+        if (streamed.Ok) {
             result.Result = SaveResult::Outcome::Saved;
         } else {
             result.Reason =
-                QStringLiteral("\"%1\" cannot be written: %2").arg(Target, result.Reason);
+                QStringLiteral("\"%1\" cannot be written: %2").arg(Target, streamed.Reason);
         }
         return result;
     }
@@ -92,15 +98,16 @@ SaveResult SafeWriter::WriteInPlace(const QString& Target, const QByteArray& Byt
                             .arg(Target);
         return result;
     }
-    QString reason;
-    if (m_WriteInPlace(Target, Bytes, reason)) {
+    const FileWrite written = m_WriteInPlace(Target, Bytes);
+    if (written.Ok) {
         QFile::remove(kept);
         result.Result = SaveResult::Outcome::Saved;
         result.WrittenInPlace = Why;
         return result;
     }
-    result.Reason = QStringLiteral("\"%1\" cannot be written in place:\n%2").arg(Target, reason);
-    if (voxtrel::WriteInPlace(Target, former, reason)) {
+    result.Reason =
+        QStringLiteral("\"%1\" cannot be written in place:\n%2").arg(Target, written.Reason);
+    if (voxtrel::WriteInPlace(Target, former).Ok) {
         QFile::remove(kept);
         result.Reason += QStringLiteral("\nIts former content was written back.");
         return result;

@@ -28,8 +28,7 @@ public:
     SaveResult WriteOutput(const QString& Target, const QByteArray& Bytes, const FileStamp& Not);
 
     // How a file is written over in place; tests put a failing one here.
-    using InPlaceWriter =
-        std::function<bool(const QString& Path, const QByteArray& Bytes, QString& Error)>;
+    using InPlaceWriter = std::function<FileWrite(const QString& Path, const QByteArray& Bytes)>;
     void setInPlaceWriter(InPlaceWriter Writer) { m_WriteInPlace = std::move(Writer); }
 
 private:

@@ -33,9 +33,10 @@ ToolRunner::Run ToolRunner::Start(const QString& Command, const QString& Input,
         // told.
         QString said = process.Error_Output().section(QLatin1Char('\n'), -1);
         said.remove(QStringLiteral("zlibtool: ") + Input + QStringLiteral(": "));
-        return {false, said.isEmpty() ? QStringLiteral("The compression tool failed (exit code %1).")
-                                            .arg(process.Exit_Code())
-                                      : said};
+        return {false, said.isEmpty()
+                           ? QStringLiteral("The compression tool failed (exit code %1).")
+                                 .arg(process.Exit_Code())
+                           : said};
     }
     return {true, {}};
 }

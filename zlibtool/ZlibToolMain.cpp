@@ -83,9 +83,9 @@ int ZlibToolMain::run(int argc, char** argv, std::ostream& said, std::ostream& e
     const std::string first = argc > 1 ? argv[1] : "";
     if (argc == 2 && (first == "--help" || first == "-h")) {
         said << Usage_Text << "\n"
-            << "  writes INPUT.zlib, or with -d INPUT.unzlib, through a temporary name; an\n"
-            << "  existing output is replaced only by a finished one.\n"
-            << "exit codes: 0 done, 1 failed (nothing written), 2 a usage error" << std::endl;
+             << "  writes INPUT.zlib, or with -d INPUT.unzlib, through a temporary name; an\n"
+             << "  existing output is replaced only by a finished one.\n"
+             << "exit codes: 0 done, 1 failed (nothing written), 2 a usage error" << std::endl;
         return Ok;
     }
     if (argc == 2 && first == "--version") {

@@ -21,7 +21,7 @@ namespace {
 constexpr auto ShippedVersion = "030102-155";
 constexpr int TwipsPerPixel = 15;
 constexpr int MinimumSide = 150 / TwipsPerPixel; // 150 twips
-constexpr qint16 SpaceKey = 32; // the platform's key code of Space
+constexpr qint16 SpaceKey = 32;                  // the platform's key code of Space
 
 const QString OverWav = QStringLiteral(".\\resources\\over.wav");
 const QString ClickWav = QStringLiteral(".\\resources\\click.wav");

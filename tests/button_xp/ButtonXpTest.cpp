@@ -253,8 +253,8 @@ private slots:
             } else if (step == "pCtrl") {
                 r.key(QEvent::KeyPress, Qt::Key_Control, Qt::ControlModifier);
             } else {
-                r.key(step == "p" ? QEvent::KeyPress : QEvent::KeyRelease, Qt::Key_Space, {},
-                      false, " ");
+                r.key(step == "p" ? QEvent::KeyPress : QEvent::KeyRelease, Qt::Key_Space, {}, false,
+                      " ");
             }
         }
         QCOMPARE(r.events().count("Click"), clicks);

@@ -5,18 +5,18 @@
 #include "TestFiles.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
-#include <gtest/gtest.h>
-#include <QElapsedTimer>
 #include <cstring>
+#include <gtest/gtest.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/un.h>
 #include <sys/xattr.h>
-#include <sys/sysmacros.h>
 #include <unistd.h>
 
 namespace voxtrel {
@@ -140,7 +140,8 @@ TEST(VoxtrelNames, RefusedListsChangeNothingAndNameTheLine) {
          "line 2: \"\xD0\xA8\" (U+0428) cannot be written in windows-1252"},
         {"index,name\n1,\"a\r\nb\"\n", "line 2: the name holds a line break"},
         {"index,name\n1,\x01\n", "line 2: the name holds the control character U+0001"},
-        {"index,name\n1,\xFF\xFE\n", "line 2: the name is not UTF-8 text; save the list as UTF-8 CSV"},
+        {"index,name\n1,\xFF\xFE\n",
+         "line 2: the name is not UTF-8 text; save the list as UTF-8 CSV"},
         {"index,name\n1,\"open\n", "line 2: a quoted field is never closed"},
         {"idx,name\n1,A\n", "line 1: the header must be \"index,name\""},
     };
@@ -302,12 +303,14 @@ TEST(VoxtrelNames, ASaveKeepsLinksOwnersAndMode) {
     ASSERT_TRUE(QFile::link(c.app.userFile("gone.bin"), dangling));
     const Result nowhere = c.run({"import", dangling, c.csv});
     EXPECT_EQ(nowhere.code, 1);
-    EXPECT_TRUE(nowhere.err.contains("link to a file that does not exist")) << nowhere.err.toStdString();
+    EXPECT_TRUE(nowhere.err.contains("link to a file that does not exist"))
+        << nowhere.err.toStdString();
     EXPECT_FALSE(QFileInfo::exists(c.app.userFile("gone.bin")));
 
     // A file with two names is written in place: both names see the new names.
     const QString other = c.app.userFile("other-name.bin");
-    ASSERT_EQ(::link(QFile::encodeName(target).constData(), QFile::encodeName(other).constData()), 0);
+    ASSERT_EQ(::link(QFile::encodeName(target).constData(), QFile::encodeName(other).constData()),
+              0);
     const ino_t inode = stamp(target).st_ino;
     ASSERT_TRUE(WriteBytes(c.csv, "index,name\n2,Two\n"));
     const Result linked = c.run({"import", target, c.csv});
@@ -319,8 +322,8 @@ TEST(VoxtrelNames, ASaveKeepsLinksOwnersAndMode) {
     ASSERT_TRUE(QFile::remove(other));
 
     // Extended attributes (access lists among them) go with the new file.
-    const bool attributes = ::setxattr(QFile::encodeName(target).constData(), "user.note", "kept",
-                                       4, 0) == 0;
+    const bool attributes =
+        ::setxattr(QFile::encodeName(target).constData(), "user.note", "kept", 4, 0) == 0;
     // The mode survives whatever umask the saver runs under.
     ASSERT_EQ(::chmod(QFile::encodeName(target).constData(), 0664), 0);
     for (const char* umask : {"022", "077"}) {
@@ -361,8 +364,8 @@ TEST(VoxtrelNames, ASaveKeepsLinksOwnersAndMode) {
     ASSERT_EQ(::chmod(QFile::encodeName(c.csv).constData(), 0644), 0);
     const ino_t before = stamp(target).st_ino;
     ASSERT_TRUE(WriteBytes(c.csv, "index,name\n5,Group\n"));
-    const MeasuredRun user = RunMeasured(c.app.appPath() + "voxtrel-names",
-                                         {"import", target, c.csv}, true);
+    const MeasuredRun user =
+        RunMeasured(c.app.appPath() + "voxtrel-names", {"import", target, c.csv}, true);
     ::chmod(QFile::encodeName(folder).constData(), 0755);
     ::chmod(root.constData(), 0700);
     EXPECT_EQ(user.exitCode, 0) << user.output.toStdString();
@@ -426,8 +429,7 @@ TEST(VoxtrelNames, OnlyPlainFilesAreReadAndTheListGoesWhereAsked) {
     QStringList others = {fifo, socket, c.app.userFile(""), huge};
     if (::geteuid() == 0) { // a device node of the test's own, like /dev/zero
         const QString device = c.app.userFile("zero");
-        ASSERT_EQ(::mknod(QFile::encodeName(device).constData(), S_IFCHR | 0600, makedev(1, 5)),
-                  0);
+        ASSERT_EQ(::mknod(QFile::encodeName(device).constData(), S_IFCHR | 0600, makedev(1, 5)), 0);
         others << device;
     }
     for (const QString& odd : others) {

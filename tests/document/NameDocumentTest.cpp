@@ -130,12 +130,10 @@ TEST(NameDocument, AFailedInPlaceWriteGivesTheFormerBytesBack) {
               0); // two names: written in place
     ASSERT_TRUE(o.doc.Rename(2, "Lost"));
     int writes = 0;
-    o.doc.Writer().setInPlaceWriter([&writes](const QString& path, const QByteArray& bytes, QString& error) {
+    o.doc.Writer().setInPlaceWriter([&writes](const QString& path, const QByteArray& bytes) {
         ++writes;
-        QString ignored;
-        WriteInPlace(path, bytes.left(100), ignored); // a torn write
-        error = "No space left on device";
-        return false;
+        WriteInPlace(path, bytes.left(100)); // a torn write
+        return FileWrite{false, "No space left on device"};
     });
     const SaveResult back = o.doc.Save();
     EXPECT_EQ(back.Result, SaveResult::Outcome::Failed);
