@@ -9,6 +9,7 @@
 #include "app/Search.h"
 #include "app/ToolProgress.h"
 #include "controls/button_xp/Button_XP.h"
+#include "document/NativePath.h"
 #include "names/NameFileLayout.h"
 
 #include <QAction>
@@ -186,7 +187,9 @@ void frmMain::BuildMenus() {
 
 void frmMain::ShowMessage(const QString& text, const QString& title, MessageBoxes::Icon icon,
                           const QString& detail) {
-    m_Services.Messages->Show(this, text, title, icon, detail);
+    // A file name's bytes that are not UTF-8 show as \xNN.
+    m_Services.Messages->Show(this, NativePath::Shown(text), title, icon,
+                              NativePath::Shown(detail));
 }
 
 void frmMain::ShowFailure(const QString& text) {
@@ -305,9 +308,10 @@ void frmMain::ShowFileList() {
 }
 
 void frmMain::UpdateCaption() {
-    setWindowTitle(m_Document.IsOpen() ? QFileInfo(m_Document.FilePath()).fileName() +
-                                             QStringLiteral("[*] - ") + AppTitle
-                                       : AppTitle);
+    setWindowTitle(m_Document.IsOpen()
+                       ? NativePath::Shown(QFileInfo(m_Document.FilePath()).fileName()) +
+                             QStringLiteral("[*] - ") + AppTitle
+                       : AppTitle);
     setWindowModified(m_Document.IsModified());
 }
 

@@ -1,5 +1,6 @@
 #include "app/Display.h"
 #include "app/frmMain.h"
+#include "document/NativePath.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -25,7 +26,13 @@ int main(int argc, char** argv) {
                            "path is taken from the current folder."),
             QStringLiteral("[FILE]"));
         parser.process(core); // --help and --version print and exit 0
-        files = parser.positionalArguments();
+        // The file from its bytes: a name that is not UTF-8 still names its file.
+        const QStringList given = parser.positionalArguments();
+        for (int i = 1; i < argc && !given.isEmpty() && files.isEmpty(); ++i) {
+            if (QString::fromLocal8Bit(argv[i]) == given.front()) {
+                files << voxtrel::NativePath::FromBytes(QByteArray(argv[i]));
+            }
+        }
     }
     if (!voxtrel::DisplayAvailable(argc, argv)) {
         std::fputs("voxtrel-editor: no display; start it on a desktop, or under xvfb-run\n",

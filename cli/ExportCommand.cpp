@@ -2,6 +2,7 @@
 
 #include "document/NameCsv.h"
 #include "document/NameDocument.h"
+#include "document/NativePath.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -25,7 +26,7 @@ int ExportCommand::Execute(const QCommandLineParser& Parser, QTextStream& Out, Q
     NameDocument document(QCoreApplication::applicationDirPath());
     const OpenResult opened = Open_Name_File(document, file, Parser);
     if (!opened.Ok()) {
-        Err << opened.Reason << Qt::endl;
+        Err << NativePath::Shown(opened.Reason) << Qt::endl;
         return Failed;
     }
     Out.flush();
@@ -34,7 +35,7 @@ int ExportCommand::Execute(const QCommandLineParser& Parser, QTextStream& Out, Q
                                : QStringLiteral("-");
     const SaveResult written = document.Export_Csv(target);
     if (!written.Ok()) {
-        Err << written.Reason << Qt::endl;
+        Err << NativePath::Shown(written.Reason) << Qt::endl;
         return Failed;
     }
     return Done;

@@ -1,6 +1,7 @@
 #include "cli/ImportCommand.h"
 
 #include "document/NameDocument.h"
+#include "document/NativePath.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -29,17 +30,18 @@ ImportCommand::ImportCommand()
 
 int ImportCommand::Execute(const QCommandLineParser& Parser, QTextStream& Out, QTextStream& Err) {
     const QString file = Parser.positionalArguments().at(1);
+    const QString shown = NativePath::Shown(file); // as messages show it
     const QString list = Parser.positionalArguments().at(2);
     NameDocument document(QCoreApplication::applicationDirPath());
     // A file that does not decompress to a name file is not rewritten as one.
     const OpenResult opened = Open_Name_File(document, file, Parser);
     if (!opened.Ok()) {
-        Err << opened.Reason << Qt::endl;
+        Err << NativePath::Shown(opened.Reason) << Qt::endl;
         return Failed;
     }
     const ListCheck checked = document.Check_List(list);
     if (!checked.Ok()) {
-        Err << checked.Reason << Qt::endl;
+        Err << NativePath::Shown(checked.Reason) << Qt::endl;
         return Failed;
     }
     const NameChanges& changes = checked.Changes;
@@ -47,7 +49,7 @@ int ImportCommand::Execute(const QCommandLineParser& Parser, QTextStream& Out, Q
         Out << c.Index << ": " << c.OldName << " -> " << c.NewName << '\n';
     }
     if (changes.isEmpty()) {
-        Out << "No name changes; " << file << " was not written." << Qt::endl;
+        Out << "No name changes; " << shown << " was not written." << Qt::endl;
         return Done;
     }
     if (Parser.isSet(QStringLiteral("dry-run"))) {
@@ -61,11 +63,11 @@ int ImportCommand::Execute(const QCommandLineParser& Parser, QTextStream& Out, Q
     const SaveResult saved = document.Save(options);
     if (!saved.Ok()) {
         Out.flush();
-        Err << saved.FailureText(file) << Qt::endl;
+        Err << NativePath::Shown(saved.FailureText(file)) << Qt::endl;
         return Failed;
     }
     const QString how = saved.HowWritten();
-    Out << changes.size() << (changes.size() == 1 ? " name" : " names") << " changed; " << file
+    Out << changes.size() << (changes.size() == 1 ? " name" : " names") << " changed; " << shown
         << " saved" << (how.isEmpty() ? QString() : QStringLiteral(", ") + how) << "." << Qt::endl;
     return Done;
 }

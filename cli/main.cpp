@@ -1,6 +1,7 @@
 // voxtrel-names: a name file's names out as CSV and back in, with no window.
 #include "cli/ExportCommand.h"
 #include "cli/ImportCommand.h"
+#include "document/NativePath.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -41,7 +42,11 @@ int main(int argc, char** argv) {
     commands.push_back(std::make_unique<ExportCommand>());
     commands.push_back(std::make_unique<ImportCommand>());
 
-    const QStringList args = QCoreApplication::arguments();
+    // The arguments from their bytes: a file name that is not UTF-8 still names its file.
+    QStringList args;
+    for (int i = 0; i < argc; ++i) {
+        args << voxtrel::NativePath::FromBytes(QByteArray(argv[i]));
+    }
     const QString first = args.value(1);
     if (first == QLatin1String("--help") || first == QLatin1String("-h")) {
         out << overview(commands) << Qt::flush;

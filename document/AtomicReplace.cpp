@@ -4,6 +4,8 @@
 // portable calls).
 #include "document/AtomicReplace.h"
 
+#include "document/NativePath.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -12,7 +14,9 @@
 
 #ifdef Q_OS_UNIX
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <grp.h>
 #include <random>
@@ -29,23 +33,45 @@ namespace voxtrel {
 
 bool RoomForTemporaryName(const QString& Path) {
     // ".<name>.voxtrel-XXXXXX", within the 255 bytes a name can have.
-    return QFileInfo(Path).fileName().toUtf8().size() + 16 <= 255;
+    return NativePath::ToBytes(Path.mid(Path.lastIndexOf(QLatin1Char('/')) + 1)).size() + 16 <= 255;
 }
 
 #ifdef Q_OS_UNIX
 namespace {
 
-QString temporaryPrefix(const QFileInfo& target) {
-    return QStringLiteral(".") + target.fileName() + QStringLiteral(".voxtrel-");
+// The folder and the bare name of an absolute path, by its text alone.
+QString folderOf(const QString& path) {
+    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+    return slash <= 0 ? QStringLiteral("/") : path.left(slash);
+}
+QString nameOf(const QString& path) {
+    return path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
 }
 
-// Whatever a killed replace of this file left under its temporary name.
-void removeLeftovers(const QFileInfo& target) {
-    const QDir folder = target.absoluteDir();
-    for (const QString& name : folder.entryList(
-             {temporaryPrefix(target) + QStringLiteral("??????")}, QDir::Files | QDir::Hidden)) {
-        QFile::remove(folder.filePath(name));
+QByteArray temporaryPrefix(const QString& target) {
+    return "." + NativePath::ToBytes(nameOf(target)) + ".voxtrel-";
+}
+
+bool isLink(const QString& path) {
+    struct stat st {};
+    return ::lstat(NativePath::ToBytes(path).constData(), &st) == 0 && S_ISLNK(st.st_mode);
+}
+
+// Whatever a killed replace of this file left under its temporary name, six digits after it.
+void removeLeftovers(const QString& target) {
+    const QByteArray folder = NativePath::ToBytes(folderOf(target));
+    const QByteArray prefix = temporaryPrefix(target);
+    DIR* dir = ::opendir(folder.constData());
+    if (dir == nullptr) {
+        return;
     }
+    while (const dirent* entry = ::readdir(dir)) {
+        const QByteArray name(entry->d_name);
+        if (name.size() == prefix.size() + 6 && name.startsWith(prefix)) {
+            ::unlink((folder + '/' + name).constData());
+        }
+    }
+    ::closedir(dir);
 }
 
 QString reasonOf(int error) {
@@ -53,7 +79,7 @@ QString reasonOf(int error) {
 }
 
 QString quoted(const QString& path) {
-    return QStringLiteral("\"%1\"").arg(QDir::toNativeSeparators(path));
+    return QStringLiteral("\"%1\"").arg(path);
 }
 
 bool writeAll(int fd, const QByteArray& bytes) {
@@ -127,8 +153,8 @@ void copyAttributes(int from, int to) {
 }
 
 // A new file beside Target under a short temporary name, open for writing, or -1.
-int createTemporary(const QFileInfo& target, mode_t mode, QByteArray& name, bool& unnamed) {
-    const QByteArray folder = QFile::encodeName(target.absolutePath());
+int createTemporary(const QString& target, mode_t mode, QByteArray& name, bool& unnamed) {
+    const QByteArray folder = NativePath::ToBytes(folderOf(target));
     int fd = -1;
     unnamed = false;
 #ifdef Q_OS_LINUX
@@ -138,11 +164,11 @@ int createTemporary(const QFileInfo& target, mode_t mode, QByteArray& name, bool
 #endif
     std::random_device random;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const QString candidate = target.absoluteDir().filePath(
-            temporaryPrefix(target) + QString::number(random() % 900000 + 100000, 10).right(6));
-        name = QFile::encodeName(candidate);
+        name = folder + '/' + temporaryPrefix(target) +
+               QByteArray::number(random() % 900000 + 100000).right(6);
         if (unnamed) {
-            if (!QFileInfo::exists(candidate)) {
+            struct stat st {};
+            if (::lstat(name.constData(), &st) != 0) {
                 return fd;
             }
             continue;
@@ -183,7 +209,7 @@ FileRead ReadRegularFile(const QString& Path, qint64 MaxBytes, FileRead::Mode Ho
         in.fd = ::dup(STDIN_FILENO);
     } else {
         // Without waiting: a FIFO with no writer would otherwise block this open for ever.
-        in.fd = ::open(QFile::encodeName(Path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        in.fd = ::open(NativePath::ToBytes(Path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     }
     if (in.fd < 0) {
         const int error = errno;
@@ -191,11 +217,11 @@ FileRead ReadRegularFile(const QString& Path, qint64 MaxBytes, FileRead::Mode Ho
         read.Reason = error == ENOENT
                           ? QStringLiteral("%1 does not exist.").arg(shown)
                           : QStringLiteral("cannot read %1: %2").arg(shown, reasonOf(error));
-        if (error == ENOENT && QFileInfo(Path).isSymLink()) {
+        if (error == ENOENT && isLink(Path)) {
             read.Reason = QStringLiteral("%1 is a link to a file that does not exist.").arg(shown);
         }
         struct stat st {};
-        if (error != ENOENT && ::stat(QFile::encodeName(Path).constData(), &st) == 0 &&
+        if (error != ENOENT && ::stat(NativePath::ToBytes(Path).constData(), &st) == 0 &&
             !S_ISREG(st.st_mode)) { // a socket cannot even be opened
             read.Result = FileRead::Outcome::NotRegular;
             read.Reason = QStringLiteral("%1 is not a regular file.").arg(shown);
@@ -262,29 +288,34 @@ FileRead ReadRegularFile(const QString& Path, qint64 MaxBytes, FileRead::Mode Ho
 
 FileStamp StampOf(const QString& Path) {
     struct stat st {};
-    if (::stat(QFile::encodeName(Path).constData(), &st) != 0) {
+    if (::stat(NativePath::ToBytes(Path).constData(), &st) != 0) {
         return {};
     }
     return stampOf(st);
 }
 
 LinkTarget FollowLinks(const QString& Path) {
-    const QFileInfo info(Path);
-    if (!info.isSymLink()) {
+    if (!isLink(Path)) {
         return {Path, {}};
     }
     struct stat st {};
-    if (::stat(QFile::encodeName(Path).constData(), &st) != 0) {
+    if (::stat(NativePath::ToBytes(Path).constData(), &st) != 0) {
         return {
             {},
             errno == ELOOP
                 ? QStringLiteral("%1 is a link that leads back to itself.").arg(quoted(Path))
                 : QStringLiteral("%1 is a link to a file that does not exist.").arg(quoted(Path))};
     }
-    // A link into /proc (/dev/stdout to a pipe) has no canonical path; the link itself
-    // opens what it leads to.
-    const QString real = info.canonicalFilePath();
-    return {real.isEmpty() ? Path : real, {}};
+    // A link into /proc (/dev/stdout to a pipe) has no real path; the link itself opens what
+    // it leads to.
+    char* real = ::realpath(NativePath::ToBytes(Path).constData(), nullptr);
+    const QString followed = real != nullptr && real[0] == '/' ? NativePath::FromBytes(real) : Path;
+    std::free(real);
+    return {followed, {}};
+}
+
+bool MayWrite(const QString& Path) {
+    return ::access(NativePath::ToBytes(Path).constData(), W_OK) == 0;
 }
 
 bool CanKeepOwner(const FileStamp& Stamp) {
@@ -309,10 +340,10 @@ bool CanKeepOwner(const FileStamp& Stamp) {
 }
 
 FileWrite AtomicReplace(const QString& Path, const QByteArray& Bytes) {
-    const QFileInfo target(Path);
+    const QString& target = Path;
     removeLeftovers(target);
     Descriptor existing;
-    existing.fd = ::open(QFile::encodeName(Path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    existing.fd = ::open(NativePath::ToBytes(Path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     struct stat before {};
     const bool had = existing.fd >= 0 && ::fstat(existing.fd, &before) == 0;
     const mode_t mode = had ? (before.st_mode & 07777) : mode_t(0644);
@@ -355,7 +386,7 @@ FileWrite AtomicReplace(const QString& Path, const QByteArray& Bytes) {
         ok = false;
         failure = errno;
     }
-    if (ok && ::rename(temporaryName.constData(), QFile::encodeName(Path).constData()) != 0) {
+    if (ok && ::rename(temporaryName.constData(), NativePath::ToBytes(Path).constData()) != 0) {
         ok = false;
         failure = errno;
     }
@@ -365,12 +396,12 @@ FileWrite AtomicReplace(const QString& Path, const QByteArray& Bytes) {
         }
         return {false, reasonOf(failure)};
     }
-    SyncFolder(target.absolutePath()); // the new name, durable
+    SyncFolder(folderOf(target)); // the new name, durable
     return {true, {}};
 }
 
 FileWrite WriteInPlace(const QString& Path, const QByteArray& Bytes) {
-    const int fd = ::open(QFile::encodeName(Path).constData(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+    const int fd = ::open(NativePath::ToBytes(Path).constData(), O_WRONLY | O_TRUNC | O_CLOEXEC);
     if (fd < 0) {
         return {false, reasonOf(errno)};
     }
@@ -387,7 +418,7 @@ FileWrite WriteStream(const QString& Path, const QByteArray& Bytes) {
     Descriptor out;
     out.fd = Path == QLatin1String("-")
                  ? ::dup(STDOUT_FILENO)
-                 : ::open(QFile::encodeName(Path).constData(), O_WRONLY | O_CLOEXEC);
+                 : ::open(NativePath::ToBytes(Path).constData(), O_WRONLY | O_CLOEXEC);
     if (out.fd < 0 || !writeAll(out.fd, Bytes)) {
         return {false, reasonOf(errno)};
     }
@@ -396,7 +427,7 @@ FileWrite WriteStream(const QString& Path, const QByteArray& Bytes) {
 
 void SyncFolder(const QString& Folder) {
     const int fd =
-        ::open(QFile::encodeName(Folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        ::open(NativePath::ToBytes(Folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
         ::fsync(fd);
         ::close(fd);
@@ -404,7 +435,7 @@ void SyncFolder(const QString& Folder) {
 }
 
 FileLock::FileLock(const QString& Path) {
-    m_Fd = ::open(QFile::encodeName(Path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    m_Fd = ::open(NativePath::ToBytes(Path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (m_Fd >= 0) {
         struct stat st {};
         if (::fstat(m_Fd, &st) != 0 || !S_ISREG(st.st_mode)) {
@@ -485,6 +516,10 @@ LinkTarget FollowLinks(const QString& Path) {
 bool CanKeepOwner(const FileStamp& Stamp) {
     Q_UNUSED(Stamp);
     return true;
+}
+
+bool MayWrite(const QString& Path) {
+    return QFileInfo(Path).isWritable();
 }
 
 FileWrite AtomicReplace(const QString& Path, const QByteArray& Bytes) {

@@ -42,6 +42,8 @@ struct FileRead {
     bool Ok() const { return Result == Outcome::Read; }
 };
 
+// Paths are absolute, in the form NativePath gives them.
+
 // Reads the whole file at Path. What is not a regular file (a FIFO, a device, a socket, a
 // folder) is refused before anything could block, and a file over MaxBytes before a byte is
 // read. Path "-" reads standard input, up to MaxBytes.
@@ -67,6 +69,9 @@ struct FileWrite {
     bool Ok = false;
     QString Reason;
 };
+
+// Whether this process may write Path (a file, or a folder to make files in).
+bool MayWrite(const QString& Path);
 
 // Whether a new file made by this process can be given Stamp's owner and group: always for
 // root; otherwise only when the file is the user's own and of a group the user is in.

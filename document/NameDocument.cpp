@@ -1,6 +1,7 @@
 #include "document/NameDocument.h"
 
 #include "document/NameCsv.h"
+#include "document/NativePath.h"
 #include "document/RenameCommand.h"
 #include "names/NameFileLayout.h"
 #include "tools/ToolCommands.h"
@@ -111,7 +112,7 @@ OpenResult NameDocument::Open(const QString& FilePath, const QString& Name,
     }
     m_Table = fresh;
     m_Saved = std::move(fresh);
-    m_FilePath = FilePath;
+    m_FilePath = NativePath::Absolute(FilePath);
     m_Stamp = read.Stamp;
     m_Hash = hashOf(read.Bytes);
     m_OddSize = size == layout::FileSize ? 0 : size;
@@ -174,7 +175,7 @@ SaveResult NameDocument::Save(const SaveOptions& Options) {
 }
 
 SaveResult NameDocument::Save_As(const QString& FilePath, const SaveOptions& Options) {
-    return SaveTo(QFileInfo(FilePath).absoluteFilePath(), Options);
+    return SaveTo(NativePath::Absolute(FilePath), Options);
 }
 
 SaveResult NameDocument::SaveTo(const QString& FilePath, const SaveOptions& Options) {

@@ -4,23 +4,25 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QSaveFile>
+#include <limits>
 
 namespace voxtrel {
 
 SaveResult SafeWriter::Write(const QString& Target, const QByteArray& Bytes, const FileStamp& Now) {
     SaveResult result;
-    const QFileInfo target(Target);
     if (Now.Exists) {
         // A file marked read-only stays as it is, whoever runs the editor.
-        if (!Now.Regular || !target.isWritable() || !(Now.Mode & 0200)) {
+        if (!Now.Regular || !MayWrite(Target) || !(Now.Mode & 0200)) {
             result.Reason = QStringLiteral("\"%1\" is read-only.").arg(Target);
             return result;
         }
         SaveResult::InPlace why = SaveResult::InPlace::No;
-        if (!QFileInfo(target.absolutePath()).isWritable() || !RoomForTemporaryName(Target)) {
+        const QString folder = Target.left(Target.lastIndexOf(QLatin1Char('/')) + 1);
+        if (!MayWrite(folder)) {
             why = SaveResult::InPlace::Folder;
+        } else if (!RoomForTemporaryName(Target)) {
+            why = SaveResult::InPlace::LongName;
         } else if (Now.Links > 1) {
             why = SaveResult::InPlace::Links;
         } else if (!CanKeepOwner(Now)) {
@@ -85,10 +87,9 @@ SaveResult SafeWriter::WriteInPlace(const QString& Target, const QByteArray& Byt
     SaveResult result;
     // The former bytes are kept, in memory and in the working folder, until the new ones
     // are written in full.
-    QFile current(Target);
-    const bool readable = current.open(QIODevice::ReadOnly);
-    const QByteArray former = readable ? current.readAll() : QByteArray();
-    current.close();
+    const FileRead current = ReadRegularFile(Target, std::numeric_limits<qint64>::max());
+    const bool readable = current.Ok();
+    const QByteArray& former = current.Bytes;
     const QString kept = m_Folder.File(QStringLiteral("former.bin"), Target);
     QSaveFile keep(kept);
     if (!readable || m_Folder.Path().isEmpty() || !keep.open(QIODevice::WriteOnly) ||
@@ -114,7 +115,8 @@ SaveResult SafeWriter::WriteInPlace(const QString& Target, const QByteArray& Byt
     }
     // The copy is then the only one left.
     result.Result = SaveResult::Outcome::Rescued;
-    result.RescuedCopy = m_Folder.Rescue(kept, QFileInfo(Target).fileName());
+    result.RescuedCopy =
+        m_Folder.Rescue(kept, Target.mid(Target.lastIndexOf(QLatin1Char('/')) + 1));
     result.Reason += QStringLiteral("\nIts former content could not be written back; a copy of "
                                     "it is kept in \"%1\".")
                          .arg(QDir::toNativeSeparators(result.RescuedCopy));

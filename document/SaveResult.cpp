@@ -10,6 +10,8 @@ QString SaveResult::HowWritten() const {
         break;
     case InPlace::Folder:
         return QStringLiteral("in place: its folder takes no new file beside it");
+    case InPlace::LongName:
+        return QStringLiteral("in place: its name leaves no room for a temporary name beside it");
     case InPlace::Links:
         return QStringLiteral("in place: it has other names (hard links), which keep seeing it");
     case InPlace::Owner:

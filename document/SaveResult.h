@@ -19,9 +19,10 @@ struct SaveResult {
     // Why a saved file was written in place rather than replaced by a new file.
     enum class InPlace {
         No,
-        Folder, // its folder takes no new file beside it
-        Links,  // it has other names (hard links), which see the new names too
-        Owner,  // a new file could not be given its owner and group
+        Folder,   // its folder takes no new file beside it
+        LongName, // its name leaves no room for a temporary name beside it
+        Links,    // it has other names (hard links), which see the new names too
+        Owner,    // a new file could not be given its owner and group
     };
 
     Outcome Result = Outcome::Failed;

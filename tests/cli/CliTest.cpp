@@ -378,6 +378,35 @@ TEST(VoxtrelNames, ASaveKeepsLinksOwnersAndMode) {
     EXPECT_EQ(PythonDecompress(target).mid(9872 + 88 * 5, 6), QByteArray("Group\0", 6));
 }
 
+// Any name the file system takes works: one that is not UTF-8 (shown with its odd bytes
+// escaped), and one of 255 bytes, which leaves no room for a longer working name.
+TEST(VoxtrelNames, AnyNameTheFileSystemTakesWorks) {
+    Cli c;
+    ASSERT_TRUE(WriteBytes(c.csv, "index,name\n1,One\n"));
+    const QString folder = QFileInfo(c.file).absolutePath();
+    const QByteArray latin1 = QFile::encodeName(folder) + "/caf\xE9.bin";
+    ASSERT_EQ(::rename(QFile::encodeName(c.file).constData(), latin1.constData()), 0);
+    // The name's bytes reach the program as they are only through a shell's printf.
+    QProcess p;
+    p.setWorkingDirectory(folder);
+    p.start("sh", {"-c", "exec \"$0\" import \"$(printf 'caf\\351.bin')\" \"$1\"",
+                   c.app.appPath() + "voxtrel-names", c.csv});
+    ASSERT_TRUE(p.waitForFinished(60000));
+    const QString said = QString::fromUtf8(p.readAll());
+    EXPECT_EQ(p.exitCode(), 0) << said.toStdString();
+    EXPECT_TRUE(said.endsWith("caf\\xe9.bin saved.\n")) << said.toStdString();
+    const QByteArray longest = QFile::encodeName(folder) + "/" + QByteArray(251, 'n') + ".bin";
+    ASSERT_EQ(::rename(latin1.constData(), longest.constData()), 0); // 255 bytes
+    const QString longName = QFile::decodeName(longest);
+    EXPECT_EQ(PythonDecompress(longName), WithName(c.plain, 1, "One"));
+
+    ASSERT_TRUE(WriteBytes(c.csv, "index,name\n2,Two\n"));
+    const Result imported = c.run({"import", longName, c.csv});
+    EXPECT_EQ(imported.code, 0) << imported.err.toStdString();
+    EXPECT_EQ(PythonDecompress(longName), WithName(WithName(c.plain, 1, "One"), 2, "Two"));
+    EXPECT_EQ(c.run({"export", longName, "-o", c.app.userFile("out.csv")}).code, 0);
+}
+
 // Two imports of one file at once, each of another name: both changes end in the file, or
 // the one that lost says the file changed. Never two "saved" with a change missing.
 TEST(VoxtrelNames, ConcurrentImportsLoseNoChange) {
