@@ -2,6 +2,7 @@
 
 #include "controls/button_xp/ButtonServices.h"
 #include "dialogs/OpenFileDialog.h"
+#include "document/NameChange.h"
 
 #include <QString>
 #include <QStringList>
@@ -51,6 +52,14 @@ public:
                              const QString& Filter) = 0;
 };
 
+// Shows the renames a name list asks for before any is applied: index, current name, new
+// name. True when the user applies them; Cancel (and Escape) is false.
+class ChangePreview {
+public:
+    virtual ~ChangePreview() = default;
+    virtual bool Confirm(QWidget* Owner, const QString& Title, const NameChanges& Changes) = 0;
+};
+
 // Everything the main window asks of the platform. Tests replace any of them.
 struct AppServices {
     std::shared_ptr<MessageBoxes> Messages;
@@ -58,6 +67,7 @@ struct AppServices {
     // A fresh dialog for every opening.
     std::function<std::unique_ptr<OpenFileDialog>()> NewOpenDialog;
     std::shared_ptr<FileDialogs> Files;
+    std::shared_ptr<ChangePreview> Preview;
     ButtonServices Button;
 
     // The real implementations for whatever is left unset.

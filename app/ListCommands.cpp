@@ -1,6 +1,7 @@
 #include "app/ListCommands.h"
 
 #include "document/NameDocument.h"
+#include "document/NameLists.h"
 
 #include <QApplication>
 #include <QDir>
@@ -9,20 +10,24 @@
 namespace voxtrel {
 namespace {
 
-const QString CsvFilter = QStringLiteral("Name lists (*.csv);;All files (*)");
+const QString ExportFilter = QStringLiteral("Workbooks (*.xlsx);;CSV lists (*.csv);;All files (*)");
+const QString ImportFilter = QStringLiteral("Name lists (*.xlsx *.csv);;All files (*)");
 
 } // namespace
 
 void ListCommands::Export() {
     const QFileInfo chosen(m_Document.FilePath());
     const QString suggested =
-        chosen.dir().filePath(chosen.completeBaseName() + QStringLiteral(".csv"));
-    const QString target =
-        m_Services.Files->SavePath(m_Window, QStringLiteral("Export names"), suggested, CsvFilter);
+        chosen.dir().filePath(chosen.completeBaseName() + QStringLiteral(".xlsx"));
+    QString target = m_Services.Files->SavePath(m_Window, QStringLiteral("Export names"), suggested,
+                                                ExportFilter);
     if (target.isEmpty()) {
         return;
     }
-    const SaveResult exported = m_Document.Export_Csv(target);
+    if (QFileInfo(target).suffix().isEmpty()) {
+        target += QStringLiteral(".xlsx"); // a workbook unless asked otherwise
+    }
+    const SaveResult exported = m_Document.Export_List(target, NameLists::FormatFor(target));
     if (!exported.Ok()) {
         m_Services.Messages->Show(
             m_Window, QStringLiteral("The names were not exported:\n%1").arg(exported.Reason),
@@ -38,13 +43,22 @@ void ListCommands::Export() {
 void ListCommands::Import() {
     const QString source =
         m_Services.Files->OpenPath(m_Window, QStringLiteral("Import names"),
-                                   QFileInfo(m_Document.FilePath()).absolutePath(), CsvFilter);
+                                   QFileInfo(m_Document.FilePath()).absolutePath(), ImportFilter);
     if (source.isEmpty()) {
         return;
     }
     const ListCheck checked = m_Document.Check_List(source);
     if (!checked.Ok()) {
         m_Services.Messages->Show(m_Window, checked.Reason, m_Title, MessageBoxes::Icon::Warning);
+        return;
+    }
+    if (checked.Changes.isEmpty()) {
+        m_Services.Messages->Show(m_Window, QStringLiteral("The name list changes no name."),
+                                  m_Title, MessageBoxes::Icon::Information);
+        return;
+    }
+    // Nothing changes before the user has seen every rename.
+    if (!m_Services.Preview->Confirm(m_Window, m_Title, checked.Changes)) {
         return;
     }
     m_Importing = true;
@@ -54,12 +68,10 @@ void ListCommands::Import() {
         QApplication::beep(); // the tool is working on the names
         return;
     }
-    const qsizetype count = checked.Changes.size();
-    m_Services.Messages->Show(
-        m_Window,
-        count == 0 ? QStringLiteral("The name list changes no name.")
-                   : QStringLiteral("%1 names changed. Save writes them to the file.").arg(count),
-        m_Title, MessageBoxes::Icon::Information);
+    m_Services.Messages->Show(m_Window,
+                              QStringLiteral("%1 names changed. Save writes them to the file.")
+                                  .arg(checked.Changes.size()),
+                              m_Title, MessageBoxes::Icon::Information);
 }
 
 } // namespace voxtrel

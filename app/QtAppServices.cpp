@@ -1,5 +1,7 @@
 #include "app/QtAppServices.h"
 
+#include "app/ChangePreviewDialog.h"
+
 #include "dialogs/Scn_Common_Dialog.h"
 
 #include <QAbstractButton>
@@ -96,6 +98,9 @@ AppServices AppServices::withDefaults() const {
     }
     if (!s.Files) {
         s.Files = std::make_shared<QtFileDialogs>();
+    }
+    if (!s.Preview) {
+        s.Preview = std::make_shared<ChangePreviewDialog>();
     }
     s.Button = s.Button.withDefaults();
     return s;

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Whole-process timings of voxtrel-names on the 1209-name sample: export to a file, and an
-import of all 1209 rows with its verified save. Prints the median of each over RUNS runs, and
-the peak memory (GNU time) of reading the worst lists under the 4 MiB cap.
+import of all 1209 rows with its verified save, as CSV and as a workbook (runs alternate).
+Prints the median of each over RUNS runs, the peak memory (GNU time) of reading the worst lists
+under the 4 MiB cap, and the time and peak memory of refusing hostile workbooks.
 
     python3 bench/bench_cli.py [build/app] [RUNS]
 """
@@ -29,7 +30,11 @@ with tempfile.TemporaryDirectory() as tmp:
     target = os.path.join(tmp, "unnamed_1846.bin")
     shutil.copyfile(sample, target)
     exported = os.path.join(tmp, "out.csv")
-    export_ms = [timed(["export", target, "-o", exported]) for _ in range(runs)]
+    book = os.path.join(tmp, "out.xlsx")
+    export_ms, export_xlsx_ms = [], []
+    for _ in range(runs):
+        export_ms.append(timed(["export", target, "-o", exported]))
+        export_xlsx_ms.append(timed(["export", target, "-o", book]))
 
     # Two lists that rename every record, used in turn, so that every import saves.
     lists = []
@@ -41,6 +46,40 @@ with tempfile.TemporaryDirectory() as tmp:
                 f.write(f"{i},Name {tag} {i}\r\n")
         lists.append(path)
     import_ms = [timed(["import", target, lists[n % 2]]) for n in range(runs)]
+    # The same two lists as workbooks, made by the editor itself from files renamed by them.
+    books = []
+    for n, path in enumerate(lists):
+        timed(["import", target, path])
+        books.append(os.path.join(tmp, f"{n}.xlsx"))
+        timed(["export", target, "-o", books[-1]])
+    import_xlsx_ms = [timed(["import", target, books[n % 2]]) for n in range(runs)]
+
+    # Hostile workbooks, made by the system's Python.
+    subprocess.run(["/usr/bin/python3", "-c", """
+import sys, zipfile, openpyxl
+openpyxl.Workbook().save(sys.argv[1] + '/good.xlsx')
+with zipfile.ZipFile(sys.argv[1] + '/good.xlsx') as good:
+    parts = [(i, good.read(i.filename)) for i in good.infolist()]
+for name, extra, stored in [('bomb', 200, False), ('large', 17, True)]:
+    with zipfile.ZipFile(sys.argv[1] + '/' + name + '.xlsx', 'w', zipfile.ZIP_DEFLATED) as out:
+        for item, data in parts:
+            if item.filename == 'xl/worksheets/sheet1.xml':
+                data += b' ' * (extra << 20)
+                item.compress_type = zipfile.ZIP_STORED if stored else zipfile.ZIP_DEFLATED
+            out.writestr(item, data)
+with zipfile.ZipFile(sys.argv[1] + '/entity.xlsx', 'w') as out:
+    for item, data in parts:
+        if item.filename == 'xl/workbook.xml':
+            data = b'<!DOCTYPE x [<!ENTITY a "a"><!ENTITY b "&a;&a;">]>' + data.split(b'?>', 1)[-1]
+        out.writestr(item, data)
+""", tmp], check=True)
+    hostile = {}
+    for name in ("bomb", "large", "entity"):
+        start = time.perf_counter()
+        run = subprocess.run(["/usr/bin/time", "-f", "%M", names, "import", target,
+                              os.path.join(tmp, name + ".xlsx")],
+                             stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
+        hostile[name] = ((time.perf_counter() - start) * 1000, int(run.stderr.strip().splitlines()[-1]))
 
     # The worst shapes of list just under the cap: empty rows, one row repeated, CR line ends.
     cap = 4 * 1024 * 1024
@@ -57,6 +96,11 @@ with tempfile.TemporaryDirectory() as tmp:
         peaks[what] = int(run.stderr.strip().splitlines()[-1])
 
 print(f"export, 1209 names, whole process: median {statistics.median(export_ms):.1f} ms over {runs} runs")
+print(f"export as a workbook: median {statistics.median(export_xlsx_ms):.1f} ms "
+      f"({statistics.median(export_xlsx_ms) / statistics.median(export_ms):.2f} times CSV; limit 3)")
 print(f"import, 1209 rows with save, whole process: median {statistics.median(import_ms):.1f} ms over {runs} runs")
+print(f"import of a workbook, 1209 rows with save: median {statistics.median(import_xlsx_ms):.1f} ms (limit 60)")
+for name, (ms, kib) in hostile.items():
+    print(f"refusing the {name} workbook: {ms:.0f} ms, peak {kib / 1024:.1f} MiB (limits 5 s, 200 MiB)")
 for what, kib in peaks.items():
     print(f"import of a 4 MiB list of {what}: peak {kib / 1024:.1f} MiB (limit 64 MiB)")

@@ -10,15 +10,16 @@ namespace voxtrel::cli {
 
 ImportCommand::ImportCommand()
     : Command(QStringLiteral("import"),
-              QStringLiteral("Rename the names NAMES.csv lists, and save FILE."),
-              QStringLiteral("Renames the names that NAMES.csv lists and saves FILE in place. "
-                             "Every row is checked "
-                             "first: if any is wrong, nothing changes.")) {
+              QStringLiteral("Rename the names a list holds, and save FILE."),
+              QStringLiteral("Renames the names that the list NAMES holds and saves FILE where "
+                             "it is. Every row is checked first: if any is wrong, nothing "
+                             "changes.")) {
     AddArgument(QStringLiteral("FILE"), QStringLiteral("The compressed name file to change."));
-    AddArgument(
-        QStringLiteral("NAMES.csv"),
-        QStringLiteral("The names: a header row \"index,name\", then any of the rows of an export; "
-                       "- reads them from standard input."));
+    AddArgument(QStringLiteral("NAMES"),
+                QStringLiteral("The list: a header row \"index,name\", then any of the rows of "
+                               "an export, as a workbook (.xlsx, first sheet) or as CSV (UTF-8, "
+                               "or UTF-16 with its mark; fields between commas, semicolons or "
+                               "tabs). - reads it from standard input."));
     AddOption(
         {QStringLiteral("dry-run"), QStringLiteral("Print what would change, and write nothing.")});
     AddOption({QStringLiteral("overwrite-changed"),

@@ -1,13 +1,11 @@
 #include "document/NameCsv.h"
 
 #include "document/AtomicReplace.h"
+#include "document/NameRows.h"
 #include "names/Baza.h"
 #include "names/CodePage.h"
 #include "names/NameFileLayout.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <QHash>
 #include <csv.h>
 #include <functional>
 
@@ -16,16 +14,11 @@ namespace {
 
 const QByteArray Bom = QByteArrayLiteral("\xEF\xBB\xBF");
 
-struct Row {
-    int Line = 0;
-    QList<QByteArray> Fields;
-};
-
 // Hands each of libcsv's records to a function as it completes, with the line it starts on,
 // so that a list of any shape costs memory for one row at a time.
 struct Collector {
-    std::function<void(const Row&)> Take;
-    Row Current;
+    std::function<void(const ListRow&)> Take;
+    ListRow Current;
     int Count = 0; // records so far
 
     static void Field(void* data, size_t size, void* self) {
@@ -49,12 +42,14 @@ int noSpace(unsigned char) {
     return 0;
 } // spaces belong to the name: never trimmed
 
-// Splits Csv into rows, each handed to Take. False at the first quoting fault, with its line
-// in Problem. Lines end at CR, LF or CRLF alike.
-bool parse(const QByteArray& csv, const std::function<void(const Row&)>& take, QString& problem) {
+// Splits Csv into rows with fields between Separator, each handed to Take. False at the first
+// quoting fault, with its line in Problem. Lines end at CR, LF or CRLF alike.
+bool parse(const QByteArray& csv, char separator, const std::function<void(const ListRow&)>& take,
+           QString& problem) {
     csv_parser parser;
     csv_init(&parser, CSV_STRICT | CSV_STRICT_FINI);
     csv_set_space_func(&parser, noSpace);
+    csv_set_delim(&parser, static_cast<unsigned char>(separator));
     Collector collector{take, {}, 0};
     int line = 1;
     bool inRecord = false;
@@ -64,7 +59,7 @@ bool parse(const QByteArray& csv, const std::function<void(const Row&)>& take, Q
     for (const char c : csv) {
         if (!inRecord && c != '\r' && c != '\n') {
             inRecord = true;
-            collector.Current.Line = line;
+            collector.Current.Row = line;
         }
         const int before = collector.Count;
         if (csv_parse(&parser, &c, 1, Collector::Field, Collector::Record, &collector) != 1) {
@@ -86,66 +81,66 @@ bool parse(const QByteArray& csv, const std::function<void(const Row&)>& take, Q
     }
     if (ok && csv_fini(&parser, Collector::Field, Collector::Record, &collector) != 0) {
         problem =
-            QStringLiteral("line %1: a quoted field is never closed").arg(collector.Current.Line);
+            QStringLiteral("line %1: a quoted field is never closed").arg(collector.Current.Row);
         ok = false;
     }
     csv_free(&parser);
     return ok;
 }
 
-bool decodeUtf8(const QByteArray& bytes, QString& text) {
-    if (!QByteArrayView(bytes).isValidUtf8()) {
-        return false;
+// The list as UTF-8 without a mark: as it is, or from UTF-16 with a mark of either order.
+// Empty, with the reason, for text of any other encoding.
+QByteArray asUtf8(const QByteArray& csv, QString& problem) {
+    if (csv.startsWith("\xFF\xFE") || csv.startsWith("\xFE\xFF")) {
+        const bool little = csv.startsWith("\xFF\xFE");
+        QString text;
+        text.resize((csv.size() - 2) / 2);
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const auto a = static_cast<quint8>(csv[2 + 2 * i]);
+            const auto b = static_cast<quint8>(csv[3 + 2 * i]);
+            text[i] = QChar(static_cast<char16_t>(little ? a | b << 8 : b | a << 8));
+        }
+        return text.toUtf8();
     }
-    text = QString::fromUtf8(bytes);
-    return true;
+    const QByteArray body = csv.startsWith(Bom) ? csv.mid(Bom.size()) : csv;
+    const bool nulls =
+        body.size() >= 4 && (body[0] == 0 || body[1] == 0) && (body[2] == 0 || body[3] == 0);
+    if (nulls) {
+        problem = QStringLiteral("It is UTF-16 text without a byte-order mark; save it as UTF-8 "
+                                 "CSV and import it again.");
+        return {};
+    }
+    if (!QByteArrayView(body).isValidUtf8()) {
+        // The first line that is not: a list in a Western code page, say.
+        int line = 1;
+        qsizetype start = 0;
+        for (qsizetype i = 0; i <= body.size(); ++i) {
+            if (i == body.size() || body[i] == '\n' || body[i] == '\r') {
+                if (!QByteArrayView(body).sliced(start, i - start).isValidUtf8()) {
+                    break;
+                }
+                line += i < body.size() && !(body[i] == '\n' && i > 0 && body[i - 1] == '\r');
+                start = i + 1;
+            }
+        }
+        problem = QStringLiteral("line %1: it is not UTF-8 text; save it as UTF-8 CSV and "
+                                 "import it again.")
+                      .arg(line);
+        return {};
+    }
+    return body;
 }
 
-QString codePoint(char32_t u) {
-    return QStringLiteral("U+%1").arg(static_cast<uint>(u), 4, 16, QLatin1Char('0')).toUpper();
-}
-
-// Why Name cannot be a record's name, or empty when it can.
-QString nameProblem(const QString& name, const CodePage& page) {
-    const QList<uint> chars = name.toUcs4();
-    for (const uint u : chars) {
-        if (u == '\r' || u == '\n' || u == 0x2028 || u == 0x2029) {
-            return QStringLiteral("the name holds a line break");
-        }
-        if (QChar::category(u) == QChar::Other_Control) {
-            return QStringLiteral("the name holds the control character %1").arg(codePoint(u));
+// The separator a spreadsheet chose, from the header line: a comma, a semicolon (lists from
+// a locale whose decimal mark is a comma) or a tab ("Unicode text").
+char separatorOf(const QByteArray& csv) {
+    const QByteArray header = csv.left(csv.indexOf('\n')).left(200);
+    for (const char candidate : {',', ';', '\t'}) {
+        if (header.startsWith(QByteArray("index") + candidate)) {
+            return candidate;
         }
     }
-    if (chars.size() > layout::NameSize) {
-        return QStringLiteral("the name has %1 characters; a name holds at most %2")
-            .arg(chars.size())
-            .arg(layout::NameSize);
-    }
-    for (const uint u : chars) {
-        // Not fromUcs4, which takes a leading U+FEFF for a byte-order mark and drops it.
-        const QString one = QChar::requiresSurrogates(u) ? QString(QChar(QChar::highSurrogate(u))) +
-                                                               QChar(QChar::lowSurrogate(u))
-                                                         : QString(QChar(static_cast<char16_t>(u)));
-        if (!page.canEncode(one)) {
-            return QStringLiteral("\"%1\" (%2) cannot be written in %3")
-                .arg(one, codePoint(u), page.Name());
-        }
-    }
-    return {};
-}
-
-// A record index: a whole number written in digits only.
-bool parseIndex(const QByteArray& field, qint64& index) {
-    if (field.isEmpty() || field.size() > 9) {
-        return false;
-    }
-    for (const char c : field) {
-        if (c < '0' || c > '9') {
-            return false;
-        }
-    }
-    index = field.toLongLong();
-    return true;
+    return ',';
 }
 
 // A CSV field: quoted when it holds a separator, a quote, a line break, or spaces at either
@@ -172,127 +167,19 @@ QByteArray NameCsv::Write(const Baza& Table) {
     return out;
 }
 
-ListCheck NameCsv::Read(const QString& Path, const Baza& Table) {
-    const FileRead read = ReadRegularFile(Path, MaxFileSize);
-    const QString shown = Path == QLatin1String("-") ? QStringLiteral("standard input")
-                                                     : QStringLiteral("\"%1\"").arg(Path);
-    ListCheck check;
-    check.Result = ListCheck::Outcome::Unreadable;
-    if (read.Result == FileRead::Outcome::TooLarge) {
-        check.Reason = QStringLiteral("The name list %1 is larger than 4 MiB; a list of 1209 "
-                                      "names is far smaller.")
-                           .arg(shown);
-    } else if (!read.Ok()) {
-        check.Reason = QStringLiteral("The name list was not read: %1").arg(read.Reason);
-    } else if (read.Bytes.isEmpty() || read.Bytes == Bom) {
-        check.Reason = QStringLiteral("The name list %1 is empty.").arg(shown);
-    } else {
-        return Check(read.Bytes, Table);
-    }
-    return check;
-}
-
 ListCheck NameCsv::Check(const QByteArray& Csv, const Baza& Table) {
-    // Only the first faults are kept as text; the rest are counted, so that a list of a
-    // million bad rows costs no more than one of twenty.
-    QStringList problems;
-    int faults = 0;
-    auto refuse = [&problems, &faults](int line, const QString& why) {
-        if (++faults <= MaxReported) {
-            problems << QStringLiteral("line %1: %2").arg(line).arg(why);
-        }
-    };
-    auto refused = [](const QString& why) {
-        return ListCheck{ListCheck::Outcome::Refused,
-                         {},
-                         QStringLiteral("The name list was refused; no name was changed.\n") + why};
-    };
-
-    if (Csv.startsWith("\xFF\xFE") || Csv.startsWith("\xFE\xFF") ||
-        (Csv.size() >= 4 && (Csv[0] == 0 || Csv[1] == 0) && (Csv[2] == 0 || Csv[3] == 0))) {
-        return refused(QStringLiteral("It is UTF-16 text; save it as UTF-8 CSV and import it "
-                                      "again."));
+    QString encoding;
+    const QByteArray body = asUtf8(Csv, encoding);
+    if (!encoding.isEmpty()) {
+        return {ListCheck::Outcome::Refused, {}, NameRows::Refused(encoding)};
     }
-    const QByteArray body = Csv.startsWith(Bom) ? Csv.mid(Bom.size()) : Csv;
-
-    NameChanges changes;
-    QHash<qint64, int> seen; // index -> line
-    bool header = true;
-    const auto take = [&](const Row& row) {
-        if (header) {
-            header = false;
-            if (row.Fields != QList<QByteArray>{"index", "name"}) {
-                refuse(row.Line, QStringLiteral("the header must be \"index,name\""));
-            }
-            return;
-        }
-        if (row.Fields.size() != 2) {
-            refuse(row.Line, row.Fields.size() < 2
-                                 ? QStringLiteral("a column is missing (expected index,name)")
-                                 : QStringLiteral("an extra column (expected index,name)"));
-            return;
-        }
-        qint64 index = -1;
-        QString indexText;
-        decodeUtf8(row.Fields[0], indexText);
-        if (!parseIndex(row.Fields[0], index)) {
-            refuse(
-                row.Line,
-                QStringLiteral("the index \"%1\" is not a whole number").arg(indexText.left(20)));
-            return;
-        }
-        if (index >= Table.Count()) {
-            refuse(row.Line,
-                   Table.Count() == 0
-                       ? QStringLiteral("the index %1 is out of range: the file has no names")
-                             .arg(index)
-                       : QStringLiteral("the index %1 is out of range (0 to %2)")
-                             .arg(index)
-                             .arg(Table.Count() - 1));
-            return;
-        }
-        if (seen.contains(index)) {
-            refuse(row.Line, QStringLiteral("the index %1 is also on line %2")
-                                 .arg(index)
-                                 .arg(seen.value(index)));
-            return;
-        }
-        seen.insert(index, row.Line);
-        QString name;
-        if (!decodeUtf8(row.Fields[1], name)) {
-            refuse(row.Line,
-                   QStringLiteral("the name is not UTF-8 text; save the list as UTF-8 CSV"));
-            return;
-        }
-        const QString old = Table.Get_Nazwa(static_cast<qint32>(index));
-        if (name == old) {
-            return; // changes nothing, whatever it holds
-        }
-        const QString why = nameProblem(name, Table.Encoding());
-        if (!why.isEmpty()) {
-            refuse(row.Line, why);
-            return;
-        }
-        changes.append({static_cast<qint32>(index), old, name, row.Line});
-    };
-    QString parseProblem;
-    const bool parsed = parse(body, take, parseProblem);
-    if (header && parsed) {
-        refuse(1, QStringLiteral("the header \"index,name\" is missing"));
+    NameRows rows(Table, NameRows::Places::Lines);
+    QString problem;
+    if (!parse(
+            body, separatorOf(body), [&rows](const ListRow& row) { rows.Take(row); }, problem)) {
+        rows.Fault(problem);
     }
-    if (!parsed) {
-        ++faults;
-        problems << parseProblem;
-    }
-
-    if (faults == 0) {
-        return {ListCheck::Outcome::Ready, std::move(changes), {}};
-    }
-    QString why = problems.join(QLatin1Char('\n'));
-    if (faults > problems.size()) {
-        why += QStringLiteral("\n... and %1 more lines with faults.").arg(faults - problems.size());
-    }
-    return refused(why);
+    return rows.Result();
 }
 
 } // namespace voxtrel

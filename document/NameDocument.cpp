@@ -1,6 +1,5 @@
 #include "document/NameDocument.h"
 
-#include "document/NameCsv.h"
 #include "document/NativePath.h"
 #include "document/RenameCommand.h"
 #include "names/NameFileLayout.h"
@@ -288,17 +287,22 @@ NameDocument::Packed NameDocument::Compressed(const QString& Name) {
     return {compressed, {}};
 }
 
-SaveResult NameDocument::Export_Csv(const QString& Target) {
+SaveResult NameDocument::Export_List(const QString& Target, NameLists::Format As) {
+    SaveResult result;
     if (!m_Open) {
-        SaveResult none;
-        none.Reason = QStringLiteral("No name file is open.");
-        return none;
+        result.Reason = QStringLiteral("No name file is open.");
+        return result;
     }
-    return m_Writer.WriteOutput(Target, NameCsv::Write(m_Table), StampOf(m_FilePath));
+    const NameLists::Written list = NameLists::Write(m_Table, As, m_Folder.Path());
+    if (list.Bytes.isEmpty()) {
+        result.Reason = list.Reason;
+        return result;
+    }
+    return m_Writer.WriteOutput(Target, list.Bytes, StampOf(m_FilePath));
 }
 
 ListCheck NameDocument::Check_List(const QString& Path) const {
-    return NameCsv::Read(Path, m_Table);
+    return NameLists::Read(Path, m_Table);
 }
 
 QString NameDocument::WorkFile(const QString& Name) const {

@@ -2,6 +2,7 @@
 
 #include "document/AtomicReplace.h"
 #include "document/ListCheck.h"
+#include "document/NameLists.h"
 #include "document/OpenResult.h"
 #include "document/SafeWriter.h"
 #include "document/SaveResult.h"
@@ -72,10 +73,11 @@ public:
     // The decompressed size of the file as opened, when it is not a name file's; else 0.
     qint64 OddSize() const { return m_OddSize; }
 
-    // Every name as a CSV list (NameCsv::Write) to Target, as SafeWriter::WriteOutput
-    // writes: "-" is standard output; the name file itself is refused.
-    SaveResult Export_Csv(const QString& Target);
-    // Reads the list at Path ("-": standard input) and checks it against the names.
+    // Every name as a list in the format As to Target, as SafeWriter::WriteOutput writes:
+    // "-" is standard output; the name file itself is refused.
+    SaveResult Export_List(const QString& Target, NameLists::Format As);
+    // Reads the list at Path ("-": standard input), CSV or workbook, and checks it against
+    // the names.
     ListCheck Check_List(const QString& Path) const;
     // Applies checked renames as one undoable step; false while the tool is running.
     bool Import(const NameChanges& Changes);

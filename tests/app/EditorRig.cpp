@@ -50,6 +50,7 @@ EditorRig::EditorRig() {
     services.Messages = messages;
     services.Links = links;
     services.Files = files;
+    services.Preview = preview;
     services.NewOpenDialog = [this] {
         ++dialogsOpened;
         return std::make_unique<ChosenDialog>(nextChoice);

@@ -68,6 +68,17 @@ private:
     }
 };
 
+// Answers each preview with the next scripted answer, or Apply when none is left.
+class FakePreview : public ChangePreview {
+public:
+    bool Confirm(QWidget*, const QString&, const NameChanges& Changes) override {
+        shown << Changes;
+        return answers.isEmpty() || answers.takeFirst();
+    }
+    QList<NameChanges> shown;
+    QList<bool> answers;
+};
+
 class FakeLinks : public LinkOpener {
 public:
     bool Open(const QUrl& Url, QWidget* Owner) override {
@@ -112,6 +123,7 @@ public:
     std::shared_ptr<FakeMessages> messages = std::make_shared<FakeMessages>();
     std::shared_ptr<FakeLinks> links = std::make_shared<FakeLinks>();
     std::shared_ptr<FakeFileDialogs> files = std::make_shared<FakeFileDialogs>();
+    std::shared_ptr<FakePreview> preview = std::make_shared<FakePreview>();
     QString nextChoice = QStringLiteral("-1");
     int dialogsOpened = 0;
 

@@ -517,17 +517,37 @@ private slots:
         rig.open(f);
         select(rig, 2);
 
+        // A workbook unless the name asks for CSV.
+        rig.files->next = rig.userFile("names");
+        rig.find<QAction>("MnuExportNames")->trigger();
+        QCOMPARE(rig.files->suggested, rig.userFile("e.xlsx"));
+        QVERIFY(EditorRig::read(rig.userFile("names.xlsx")).startsWith("PK\x03\x04"));
         const QString csv = rig.userFile("names.csv");
         rig.files->next = csv;
         rig.find<QAction>("MnuExportNames")->trigger();
-        QCOMPARE(rig.files->suggested, rig.userFile("e.csv"));
         QVERIFY(EditorRig::read(csv).startsWith("\xEF\xBB\xBFindex,name\r\n0,Player 0\r\n"));
         QCOMPARE(rig.messages->shown.last().text, "1209 names exported to \"" + csv + "\".");
 
-        EditorRig::write(csv, "index,name\n2,Two\n1000,Thousand\n3,Player 3\n");
+        // Nothing changes before the preview is applied; a list that changes nothing shows
+        // none.
+        rig.files->next = rig.userFile("names.xlsx");
         rig.find<QAction>("MnuImportNames")->trigger();
+        QCOMPARE(rig.messages->shown.last().text, QString("The name list changes no name."));
+        QVERIFY(rig.preview->shown.isEmpty());
+        rig.files->next = csv;
+        EditorRig::write(csv, "index,name\n2,Two\n1000,Thousand\n3,Player 3\n");
+        rig.preview->answers = {false};
+        rig.find<QAction>("MnuImportNames")->trigger();
+        QCOMPARE(rig.preview->shown.size(), 1);
+        QCOMPARE(rig.preview->shown[0].size(), 2);
+        QCOMPARE(rig.preview->shown[0][1].OldName, QString("Player 1000"));
+        QCOMPARE(rig.preview->shown[0][1].NewName, QString("Thousand"));
+        QCOMPARE(rig.listLines()[2], QString("Player 2"));
+        QVERIFY(!rig.window().Document().IsModified());
+        rig.find<QAction>("MnuImportNames")->trigger(); // applied
         QCOMPARE(rig.messages->shown.last().text,
                  QString("2 names changed. Save writes them to the file."));
+        QCOMPARE(rig.window().Document().UndoStack()->count(), 1); // one step
         QCOMPARE(rig.listLines()[2], QString("Two"));
         QCOMPARE(rig.listLines()[1000], QString("Thousand"));
         QCOMPARE(nameField(rig)->text(), QString("Two")); // the record shown took its new name

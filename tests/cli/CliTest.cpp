@@ -74,6 +74,16 @@ TEST(VoxtrelNames, ExportThenImportChangesNothingAndWritesNothing) {
     const Result back = c.run({"import", c.file, c.csv});
     EXPECT_EQ(back.code, 0) << back.err.toStdString();
     EXPECT_TRUE(back.out.contains("No name changes")) << back.out.toStdString();
+
+    // The same through a workbook, chosen by its extension or by --format.
+    const QString book = c.app.userFile("names.xlsx");
+    ASSERT_EQ(c.run({"export", c.file, "-o", book}).code, 0);
+    EXPECT_TRUE(ReadBytes(book).startsWith("PK\x03\x04"));
+    const Result fromBook = c.run({"import", c.file, book});
+    EXPECT_EQ(fromBook.code, 0) << fromBook.err.toStdString();
+    EXPECT_TRUE(fromBook.out.contains("No name changes")) << fromBook.out.toStdString();
+    EXPECT_TRUE(c.run({"export", c.file, "--format", "xlsx"}).raw.startsWith("PK\x03\x04"));
+    EXPECT_EQ(c.run({"export", c.file, "--format", "ods"}).code, 2);
     EXPECT_TRUE(c.unchanged());
     EXPECT_EQ(QFileInfo(c.file).lastModified(), modified);
 }
@@ -140,8 +150,7 @@ TEST(VoxtrelNames, RefusedListsChangeNothingAndNameTheLine) {
          "line 2: \"\xD0\xA8\" (U+0428) cannot be written in windows-1252"},
         {"index,name\n1,\"a\r\nb\"\n", "line 2: the name holds a line break"},
         {"index,name\n1,\x01\n", "line 2: the name holds the control character U+0001"},
-        {"index,name\n1,\xFF\xFE\n",
-         "line 2: the name is not UTF-8 text; save the list as UTF-8 CSV"},
+        {"index,name\n1,\xFF\xFE\n", "line 2: it is not UTF-8 text; save it as UTF-8 CSV"},
         {"index,name\n1,\"open\n", "line 2: a quoted field is never closed"},
         {"idx,name\n1,A\n", "line 1: the header must be \"index,name\""},
     };

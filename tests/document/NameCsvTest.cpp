@@ -1,8 +1,11 @@
-// Name lists as CSV: what an export writes, and how the import checker takes a list apart,
-// accepts it whole, or refuses it whole with the failing lines named.
+// Name lists as CSV and as workbooks: what an export writes, and how the import checker takes
+// a list apart, accepts it whole, or refuses it whole with the failing lines or cells named.
+// Workbooks are written and read back by an independent library (openpyxl).
 #include "document/NameCsv.h"
 #include "NameFiles.h"
 #include "TestFiles.h"
+#include "document/NameLists.h"
+#include "document/NameWorkbook.h"
 #include "names/Baza.h"
 
 #include <QFile>
@@ -114,7 +117,7 @@ TEST(NameCsv, RefusesEveryFaultWithItsLine) {
          "line 2: \"\xEF\xBB\xBF\" (U+FEFF) cannot be written in windows-1252"},
         {"index,name\n1,\"two\nlines\"\n", "line 2: the name holds a line break"},
         {"index,name\n1,tab\there\n", "line 2: the name holds the control character U+0009"},
-        {"index,name\n1,\xC3\n", "line 2: the name is not UTF-8 text; save the list as UTF-8 CSV"},
+        {"index,name\n1,\xC3\n", "line 2: it is not UTF-8 text; save it as UTF-8 CSV"},
         {"index,name\n1,\"open\n2,B\n", "line 2: a quoted field is never closed"},
         {"index,name\n1,a\"b\n", "line 2: a quote inside a field that is not quoted"},
         {"name,index\n1,A\n", "line 1: the header must be \"index,name\""},
@@ -123,9 +126,8 @@ TEST(NameCsv, RefusesEveryFaultWithItsLine) {
         // CR, LF and CRLF each end a line.
         {"index,name\r1,A\r9,B\r", "line 3: the index 9 is out of range"},
         {"index,name\r\n1,A\r\n9,B\r\n", "line 3: the index 9 is out of range"},
-        // What a spreadsheet calls Unicode text, with its mark or without.
-        {QByteArray("\xFF\xFEi\0n\0", 6), "It is UTF-16 text; save it as UTF-8 CSV"},
-        {QByteArray("i\0n\0d\0e\0", 8), "It is UTF-16 text; save it as UTF-8 CSV"},
+        // UTF-16 without its mark cannot be told for sure.
+        {QByteArray("i\0n\0d\0e\0", 8), "It is UTF-16 text without a byte-order mark"},
     };
     for (const auto& c : cases) {
         const Checked r = check(c.csv, t.table);
@@ -163,7 +165,7 @@ TEST(NameCsv, RefusesFilesThatAreNoList) {
     Table t;
     QTemporaryDir dir;
     const auto unreadable = [&t](const QString& path, const char* says) {
-        const ListCheck r = NameCsv::Read(path, t.table);
+        const ListCheck r = NameLists::Read(path, t.table);
         EXPECT_EQ(r.Result, ListCheck::Outcome::Unreadable) << path.toStdString();
         EXPECT_TRUE(r.Reason.contains(says)) << r.Reason.toStdString();
     };
@@ -174,11 +176,187 @@ TEST(NameCsv, RefusesFilesThatAreNoList) {
         unreadable(dir.filePath("empty.csv"), "is empty");
     }
     QFile big(dir.filePath("big.csv"));
-    ASSERT_TRUE(big.open(QIODevice::WriteOnly) && big.resize(NameCsv::MaxFileSize + 1));
+    ASSERT_TRUE(big.open(QIODevice::WriteOnly) && big.resize(NameLists::MaxFileSize + 1));
     big.close();
     unreadable(big.fileName(), "larger than 4 MiB");
-    ASSERT_TRUE(big.resize(NameCsv::MaxFileSize)); // read, then refused for its rows
-    EXPECT_EQ(NameCsv::Read(big.fileName(), t.table).Result, ListCheck::Outcome::Refused);
+    ASSERT_TRUE(big.resize(NameLists::MaxFileSize)); // read, then refused for its rows
+    EXPECT_EQ(NameLists::Read(big.fileName(), t.table).Result, ListCheck::Outcome::Refused);
+}
+
+// What spreadsheets write when they save CSV: semicolons where the decimal mark is a comma,
+// tabs and UTF-16 for "Unicode text"; text in any other code page is refused with the hint.
+TEST(NameCsv, ListsAsSpreadsheetsSaveThemImport) {
+    Table t;
+    const auto utf16 = [](const QString& text, bool little) {
+        QByteArray out = little ? QByteArray("\xFF\xFE") : QByteArray("\xFE\xFF");
+        for (const QChar c : text) {
+            const char lo = char(c.unicode() & 0xFF);
+            const char hi = char(c.unicode() >> 8);
+            out.append(little ? lo : hi).append(little ? hi : lo);
+        }
+        return out;
+    };
+    const QString tabbed =
+        QString::fromUtf8("index\tname\r\n1\tJérôme; Ünal\r\n2\t\"Two, too\"\r\n");
+    for (const QByteArray& list :
+         {QByteArray("index;name\n1;\"J\xC3\xA9r\xC3\xB4me; \xC3\x9Cnal\"\n2;\"Two, too\"\n"),
+          tabbed.toUtf8(), utf16(tabbed, true), utf16(tabbed, false)}) {
+        const Checked r = check(list, t.table);
+        ASSERT_TRUE(r.ok) << r.error.toStdString();
+        ASSERT_EQ(r.changes.size(), 2);
+        EXPECT_EQ(r.changes[0].NewName, QString::fromUtf8("Jérôme; Ünal"));
+        EXPECT_EQ(r.changes[1].NewName, QString("Two, too"));
+    }
+    const Checked latin1 = check("index,name\n1,J\xE9r\xF4me\n", t.table);
+    EXPECT_FALSE(latin1.ok);
+    EXPECT_TRUE(latin1.error.contains("line 2: it is not UTF-8 text; save it as UTF-8 CSV"))
+        << latin1.error.toStdString();
+}
+
+// A workbook as a spreadsheet program's own library writes it: inline strings, shared
+// strings and a rich text run are read as their text; values a spreadsheet would convert are
+// refused, each by its cell.
+TEST(NameWorkbook, TextCellsImportExactlyAndConvertedValuesAreRefused) {
+    Table t(10);
+    QTemporaryDir dir;
+    const QString made = dir.filePath("made.xlsx");
+    const PythonRun run = SystemPython(QStringLiteral(R"(
+import sys, datetime, re, zipfile, openpyxl
+wb = openpyxl.Workbook(); ws = wb.active
+ws.append(['index', 'name'])
+for row in [[1, 'Jérôme Ünal'], [2, '0123'], ['3', '1e5'], [4, 'RICH'], [5, 'SHARED'], [6, '=1+1']]:
+    ws.append(row)
+ws['B7'].data_type = 's'   # text that a spreadsheet would take for a formula
+ws.append([7, 42]); ws.append([8, datetime.date(2024, 3, 12)]); ws['A10'] = 9; ws['B10'] = '=SUM(1,2)'
+wb.save(sys.argv[1] + '.tmp')
+# Its cells are inline strings; two become shared strings, one of them a rich text run, as
+# other programs write them.
+shared = (b'<?xml version="1.0" encoding="UTF-8"?><sst xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main" count="2" uniqueCount="2">'
+          b'<si><r><t>Ri</t></r><r><rPr><b/></rPr><t xml:space="preserve">ch Run</t></r><rPh sb="0" eb="1"><t>x</t></rPh></si>'
+          b'<si><t>Shared Name</t></si></sst>')
+src = zipfile.ZipFile(sys.argv[1] + '.tmp'); dst = zipfile.ZipFile(sys.argv[1], 'w', zipfile.ZIP_DEFLATED)
+for item in src.infolist():
+    data = src.read(item.filename)
+    if item.filename == 'xl/worksheets/sheet1.xml':
+        data = re.sub(rb'<c r="B5" t="inlineStr"><is><t>RICH</t></is></c>', b'<c r="B5" t="s"><v>0</v></c>', data)
+        data = re.sub(rb'<c r="B6" t="inlineStr"><is><t>SHARED</t></is></c>', b'<c r="B6" t="s"><v>1</v></c>', data)
+        assert data.count(b't="s"') == 2
+    if item.filename == '[Content_Types].xml':
+        data = data.replace(b'</Types>', b'<Override PartName="/xl/sharedStrings.xml" ContentType="application/vnd.openxmlformats-officedocument.spreadsheetml.sharedStrings+xml"/></Types>')
+    if item.filename == 'xl/_rels/workbook.xml.rels':
+        data = data.replace(b'</Relationships>', b'<Relationship Id="rIdS" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/sharedStrings" Target="sharedStrings.xml"/></Relationships>')
+    dst.writestr(item, data)
+dst.writestr('xl/sharedStrings.xml', shared)
+dst.close()
+ws = openpyxl.load_workbook(sys.argv[1]).active   # still a workbook to its reader
+assert ws['B6'].value == 'Shared Name'
+)"),
+                                       {made});
+    ASSERT_EQ(run.exitCode, 0) << run.output.toStdString();
+    const ListCheck refused = NameWorkbook::Check(ReadBytes(made), t.table);
+    ASSERT_EQ(refused.Result, ListCheck::Outcome::Refused);
+    for (const char* cell : {"B8: the name cell holds a number", "B9: the name cell holds a number",
+                             "B10: the name cell holds a formula"}) {
+        EXPECT_TRUE(refused.Reason.contains(cell)) << refused.Reason.toStdString();
+    }
+    EXPECT_TRUE(refused.Reason.contains("format the name column as Text"));
+    EXPECT_EQ(refused.Reason.count('\n'), 3) << refused.Reason.toStdString();
+
+    // Without the converted rows, every text comes in as it was typed.
+    const PythonRun trimmed = SystemPython(
+        QStringLiteral(
+            "import sys, zipfile, re\n"
+            "src = zipfile.ZipFile(sys.argv[1]); dst = zipfile.ZipFile(sys.argv[2], 'w')\n"
+            "for item in src.infolist():\n"
+            "    data = src.read(item.filename)\n"
+            "    if item.filename == 'xl/worksheets/sheet1.xml':\n"
+            "        data = re.sub(rb'<row r=\"(8|9|10)\".*?</row>', b'', data)\n"
+            "    dst.writestr(item, data)\n"),
+        {made, dir.filePath("text.xlsx")});
+    ASSERT_EQ(trimmed.exitCode, 0) << trimmed.output.toStdString();
+    const ListCheck text = NameWorkbook::Check(ReadBytes(dir.filePath("text.xlsx")), t.table);
+    ASSERT_TRUE(text.Ok()) << text.Reason.toStdString();
+    QStringList names;
+    for (const NameChange& c : text.Changes) {
+        names << QString::number(c.Index) + "=" + c.NewName;
+    }
+    EXPECT_EQ(names, QStringList({QString::fromUtf8("1=Jérôme Ünal"), "2=0123", "3=1e5",
+                                  "4=Rich Run", "5=Shared Name", "6==1+1"}));
+}
+
+// The exported workbook as an independent reader sees it, and back through the checker.
+TEST(NameWorkbook, ExportIsTextInATextColumnAndReadsBackAsNoChange) {
+    Table t(1209);
+    QTemporaryDir dir;
+    const NameWorkbook::Written book = NameWorkbook::Write(t.table, dir.path() + "/");
+    ASSERT_FALSE(book.Bytes.isEmpty()) << book.Reason.toStdString();
+    ASSERT_TRUE(WriteBytes(dir.filePath("out.xlsx"), book.Bytes));
+    const PythonRun read = SystemPython(QStringLiteral(R"(
+import sys, openpyxl
+ws = openpyxl.load_workbook(sys.argv[1]).active
+names = [ws.cell(r, 2) for r in range(2, ws.max_row + 1)]
+assert [c.value for c in ws[1]] == ['index', 'name']
+assert all(c.data_type == 's' and c.number_format == '@' for c in names)
+assert all(ws.cell(r, 1).value == r - 2 for r in range(2, ws.max_row + 1))
+assert ws.column_dimensions['B'].number_format == '@' and ws.column_dimensions['B'].width >= 58
+assert ws.freeze_panes == 'A2'
+print(len(names), names[7].value)
+)"),
+                                        {dir.filePath("out.xlsx")});
+    EXPECT_EQ(read.output.trimmed(), QString("1209 Player 7"));
+    const ListCheck back = NameWorkbook::Check(book.Bytes, t.table);
+    EXPECT_TRUE(back.Ok()) << back.Reason.toStdString();
+    EXPECT_TRUE(back.Changes.isEmpty());
+}
+
+// Packages made to exhaust the reader are refused before they can: a part that unpacks to
+// 200 MiB, a stored part of 17 MiB, and XML that declares entities.
+TEST(NameWorkbook, HostilePackagesAreRefusedUnread) {
+    Table t;
+    QTemporaryDir dir;
+    const PythonRun made = SystemPython(QStringLiteral(R"(
+import sys, re, zipfile, openpyxl
+openpyxl.Workbook().save(sys.argv[1] + '/good.xlsx')
+with zipfile.ZipFile(sys.argv[1] + '/good.xlsx') as good:
+    parts = [(item, good.read(item.filename)) for item in good.infolist()]
+def variant(name, change):
+    out = zipfile.ZipFile(sys.argv[1] + '/' + name, 'w', zipfile.ZIP_DEFLATED)
+    for item, data in parts:
+        change(out, item, data)
+    out.close()
+def bomb(out, item, data):
+    if item.filename == 'xl/worksheets/sheet1.xml':
+        data = data + b' ' * (200 * 1024 * 1024)
+    out.writestr(item, data)
+def stored(out, item, data):
+    if item.filename == 'xl/worksheets/sheet1.xml':
+        data = data + b' ' * (17 * 1024 * 1024)
+        item.compress_type = zipfile.ZIP_STORED
+    out.writestr(item, data)
+def entity(out, item, data):
+    if item.filename == 'xl/workbook.xml':
+        data = b'<!DOCTYPE lol [<!ENTITY a "aaaaaaaaaa"><!ENTITY b "&a;&a;&a;&a;">]>' + re.sub(rb'^<\?xml[^>]*\?>', b'', data)
+    out.writestr(item, data)
+variant('bomb.xlsx', bomb)
+variant('stored.xlsx', stored)
+variant('entity.xlsx', entity)
+)"),
+                                        {dir.path()});
+    ASSERT_EQ(made.exitCode, 0) << made.output.toStdString();
+    const struct {
+        QByteArray bytes;
+        const char* says;
+    } cases[] = {
+        {ReadBytes(dir.filePath("bomb.xlsx")), "larger than 16 MiB when unpacked"},
+        {ReadBytes(dir.filePath("stored.xlsx")), "larger than 16 MiB when unpacked"},
+        {ReadBytes(dir.filePath("entity.xlsx")), "declares entities"},
+        {QByteArray("PK\x03\x04 not really a package"), "cannot be opened"},
+    };
+    for (const auto& c : cases) {
+        const ListCheck r = NameWorkbook::Check(c.bytes, t.table);
+        EXPECT_EQ(r.Result, ListCheck::Outcome::Refused);
+        EXPECT_TRUE(r.Reason.contains(c.says)) << r.Reason.toStdString();
+    }
 }
 
 } // namespace

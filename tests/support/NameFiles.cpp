@@ -57,6 +57,16 @@ QByteArray PythonDecompress(const QString& path) {
     return py.exitCode() == 0 ? py.readAllStandardOutput() : QByteArray();
 }
 
+PythonRun SystemPython(const QString& script, const QStringList& arguments) {
+    QProcess py;
+    py.setProcessChannelMode(QProcess::MergedChannels);
+    py.start(QStringLiteral("/usr/bin/python3"),
+             QStringList{QStringLiteral("-c"), script} + arguments);
+    py.waitForFinished(60000);
+    return {py.exitStatus() == QProcess::NormalExit ? py.exitCode() : -1,
+            QString::fromUtf8(py.readAll())};
+}
+
 AppFolder::AppFolder() {
     QDir root(m_Root.path());
     root.mkpath(QStringLiteral("app/zlib/temp"));

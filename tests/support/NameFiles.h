@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 namespace voxtrel::test {
@@ -15,6 +16,13 @@ QByteArray WithName(QByteArray image, int record, const QByteArray& name);
 bool WriteCompressed(const QString& path, const QByteArray& plain);
 // Decompresses with Python's zlib, independent of the tool.
 QByteArray PythonDecompress(const QString& path);
+// Runs a Python script with the system's Python, which has the independent spreadsheet
+// library (openpyxl): its exit code and what it printed.
+struct PythonRun {
+    int exitCode = -1;
+    QString output;
+};
+PythonRun SystemPython(const QString& script, const QStringList& arguments = {});
 
 // A temporary application folder, app/ with the real zlibtool and zlib/temp/, beside user/,
 // a folder for the user's own files.

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "app/AppServices.h"
+
+namespace voxtrel {
+
+// The preview of an import as a dialog: a table of every rename, Apply and Cancel.
+class ChangePreviewDialog : public ChangePreview {
+public:
+    bool Confirm(QWidget* Owner, const QString& Title, const NameChanges& Changes) override;
+};
+
+} // namespace voxtrel

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "document/ListCheck.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace voxtrel {
+
+class Baza;
+
+// One row of a name list as read: its fields (UTF-8), the line or sheet row it stands on, and
+// what the name cell holds where a spreadsheet says (text, or a value it would convert).
+struct ListRow {
+    enum class Cell { Text, Number, Formula, Error, Boolean, Date };
+    int Row = 0;
+    QList<QByteArray> Fields;
+    Cell NameCell = Cell::Text;
+};
+
+// The rules every name list follows, whatever its format: a header "index", "name", then any
+// rows in any order, each naming a record once with a name its code page can hold. Rows are
+// taken one at a time, so a list of any shape costs memory for one row; the first faults are
+// kept as text, the rest counted.
+class NameRows {
+public:
+    // How a place is named: a CSV's "line 12", or a sheet's cells ("B12").
+    enum class Places { Lines, Cells };
+    NameRows(const Baza& Table, Places Style);
+
+    // The header first, then every row.
+    void Take(const ListRow& Row);
+    // A fault of the format itself, already worded with its place.
+    void Fault(const QString& Problem);
+    // Ready with the renames, or Refused naming the faults.
+    ListCheck Result();
+
+    // Failing rows named in a refusal; the rest are only counted.
+    static constexpr int MaxReported = 20;
+    // The list was refused: these words, then the faults.
+    static QString Refused(const QString& Why);
+
+private:
+    // Where: a row's index cell (0), name cell (1) or the row itself (-1).
+    QString Place(int Row, int Column) const;
+    void Refuse(int Row, int Column, const QString& Why);
+
+    const Baza& m_Table;
+    Places m_Style;
+    bool m_Header = true;
+    QStringList m_Problems;
+    int m_Faults = 0;
+    NameChanges m_Changes;
+    QHash<qint64, int> m_Seen; // index -> row
+};
+
+} // namespace voxtrel
