@@ -1,6 +1,7 @@
 #include "cli/Command.h"
 
 #include "document/NameDocument.h"
+#include "document/NativePath.h"
 #include "names/CodePage.h"
 #include "names/NameFileLayout.h"
 
@@ -49,6 +50,52 @@ OpenResult Command::Open_Name_File(NameDocument& Document, const QString& File,
     return opened;
 }
 
+bool Command::Applicable(const ListCheck& Checked, const QCommandLineParser& Parser,
+                         QTextStream& Err, const QString& File) {
+    if (Checked.Ok() ||
+        (Checked.Result == ListCheck::Outcome::Conflict && Parser.isSet(QStringLiteral("force")))) {
+        return true;
+    }
+    Err << (File.isEmpty() ? QString() : NativePath::Shown(File) + QStringLiteral(": "))
+        << NativePath::Shown(Checked.Reason)
+        << (Checked.Result == ListCheck::Outcome::Conflict
+                ? QStringLiteral("\n--force applies them all the same.")
+                : QString())
+        << Qt::endl;
+    return false;
+}
+
+void Command::Print_Changes(const ListCheck& Checked, QTextStream& Out) {
+    for (const QString& replaced : Checked.Replacements) {
+        Out << replaced << '\n';
+    }
+    for (const NameChange& c : Checked.Changes) {
+        Out << c.Index << ": " << c.OldName << " -> " << c.NewName << '\n';
+    }
+}
+
+QString Command::Names(qsizetype Count) {
+    return QStringLiteral("%1 %2").arg(Count).arg(Count == 1 ? QStringLiteral("name")
+                                                             : QStringLiteral("names"));
+}
+
+void Command::AddListOptions() {
+    AddOption({QStringLiteral("force"),
+               QStringLiteral("Apply a patch's rows whose name is not what its \"was\" column "
+                              "says (a conflict) all the same. It does not write over a file "
+                              "that changed while it was being read.")});
+    AddOption({QStringLiteral("transliterate"),
+               QStringLiteral("Replace each character the code page cannot hold by its Latin "
+                              "form (\u0141 by L, \u0416 by Z), listing every replacement, instead "
+                              "of refusing the list.")});
+}
+
+void Command::AddFilesArgument(const QString& name, const QString& description) {
+    m_MoreFiles = true;
+    m_Arguments << name;
+    m_Parser.addPositionalArgument(name, description, name + QStringLiteral("..."));
+}
+
 void Command::AddArgument(const QString& name, const QString& description) {
     m_Arguments << name;
     m_Parser.addPositionalArgument(name, description);
@@ -80,7 +127,7 @@ int Command::Run(const QStringList& Arguments, QTextStream& Out, QTextStream& Er
         return Done;
     }
     const QStringList given = m_Parser.positionalArguments().mid(1); // after the command's name
-    if (given.size() != m_Arguments.size()) {
+    if (given.size() != m_Arguments.size() && !(m_MoreFiles && given.size() > m_Arguments.size())) {
         Err << program << ": " << m_Name << " takes " << m_Arguments.join(QLatin1Char(' ')) << ", "
             << (given.size() < m_Arguments.size() ? "and some are missing."
                                                   : "and there are more arguments.")

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/ListCheck.h"
 #include "document/OpenResult.h"
 
 #include <QCommandLineParser>
@@ -45,9 +46,22 @@ public:
     static OpenResult Open_Name_File(NameDocument& Document, const QString& File,
                                      const QCommandLineParser& Parser);
 
+    // Whether a checked list can be applied: Ready, or in Conflict with --force. When not,
+    // says why on Err.
+    static bool Applicable(const ListCheck& Checked, const QCommandLineParser& Parser,
+                           QTextStream& Err, const QString& File = {});
+    // Prints a checked list's replaced characters and renames, a line each.
+    static void Print_Changes(const ListCheck& Checked, QTextStream& Out);
+    // "1 name" or "3 names".
+    static QString Names(qsizetype Count);
+
 protected:
+    // Adds --force and --transliterate, for the commands that apply lists.
+    void AddListOptions();
     // Positional arguments, by name, that the command needs.
     void AddArgument(const QString& name, const QString& description);
+    // The last argument, which takes one file or more.
+    void AddFilesArgument(const QString& name, const QString& description);
     void AddOption(const QCommandLineOption& option);
     // Adds --encoding.
     void AddEncodingOption();
@@ -58,6 +72,7 @@ private:
     QString m_Name;
     QString m_Summary;
     QStringList m_Arguments;
+    bool m_MoreFiles = false; // the last argument may be given again and again
     QCommandLineParser m_Parser;
 };
 

@@ -1,6 +1,7 @@
 #include "cli/ImportCommand.h"
 
 #include "document/NameDocument.h"
+#include "document/NameLists.h"
 #include "document/NativePath.h"
 
 #include <QCoreApplication>
@@ -16,23 +17,30 @@ ImportCommand::ImportCommand()
                              "changes.")) {
     AddArgument(QStringLiteral("FILE"), QStringLiteral("The compressed name file to change."));
     AddArgument(QStringLiteral("NAMES"),
-                QStringLiteral("The list: a header row \"index,name\", then any of the rows of "
-                               "an export, as a workbook (.xlsx, first sheet) or as CSV (UTF-8, "
-                               "or UTF-16 with its mark; fields between commas, semicolons or "
-                               "tabs). - reads it from standard input."));
+                QStringLiteral(
+                    "The list: a header row \"index,name\", then any of the rows of "
+                    "an export (a patch adds a column \"was\": a row applies only where the name "
+                    "is still what it was), as a workbook (.xlsx, first sheet) or as CSV (UTF-8, "
+                    "or UTF-16 with its mark; fields between commas, semicolons or "
+                    "tabs). - reads it from standard input."));
     AddOption(
         {QStringLiteral("dry-run"), QStringLiteral("Print what would change, and write nothing.")});
     AddOption({QStringLiteral("overwrite-changed"),
                QStringLiteral("Save FILE even if another program changed it while it was being "
                               "read; without it, such a file is left as the other program "
                               "wrote it and the import fails.")});
+    AddListOptions();
     AddEncodingOption();
 }
 
 int ImportCommand::Execute(const QCommandLineParser& Parser, QTextStream& Out, QTextStream& Err) {
     const QString file = Parser.positionalArguments().at(1);
     const QString shown = NativePath::Shown(file); // as messages show it
-    const QString list = Parser.positionalArguments().at(2);
+    const NameLists::Loaded list = NameLists::Load(Parser.positionalArguments().at(2));
+    if (list.Bytes.isEmpty()) {
+        Err << NativePath::Shown(list.Reason) << Qt::endl;
+        return Failed;
+    }
     NameDocument document(QCoreApplication::applicationDirPath());
     // A file that does not decompress to a name file is not rewritten as one.
     const OpenResult opened = Open_Name_File(document, file, Parser);
@@ -40,22 +48,19 @@ int ImportCommand::Execute(const QCommandLineParser& Parser, QTextStream& Out, Q
         Err << NativePath::Shown(opened.Reason) << Qt::endl;
         return Failed;
     }
-    const ListCheck checked = document.Check_List(list);
-    if (!checked.Ok()) {
-        Err << NativePath::Shown(checked.Reason) << Qt::endl;
+    const ListCheck checked = NameLists::Check(list.Bytes, document.Table(),
+                                               Parser.isSet(QStringLiteral("transliterate")));
+    if (!Applicable(checked, Parser, Err)) {
         return Failed;
     }
     const NameChanges& changes = checked.Changes;
-    for (const NameChange& c : changes) {
-        Out << c.Index << ": " << c.OldName << " -> " << c.NewName << '\n';
-    }
+    Print_Changes(checked, Out);
     if (changes.isEmpty()) {
         Out << "No name changes; " << shown << " was not written." << Qt::endl;
         return Done;
     }
     if (Parser.isSet(QStringLiteral("dry-run"))) {
-        Out << changes.size() << (changes.size() == 1 ? " name" : " names")
-            << " would change; dry run, nothing was written." << Qt::endl;
+        Out << Names(changes.size()) << " would change; dry run, nothing was written." << Qt::endl;
         return Done;
     }
     document.Import(changes);
@@ -68,8 +73,8 @@ int ImportCommand::Execute(const QCommandLineParser& Parser, QTextStream& Out, Q
         return Failed;
     }
     const QString how = saved.HowWritten();
-    Out << changes.size() << (changes.size() == 1 ? " name" : " names") << " changed; " << shown
-        << " saved" << (how.isEmpty() ? QString() : QStringLiteral(", ") + how) << "." << Qt::endl;
+    Out << Names(changes.size()) << " changed; " << shown << " saved"
+        << (how.isEmpty() ? QString() : QStringLiteral(", ") + how) << "." << Qt::endl;
     return Done;
 }
 

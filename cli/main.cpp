@@ -1,4 +1,6 @@
 // voxtrel-names: a name file's names out as CSV and back in, with no window.
+#include "cli/ApplyCommand.h"
+#include "cli/DiffCommand.h"
 #include "cli/ExportCommand.h"
 #include "cli/ImportCommand.h"
 #include "document/NativePath.h"
@@ -16,7 +18,8 @@ namespace {
 QString overview(const std::vector<std::unique_ptr<Command>>& commands) {
     QString text = QStringLiteral(
         "Usage: voxtrel-names <command> [options]\n"
-        "Takes the names of a compressed name file out as CSV, and puts them back.\n\n"
+        "Takes the names of a compressed name file out as a list, puts them back, and\n"
+        "shares renames between files as patches.\n\n"
         "Commands:\n");
     for (const auto& c : commands) {
         text += QStringLiteral("  %1  %2\n").arg(c->Name(), -8).arg(c->Summary());
@@ -41,6 +44,8 @@ int main(int argc, char** argv) {
     std::vector<std::unique_ptr<Command>> commands;
     commands.push_back(std::make_unique<ExportCommand>());
     commands.push_back(std::make_unique<ImportCommand>());
+    commands.push_back(std::make_unique<DiffCommand>());
+    commands.push_back(std::make_unique<ApplyCommand>());
 
     // The arguments from their bytes: a file name that is not UTF-8 still names its file.
     QStringList args;

@@ -3,6 +3,7 @@
 #include "document/NameChange.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace voxtrel {
 
@@ -12,12 +13,17 @@ struct ListCheck {
         Ready,      // every row is right: Changes are the renames it asks for (maybe none)
         Unreadable, // the list could not be read: missing, not a plain file, too large, empty
         Refused,    // rows are wrong: Reason names each line at fault (the first 20)
+        Conflict,   // every row is right, but some names are not what the patch says they
+                    // were: Reason names each; Changes holds them all, to apply by force
     };
     Outcome Result = Outcome::Refused;
     NameChanges Changes;
     QString Reason;
 
     bool Ok() const { return Result == Outcome::Ready; }
+    // The rows whose characters the code page cannot hold were replaced, each as
+    // "line 4: Łukasz → Lukasz".
+    QStringList Replacements;
 };
 
 } // namespace voxtrel

@@ -6,12 +6,17 @@
 namespace voxtrel {
 
 // One rename that a name list asks for: record Index goes from OldName to NewName. Line is
-// the list's line that asked for it (0 when it came from elsewhere).
+// the list's line that asked for it (0 when it came from elsewhere). A patch also says what
+// the name was where it was made (Was, when HasWas); Typed is the name as the list typed it,
+// before characters the code page cannot hold were replaced.
 struct NameChange {
     qint32 Index = 0;
     QString OldName;
     QString NewName;
     int Line = 0;
+    QString Was;
+    bool HasWas = false;
+    QString Typed;
 };
 
 using NameChanges = QList<NameChange>;

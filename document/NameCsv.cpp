@@ -167,13 +167,22 @@ QByteArray NameCsv::Write(const Baza& Table) {
     return out;
 }
 
-ListCheck NameCsv::Check(const QByteArray& Csv, const Baza& Table) {
+QByteArray NameCsv::Write_Patch(const NameChanges& Rows) {
+    QByteArray out = Bom + QByteArrayLiteral("index,name,was\r\n");
+    for (const NameChange& row : Rows) {
+        out += QByteArray::number(row.Index) + ',' + field(row.NewName) + ',' + field(row.Was) +
+               "\r\n";
+    }
+    return out;
+}
+
+ListCheck NameCsv::Check(const QByteArray& Csv, const Baza& Table, bool Transliterate) {
     QString encoding;
     const QByteArray body = asUtf8(Csv, encoding);
     if (!encoding.isEmpty()) {
-        return {ListCheck::Outcome::Refused, {}, NameRows::Refused(encoding)};
+        return {ListCheck::Outcome::Refused, {}, NameRows::Refused(encoding), {}};
     }
-    NameRows rows(Table, NameRows::Places::Lines);
+    NameRows rows(Table, NameRows::Places::Lines, Transliterate);
     QString problem;
     if (!parse(
             body, separatorOf(body), [&rows](const ListRow& row) { rows.Take(row); }, problem)) {

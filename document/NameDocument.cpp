@@ -298,11 +298,22 @@ SaveResult NameDocument::Export_List(const QString& Target, NameLists::Format As
         result.Reason = list.Reason;
         return result;
     }
-    return m_Writer.WriteOutput(Target, list.Bytes, StampOf(m_FilePath));
+    return m_Writer.WriteOutput(Target, list.Bytes, {StampOf(m_FilePath)});
 }
 
-ListCheck NameDocument::Check_List(const QString& Path) const {
-    return NameLists::Read(Path, m_Table);
+SaveResult NameDocument::Export_Patch(const QString& Target, const NameChanges& Rows,
+                                      NameLists::Format As, const QString& Other) {
+    SaveResult result;
+    const NameLists::Written patch = NameLists::Write_Patch(Rows, As, m_Folder.Path());
+    if (patch.Bytes.isEmpty()) {
+        result.Reason = patch.Reason;
+        return result;
+    }
+    return m_Writer.WriteOutput(Target, patch.Bytes, {StampOf(m_FilePath), StampOf(Other)});
+}
+
+ListCheck NameDocument::Check_List(const QString& Path, bool Transliterate) const {
+    return NameLists::Read(Path, m_Table, Transliterate);
 }
 
 QString NameDocument::WorkFile(const QString& Name) const {

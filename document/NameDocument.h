@@ -76,9 +76,13 @@ public:
     // Every name as a list in the format As to Target, as SafeWriter::WriteOutput writes:
     // "-" is standard output; the name file itself is refused.
     SaveResult Export_List(const QString& Target, NameLists::Format As);
+    // The patch Rows (index, name, was) in the format As to Target, as Export_List writes;
+    // neither this file nor Other (the one it was compared with) is written over.
+    SaveResult Export_Patch(const QString& Target, const NameChanges& Rows, NameLists::Format As,
+                            const QString& Other = {});
     // Reads the list at Path ("-": standard input), CSV or workbook, and checks it against
     // the names.
-    ListCheck Check_List(const QString& Path) const;
+    ListCheck Check_List(const QString& Path, bool Transliterate = false) const;
     // Applies checked renames as one undoable step; false while the tool is running.
     bool Import(const NameChanges& Changes);
 

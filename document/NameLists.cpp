@@ -3,6 +3,9 @@
 #include "document/AtomicReplace.h"
 #include "document/NameCsv.h"
 #include "document/NameWorkbook.h"
+#include "names/Baza.h"
+
+#include <algorithm>
 
 namespace voxtrel::NameLists {
 
@@ -22,26 +25,37 @@ bool FormatNamed(const QString& Word, Format& Chosen) {
     return false;
 }
 
-ListCheck Read(const QString& Path, const Baza& Table) {
+Loaded Load(const QString& Path) {
     const FileRead read = ReadRegularFile(Path, MaxFileSize);
     const QString shown = Path == QLatin1String("-") ? QStringLiteral("standard input")
                                                      : QStringLiteral("\"%1\"").arg(Path);
-    ListCheck check;
-    check.Result = ListCheck::Outcome::Unreadable;
     if (read.Result == FileRead::Outcome::TooLarge) {
-        check.Reason = QStringLiteral("The name list %1 is larger than 4 MiB; a list of 1209 "
-                                      "names is far smaller.")
-                           .arg(shown);
-    } else if (!read.Ok()) {
-        check.Reason = QStringLiteral("The name list was not read: %1").arg(read.Reason);
-    } else if (read.Bytes.isEmpty() || read.Bytes == "\xEF\xBB\xBF") {
-        check.Reason = QStringLiteral("The name list %1 is empty.").arg(shown);
-    } else {
-        // By what it holds, not by its name: a workbook saved as names.csv is still one.
-        return NameWorkbook::IsWorkbook(read.Bytes) ? NameWorkbook::Check(read.Bytes, Table)
-                                                    : NameCsv::Check(read.Bytes, Table);
+        return {{},
+                QStringLiteral("The name list %1 is larger than 4 MiB; a list of 1209 names "
+                               "is far smaller.")
+                    .arg(shown)};
     }
-    return check;
+    if (!read.Ok()) {
+        return {{}, QStringLiteral("The name list was not read: %1").arg(read.Reason)};
+    }
+    if (read.Bytes.isEmpty() || read.Bytes == "\xEF\xBB\xBF") {
+        return {{}, QStringLiteral("The name list %1 is empty.").arg(shown)};
+    }
+    return {read.Bytes, {}};
+}
+
+ListCheck Check(const QByteArray& Bytes, const Baza& Table, bool Transliterate) {
+    // By what it holds, not by its name: a workbook saved as names.csv is still one.
+    return NameWorkbook::IsWorkbook(Bytes) ? NameWorkbook::Check(Bytes, Table, Transliterate)
+                                           : NameCsv::Check(Bytes, Table, Transliterate);
+}
+
+ListCheck Read(const QString& Path, const Baza& Table, bool Transliterate) {
+    const Loaded list = Load(Path);
+    if (list.Bytes.isEmpty()) {
+        return {ListCheck::Outcome::Unreadable, {}, list.Reason, {}};
+    }
+    return Check(list.Bytes, Table, Transliterate);
 }
 
 Written Write(const Baza& Table, Format As, const QString& WorkFolder) {
@@ -50,6 +64,30 @@ Written Write(const Baza& Table, Format As, const QString& WorkFolder) {
     }
     const NameWorkbook::Written book = NameWorkbook::Write(Table, WorkFolder);
     return {book.Bytes, book.Reason};
+}
+
+Written Write_Patch(const NameChanges& Rows, Format As, const QString& WorkFolder) {
+    if (As == Format::Csv) {
+        return {NameCsv::Write_Patch(Rows), {}};
+    }
+    const NameWorkbook::Written book = NameWorkbook::Write_Patch(Rows, WorkFolder);
+    return {book.Bytes, book.Reason};
+}
+
+NameChanges Differences(const Baza& Old, const Baza& New) {
+    NameChanges differ;
+    for (qint32 i = 0; i < std::min(Old.Count(), New.Count()); ++i) {
+        if (Old.Get_Nazwa_Bytes(i) != New.Get_Nazwa_Bytes(i)) {
+            NameChange change;
+            change.Index = i;
+            change.OldName = Old.Get_Nazwa(i);
+            change.NewName = New.Get_Nazwa(i);
+            change.Was = change.OldName;
+            change.HasWas = true;
+            differ << change;
+        }
+    }
+    return differ;
 }
 
 } // namespace voxtrel::NameLists

@@ -22,9 +22,20 @@ bool FormatNamed(const QString& Word, Format& Chosen);
 // A list is refused unread above this size.
 inline constexpr qint64 MaxFileSize = 4 * 1024 * 1024;
 
+// A list's bytes as read: empty, with the reason, when it could not be (missing, not a plain
+// file, over MaxFileSize, empty).
+struct Loaded {
+    QByteArray Bytes;
+    QString Reason;
+};
+Loaded Load(const QString& Path);
+// Checks the list Bytes, of either format, against Table.
+ListCheck Check(const QByteArray& Bytes, const Baza& Table, bool Transliterate = false);
+
 // Reads the list at Path ("-": standard input), of either format whatever its name, and
-// checks it against Table.
-ListCheck Read(const QString& Path, const Baza& Table);
+// checks it against Table; Transliterate replaces the characters Table's code page cannot hold
+// by their Latin forms.
+ListCheck Read(const QString& Path, const Baza& Table, bool Transliterate = false);
 
 struct Written {
     QByteArray Bytes; // empty when it failed
@@ -32,6 +43,12 @@ struct Written {
 };
 // Every record of Table in Format; a workbook is made in WorkFolder.
 Written Write(const Baza& Table, Format As, const QString& WorkFolder);
+// A patch of Rows (index, name, was) in Format.
+Written Write_Patch(const NameChanges& Rows, Format As, const QString& WorkFolder);
+
+// The records whose name bytes differ between Old and New, in index order, each with New's
+// name and (as Was) Old's.
+NameChanges Differences(const Baza& Old, const Baza& New);
 
 } // namespace NameLists
 } // namespace voxtrel

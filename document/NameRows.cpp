@@ -1,5 +1,6 @@
 #include "document/NameRows.h"
 
+#include "document/LatinForm.h"
 #include "names/Baza.h"
 #include "names/CodePage.h"
 #include "names/NameFileLayout.h"
@@ -11,7 +12,16 @@ QString codePoint(char32_t u) {
     return QStringLiteral("U+%1").arg(static_cast<uint>(u), 4, 16, QLatin1Char('0')).toUpper();
 }
 
-// Why Name cannot be a record's name, or empty when it can.
+// One character, from its code point.
+QString character(uint u) {
+    // Not fromUcs4, which takes a leading U+FEFF for a byte-order mark and drops it.
+    return QChar::requiresSurrogates(u)
+               ? QString(QChar(QChar::highSurrogate(u))) + QChar(QChar::lowSurrogate(u))
+               : QString(QChar(static_cast<char16_t>(u)));
+}
+
+// Why Name cannot be a record's name, or empty when it can. Every character the code page
+// cannot hold is named.
 QString nameProblem(const QString& name, const CodePage& page) {
     const QList<uint> chars = name.toUcs4();
     for (const uint u : chars) {
@@ -27,17 +37,29 @@ QString nameProblem(const QString& name, const CodePage& page) {
             .arg(chars.size())
             .arg(layout::NameSize);
     }
+    QStringList refused;
     for (const uint u : chars) {
-        // Not fromUcs4, which takes a leading U+FEFF for a byte-order mark and drops it.
-        const QString one = QChar::requiresSurrogates(u) ? QString(QChar(QChar::highSurrogate(u))) +
-                                                               QChar(QChar::lowSurrogate(u))
-                                                         : QString(QChar(static_cast<char16_t>(u)));
-        if (!page.canEncode(one)) {
-            return QStringLiteral("\"%1\" (%2) cannot be written in %3")
-                .arg(one, codePoint(u), page.Name());
+        const QString one = character(u);
+        const QString shown = QStringLiteral("\"%1\" (%2)").arg(one, codePoint(u));
+        if (!page.canEncode(one) && !refused.contains(shown)) {
+            refused << shown;
         }
     }
+    if (!refused.isEmpty()) {
+        return QStringLiteral("%1 cannot be written in %2")
+            .arg(refused.join(QStringLiteral(", ")), page.Name());
+    }
     return {};
+}
+
+// Name with each character the code page cannot hold replaced by its Latin form.
+QString transliterated(const QString& name, const CodePage& page) {
+    QString out;
+    for (const uint u : name.toUcs4()) {
+        const QString one = character(u);
+        out += page.canEncode(one) ? one : LatinForm(one);
+    }
+    return out;
 }
 
 // A record index: a whole number written in digits only.
@@ -74,7 +96,8 @@ QString cellKind(ListRow::Cell kind) {
 
 } // namespace
 
-NameRows::NameRows(const Baza& Table, Places Style) : m_Table(Table), m_Style(Style) {}
+NameRows::NameRows(const Baza& Table, Places Style, bool Transliterate)
+    : m_Table(Table), m_Style(Style), m_Transliterate(Transliterate) {}
 
 QString NameRows::Place(int Row, int Column) const {
     if (m_Style == Places::Lines) {
@@ -97,16 +120,20 @@ void NameRows::Fault(const QString& Problem) {
 void NameRows::Take(const ListRow& Row) {
     if (m_Header) {
         m_Header = false;
-        if (Row.Fields != QList<QByteArray>{"index", "name"}) {
+        m_HasWas = Row.Fields == QList<QByteArray>{"index", "name", "was"};
+        if (Row.Fields != QList<QByteArray>{"index", "name"} && !m_HasWas) {
             Refuse(Row.Row, m_Style == Places::Lines ? -1 : 0,
-                   QStringLiteral("the header must be \"index,name\""));
+                   QStringLiteral("the header must be \"index,name\" (or \"index,name,was\")"));
         }
         return;
     }
-    if (Row.Fields.size() != 2) {
+    const QString columns =
+        m_HasWas ? QStringLiteral("index,name,was") : QStringLiteral("index,name");
+    if (Row.Fields.size() < 2 || Row.Fields.size() > (m_HasWas ? 3 : 2)) {
         Refuse(Row.Row, -1,
-               Row.Fields.size() < 2 ? QStringLiteral("a column is missing (expected index,name)")
-                                     : QStringLiteral("an extra column (expected index,name)"));
+               Row.Fields.size() < 2
+                   ? QStringLiteral("a column is missing (expected %1)").arg(columns)
+                   : QStringLiteral("an extra column (expected %1)").arg(columns));
         return;
     }
     qint64 index = -1;
@@ -147,17 +174,44 @@ void NameRows::Take(const ListRow& Row) {
                QStringLiteral("the name is not UTF-8 text; save the list as UTF-8 CSV"));
         return;
     }
-    const QString name = QString::fromUtf8(Row.Fields[1]);
+    const QString typed = QString::fromUtf8(Row.Fields[1]);
     const QString old = m_Table.Get_Nazwa(static_cast<qint32>(index));
-    if (name == old) {
-        return; // changes nothing, whatever it holds
+    if (typed == old) {
+        return; // changes nothing, whatever it holds; a patch applied twice changes nothing
     }
-    const QString why = nameProblem(name, m_Table.Encoding());
+    const CodePage& page = m_Table.Encoding();
+    const QString name = m_Transliterate ? transliterated(typed, page) : typed;
+    const QString why = nameProblem(name, page);
     if (!why.isEmpty()) {
         Refuse(Row.Row, 1, why);
         return;
     }
-    m_Changes.append({static_cast<qint32>(index), old, name, Row.Row});
+    if (name == old) {
+        return;
+    }
+    NameChange change{static_cast<qint32>(index), old, name, Row.Row, {}, false, typed};
+    if (name != typed) {
+        m_Replacements << QStringLiteral("%1: %2 \u2192 %3").arg(Place(Row.Row, 1), typed, name);
+    }
+    if (m_HasWas && Row.Fields.size() == 3) {
+        if (!QByteArrayView(Row.Fields[2]).isValidUtf8()) {
+            Refuse(Row.Row, -1, QStringLiteral("the former name is not UTF-8 text"));
+            return;
+        }
+        change.Was = QString::fromUtf8(Row.Fields[2]);
+        change.HasWas = true;
+        if (old != change.Was) {
+            // Made for a file whose name here was another: applying it would overwrite a
+            // name that has moved on.
+            if (++m_ConflictCount <= MaxReported) {
+                m_Conflicts << QStringLiteral("%1: index %2: expected \"%3\", found \"%4\"")
+                                   .arg(Place(Row.Row, -1))
+                                   .arg(index)
+                                   .arg(change.Was, old);
+            }
+        }
+    }
+    m_Changes.append(change);
 }
 
 QString NameRows::Refused(const QString& Why) {
@@ -168,15 +222,26 @@ ListCheck NameRows::Result() {
     if (m_Header && m_Faults == 0) {
         Refuse(1, -1, QStringLiteral("the header \"index,name\" is missing"));
     }
+    if (m_Faults == 0 && m_ConflictCount > 0) {
+        QString why =
+            (m_ConflictCount == 1 ? QStringLiteral("1 name is not what the patch says it was")
+                                  : QStringLiteral("%1 names are not what the patch says they were")
+                                        .arg(m_ConflictCount)) +
+            QStringLiteral("; no name was changed:\n") + m_Conflicts.join(QLatin1Char('\n'));
+        if (m_ConflictCount > m_Conflicts.size()) {
+            why += QStringLiteral("\n... and %1 more.").arg(m_ConflictCount - m_Conflicts.size());
+        }
+        return {ListCheck::Outcome::Conflict, std::move(m_Changes), why, m_Replacements};
+    }
     if (m_Faults == 0) {
-        return {ListCheck::Outcome::Ready, std::move(m_Changes), {}};
+        return {ListCheck::Outcome::Ready, std::move(m_Changes), {}, m_Replacements};
     }
     QString why = m_Problems.join(QLatin1Char('\n'));
     if (m_Faults > m_Problems.size()) {
         why += QStringLiteral("\n... and %1 more lines with faults.")
                    .arg(m_Faults - m_Problems.size());
     }
-    return {ListCheck::Outcome::Refused, {}, Refused(why)};
+    return {ListCheck::Outcome::Refused, {}, Refused(why), {}};
 }
 
 } // namespace voxtrel

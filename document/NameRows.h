@@ -21,15 +21,19 @@ struct ListRow {
     Cell NameCell = Cell::Text;
 };
 
-// The rules every name list follows, whatever its format: a header "index", "name", then any
-// rows in any order, each naming a record once with a name its code page can hold. Rows are
+// The rules every name list follows, whatever its format: a header "index", "name" (and
+// "was" for a patch), then any rows in any order, each naming a record once with a name its
+// code page can hold. A patch's row applies only where the name is what it says it was (or
+// already the new name); any other is a conflict. Rows are
 // taken one at a time, so a list of any shape costs memory for one row; the first faults are
 // kept as text, the rest counted.
 class NameRows {
 public:
     // How a place is named: a CSV's "line 12", or a sheet's cells ("B12").
     enum class Places { Lines, Cells };
-    NameRows(const Baza& Table, Places Style);
+    // Transliterate: a character the code page cannot hold is replaced by its Latin form
+    // rather than refused.
+    NameRows(const Baza& Table, Places Style, bool Transliterate = false);
 
     // The header first, then every row.
     void Take(const ListRow& Row);
@@ -50,7 +54,12 @@ private:
 
     const Baza& m_Table;
     Places m_Style;
+    bool m_Transliterate;
     bool m_Header = true;
+    bool m_HasWas = false; // the list is a patch: its third column says what a name was
+    QStringList m_Conflicts;
+    int m_ConflictCount = 0;
+    QStringList m_Replacements;
     QStringList m_Problems;
     int m_Faults = 0;
     NameChanges m_Changes;

@@ -187,6 +187,23 @@ bool cellAt(QStringView ref, int& column, int& row) {
 } // namespace
 
 NameWorkbook::Written NameWorkbook::Write(const Baza& Table, const QString& Folder) {
+    NameChanges rows;
+    rows.reserve(Table.Count());
+    for (qint32 i = 0; i < Table.Count(); ++i) {
+        NameChange row;
+        row.Index = i;
+        row.NewName = Table.Get_Nazwa(i);
+        rows << row;
+    }
+    return WriteRows(rows, false, Folder);
+}
+
+NameWorkbook::Written NameWorkbook::Write_Patch(const NameChanges& Rows, const QString& Folder) {
+    return WriteRows(Rows, true, Folder);
+}
+
+NameWorkbook::Written NameWorkbook::WriteRows(const NameChanges& Rows, bool WithWas,
+                                              const QString& Folder) {
     QTemporaryFile file(Folder + QStringLiteral("names-XXXXXX.xlsx"));
     if (!file.open()) {
         return {{},
@@ -209,14 +226,21 @@ NameWorkbook::Written NameWorkbook::Write(const Baza& Table, const QString& Fold
     format_set_bold(bold);
     worksheet_set_column(sheet, 0, 0, 8, nullptr);
     // Wide enough for a name of 58 characters.
-    worksheet_set_column(sheet, 1, 1, double(layout::NameSize) + 4, text);
+    worksheet_set_column(sheet, 1, WithWas ? 2 : 1, double(layout::NameSize) + 4, text);
     worksheet_freeze_panes(sheet, 1, 0);
     worksheet_write_string(sheet, 0, 0, "index", bold);
     worksheet_write_string(sheet, 0, 1, "name", bold);
-    for (qint32 i = 0; i < Table.Count(); ++i) {
-        worksheet_write_number(sheet, lxw_row_t(i + 1), 0, i, nullptr);
-        worksheet_write_string(sheet, lxw_row_t(i + 1), 1, Table.Get_Nazwa(i).toUtf8().constData(),
-                               text);
+    if (WithWas) {
+        worksheet_write_string(sheet, 0, 2, "was", bold);
+    }
+    lxw_row_t at = 1;
+    for (const NameChange& row : Rows) {
+        worksheet_write_number(sheet, at, 0, row.Index, nullptr);
+        worksheet_write_string(sheet, at, 1, row.NewName.toUtf8().constData(), text);
+        if (WithWas) {
+            worksheet_write_string(sheet, at, 2, row.Was.toUtf8().constData(), text);
+        }
+        ++at;
     }
     const lxw_error closed = workbook_close(book);
     if (closed != LXW_NO_ERROR) {
@@ -233,13 +257,14 @@ NameWorkbook::Written NameWorkbook::Write(const Baza& Table, const QString& Fold
     return {written.readAll(), {}};
 }
 
-ListCheck NameWorkbook::Check(const QByteArray& Zip, const Baza& Table) {
+ListCheck NameWorkbook::Check(const QByteArray& Zip, const Baza& Table, bool Transliterate) {
     const auto refused = [](const QString& why) {
         return ListCheck{ListCheck::Outcome::Refused,
                          {},
                          NameRows::Refused(QStringLiteral("It is not a workbook this editor can "
                                                           "read: %1.")
-                                               .arg(why))};
+                                               .arg(why)),
+                         {}};
     };
     Package package(Zip);
     if (!package.Problem.isEmpty()) {
@@ -288,7 +313,7 @@ ListCheck NameWorkbook::Check(const QByteArray& Zip, const Baza& Table) {
         return refused(package.Problem.isEmpty() ? problem : package.Problem);
     }
 
-    NameRows rows(Table, NameRows::Places::Cells);
+    NameRows rows(Table, NameRows::Places::Cells, Transliterate);
     QXmlStreamReader xml(package.Part(sheetPath));
     ListRow row;
     bool inRow = false;

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
+#include <algorithm>
 #include <limits>
 
 namespace voxtrel {
@@ -43,7 +44,7 @@ SaveResult SafeWriter::Write(const QString& Target, const QByteArray& Bytes, con
 }
 
 SaveResult SafeWriter::WriteOutput(const QString& Target, const QByteArray& Bytes,
-                                   const FileStamp& Not) {
+                                   const QList<FileStamp>& Not) {
     SaveResult result;
     if (Target == QLatin1String("-")) {
         const FileWrite streamed = WriteStream(Target, Bytes);
@@ -62,7 +63,8 @@ SaveResult SafeWriter::WriteOutput(const QString& Target, const QByteArray& Byte
     }
     const QString& target = link.Path;
     const FileStamp now = StampOf(target);
-    if (now.SameFile(Not)) {
+    if (std::any_of(Not.begin(), Not.end(),
+                    [&now](const FileStamp& n) { return now.SameFile(n); })) {
         result.Reason =
             QStringLiteral("\"%1\" is the name file itself; the list goes to another file.")
                 .arg(Target);

@@ -4,6 +4,7 @@
 #include "document/SaveResult.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <functional>
 
@@ -24,8 +25,9 @@ public:
     SaveResult Write(const QString& Target, const QByteArray& Bytes, const FileStamp& Now);
     // Writes Bytes to an output the user named: "-" is standard output, a FIFO or a device
     // is written as a stream and stays what it is, a regular file as Write does. A link is
-    // followed. Not, the file the bytes come from, is refused.
-    SaveResult WriteOutput(const QString& Target, const QByteArray& Bytes, const FileStamp& Not);
+    // followed. Not, the files the bytes come from, are refused.
+    SaveResult WriteOutput(const QString& Target, const QByteArray& Bytes,
+                           const QList<FileStamp>& Not);
 
     // How a file is written over in place; tests put a failing one here.
     using InPlaceWriter = std::function<FileWrite(const QString& Path, const QByteArray& Bytes)>;

@@ -416,6 +416,79 @@ TEST(VoxtrelNames, AnyNameTheFileSystemTakesWorks) {
     EXPECT_EQ(c.run({"export", longName, "-o", c.app.userFile("out.csv")}).code, 0);
 }
 
+// Patches between files: diff writes only the names that differ, a patch applies where the
+// names are still what they were (twice is once), conflicts refuse the whole list unless
+// forced, and apply writes every file or, when any fails its check, none.
+TEST(VoxtrelNames, PatchesBetweenFiles) {
+    Cli c;
+    const auto csvRows = [](const QString& path) { // by an independent CSV reader
+        return SystemPython(QStringLiteral("import csv, sys\n"
+                                           "for row in csv.reader(open(sys.argv[1], "
+                                           "encoding='utf-8-sig', newline='')):\n"
+                                           "    print('|'.join(row))\n"),
+                            {path})
+            .output.trimmed()
+            .split('\n');
+    };
+    const QString modded = c.app.userFile("modded.bin");
+    ASSERT_TRUE(
+        WriteCompressed(modded, WithName(WithName(c.plain, 3, "Three"), 900, "Nine, Hundred")));
+    const QString patch = c.app.userFile("patch.csv");
+    const Result same = c.run({"diff", c.file, c.file, "-o", patch});
+    EXPECT_EQ(same.code, 0);
+    EXPECT_EQ(same.err.trimmed(), QString("0 names differ."));
+    EXPECT_EQ(csvRows(patch), QStringList({"index|name|was"}));
+    ASSERT_EQ(c.run({"diff", c.file, modded, "-o", patch}).code, 0);
+    EXPECT_EQ(csvRows(patch),
+              QStringList({"index|name|was", "3|Three|Player 3", "900|Nine, Hundred|Player 900"}));
+
+    // Twice is once: the second time changes and writes nothing.
+    EXPECT_EQ(c.run({"import", c.file, patch}).code, 0);
+    const QDateTime once = QFileInfo(c.file).lastModified();
+    const Result twice = c.run({"import", c.file, patch});
+    EXPECT_EQ(twice.code, 0);
+    EXPECT_TRUE(twice.out.contains("No name changes")) << twice.out.toStdString();
+    EXPECT_EQ(QFileInfo(c.file).lastModified(), once);
+
+    // A name that moved on since the patch was made is a conflict, named with what was
+    // expected and found; --force applies it all the same.
+    ASSERT_TRUE(WriteCompressed(c.file, WithName(c.plain, 900, "Moved On")));
+    const QByteArray movedOn = ReadBytes(c.file);
+    const Result conflict = c.run({"import", c.file, patch});
+    EXPECT_EQ(conflict.code, 1);
+    EXPECT_TRUE(
+        conflict.err.contains("line 3: index 900: expected \"Player 900\", found \"Moved On\""))
+        << conflict.err.toStdString();
+    EXPECT_EQ(ReadBytes(c.file), movedOn);
+    EXPECT_EQ(c.run({"import", c.file, patch, "--force"}).code, 0);
+    EXPECT_EQ(PythonDecompress(c.file), PythonDecompress(modded));
+
+    // One patch to ten files: one conflict stops them all; a read-only one fails alone.
+    QStringList ten;
+    for (int i = 0; i < 10; ++i) {
+        ten << c.app.userFile(QString("unnamed_%1.bin").arg(1845 + i));
+        ASSERT_TRUE(WriteCompressed(ten.back(), i == 4 ? WithName(c.plain, 3, "Other") : c.plain));
+    }
+    const Result stopped = c.run(QStringList{"apply", patch} + ten);
+    EXPECT_EQ(stopped.code, 1);
+    EXPECT_TRUE(stopped.err.contains("unnamed_1849.bin: 1 name is not what the patch says"))
+        << stopped.err.toStdString();
+    EXPECT_TRUE(stopped.err.contains("Nothing was written."));
+    for (const QString& file : ten) {
+        EXPECT_EQ(PythonDecompress(file).mid(9872 + 88 * 900, 8), QByteArray("Player 9"));
+    }
+    ASSERT_TRUE(WriteCompressed(ten[4], c.plain));
+    ASSERT_TRUE(QFile::setPermissions(ten[7], QFile::ReadOwner | QFile::ReadGroup));
+    const Result partly = c.run(QStringList{"apply", patch} + ten);
+    EXPECT_EQ(partly.code, 1);
+    EXPECT_TRUE(partly.err.contains("unnamed_1852.bin was not saved; it is unchanged"))
+        << partly.err.toStdString();
+    EXPECT_TRUE(partly.err.contains("Not written: " + ten[7])) << partly.err.toStdString();
+    for (int i = 0; i < 10; ++i) {
+        EXPECT_EQ(PythonDecompress(ten[i]) == PythonDecompress(modded), i != 7) << i;
+    }
+}
+
 // Two imports of one file at once, each of another name: both changes end in the file, or
 // the one that lost says the file changed. Never two "saved" with a change missing.
 TEST(VoxtrelNames, ConcurrentImportsLoseNoChange) {

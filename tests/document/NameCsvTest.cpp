@@ -7,6 +7,7 @@
 #include "document/NameLists.h"
 #include "document/NameWorkbook.h"
 #include "names/Baza.h"
+#include "names/CodePage.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -181,6 +182,40 @@ TEST(NameCsv, RefusesFilesThatAreNoList) {
     unreadable(big.fileName(), "larger than 4 MiB");
     ASSERT_TRUE(big.resize(NameLists::MaxFileSize)); // read, then refused for its rows
     EXPECT_EQ(NameLists::Read(big.fileName(), t.table).Result, ListCheck::Outcome::Refused);
+}
+
+// Characters the code page cannot hold: each is named, and with transliteration each is
+// replaced by its Latin form, and only those; what the page holds stays as typed.
+TEST(NameCsv, TransliterationReplacesOnlyWhatTheCodePageCannotHold) {
+    const QByteArray list = QString::fromUtf8("index,name\n1,Łukasz Żyła\n2,Đorđević\n3,Жирков\n"
+                                              "4,Jérôme Müller-Straße\n")
+                                .toUtf8();
+    Table western;
+    const ListCheck refused = NameCsv::Check(list, western.table);
+    EXPECT_TRUE(refused.Reason.contains(QString::fromUtf8(
+        "line 2: \"Ł\" (U+0141), \"Ż\" (U+017B), \"ł\" (U+0142) cannot be written in "
+        "windows-1252")))
+        << refused.Reason.toStdString();
+    const ListCheck latin = NameCsv::Check(list, western.table, true);
+    ASSERT_TRUE(latin.Ok()) << latin.Reason.toStdString();
+    QStringList names;
+    for (const NameChange& c : latin.Changes) {
+        names << c.NewName;
+    }
+    EXPECT_EQ(names, QStringList({"Lukasz Zyla", "Dordevic", "Zirkov",
+                                  QString::fromUtf8("Jérôme Müller-Straße")}));
+    EXPECT_EQ(latin.Replacements,
+              QStringList({QString::fromUtf8("line 2: Łukasz Żyła → Lukasz Zyla"),
+                           QString::fromUtf8("line 3: Đorđević → Dordevic"),
+                           QString::fromUtf8("line 4: Жирков → Zirkov")}));
+
+    Table central;
+    central.table.setEncoding(*CodePage::Find("windows-1250"));
+    const ListCheck kept = NameCsv::Check(list, central.table, true);
+    ASSERT_TRUE(kept.Ok()) << kept.Reason.toStdString();
+    EXPECT_EQ(kept.Changes[0].NewName, QString::fromUtf8("Łukasz Żyła")); // the page holds them
+    EXPECT_EQ(kept.Changes[1].NewName, QString::fromUtf8("Đorđević"));
+    EXPECT_EQ(kept.Changes[3].NewName, QString::fromUtf8("Jérôme Müller-Straße"));
 }
 
 // What spreadsheets write when they save CSV: semicolons where the decimal mark is a comma,

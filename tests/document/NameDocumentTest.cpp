@@ -151,7 +151,12 @@ TEST(NameDocument, UndoStepsMergeTypingAndImportIsOneStep) {
     }
     o.doc.Rename(4, "Four");
     EXPECT_EQ(undo->count(), 2); // one burst of typing per record
-    ASSERT_TRUE(o.doc.Import({{5, "Player 5", "Five", 2}, {6, "Player 6", "Six", 3}}));
+    NameChange five, six;
+    five.Index = 5;
+    five.NewName = "Five";
+    six.Index = 6;
+    six.NewName = "Six";
+    ASSERT_TRUE(o.doc.Import({five, six}));
     EXPECT_EQ(undo->count(), 3);
 
     QList<qint32> changed;

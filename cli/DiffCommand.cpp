@@ -1,0 +1,65 @@
+#include "cli/DiffCommand.h"
+
+#include "document/NameDocument.h"
+#include "document/NameLists.h"
+#include "document/NativePath.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+
+namespace voxtrel::cli {
+
+DiffCommand::DiffCommand()
+    : Command(QStringLiteral("diff"), QStringLiteral("Write the names that differ as a patch."),
+              QStringLiteral("Compares the name files OLD and NEW and writes one row per record "
+                             "whose name differs: its index, NEW's name and OLD's (column "
+                             "\"was\"), in index order. Apply the patch to other files with "
+                             "import or apply: a row changes a name only where it is still "
+                             "OLD's. Says on standard error how many differ.")) {
+    AddArgument(QStringLiteral("OLD"), QStringLiteral("The name file as it was, such as the "
+                                                      "game's own."));
+    AddArgument(QStringLiteral("NEW"), QStringLiteral("The name file with the renames."));
+    AddOption({{QStringLiteral("o"), QStringLiteral("output")},
+               QStringLiteral("Write the patch to OUT (.xlsx a workbook, else CSV) instead of "
+                              "standard output."),
+               QStringLiteral("OUT")});
+    AddOption({QStringLiteral("format"),
+               QStringLiteral("xlsx or csv; without it, chosen by OUT's extension."),
+               QStringLiteral("FORMAT")});
+    AddEncodingOption();
+}
+
+int DiffCommand::Execute(const QCommandLineParser& Parser, QTextStream& Out, QTextStream& Err) {
+    const QString oldFile = Parser.positionalArguments().at(1);
+    const QString newFile = Parser.positionalArguments().at(2);
+    const QString target = Parser.isSet(QStringLiteral("output"))
+                               ? Parser.value(QStringLiteral("output"))
+                               : QStringLiteral("-");
+    NameLists::Format format = NameLists::FormatFor(target);
+    if (Parser.isSet(QStringLiteral("format")) &&
+        !NameLists::FormatNamed(Parser.value(QStringLiteral("format")), format)) {
+        Err << QCoreApplication::applicationName() << ": --format takes xlsx or csv, not \""
+            << Parser.value(QStringLiteral("format")) << "\"." << Qt::endl;
+        return UsageError;
+    }
+    NameDocument before(QCoreApplication::applicationDirPath());
+    NameDocument after(QCoreApplication::applicationDirPath());
+    for (auto [document, file] : {std::pair{&before, oldFile}, std::pair{&after, newFile}}) {
+        const OpenResult opened = Open_Name_File(*document, file, Parser);
+        if (!opened.Ok()) {
+            Err << NativePath::Shown(opened.Reason) << Qt::endl;
+            return Failed;
+        }
+    }
+    const NameChanges differ = NameLists::Differences(before.Table(), after.Table());
+    Out.flush();
+    const SaveResult written = after.Export_Patch(target, differ, format, oldFile);
+    if (!written.Ok()) {
+        Err << NativePath::Shown(written.Reason) << Qt::endl;
+        return Failed;
+    }
+    Err << Names(differ.size()) << (differ.size() == 1 ? " differs." : " differ.") << Qt::endl;
+    return Done;
+}
+
+} // namespace voxtrel::cli
