@@ -53,7 +53,9 @@ public:
 };
 
 // Shows the renames a name list asks for before any is applied: index, current name, new
-// name. True when the user applies them; Cancel (and Escape) is false.
+// name. True when the user applies them; Cancel (and Escape) is false. Rows whose typed name
+// (Typed) had characters replaced are marked, and Apply waits until the user agrees to the
+// replacements.
 class ChangePreview {
 public:
     virtual ~ChangePreview() = default;

@@ -1,5 +1,6 @@
 #include "app/ChangePreviewDialog.h"
 
+#include <QCheckBox>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -41,6 +42,31 @@ bool ChangePreviewDialog::Confirm(QWidget* Owner, const QString& Title,
     layout->addWidget(table);
     auto* buttons = new QDialogButtonBox(&dialog);
     QPushButton* apply = buttons->addButton(QStringLiteral("&Apply"), QDialogButtonBox::AcceptRole);
+    // Rows whose names hold characters the code page cannot: marked, shown as typed, and
+    // applied only once the user agrees to their replacements.
+    QList<int> replaced;
+    for (int row = 0; row < Changes.size(); ++row) {
+        if (!Changes[row].Typed.isEmpty() && Changes[row].Typed != Changes[row].NewName) {
+            replaced << row;
+            for (int column = 0; column < 3; ++column) {
+                table->item(row, column)->setBackground(QColor(255, 218, 218));
+            }
+            table->item(row, 2)->setText(Changes[row].Typed);
+        }
+    }
+    if (!replaced.isEmpty()) {
+        auto* replace =
+            new QCheckBox(QStringLiteral("&Replace characters the code page cannot hold"), &dialog);
+        replace->setObjectName(QStringLiteral("Replace"));
+        layout->insertWidget(2, replace);
+        apply->setEnabled(false);
+        QObject::connect(replace, &QCheckBox::toggled, &dialog, [=](bool on) {
+            for (const int row : replaced) {
+                table->item(row, 2)->setText(on ? Changes[row].NewName : Changes[row].Typed);
+            }
+            apply->setEnabled(on);
+        });
+    }
     QPushButton* cancel = buttons->addButton(QDialogButtonBox::Cancel);
     apply->setAutoDefault(false);
     cancel->setDefault(true); // Enter does not apply by accident; Escape cancels

@@ -47,7 +47,9 @@ void ListCommands::Import() {
     if (source.isEmpty()) {
         return;
     }
-    const ListCheck checked = m_Document.Check_List(source);
+    // Characters the code page cannot hold are offered with their Latin forms, which the
+    // preview applies only when asked.
+    const ListCheck checked = m_Document.Check_List(source, true);
     if (!checked.Ok()) {
         m_Services.Messages->Show(m_Window, checked.Reason, m_Title, MessageBoxes::Icon::Warning);
         return;

@@ -40,6 +40,9 @@ MainMenus MainMenus::Build(QMenuBar* Bar, QObject* Owner, QUndoStack* Undo,
     separator(menu, "SepNames");
     m.MnuExportNames = entry(menu, QStringLiteral("&Export names..."), "MnuExportNames", false);
     m.MnuImportNames = entry(menu, QStringLiteral("&Import names..."), "MnuImportNames", false);
+    m.MnuCompare = entry(menu, QStringLiteral("&Compare with file..."), "MnuCompare", false);
+    m.MnuExportDifferences =
+        entry(menu, QStringLiteral("Export &differences..."), "MnuExportDifferences", false);
     separator(menu, "SepEncoding");
     // The code page of the names, for the language version of the file: the platform the
     // files come from read them in its own, so the user chooses it here for this run.
@@ -75,6 +78,11 @@ MainMenus MainMenus::Build(QMenuBar* Bar, QObject* Owner, QUndoStack* Undo,
     edit->addSeparator();
     m.MnuFind = entry(edit, QStringLiteral("&Find"), "MnuFind");
     m.MnuFind->setShortcut(QKeySequence::Find);
+    m.MnuNextDifference = entry(edit, QStringLiteral("Next &difference"), "MnuNextDifference");
+    m.MnuNextDifference->setShortcut(QKeySequence(Qt::Key_F7));
+    m.MnuPreviousDifference =
+        entry(edit, QStringLiteral("Previous difference"), "MnuPreviousDifference");
+    m.MnuPreviousDifference->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F7));
 
     QMenu* about = Bar->addMenu(QStringLiteral("&About"));
     about->setObjectName(QStringLiteral("About"));

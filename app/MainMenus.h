@@ -21,6 +21,10 @@ struct MainMenus {
     QAction* MnuSaveAs = nullptr;
     QAction* MnuExportNames = nullptr;
     QAction* MnuImportNames = nullptr;
+    QAction* MnuCompare = nullptr;
+    QAction* MnuExportDifferences = nullptr;
+    QAction* MnuNextDifference = nullptr;
+    QAction* MnuPreviousDifference = nullptr;
     QAction* MnuQuit = nullptr;
     QAction* MnuUndo = nullptr;
     QAction* MnuRedo = nullptr;

@@ -1,6 +1,7 @@
 #include "app/frmMain.h"
 
 #include "app/Artwork.h"
+#include "app/CompareMarks.h"
 #include "app/EventHook.h"
 #include "app/Links.h"
 #include "app/NameList.h"
@@ -62,6 +63,8 @@ frmMain::frmMain(AppServices services, QString appPath, QWidget* parent)
     BuildMenus();
     BuildControls();
     m_List = new NameList(List1, txtSearch, m_Document, statusBar(), this);
+    m_Compare = new CompareMarks(this, AppTitle, List1, m_Document, m_Services, statusBar());
+    m_Compare->Attach(m_Menus, [this] { return RefuseWhileBusy(); });
 
     setAcceptDrops(true);
     m_Progress = new ToolProgress(&m_Document, this, AppTitle);
@@ -209,6 +212,8 @@ void frmMain::SetEditing(bool enabled) {
     MnuSaveAs->setEnabled(enabled);
     MnuExportNames->setEnabled(enabled);
     MnuImportNames->setEnabled(enabled);
+    m_Menus.MnuCompare->setEnabled(enabled);
+    m_Menus.MnuExportDifferences->setEnabled(enabled);
     if (cmdQSave->Enabled() != enabled) {
         cmdQSave->setEnabled(enabled);
     }
@@ -293,6 +298,7 @@ void frmMain::OpenChosen(const QString& path, const QString& name) {
 void frmMain::ShowFileList() {
     m_Filling = true;
     m_List->Fill();
+    m_Compare->Clear(); // marks against another file were the former file's
     // Nothing shown for the former file may be typed into this one: the field, the label
     // and SelIndex show record 0 of the new file, or nothing when it has none.
     m_SelIndex = 0;
@@ -466,6 +472,7 @@ void frmMain::Document_NameChanged(qint32 index) {
     // Renames from anywhere (typing, an import) reach the list line, and the name field and
     // label when they show that record.
     m_List->Show(index);
+    m_Compare->Update(index);
     if (!m_Typing && !m_Importing && index < List1->count()) {
         // An undo, a redo or a revert shows the record it changes.
         List1->setCurrentRow(index);

@@ -21,6 +21,7 @@ class QUndoStack;
 namespace voxtrel {
 
 class Button_XP;
+class CompareMarks;
 class NameList;
 class ToolProgress;
 
@@ -108,6 +109,7 @@ private:
     ToolProgress* m_Progress = nullptr;
     NameList* m_List = nullptr; // the list's lines, marks and search
     MainMenus m_Menus;
+    CompareMarks* m_Compare = nullptr; // the names that differ from a compared file
     std::unique_ptr<FormButtonHost> m_ButtonHost;
 
     QListWidget* List1 = nullptr;

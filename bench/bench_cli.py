@@ -2,7 +2,7 @@
 """Whole-process timings of voxtrel-names on the 1209-name sample: export to a file, and an
 import of all 1209 rows with its verified save, as CSV and as a workbook (runs alternate).
 Prints the median of each over RUNS runs, the peak memory (GNU time) of reading the worst lists
-under the 4 MiB cap, and the time and peak memory of refusing hostile workbooks.
+under the 4 MiB cap, the time and peak memory of refusing hostile workbooks, and diff and apply.
 
     python3 bench/bench_cli.py [build/app] [RUNS]
 """
@@ -22,7 +22,7 @@ sample = os.path.join(app, "samples", "unnamed_1846.bin")
 
 def timed(args):
     start = time.perf_counter()
-    subprocess.run([names] + args, check=True, stdout=subprocess.DEVNULL)
+    subprocess.run([names] + args, check=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     return (time.perf_counter() - start) * 1000
 
 
@@ -53,6 +53,25 @@ with tempfile.TemporaryDirectory() as tmp:
         books.append(os.path.join(tmp, f"{n}.xlsx"))
         timed(["export", target, "-o", books[-1]])
     import_xlsx_ms = [timed(["import", target, books[n % 2]]) for n in range(runs)]
+
+    # Patches: diff of two files, and a 200-row patch applied to ten copies (alternating with
+    # its reverse, so that every run writes).
+    other = os.path.join(tmp, "other.bin")
+    shutil.copyfile(target, other)
+    rows = os.path.join(tmp, "rows.csv")
+    with open(rows, "w", encoding="utf-8", newline="") as f:
+        f.write("index,name\r\n" + "".join(f"{i * 6},Patched {i}\r\n" for i in range(200)))
+    subprocess.run([names, "import", other, rows], check=True, stdout=subprocess.DEVNULL)
+    forward, backward = os.path.join(tmp, "forward.csv"), os.path.join(tmp, "backward.csv")
+    quiet = {"stderr": subprocess.DEVNULL}
+    subprocess.run([names, "diff", target, other, "-o", forward], check=True, **quiet)
+    subprocess.run([names, "diff", other, target, "-o", backward], check=True, **quiet)
+    diff_ms = [timed(["diff", target, other, "-o", os.path.join(tmp, "d.csv")]) for _ in range(runs)]
+    copies = []
+    for n in range(10):
+        copies.append(os.path.join(tmp, f"copy_{1845 + n}.bin"))
+        shutil.copyfile(target, copies[-1])
+    apply_ms = [timed(["apply", (forward, backward)[n % 2]] + copies) for n in range(runs)]
 
     # Hostile workbooks, made by the system's Python.
     subprocess.run(["/usr/bin/python3", "-c", """
@@ -100,6 +119,10 @@ print(f"export as a workbook: median {statistics.median(export_xlsx_ms):.1f} ms 
       f"({statistics.median(export_xlsx_ms) / statistics.median(export_ms):.2f} times CSV; limit 3)")
 print(f"import, 1209 rows with save, whole process: median {statistics.median(import_ms):.1f} ms over {runs} runs")
 print(f"import of a workbook, 1209 rows with save: median {statistics.median(import_xlsx_ms):.1f} ms (limit 60)")
+print(f"diff of two files: median {statistics.median(diff_ms):.1f} ms "
+      f"({statistics.median(diff_ms) / statistics.median(export_ms):.2f} times an export; limit 2)")
+print(f"apply of a 200-row patch to ten files: median {statistics.median(apply_ms):.1f} ms "
+      f"({statistics.median(apply_ms) / statistics.median(import_ms):.2f} times an import; limit 8)")
 for name, (ms, kib) in hostile.items():
     print(f"refusing the {name} workbook: {ms:.0f} ms, peak {kib / 1024:.1f} MiB (limits 5 s, 200 MiB)")
 for what, kib in peaks.items():

@@ -28,7 +28,8 @@ QString overview(const std::vector<std::unique_ptr<Command>>& commands) {
         "\nRun \"voxtrel-names <command> --help\" for a command's options.\n"
         "Exit codes: 0 done; 1 failed: nothing was written, except after a double fault (an\n"
         "in-place write and the write-back of the former bytes both failed), where the\n"
-        "message names the copy of the former bytes it kept; 2 a usage error.\n");
+        "message names the copy of the former bytes it kept, and for apply, whose last line\n"
+        "names the files that were saved and those that were not; 2 a usage error.\n");
     return text;
 }
 

@@ -1,17 +1,23 @@
 // The main window: start-up, opening, the list and name field, and saving, with the real tool.
 #include "app/frmMain.h"
 #include "EditorRig.h"
+#include "app/ChangePreviewDialog.h"
+#include "app/CompareMarks.h"
 #include "controls/button_xp/Button_XP.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QClipboard>
+#include <QDialog>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QPushButton>
 #include <QStatusBar>
+#include <QTableWidget>
 #include <QTimer>
 #include <QtTest>
 #include <tuple>
@@ -573,6 +579,94 @@ private slots:
         QCOMPARE(rig.messages->shown.last().text, QString("Save File"));
         QCOMPARE(EditorRig::pythonDecompress(f),
                  withName(withName(plain, 2, "Two"), 1000, "Thousand"));
+    }
+
+    // Compare with file: the names that differ are tinted (not bold), counted, stepped
+    // through with F7 and Shift+F7, follow renames, and export as a patch; another open
+    // clears them.
+    void compareMarksAndStepping() {
+        EditorRig rig;
+        const QByteArray plain = EditorRig::nameImage(1209);
+        const QString mine = rig.userFile("mine.bin");
+        const QString game = rig.userFile("game.bin");
+        QVERIFY(
+            EditorRig::writeCompressed(mine, withName(withName(plain, 5, "Five"), 700, "Seven")));
+        QVERIFY(EditorRig::writeCompressed(game, plain));
+        rig.window().show();
+        QVERIFY(QTest::qWaitForWindowActive(&rig.window()));
+        rig.open(mine);
+        rig.files->next = game;
+        rig.find<QAction>("MnuCompare")->trigger();
+        auto* list = rig.find<QListWidget>("List1");
+        const auto marked = [list] {
+            QList<int> rows;
+            for (int i = 0; i < list->count(); ++i) {
+                if (list->item(i)->background().color() == CompareMarks::Tint()) {
+                    rows << i;
+                }
+            }
+            return rows;
+        };
+        QCOMPARE(marked(), QList<int>({5, 700}));
+        QVERIFY(!list->item(5)->font().bold()); // not an unsaved rename
+        QVERIFY(
+            rig.window().statusBar()->currentMessage().startsWith("2 names differ from game.bin"));
+        list->setCurrentRow(10);
+        QTest::keyClick(&rig.window(), Qt::Key_F7);
+        QCOMPARE(list->currentRow(), 700);
+        QTest::keyClick(&rig.window(), Qt::Key_F7);
+        QCOMPARE(list->currentRow(), 5); // round the end
+        QTest::keyClick(&rig.window(), Qt::Key_F7, Qt::ShiftModifier);
+        QCOMPARE(list->currentRow(), 700);
+
+        select(rig, 8);
+        retype(rig, "Eight");
+        QCOMPARE(marked(), QList<int>({5, 8, 700}));
+        const QString patch = rig.userFile("patch.csv");
+        rig.files->next = patch;
+        rig.find<QAction>("MnuExportDifferences")->trigger();
+        QCOMPARE(EditorRig::read(patch),
+                 QByteArray("\xEF\xBB\xBFindex,name,was\r\n5,Five,Player 5\r\n8,Eight,Player 8\r\n"
+                            "700,Seven,Player 700\r\n"));
+
+        rig.messages->answers = {MessageBoxes::Answer::Discard};
+        rig.open(game);
+        QVERIFY(marked().isEmpty());
+    }
+
+    // The preview's own rule: rows with replaced characters are shown as typed, and Apply
+    // waits for the check box that agrees to their replacements.
+    void previewAppliesReplacementsOnlyWhenAgreed() {
+        NameChange plain;
+        plain.Index = 1;
+        plain.OldName = "Player 1";
+        plain.NewName = plain.Typed = "One";
+        NameChange replaced;
+        replaced.Index = 2;
+        replaced.OldName = "Player 2";
+        replaced.NewName = "Lukasz";
+        replaced.Typed = QString::fromUtf8("Łukasz");
+        bool applied = false;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            auto* table = dialog->findChild<QTableWidget*>("Changes");
+            QCOMPARE(table->item(1, 2)->text(), QString::fromUtf8("Łukasz"));
+            QPushButton* apply = nullptr;
+            for (QPushButton* b : dialog->findChildren<QPushButton*>()) {
+                if (b->text() == "&Apply") {
+                    apply = b;
+                }
+            }
+            QVERIFY(apply && !apply->isEnabled());
+            dialog->findChild<QCheckBox*>("Replace")->setChecked(true);
+            QCOMPARE(table->item(1, 2)->text(), QString("Lukasz"));
+            QVERIFY(apply->isEnabled());
+            apply->click();
+        });
+        ChangePreviewDialog preview;
+        applied = preview.Confirm(nullptr, "Preview", {plain, replaced});
+        QVERIFY(applied);
     }
 
     void toolRunIsNotReentered() {

@@ -1,0 +1,165 @@
+#include "app/CompareMarks.h"
+
+#include "document/NameDocument.h"
+#include "document/NameLists.h"
+#include "document/NativePath.h"
+
+#include <QAction>
+#include <QColor>
+#include <QDir>
+#include <QFileInfo>
+#include <QListWidget>
+#include <QStatusBar>
+#include <utility>
+
+namespace voxtrel {
+namespace {
+
+const QString NameFileFilter = QStringLiteral("Name files (*.bin);;All files (*)");
+const QString PatchFilter = QStringLiteral("Workbooks (*.xlsx);;CSV lists (*.csv);;All files (*)");
+
+} // namespace
+
+CompareMarks::CompareMarks(QWidget* Window, QString Title, QListWidget* List,
+                           NameDocument& Document, const AppServices& Services, QStatusBar* Status)
+    : QObject(Window), m_Window(Window), m_Title(std::move(Title)), m_List(List),
+      m_Document(Document), m_Services(Services), m_Status(Status), m_Compared(Document.AppPath()) {
+}
+
+void CompareMarks::Attach(const MainMenus& Menus, const std::function<bool()>& Busy) {
+    connect(Menus.MnuCompare, &QAction::triggered, this, [this, Busy] {
+        if (!Busy()) {
+            Compare();
+        }
+    });
+    connect(Menus.MnuExportDifferences, &QAction::triggered, this, [this, Busy] {
+        if (!Busy()) {
+            ExportDifferences();
+        }
+    });
+    connect(Menus.MnuNextDifference, &QAction::triggered, this, [this] { Step(true); });
+    connect(Menus.MnuPreviousDifference, &QAction::triggered, this, [this] { Step(false); });
+}
+
+QColor CompareMarks::Tint() {
+    return QColor(255, 236, 170);
+}
+
+void CompareMarks::Compare() {
+    const QString path =
+        m_Services.Files->OpenPath(m_Window, QStringLiteral("Compare with file"),
+                                   QFileInfo(m_Document.FilePath()).absolutePath(), NameFileFilter);
+    if (path.isEmpty()) {
+        return;
+    }
+    // The other file is read as any name file is, in a working folder of its own.
+    NameDocument other(m_Document.AppPath());
+    other.SetEncoding(m_Document.Encoding());
+    const OpenResult opened = other.Open(path, {}, [](qint64) { return false; });
+    if (!opened.Ok()) {
+        m_Services.Messages->Show(
+            m_Window,
+            NativePath::Shown(opened.Result == OpenResult::Outcome::Declined
+                                  ? QStringLiteral("\"%1\" is not a name file.").arg(path)
+                                  : opened.Reason),
+            m_Title, MessageBoxes::Icon::Warning);
+        return;
+    }
+    m_Compared = other.Table();
+    m_Path = path;
+    MarkAll();
+}
+
+bool CompareMarks::Differs(qint32 Index) const {
+    return Active() && Index < m_Compared.Count() &&
+           m_Document.Table().Get_Nazwa_Bytes(Index) != m_Compared.Get_Nazwa_Bytes(Index);
+}
+
+void CompareMarks::Update(qint32 Index) {
+    if (Index < 0 || Index >= m_List->count()) {
+        return;
+    }
+    QListWidgetItem* item = m_List->item(Index);
+    const QBrush tint = Differs(Index) ? QBrush(Tint()) : QBrush();
+    if (item->background() != tint) {
+        item->setBackground(tint);
+    }
+    if (Active()) {
+        ShowCount();
+    }
+}
+
+void CompareMarks::MarkAll() {
+    for (qint32 i = 0; i < m_List->count(); ++i) {
+        QListWidgetItem* item = m_List->item(i);
+        item->setBackground(Differs(i) ? QBrush(Tint()) : QBrush());
+    }
+    if (Active()) {
+        ShowCount();
+    }
+}
+
+void CompareMarks::ShowCount() {
+    qint32 count = 0;
+    for (qint32 i = 0; i < m_List->count(); ++i) {
+        count += Differs(i);
+    }
+    m_Status->showMessage(
+        QStringLiteral("%1 %2 from %3 (F7: next, Shift+F7: previous)")
+            .arg(count)
+            .arg(count == 1 ? QStringLiteral("name differs") : QStringLiteral("names differ"))
+            .arg(NativePath::Shown(QFileInfo(m_Path).fileName())));
+}
+
+void CompareMarks::Clear() {
+    m_Path.clear();
+    MarkAll();
+}
+
+void CompareMarks::Step(bool Forward) {
+    const qint32 count = m_List->count();
+    if (!Active() || count == 0) {
+        return;
+    }
+    const qint32 from = std::max(m_List->currentRow(), Forward ? -1 : 0);
+    for (qint32 step = 1; step <= count; ++step) {
+        const qint32 row = ((Forward ? from + step : from - step) % count + count) % count;
+        if (Differs(row)) {
+            m_List->setCurrentRow(row);
+            return;
+        }
+    }
+}
+
+void CompareMarks::ExportDifferences() {
+    if (!Active()) {
+        m_Services.Messages->Show(m_Window,
+                                  QStringLiteral("Compare with a file first (Menu > Compare "
+                                                 "with file...)."),
+                                  m_Title, MessageBoxes::Icon::Information);
+        return;
+    }
+    const QFileInfo chosen(m_Document.FilePath());
+    QString target = m_Services.Files->SavePath(
+        m_Window, QStringLiteral("Export differences"),
+        chosen.dir().filePath(chosen.completeBaseName() + QStringLiteral("-patch.xlsx")),
+        PatchFilter);
+    if (target.isEmpty()) {
+        return;
+    }
+    if (QFileInfo(target).suffix().isEmpty()) {
+        target += QStringLiteral(".xlsx");
+    }
+    const NameChanges rows = NameLists::Differences(m_Compared, m_Document.Table());
+    const SaveResult written =
+        m_Document.Export_Patch(target, rows, NameLists::FormatFor(target), m_Path);
+    m_Services.Messages->Show(
+        m_Window,
+        NativePath::Shown(
+            written.Ok()
+                ? QStringLiteral("%1 differences exported to \"%2\".").arg(rows.size()).arg(target)
+                : QStringLiteral("The differences were not exported:\n%1").arg(written.Reason)),
+        m_Title, written.Ok() ? MessageBoxes::Icon::Information : MessageBoxes::Icon::Warning);
+}
+
+} // namespace voxtrel

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "app/AppServices.h"
+#include "app/MainMenus.h"
+#include "names/Baza.h"
+
+#include <QObject>
+#include <QString>
+#include <functional>
+
+class QListWidget;
+class QStatusBar;
+
+namespace voxtrel {
+
+class NameDocument;
+
+// Menu > Compare with file...: the names of the open file that differ from another name
+// file's, marked in the list by a tint of their own (renames since the last save are bold),
+// counted in the status bar and stepped through with F7 and Shift+F7; Export differences...
+// writes them as a patch. Opening another file or comparing again replaces the marks.
+class CompareMarks : public QObject {
+    Q_OBJECT
+public:
+    CompareMarks(QWidget* Window, QString Title, QListWidget* List, NameDocument& Document,
+                 const AppServices& Services, QStatusBar* Status);
+
+    // Connects the menu entries; Busy says (and beeps) when the tool runs and they must wait.
+    void Attach(const MainMenus& Menus, const std::function<bool()>& Busy);
+    // Asks for the file to compare with, reads it, and marks the list.
+    void Compare();
+    // The record's line, after its name changed.
+    void Update(qint32 Index);
+    // Every line, after the list was filled again.
+    void MarkAll();
+    // Forgets the compared file: another file was opened.
+    void Clear();
+    // Selects the next (or previous) line that differs, round the ends.
+    void Step(bool Forward);
+    // Writes the patch of the open file against the compared one.
+    void ExportDifferences();
+
+    bool Active() const { return !m_Path.isEmpty(); }
+    QString ComparedPath() const { return m_Path; }
+    // The tint of a line that differs from the compared file.
+    static QColor Tint();
+
+private:
+    bool Differs(qint32 Index) const;
+    void ShowCount();
+
+    QWidget* m_Window;
+    QString m_Title;
+    QListWidget* m_List;
+    NameDocument& m_Document;
+    const AppServices& m_Services;
+    QStatusBar* m_Status;
+    Baza m_Compared;
+    QString m_Path;
+};
+
+} // namespace voxtrel
