@@ -79,6 +79,33 @@ QString Command::Names(qsizetype Count) {
                                                              : QStringLiteral("names"));
 }
 
+Command::Output Command::Output_Of(const QCommandLineParser& Parser, QTextStream& Err) {
+    Output out;
+    out.Target = Parser.isSet(QStringLiteral("output")) ? Parser.value(QStringLiteral("output"))
+                                                        : QStringLiteral("-");
+    out.As = NameLists::FormatFor(out.Target);
+    out.Ok = !Parser.isSet(QStringLiteral("format")) ||
+             NameLists::FormatNamed(Parser.value(QStringLiteral("format")), out.As);
+    if (!out.Ok) {
+        Err << QCoreApplication::applicationName() << ": --format takes xlsx or csv, not \""
+            << Parser.value(QStringLiteral("format")) << "\"." << Qt::endl;
+    }
+    return out;
+}
+
+void Command::AddOutputOptions(const QString& What) {
+    AddOption({{QStringLiteral("o"), QStringLiteral("output")},
+               QStringLiteral("Write the %1 to OUT instead of standard output (-): OUT.xlsx a "
+                              "workbook, anything else CSV. A FIFO or a device is written as a "
+                              "stream; a name file read is refused.")
+                   .arg(What),
+               QStringLiteral("OUT")});
+    AddOption({QStringLiteral("format"),
+               QStringLiteral("xlsx or csv; without it, chosen by OUT's extension (CSV for "
+                              "standard output)."),
+               QStringLiteral("FORMAT")});
+}
+
 void Command::AddListOptions() {
     AddOption({QStringLiteral("force"),
                QStringLiteral("Apply a patch's rows whose name is not what its \"was\" column "

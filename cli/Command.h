@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/ListCheck.h"
+#include "document/NameLists.h"
 #include "document/OpenResult.h"
 
 #include <QCommandLineParser>
@@ -55,7 +56,18 @@ public:
     // "1 name" or "3 names".
     static QString Names(qsizetype Count);
 
+    // Where a list goes and in which format, from -o and --format; Ok false after a usage
+    // error, said on Err.
+    struct Output {
+        QString Target; // "-": standard output
+        NameLists::Format As = NameLists::Format::Csv;
+        bool Ok = false;
+    };
+    static Output Output_Of(const QCommandLineParser& Parser, QTextStream& Err);
+
 protected:
+    // Adds -o and --format, for the commands that write lists; What names what they write.
+    void AddOutputOptions(const QString& What);
     // Adds --force and --transliterate, for the commands that apply lists.
     void AddListOptions();
     // Positional arguments, by name, that the command needs.

@@ -19,27 +19,15 @@ DiffCommand::DiffCommand()
     AddArgument(QStringLiteral("OLD"), QStringLiteral("The name file as it was, such as the "
                                                       "game's own."));
     AddArgument(QStringLiteral("NEW"), QStringLiteral("The name file with the renames."));
-    AddOption({{QStringLiteral("o"), QStringLiteral("output")},
-               QStringLiteral("Write the patch to OUT (.xlsx a workbook, else CSV) instead of "
-                              "standard output."),
-               QStringLiteral("OUT")});
-    AddOption({QStringLiteral("format"),
-               QStringLiteral("xlsx or csv; without it, chosen by OUT's extension."),
-               QStringLiteral("FORMAT")});
+    AddOutputOptions(QStringLiteral("patch"));
     AddEncodingOption();
 }
 
 int DiffCommand::Execute(const QCommandLineParser& Parser, QTextStream& Out, QTextStream& Err) {
     const QString oldFile = Parser.positionalArguments().at(1);
     const QString newFile = Parser.positionalArguments().at(2);
-    const QString target = Parser.isSet(QStringLiteral("output"))
-                               ? Parser.value(QStringLiteral("output"))
-                               : QStringLiteral("-");
-    NameLists::Format format = NameLists::FormatFor(target);
-    if (Parser.isSet(QStringLiteral("format")) &&
-        !NameLists::FormatNamed(Parser.value(QStringLiteral("format")), format)) {
-        Err << QCoreApplication::applicationName() << ": --format takes xlsx or csv, not \""
-            << Parser.value(QStringLiteral("format")) << "\"." << Qt::endl;
+    const Output output = Output_Of(Parser, Err);
+    if (!output.Ok) {
         return UsageError;
     }
     NameDocument before(QCoreApplication::applicationDirPath());
@@ -53,7 +41,7 @@ int DiffCommand::Execute(const QCommandLineParser& Parser, QTextStream& Out, QTe
     }
     const NameChanges differ = NameLists::Differences(before.Table(), after.Table());
     Out.flush();
-    const SaveResult written = after.Export_Patch(target, differ, format, oldFile);
+    const SaveResult written = after.Export_Patch(output.Target, differ, output.As, oldFile);
     if (!written.Ok()) {
         Err << NativePath::Shown(written.Reason) << Qt::endl;
         return Failed;

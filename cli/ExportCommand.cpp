@@ -17,27 +17,14 @@ ExportCommand::ExportCommand()
                              "Text; anything else is CSV (UTF-8), for scripts, diffs and "
                              "version control.")) {
     AddArgument(QStringLiteral("FILE"), QStringLiteral("The compressed name file."));
-    AddOption({{QStringLiteral("o"), QStringLiteral("output")},
-               QStringLiteral("Write the list to OUT instead of standard output (-). A FIFO or "
-                              "a device is written as a stream; FILE itself is refused."),
-               QStringLiteral("OUT")});
-    AddOption({QStringLiteral("format"),
-               QStringLiteral("xlsx or csv; without it, chosen by OUT's extension (CSV for "
-                              "standard output)."),
-               QStringLiteral("FORMAT")});
+    AddOutputOptions(QStringLiteral("list"));
     AddEncodingOption();
 }
 
 int ExportCommand::Execute(const QCommandLineParser& Parser, QTextStream& Out, QTextStream& Err) {
     const QString file = Parser.positionalArguments().at(1);
-    const QString target = Parser.isSet(QStringLiteral("output"))
-                               ? Parser.value(QStringLiteral("output"))
-                               : QStringLiteral("-");
-    NameLists::Format format = NameLists::FormatFor(target);
-    if (Parser.isSet(QStringLiteral("format")) &&
-        !NameLists::FormatNamed(Parser.value(QStringLiteral("format")), format)) {
-        Err << QCoreApplication::applicationName() << ": --format takes xlsx or csv, not \""
-            << Parser.value(QStringLiteral("format")) << "\"." << Qt::endl;
+    const Output output = Output_Of(Parser, Err);
+    if (!output.Ok) {
         return UsageError;
     }
     NameDocument document(QCoreApplication::applicationDirPath());
@@ -47,7 +34,7 @@ int ExportCommand::Execute(const QCommandLineParser& Parser, QTextStream& Out, Q
         return Failed;
     }
     Out.flush();
-    const SaveResult written = document.Export_List(target, format);
+    const SaveResult written = document.Export_List(output.Target, output.As);
     if (!written.Ok()) {
         Err << NativePath::Shown(written.Reason) << Qt::endl;
         return Failed;
