@@ -78,7 +78,7 @@ OpenResult NameDocument::Open(const QString& FilePath, const QString& Name,
     QDir().mkpath(m_Folder.Path());
     // Working files have short names of the document's own, so that any name the file
     // system takes can be opened.
-    const QString copy = WorkFile(QStringLiteral("names.bin"));
+    const QString copy = m_Folder.File(QStringLiteral("names.bin"), {FilePath, m_FilePath});
     QFile::remove(copy);
     {
         QFile out(copy);
@@ -199,6 +199,7 @@ SaveResult NameDocument::SaveTo(const QString& FilePath, const SaveOptions& Opti
         result.Result = SaveResult::Outcome::Declined;
         return result;
     }
+    m_Target = target; // no working file may be it
     const Packed packed = Compressed(QFileInfo(FilePath).fileName());
     if (packed.Bytes.isEmpty()) {
         result.Reason = packed.Reason;
@@ -317,7 +318,7 @@ ListCheck NameDocument::Check_List(const QString& Path, bool Transliterate) cons
 }
 
 QString NameDocument::WorkFile(const QString& Name) const {
-    return m_Folder.File(Name, m_FilePath);
+    return m_Folder.File(Name, {m_FilePath, m_Target});
 }
 
 void NameDocument::Clear_Work_Folder() {

@@ -152,6 +152,7 @@ private:
     FileStamp m_Stamp;    // the chosen file as read or last written
     QByteArray m_Hash;    // of its compressed bytes then
     qint64 m_OddSize = 0; // its decompressed size, when not a name file's
+    QString m_Target;     // the file a save writes
 };
 
 } // namespace voxtrel

@@ -92,7 +92,7 @@ SaveResult SafeWriter::WriteInPlace(const QString& Target, const QByteArray& Byt
     const FileRead current = ReadRegularFile(Target, std::numeric_limits<qint64>::max());
     const bool readable = current.Ok();
     const QByteArray& former = current.Bytes;
-    const QString kept = m_Folder.File(QStringLiteral("former.bin"), Target);
+    const QString kept = m_Folder.File(QStringLiteral("former.bin"), {Target});
     QSaveFile keep(kept);
     if (!readable || m_Folder.Path().isEmpty() || !keep.open(QIODevice::WriteOnly) ||
         keep.write(former) != former.size() || !keep.commit()) {

@@ -60,9 +60,26 @@ WorkFolder::WorkFolder(const QString& AppPath, const QString& Shared) {
 
 WorkFolder::~WorkFolder() = default;
 
-QString WorkFolder::File(const QString& Name, const QString& UserFile) const {
-    const QString path = m_Path + Name;
-    return samePath(path, UserFile) ? m_Path + QStringLiteral("_") + Name : path;
+QString WorkFolder::File(const QString& Name, const QStringList& UserFiles) const {
+    // Neither the working file nor what the tool makes of it may be a file of the user's
+    // that lies here.
+    const auto taken = [&UserFiles](const QString& path) {
+        for (const QString& user : UserFiles) {
+            for (const QString& made :
+                 {path, path + QStringLiteral(".unzlib"), path + QStringLiteral(".zlib"),
+                  path + QStringLiteral(".unzlib.zlib")}) {
+                if (!user.isEmpty() && samePath(made, user)) {
+                    return true;
+                }
+            }
+        }
+        return false;
+    };
+    QString path = m_Path + Name;
+    while (taken(path)) {
+        path = m_Path + QStringLiteral("_") + QFileInfo(path).fileName();
+    }
+    return path;
 }
 
 void WorkFolder::Clear(const QString& UserFile) const {

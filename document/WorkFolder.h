@@ -26,8 +26,9 @@ public:
     QString Path() const { return m_Path; }
     QString Problem() const { return m_Problem; }
 
-    // The working file Name; never the user's own file UserFile, should that lie here.
-    QString File(const QString& Name, const QString& UserFile) const;
+    // The working file Name; neither it nor the tool's outputs from it (".unzlib", ".zlib")
+    // is ever one of the user's files UserFiles, should one lie here.
+    QString File(const QString& Name, const QStringList& UserFiles) const;
     // Deletes every plain file here but UserFile and copies a failed save rescued.
     void Clear(const QString& UserFile) const;
     // Keeps the copy Kept of a file's former bytes, the only copy left after a failed

@@ -327,9 +327,18 @@ private slots:
         QCOMPARE(EditorRig::pythonDecompress(first).mid(9872, 8), QByteArray("First 0\0", 8));
     }
 
+    // A file of the user's in the working folder, even one named as a working file is, is
+    // never written over, cleared or taken for a working file.
+    void fileInsideTheWorkingFolder_data() {
+        QTest::addColumn<QString>("name");
+        for (const char* name : {"inside.bin", "names.bin", "names.bin.unzlib", "check.zlib"}) {
+            QTest::newRow(name) << QString(name);
+        }
+    }
     void fileInsideTheWorkingFolder() {
+        QFETCH(QString, name);
         EditorRig rig;
-        const QString f = rig.workFolder() + "inside.bin";
+        const QString f = rig.workFolder() + name;
         QVERIFY(EditorRig::writeCompressed(f, EditorRig::nameImage(3)));
         rig.open(f);
         QVERIFY(rig.messages->shown.isEmpty());
