@@ -8,6 +8,7 @@
 #include "app/NameValidator.h"
 #include "app/Questions.h"
 #include "app/Search.h"
+#include "app/StatusNotes.h"
 #include "app/ToolProgress.h"
 #include "controls/button_xp/Button_XP.h"
 #include "document/NativePath.h"
@@ -118,20 +119,8 @@ void frmMain::BuildControls() {
         m_ShownName = text;
         ShowNameLength();
     });
-    m_NameLength = new QLabel(this);
-    m_NameLength->setObjectName(QStringLiteral("NameLength"));
-    m_NameLength->setMinimumWidth(m_NameLength->fontMetrics().horizontalAdvance(
-                                      QStringLiteral("%1 of %1").arg(layout::NameSize)) +
-                                  12);
-    m_NameLength->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    m_NameLength->setContentsMargins(0, 0, 6, 0); // clear of the window's edge
-    statusBar()->addPermanentWidget(m_NameLength);
-    m_OddSize = new QLabel(this);
-    m_OddSize->setObjectName(QStringLiteral("OddSize"));
-    statusBar()->addPermanentWidget(m_OddSize);
-    m_OddSize->hide();
+    m_Notes = std::make_unique<StatusNotes>(statusBar());
     statusBar()->setSizeGripEnabled(false); // the window has a fixed size
-    m_NameLength->hide();
 
     // One hook per widget role. Undo and redo belong to the document wherever the focus is:
     // the line edits' own undo must not claim the keys.
@@ -308,6 +297,7 @@ void frmMain::ShowFileList() {
     SetEditing(true);
     UpdateCaption();
     ShowOddSize();
+    ShowRecord();
     if (m_Document.Table().Count() > 0) {
         List1->setCurrentRow(0); // through the selection handler
     }
@@ -391,8 +381,7 @@ bool frmMain::SaveFile(const QString& target) {
 
 void frmMain::ShowOddSize() {
     const qint64 odd = m_Document.OddSize();
-    m_OddSize->setText(odd == 0 ? QString() : Questions::OddSizeNote(odd));
-    m_OddSize->setVisible(odd != 0);
+    m_Notes->OddSize(odd);
 }
 
 void frmMain::MnuExportNames_Click() {
@@ -418,7 +407,12 @@ void frmMain::MnuSaveAs_Click() {
 bool frmMain::SaveAsChosen() {
     const QString target = m_Services.Files->SavePath(this, QStringLiteral("Save As"),
                                                       m_Document.FilePath(), NameFileFilter);
-    return !target.isEmpty() && SaveFile(target);
+    if (target.isEmpty()) {
+        return false;
+    }
+    // A name file is a .bin, unless the name says otherwise.
+    return SaveFile(QFileInfo(target).suffix().isEmpty() ? target + QStringLiteral(".bin")
+                                                         : target);
 }
 
 void frmMain::MnuRevertName_Click() {
@@ -443,6 +437,11 @@ void frmMain::List1_Click() {
     txt0->setText(m_Document.Table().Get_Nazwa(m_SelIndex));
     SetLabel1(txt0->text());
     m_Filling = false;
+    ShowRecord();
+}
+
+void frmMain::ShowRecord() {
+    m_Notes->Record(m_SelIndex, m_Document.Table().Count(), m_Document.Encoding().Name());
 }
 
 void frmMain::txt_Change() {
@@ -496,15 +495,14 @@ void frmMain::Document_EncodingChanged() {
         SetLabel1(txt0->text());
         m_Filling = false;
     }
+    ShowRecord();
     const CodePage& page = m_Document.Encoding();
     statusBar()->showMessage(
         QStringLiteral("Names shown in %1 (%2).").arg(page.Name(), page.Title()));
 }
 
 void frmMain::ShowNameLength() {
-    m_NameLength->setText(
-        QStringLiteral("%1 of %2").arg(txt0->text().size()).arg(layout::NameSize));
-    m_NameLength->setVisible(txt0->hasFocus());
+    m_Notes->NameLength(txt0->text().size(), txt0->hasFocus());
 }
 
 bool frmMain::ClaimUndoKeys(QEvent* event) {

@@ -23,6 +23,7 @@ namespace voxtrel {
 class Button_XP;
 class CompareMarks;
 class NameList;
+class StatusNotes;
 class ToolProgress;
 
 // The editor's one window: the list of names, the name field, the search box, the Quick
@@ -78,6 +79,8 @@ private:
     // The status bar says while a file not of a name file's size is open.
     void ShowOddSize();
     void ShowNameLength();
+    // "Record 17 of 1209 · windows-1252" in the status bar.
+    void ShowRecord();
     // With unsaved changes, asks whether to save them first: false when the user cancels
     // or the save fails.
     bool MaybeSave();
@@ -120,9 +123,8 @@ private:
     QAction* MnuFileOpen = nullptr;
     QAction* Cmd_Zapisz = nullptr;
     QAction* MnuSaveAs = nullptr;
-    QLabel* m_NameLength = nullptr; // the name's length out of NameSize, while it has the focus
-    QString m_ShownName;            // the name field's text as last changed
-    QLabel* m_OddSize = nullptr;    // says a file not of a name file's size is open
+    QString m_ShownName;                  // the name field's text as last changed
+    std::unique_ptr<StatusNotes> m_Notes; // the status bar's lasting notes
     QAction* MnuExportNames = nullptr;
     QAction* MnuImportNames = nullptr;
     QAction* MnuUndo = nullptr;

@@ -48,8 +48,6 @@ OpenResult refusedOpen(const FileRead& probe) {
 NameDocument::NameDocument(QString AppPath, QString SharedFolder, QObject* parent)
     : QObject(parent), m_AppPath(ToolCommands::With_Separator(std::move(AppPath))),
       m_Folder(m_AppPath, SharedFolder), m_Tool(m_AppPath), m_Table(m_AppPath), m_Saved(m_AppPath) {
-    connect(&m_Undo, &QUndoStack::cleanChanged, this,
-            [this](bool clean) { emit ModifiedChanged(!clean); });
     connect(&m_Tool, &ToolRunner::RunningChanged, this, &NameDocument::ToolRunningChanged);
 }
 
@@ -109,8 +107,8 @@ OpenResult NameDocument::Open(const QString& FilePath, const QString& Name,
         return {Outcome::Failed, QStringLiteral("The file \"%1\" could not be loaded:\n%2")
                                      .arg(name, fresh.ErrorString())};
     }
-    m_Table = fresh;
-    m_Saved = std::move(fresh);
+    m_Table = std::move(fresh);
+    MarkSaved();
     m_FilePath = NativePath::Absolute(FilePath);
     m_Stamp = read.Stamp;
     m_Hash = hashOf(read.Bytes);
@@ -164,8 +162,29 @@ QString NameDocument::SavedName(qint32 Index) const {
 }
 
 void NameDocument::SetName(qint32 Index, const QByteArray& Name) {
-    if (m_Table.Zmien_Dane_Bytes(Index, Name)) {
-        emit NameChanged(Index);
+    if (!m_Table.Zmien_Dane_Bytes(Index, Name)) {
+        return;
+    }
+    // The modified mark follows the names themselves: an undo, a redo, a revert or an
+    // import that brings every name back leaves nothing to save.
+    const bool was = IsModified();
+    if (m_Table.Get_Nazwa_Bytes(Index) == m_Saved.Get_Nazwa_Bytes(Index)) {
+        m_Differing.remove(Index);
+    } else {
+        m_Differing.insert(Index);
+    }
+    emit NameChanged(Index);
+    if (IsModified() != was) {
+        emit ModifiedChanged(IsModified());
+    }
+}
+
+void NameDocument::MarkSaved() {
+    const bool was = IsModified();
+    m_Saved = m_Table;
+    m_Differing.clear();
+    if (was) {
+        emit ModifiedChanged(false);
     }
 }
 
@@ -225,7 +244,7 @@ SaveResult NameDocument::SaveTo(const QString& FilePath, const SaveOptions& Opti
     m_Stamp = StampOf(target);
     m_Hash = hashOf(compressed);
     m_OddSize = 0;
-    m_Saved = m_Table;
+    MarkSaved();
     m_Undo.setClean();
     if (FilePath != m_FilePath) {
         m_FilePath = FilePath;

@@ -11,6 +11,7 @@
 #include "names/Baza.h"
 
 #include <QObject>
+#include <QSet>
 #include <QString>
 #include <QUndoStack>
 #include <functional>
@@ -99,7 +100,8 @@ public:
     void SetEncoding(const CodePage& Encoding);
 
     bool IsOpen() const { return m_Open; }
-    bool IsModified() const { return !m_Undo.isClean(); }
+    // Whether some name differs from the file as opened or last saved.
+    bool IsModified() const { return !m_Differing.isEmpty(); }
     const Baza& Table() const { return m_Table; }
     QString FilePath() const { return m_FilePath; }
     QString AppPath() const { return m_AppPath; }
@@ -129,6 +131,8 @@ private:
     friend class RenameCommand;
     void SetName(qint32 Index, const QByteArray& Name);
     SaveResult SaveTo(const QString& FilePath, const SaveOptions& Options);
+    // The names as they are now are the file's.
+    void MarkSaved();
     // The table, written, compressed and checked: the compressed bytes, or none and the
     // reason.
     struct Packed {
@@ -146,7 +150,8 @@ private:
     SafeWriter m_Writer{m_Folder};
     QString m_FilePath;
     Baza m_Table;
-    Baza m_Saved; // the names as opened or last saved
+    Baza m_Saved;             // the names as opened or last saved
+    QSet<qint32> m_Differing; // the records whose names differ from them
     bool m_Open = false;
     QUndoStack m_Undo;
     FileStamp m_Stamp;    // the chosen file as read or last written

@@ -435,9 +435,13 @@ private slots:
         const QByteArray before = EditorRig::read(original);
         rig.open(original);
         QVERIFY(rig.find<QAction>("MnuSaveAs")->isEnabled());
+        select(rig, 17); // the record by the index lists and patches use, and the code page
+        QCOMPARE(rig.find<QLabel>("Record")->text(),
+                 QString::fromUtf8("Record 17 of 1209 · windows-1252"));
+        select(rig, 0);
         retype(rig, "Copied");
         const QString copy = rig.userFile("copy.bin");
-        rig.files->next = copy;
+        rig.files->next = rig.userFile("copy"); // a name file is a .bin unless named otherwise
         rig.find<QAction>("MnuSaveAs")->trigger();
         QCOMPARE(rig.messages->shown.last().text, QString("Save File"));
         QCOMPARE(rig.window().FilePath(), copy);

@@ -306,9 +306,16 @@ private slots:
         e.rig.find<QAction>("MnuRevertName")->trigger();
         QCOMPARE(e.field->text(), QString("Player 5"));
         QCOMPARE(e.rig.listLines()[5], QString("Player 5"));
-        QVERIFY(!e.list->item(5)->font().bold());  // as saved
+        QVERIFY(!e.list->item(5)->font().bold());    // as saved
+        QVERIFY(!e.rig.window().isWindowModified()); // every name is the file's again
+        e.rig.messages->asked.clear();
+        e.rig.messages->answers = {Answer::Cancel};
+        QVERIFY(e.rig.window().close()); // nothing to ask about
+        QVERIFY(e.rig.messages->asked.isEmpty());
+        e.rig.window().show();
         e.rig.find<QAction>("MnuUndo")->trigger(); // one step
         QCOMPARE(e.rig.listLines()[5], QString("Five more"));
+        QVERIFY(e.rig.window().isWindowModified());
     }
 
     void cancelEndsAToolThatHangs() {
