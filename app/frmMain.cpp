@@ -197,15 +197,11 @@ void frmMain::SetEditing(bool enabled) {
     // A file without records has no name to edit.
     txt0->setEnabled(enabled && m_Document.Table().Count() > 0);
     MnuRevertName->setEnabled(txt0->isEnabled());
-    Cmd_Zapisz->setEnabled(enabled);
     MnuSaveAs->setEnabled(enabled);
     MnuExportNames->setEnabled(enabled);
     MnuImportNames->setEnabled(enabled);
     m_Menus.MnuCompare->setEnabled(enabled);
     m_Menus.MnuExportDifferences->setEnabled(enabled);
-    if (cmdQSave->Enabled() != enabled) {
-        cmdQSave->setEnabled(enabled);
-    }
 }
 
 bool frmMain::RefuseWhileBusy() {
@@ -304,11 +300,22 @@ void frmMain::ShowFileList() {
 }
 
 void frmMain::UpdateCaption() {
+    // A file that cannot be written says so, and only Save As is offered for it.
+    const QString readOnly = m_Document.ReadOnly();
     setWindowTitle(m_Document.IsOpen()
                        ? NativePath::Shown(QFileInfo(m_Document.FilePath()).fileName()) +
+                             (readOnly.isEmpty() ? QString() : QStringLiteral(" [read-only]")) +
                              QStringLiteral("[*] - ") + AppTitle
                        : AppTitle);
     setWindowModified(m_Document.IsModified());
+    const bool save = m_Document.IsOpen() && readOnly.isEmpty();
+    Cmd_Zapisz->setEnabled(save);
+    if (cmdQSave->Enabled() != save) {
+        cmdQSave->setEnabled(save);
+    }
+    if (!readOnly.isEmpty()) {
+        statusBar()->showMessage(readOnly);
+    }
 }
 
 bool frmMain::MaybeSave() {
@@ -374,6 +381,7 @@ bool frmMain::SaveFile(const QString& target) {
     Clear_Temp();
     m_List->ShowAll(); // nothing is renamed since the save
     ShowOddSize();
+    UpdateCaption();
     ShowMessage(QStringLiteral("Save File"), AppTitle, MessageBoxes::Icon::None,
                 Questions::Written(m_Document.FilePath(), saved));
     return true;

@@ -332,6 +332,26 @@ SaveResult NameDocument::Export_Patch(const QString& Target, const NameChanges& 
     return m_Writer.WriteOutput(Target, patch.Bytes, {StampOf(m_FilePath), StampOf(Other)});
 }
 
+QString NameDocument::ReadOnly() const {
+    if (!m_Open) {
+        return {};
+    }
+    const LinkTarget link = FollowLinks(m_FilePath);
+    const FileStamp now = StampOf(link.Path);
+    if (!link.Ok() || !now.Exists) {
+        return {}; // a save asks about a file gone missing
+    }
+    if (!now.Regular || !(now.Mode & 0200)) {
+        return QStringLiteral("The file is marked read-only; Save As writes the names to "
+                              "another file.");
+    }
+    if (!MayWrite(link.Path)) {
+        return QStringLiteral("You may not write this file; Save As writes the names to "
+                              "another file.");
+    }
+    return {};
+}
+
 ListCheck NameDocument::Check_List(const QString& Path, bool Transliterate) const {
     return NameLists::Read(Path, m_Table, Transliterate);
 }

@@ -71,6 +71,9 @@ public:
     // Saves the same verified way to another file, which from then on is the chosen file;
     // the former file stays as it was.
     SaveResult Save_As(const QString& FilePath, const SaveOptions& Options = {});
+    // Why the chosen file cannot be written, as it is on disk now (marked read-only, or not
+    // the user's to write); empty when Save can write it.
+    QString ReadOnly() const;
     // The decompressed size of the file as opened, when it is not a name file's; else 0.
     qint64 OddSize() const { return m_OddSize; }
 
