@@ -70,6 +70,8 @@ struct AppServices {
     std::function<std::unique_ptr<OpenFileDialog>()> NewOpenDialog;
     std::shared_ptr<FileDialogs> Files;
     std::shared_ptr<ChangePreview> Preview;
+    // Where the editor keeps what it remembers; empty for the user's configuration folder.
+    QString SettingsFile;
     ButtonServices Button;
 
     // The real implementations for whatever is left unset.

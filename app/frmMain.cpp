@@ -45,7 +45,7 @@ const QString NameFileFilter = QStringLiteral("Name files (*.bin);;All files (*)
 
 frmMain::frmMain(AppServices services, QString appPath, QWidget* parent)
     : QMainWindow(parent), m_Services(services.withDefaults()), m_AppPath(resolveAppPath(appPath)),
-      m_StartFolder(QDir::currentPath()),
+      m_StartFolder(QDir::currentPath()), m_Settings(m_Services.SettingsFile),
       m_Document(m_AppPath, WorkFolder::Shared_Work_Folder(m_AppPath)) {
     // Paths the user gives are taken from where the editor was started; the application
     // folder becomes the current folder only after that was noted.
@@ -83,6 +83,7 @@ frmMain::frmMain(AppServices services, QString appPath, QWidget* parent)
         MnuUndo->setEnabled(!running && m_Document.UndoStack()->canUndo());
         MnuRedo->setEnabled(!running && m_Document.UndoStack()->canRedo());
     });
+    restoreGeometry(m_Settings.Geometry());
 }
 
 frmMain::~frmMain() {
@@ -224,7 +225,7 @@ void frmMain::MnuFileOpen_Click() {
     }
     std::unique_ptr<OpenFileDialog> dialog = m_Services.NewOpenDialog();
     const QString path = dialog->OpenFileName(
-        this, QStringLiteral("Otwórz plik buttów"), m_AppPath,
+        this, QStringLiteral("Otwórz plik buttów"), m_Settings.OpenFolder(),
         QStringLiteral("unnamed_1846.bin (*.bin)|*.bin| Wszystkie pliki (*.*)|*.*"));
     const QString name = dialog->TitleName();
 
@@ -264,6 +265,11 @@ void frmMain::OpenChosen(const QString& path, const QString& name) {
     const OpenResult opened = m_Document.Open(path, name, askSize);
     switch (opened.Result) {
     case OpenResult::Outcome::Opened:
+        m_Settings.setOpenFolder(QFileInfo(m_Document.FilePath()).absolutePath());
+        // In the code page last chosen for a file of this name.
+        if (const CodePage* page = CodePage::Find(m_Settings.Encoding(name))) {
+            m_Document.SetEncoding(*page);
+        }
         ShowFileList();
         break;
     case OpenResult::Outcome::Declined:
@@ -505,6 +511,12 @@ void frmMain::Document_EncodingChanged() {
     }
     ShowRecord();
     const CodePage& page = m_Document.Encoding();
+    for (const auto& [action, menuPage] : m_Menus.Encodings) {
+        action->setChecked(menuPage == &page);
+    }
+    if (m_Document.IsOpen()) {
+        m_Settings.setEncoding(QFileInfo(m_Document.FilePath()).fileName(), page.Name());
+    }
     statusBar()->showMessage(
         QStringLiteral("Names shown in %1 (%2).").arg(page.Name(), page.Title()));
 }
@@ -576,6 +588,7 @@ void frmMain::closeEvent(QCloseEvent* event) {
         return;
     }
     Clear_Temp();
+    m_Settings.setGeometry(saveGeometry());
     event->accept();
 }
 

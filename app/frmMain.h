@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/AppServices.h"
+#include "app/EditorSettings.h"
 #include "app/FormButtonHost.h"
 #include "app/ListCommands.h"
 #include "app/MainLayout.h"
@@ -102,6 +103,7 @@ private:
     AppServices m_Services;
     QString m_AppPath;
     QString m_StartFolder; // the current folder the editor was started in
+    EditorSettings m_Settings;
     NameDocument m_Document;
     qint32 m_SelIndex = 0;
     bool m_Filling = false;

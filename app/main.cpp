@@ -1,4 +1,5 @@
 #include "app/Display.h"
+#include "app/EditorSettings.h"
 #include "app/frmMain.h"
 #include "document/NativePath.h"
 
@@ -25,7 +26,15 @@ int main(int argc, char** argv) {
             QStringLiteral("A compressed name file to open, such as unnamed_1846.bin; a relative "
                            "path is taken from the current folder."),
             QStringLiteral("[FILE]"));
+        const QCommandLineOption reset(
+            QStringLiteral("reset-settings"),
+            QStringLiteral("Forget what the editor remembers: the window's place, the last "
+                           "folder, the code page of each file name."));
+        parser.addOption(reset);
         parser.process(core); // --help and --version print and exit 0
+        if (parser.isSet(reset)) {
+            voxtrel::EditorSettings().Clear();
+        }
         // The file from its bytes: a name that is not UTF-8 still names its file.
         const QStringList given = parser.positionalArguments();
         for (int i = 1; i < argc && !given.isEmpty() && files.isEmpty(); ++i) {

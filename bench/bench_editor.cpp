@@ -52,6 +52,7 @@ struct Setup {
         voxtrel::AppServices services;
         services.Messages = messages;
         services.NewOpenDialog = [this] { return std::make_unique<Chosen>(chosen); };
+        services.SettingsFile = app + "settings.ini";
         window = std::make_unique<voxtrel::frmMain>(services, app);
     }
 };

@@ -14,8 +14,10 @@ namespace {
 
 class ChosenDialog : public OpenFileDialog {
 public:
-    explicit ChosenDialog(QString choice) : m_Choice(std::move(choice)) {}
-    QString OpenFileName(QWidget*, const QString&, const QString&, const QString&) override {
+    ChosenDialog(QString choice, QString* startedIn)
+        : m_Choice(std::move(choice)), m_StartedIn(startedIn) {}
+    QString OpenFileName(QWidget*, const QString&, const QString& Dir, const QString&) override {
+        *m_StartedIn = Dir;
         if (m_Choice != QLatin1String("-1")) {
             m_Full = m_Choice;
         }
@@ -28,6 +30,7 @@ public:
 private:
     QString m_Choice;
     QString m_Full;
+    QString* m_StartedIn;
 };
 
 class NoPointer : public PointerLocator {
@@ -45,15 +48,17 @@ public:
 
 } // namespace
 
-EditorRig::EditorRig() {
+EditorRig::EditorRig(const QString& SettingsFile) {
     AppServices services;
     services.Messages = messages;
     services.Links = links;
     services.Files = files;
     services.Preview = preview;
+    // What the window remembers stays in the test's own folder.
+    services.SettingsFile = SettingsFile.isEmpty() ? settingsFile() : SettingsFile;
     services.NewOpenDialog = [this] {
         ++dialogsOpened;
-        return std::make_unique<ChosenDialog>(nextChoice);
+        return std::make_unique<ChosenDialog>(nextChoice, &openStartedIn);
     };
     services.Button = ButtonServices{std::make_shared<NoPointer>(), std::make_shared<NoSound>(),
                                      std::make_shared<NoUrls>()};

@@ -95,7 +95,8 @@ public:
 // fakes for every platform service. The next file the open dialog "chooses" is nextChoice.
 class EditorRig {
 public:
-    EditorRig();
+    // SettingsFile: where the window keeps what it remembers; empty for a file of the rig's.
+    explicit EditorRig(const QString& SettingsFile = {});
     ~EditorRig();
 
     QString appPath() const { return m_App.appPath(); }
@@ -126,6 +127,8 @@ public:
     std::shared_ptr<FakePreview> preview = std::make_shared<FakePreview>();
     QString nextChoice = QStringLiteral("-1");
     int dialogsOpened = 0;
+    QString openStartedIn; // the folder the last open dialog started in
+    QString settingsFile() const { return userFile(QStringLiteral("../settings.ini")); }
 
     template <typename T> T* find(const QString& name) { return m_Window->findChild<T*>(name); }
     QStringList listLines();

@@ -11,6 +11,7 @@
 #include <QProcess>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QSettings>
 #include <QTimer>
 #include <QtTest>
 
@@ -132,6 +133,48 @@ private slots:
         QCOMPARE(e.rig.messages->shown.size(), 1);
         QCOMPARE(EditorRig::read(e.file), bytes);
         QCOMPARE(QFileInfo(e.file).lastModified(), modified);
+    }
+
+    // What the window remembers: the folder a file came from, where the open dialog starts
+    // next time (the home folder before that), and the code page chosen for a file name.
+    void settingsAreRememberedAndForgotten() {
+        QTemporaryDir config;
+        const QString settings = config.filePath("settings.ini");
+        QString folder;
+        {
+            EditorRig rig(settings);
+            rig.open(rig.userFile("missing.bin"));
+            QCOMPARE(rig.openStartedIn, QDir::homePath());
+            const QString file = rig.userFile("unnamed_1849.bin");
+            folder = QFileInfo(file).absolutePath();
+            QVERIFY(EditorRig::writeCompressed(file, EditorRig::nameImage(1209)));
+            rig.open(file);
+            rig.find<QAction>("windows-1251")->trigger();
+            rig.window().close();
+            EditorRig next(settings);
+            const QString again = next.userFile("unnamed_1849.bin");
+            QVERIFY(EditorRig::writeCompressed(again,
+                                               EditorRig::nameImage(1209, QString(QChar(0xC0)))));
+            next.open(again);
+            QCOMPARE(next.openStartedIn, folder);
+            QCOMPARE(next.window().Document().Encoding().Name(), QString("windows-1251"));
+            QVERIFY(next.find<QAction>("windows-1251")->isChecked());
+            QCOMPARE(next.listLines()[0], QString::fromUtf8("А0")); // read as Cyrillic
+        }
+        // --reset-settings forgets them, display or not.
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_CONFIG_HOME", config.path());
+        env.remove("QT_QPA_PLATFORM");
+        env.insert("DISPLAY", "");
+        QDir().mkpath(config.filePath("voxtrel-editor"));
+        QVERIFY(QFile::copy(settings, config.filePath("voxtrel-editor/voxtrel-editor.conf")));
+        QProcess editor;
+        editor.setProcessEnvironment(env);
+        editor.start(QStringLiteral(VOXTREL_APP_DIR) + "/voxtrel-editor", {"--reset-settings"});
+        QVERIFY(editor.waitForFinished(30000));
+        QSettings forgotten(config.filePath("voxtrel-editor/voxtrel-editor.conf"),
+                            QSettings::IniFormat);
+        QVERIFY(forgotten.allKeys().isEmpty());
     }
 
     // Relative paths, given on the command line or dropped, are the start folder's, not the
@@ -359,6 +402,7 @@ private slots:
         QVERIFY(firstFiles.contains("names.bin.unzlib"));
         {
             AppServices services;
+            services.SettingsFile = first.rig.userFile("second.ini");
             services.Messages = std::make_shared<FakeMessages>();
             services.NewOpenDialog = [] { return nullptr; };
             frmMain second(services, first.rig.appPath());

@@ -93,6 +93,7 @@ def main():
         env = dict(os.environ, DISPLAY=f":{display}")
         env.pop("QT_QPA_PLATFORM", None)
         env["ASAN_OPTIONS"] = "detect_leaks=0"
+        env["XDG_CONFIG_HOME"] = os.path.join(tmp, "config")  # what the editor remembers
         editor = None
         try:
             editor = subprocess.Popen([os.path.join(app, "voxtrel-editor")], cwd=tmp, env=env)
