@@ -3,6 +3,7 @@
 #include "app/Artwork.h"
 #include "app/CompareMarks.h"
 #include "app/EventHook.h"
+#include "app/KeyHooks.h"
 #include "app/Links.h"
 #include "app/NameList.h"
 #include "app/NameValidator.h"
@@ -126,10 +127,11 @@ void frmMain::BuildControls() {
     // One hook per widget role. Undo and redo belong to the document wherever the focus is:
     // the line edits' own undo must not claim the keys.
     for (QLineEdit* edit : {txt0, txtSearch}) {
-        new EventHook(edit, [this](QEvent* e) { return ClaimUndoKeys(e); });
+        new EventHook(
+            edit, [this](QEvent* e) { return KeyHooks::ClaimUndoKeys(e, MnuRedo->shortcuts()); });
     }
     new EventHook(txt0, [this](QEvent* e) { return NameFieldEvent(e); });
-    new EventHook(cmdQSave, [this](QEvent* e) { return QuickSaveKey(e); });
+    new EventHook(cmdQSave, [this](QEvent* e) { return KeyHooks::EnterAsSpace(e, cmdQSave); });
 
     List1->setFocus();
     // The selection, not the keyboard cursor: focusing the list moves its cursor to the first
@@ -525,15 +527,6 @@ void frmMain::ShowNameLength() {
     m_Notes->NameLength(txt0->text().size(), txt0->hasFocus());
 }
 
-bool frmMain::ClaimUndoKeys(QEvent* event) {
-    if (event->type() != QEvent::ShortcutOverride) {
-        return false;
-    }
-    auto* key = static_cast<QKeyEvent*>(event);
-    return key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo) ||
-           MnuRedo->shortcuts().contains(QKeySequence(key->keyCombination()));
-}
-
 bool frmMain::NameFieldEvent(QEvent* event) {
     switch (event->type()) {
     case QEvent::FocusIn:
@@ -558,22 +551,6 @@ bool frmMain::NameFieldEvent(QEvent* event) {
         break;
     }
     return false;
-}
-
-bool frmMain::QuickSaveKey(QEvent* event) {
-    if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease) {
-        return false;
-    }
-    // Enter clicks the focused Quick Save as Space does, by the button's own rule: only a
-    // key that went down on the button clicks when it goes up.
-    auto* key = static_cast<QKeyEvent*>(event);
-    if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) {
-        return false;
-    }
-    QKeyEvent space(key->type(), Qt::Key_Space, key->modifiers() & ~Qt::KeypadModifier,
-                    QStringLiteral(" "), key->isAutoRepeat());
-    QCoreApplication::sendEvent(cmdQSave, &space);
-    return true;
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

@@ -87,11 +87,8 @@ private:
     bool MaybeSave();
     void ShowFileList();
     void UpdateCaption();
-    // The hooks of the widget roles: the line edits leave undo and redo to the document,
-    // the name field says its length and limit, Quick Save takes Enter as Space.
-    bool ClaimUndoKeys(QEvent* event);
+    // The name field's hook: it says its length and its limit.
     bool NameFieldEvent(QEvent* event);
-    bool QuickSaveKey(QEvent* event);
     void ShowMessage(const QString& text, const QString& title, MessageBoxes::Icon icon,
                      const QString& detail = {});
     void ShowFailure(const QString& text);
