@@ -75,6 +75,7 @@ MainControls MainControls::Build(QWidget* Window, ButtonHost* Host,
 
     c.List1 = named(new QListWidget(c.Client), "List1");
     c.List1->setGeometry(MainLayout::List);
+    c.List1->setAccessibleName(QStringLiteral("Names"));
     c.List1->setSelectionMode(QAbstractItemView::SingleSelection);
     c.List1->setUniformItemSizes(true);
     c.List1->setStyleSheet(
@@ -82,10 +83,12 @@ MainControls MainControls::Build(QWidget* Window, ButtonHost* Host,
 
     c.txtSearch = named(new QLineEdit(c.Client), "txtSearch");
     c.txtSearch->setGeometry(MainLayout::SearchBox);
+    c.txtSearch->setAccessibleName(QStringLiteral("Search"));
     c.txtSearch->setText(QStringLiteral("Search..."));
 
     c.txt0 = named(new QLineEdit(c.Client), "txt0");
     c.txt0->setGeometry(MainLayout::NameField);
+    c.txt0->setAccessibleName(QStringLiteral("Name"));
     c.txt0->setMaxLength(static_cast<int>(layout::NameSize));
     c.txt0->setEnabled(false);
 

@@ -1,6 +1,7 @@
 #include "controls/button_xp/Button_XP.h"
 
 #include "controls/button_xp/AccessKey.h"
+#include "controls/button_xp/ButtonAccessible.h"
 #include "controls/button_xp/DefaultButtonHost.h"
 #include "controls/button_xp/KeyCodes.h"
 #include "controls/button_xp/PropertyBag.h"
@@ -92,6 +93,7 @@ bool toInt64(const QVariant& v, qlonglong& out) {
 
 Button_XP::Button_XP(QWidget* parent, ButtonHost* host, ButtonServices services)
     : QWidget(parent), m_Services(services.withDefaults()) {
+    ButtonAccessible::Install(); // a screen reader hears a button, not an unnamed pane
     if (host) {
         m_Host = host;
     } else {

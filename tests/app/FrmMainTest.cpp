@@ -3,6 +3,7 @@
 #include "EditorRig.h"
 #include "controls/button_xp/Button_XP.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QClipboard>
 #include <QDir>
@@ -426,6 +427,21 @@ private slots:
         QCOMPARE(field->text().size(), 58);
         QCOMPARE(rig.window().statusBar()->currentMessage(),
                  QString("A name holds at most 58 characters."));
+    }
+
+    // A screen reader can name every control the user works with.
+    void controlsHaveAccessibleNames() {
+        EditorRig rig;
+        const QList<std::pair<const char*, QString>> named = {{"List1", "Names"},
+                                                              {"txt0", "Name"},
+                                                              {"txtSearch", "Search"},
+                                                              {"cmdQSave", "Quick Save"}};
+        for (const auto& [object, name] : named) {
+            QAccessibleInterface* seen =
+                QAccessible::queryAccessibleInterface(rig.find<QWidget>(object));
+            QVERIFY(seen);
+            QCOMPARE(seen->text(QAccessible::Name), name);
+        }
     }
 
     void saveAsWritesAnotherFileAndKeepsTheOriginal() {

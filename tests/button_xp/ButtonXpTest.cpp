@@ -5,6 +5,7 @@
 #include "controls/button_xp/Button_XP.h"
 #include "controls/button_xp/MemoryPropertyBag.h"
 
+#include <QAccessible>
 #include <QDir>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -194,6 +195,28 @@ private slots:
         }
         QCOMPARE(r.events().count("Click"), clicks);
         QVERIFY(!r.button->IsPressed());
+    }
+
+    // Assistive technology sees a push button named by its caption, with its focus and
+    // enabled state, and its press action clicks it only while it is enabled.
+    void reachableByAssistiveTechnology() {
+        Rig r;
+        r.show();
+        r.button->setCaption("&Quick Save");
+        QAccessibleInterface* seen = QAccessible::queryAccessibleInterface(r.button);
+        QVERIFY(seen);
+        QCOMPARE(seen->role(), QAccessible::Button);
+        QCOMPARE(seen->text(QAccessible::Name), QString("Quick Save"));
+        QVERIFY(seen->state().focused);
+        QVERIFY(!seen->state().disabled);
+        QVERIFY(seen->actionInterface()->actionNames().contains(
+            QAccessibleActionInterface::pressAction()));
+        seen->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(r.events().count("Click"), 1);
+        r.button->setEnabled(false);
+        QVERIFY(seen->state().disabled);
+        seen->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(r.events().count("Click"), 1);
     }
 
     void dragOutAndBackIn() {
