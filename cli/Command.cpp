@@ -113,8 +113,9 @@ void Command::AddListOptions() {
                               "that changed while it was being read.")});
     AddOption({QStringLiteral("transliterate"),
                QStringLiteral("Replace each character the code page cannot hold by its Latin "
-                              "form (\u0141 by L, \u0416 by Z), listing every replacement, instead "
-                              "of refusing the list.")});
+                              "letters (a Polish L with a stroke by L, a Cyrillic letter by its "
+                              "transliteration), listing every replacement, instead of refusing "
+                              "the list.")});
 }
 
 void Command::AddFilesArgument(const QString& name, const QString& description) {
