@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <algorithm>
 
 namespace voxtrel {
 namespace {
@@ -57,24 +58,19 @@ MainControls MainControls::Build(QWidget* Window, ButtonHost* Host,
                                  const ButtonServices& Services) {
     MainControls c;
     c.Client = named(new QWidget(Window), "client");
-    c.Client->setFixedSize(MainLayout::Client);
+    c.Client->setMinimumSize(MainLayout::Client);
     c.Client->setAutoFillBackground(true);
     QPalette white = c.Client->palette();
     white.setColor(QPalette::Window, Qt::white);
     c.Client->setPalette(white);
 
     c.Image1 = named(new QLabel(c.Client), "Image1");
-    c.Image1->setGeometry(MainLayout::Banner);
-    c.Image1->setPixmap(QPixmap::fromImage(
-        Artwork::Banner(MainLayout::Banner.width(), MainLayout::Banner.height())));
 
     c.Image2 = named(new QLabel(c.Client), "Image2");
-    c.Image2->setGeometry(MainLayout::Pitch);
     c.Image2->setPixmap(
         QPixmap::fromImage(Artwork::Pitch(MainLayout::Pitch.width(), MainLayout::Pitch.height())));
 
     c.List1 = named(new QListWidget(c.Client), "List1");
-    c.List1->setGeometry(MainLayout::List);
     c.List1->setAccessibleName(QStringLiteral("Names"));
     c.List1->setSelectionMode(QAbstractItemView::SingleSelection);
     c.List1->setUniformItemSizes(true);
@@ -82,28 +78,23 @@ MainControls MainControls::Build(QWidget* Window, ButtonHost* Host,
         QStringLiteral("QListWidget#List1:focus { border: 1px dotted palette(text); }"));
 
     c.txtSearch = named(new QLineEdit(c.Client), "txtSearch");
-    c.txtSearch->setGeometry(MainLayout::SearchBox);
     c.txtSearch->setAccessibleName(QStringLiteral("Search"));
     c.txtSearch->setText(QStringLiteral("Search..."));
 
     c.txt0 = named(new QLineEdit(c.Client), "txt0");
-    c.txt0->setGeometry(MainLayout::NameField);
     c.txt0->setAccessibleName(QStringLiteral("Name"));
     c.txt0->setMaxLength(static_cast<int>(layout::NameSize));
     c.txt0->setEnabled(false);
 
     c.cmdQSave = named(new Button_XP(c.Client, Host, Services), "cmdQSave");
-    c.cmdQSave->setGeometry(MainLayout::QuickSave);
     loadDesignedProperties(c.cmdQSave);
 
     c.Label1 = named(new QLabel(c.Client), "Label1");
-    c.Label1->move(MainLayout::NameLabel);
     c.Label1->setFont(namedFont(QStringLiteral("Arial"), 12, true));
     c.Label1->setAttribute(Qt::WA_TranslucentBackground);
     c.Label1->setTextFormat(Qt::PlainText);
 
     c.Frame1 = named(new QGroupBox(QStringLiteral("File dt0f.img"), c.Client), "Frame1");
-    c.Frame1->setGeometry(MainLayout::FileFrame);
     c.Frame1->setAutoFillBackground(true);
     c.Frame1->setPalette(white);
 
@@ -112,10 +103,33 @@ MainControls MainControls::Build(QWidget* Window, ButtonHost* Host,
     c.Label2->setFont(namedFont(QStringLiteral("MS Sans Serif"), 9.75, true));
     c.Label2->adjustSize();
 
+    c.Place(MainLayout::Client);
     QWidget::setTabOrder(c.List1, c.txtSearch);
     QWidget::setTabOrder(c.txtSearch, c.txt0);
     QWidget::setTabOrder(c.txt0, c.cmdQSave);
     return c;
+}
+
+void MainControls::Place(QSize Size) const {
+    using namespace MainLayout;
+    const int grow = std::max(0, Size.width() - MainLayout::Client.width());
+    const int taller = std::max(0, Size.height() - MainLayout::Client.height());
+    // The list takes a third of the added width; what stands right of it moves over by as
+    // much, and the name field and the banner take the rest.
+    const int wider = grow / 3;
+    const QPoint right(wider, 0);
+    List1->setGeometry(List.adjusted(0, 0, wider, taller));
+    txtSearch->setGeometry(SearchBox.translated(0, taller).adjusted(0, 0, wider, 0));
+    txt0->setGeometry(NameField.translated(right).adjusted(0, 0, grow - wider, 0));
+    const QRect banner = Banner.translated(right).adjusted(0, 0, grow - wider, 0);
+    if (Image1->geometry() != banner) {
+        Image1->setGeometry(banner);
+        Image1->setPixmap(QPixmap::fromImage(Artwork::Banner(banner.width(), banner.height())));
+    }
+    Image2->setGeometry(Pitch.translated(right));
+    cmdQSave->setGeometry(QuickSave.translated(right));
+    Label1->move(NameLabel + right);
+    Frame1->setGeometry(FileFrame.translated(right));
 }
 
 } // namespace voxtrel

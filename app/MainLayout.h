@@ -44,8 +44,12 @@ struct MainControls {
     QLabel* Label2 = nullptr;
 
     // Makes every control on a fresh white client area of Window, the Quick Save button on
-    // Host with its designed properties, and sets the tab order.
+    // Host with its designed properties, and sets the tab order. The designed size is the
+    // client area's smallest; larger, Place spreads the controls over it.
     static MainControls Build(QWidget* Window, ButtonHost* Host, const ButtonServices& Services);
+    // Places the controls on a client area of Size: the list grows in both directions, the
+    // name field and the banner grow to the right, and the rest keeps its place beside them.
+    void Place(QSize Size) const;
 };
 
 } // namespace voxtrel

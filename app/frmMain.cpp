@@ -29,6 +29,7 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QResizeEvent>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -99,7 +100,13 @@ void frmMain::BuildControls() {
         std::make_unique<FormButtonHost>(this, QStringLiteral("cmdQSave"), m_Services.Links.get());
     const MainControls controls = MainControls::Build(this, m_ButtonHost.get(), m_Services.Button);
     setCentralWidget(controls.Client);
-    layout()->setSizeConstraint(QLayout::SetFixedSize); // no resizing
+    // The designed size is the smallest; the window grows from there.
+    new EventHook(controls.Client, [controls](QEvent* e) {
+        if (e->type() == QEvent::Resize) {
+            controls.Place(static_cast<QResizeEvent*>(e)->size());
+        }
+        return false;
+    });
     List1 = controls.List1;
     txtSearch = controls.txtSearch;
     txt0 = controls.txt0;
@@ -122,7 +129,6 @@ void frmMain::BuildControls() {
         ShowNameLength();
     });
     m_Notes = std::make_unique<StatusNotes>(statusBar());
-    statusBar()->setSizeGripEnabled(false); // the window has a fixed size
 
     // One hook per widget role. Undo and redo belong to the document wherever the focus is:
     // the line edits' own undo must not claim the keys.

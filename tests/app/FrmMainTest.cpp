@@ -84,8 +84,20 @@ private slots:
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QCOMPARE(w.windowTitle(), QString("Voxtrel String Editor 2011"));
-        QCOMPARE(w.centralWidget()->size(), QSize(763, 387));
-        QCOMPARE(w.minimumSize(), w.maximumSize()); // no resizing
+        QCOMPARE(w.centralWidget()->size(), QSize(763, 387)); // the designed size, the smallest
+        QCOMPARE(w.centralWidget()->minimumSize(), QSize(763, 387));
+        const QRect list = rig.find<QListWidget>("List1")->geometry();
+        const QRect field = nameField(rig)->geometry();
+        const QRect frame = rig.find<QGroupBox>("Frame1")->geometry();
+        // Larger, the list grows both ways, the field to the right, the rest moves beside.
+        w.resize(w.width() + 300, w.height() + 200);
+        QTRY_COMPARE(w.centralWidget()->width(), 763 + 300);
+        QCOMPARE(rig.find<QListWidget>("List1")->geometry(), list.adjusted(0, 0, 100, 200));
+        QCOMPARE(nameField(rig)->geometry(), field.adjusted(100, 0, 300, 0));
+        QCOMPARE(rig.find<QGroupBox>("Frame1")->geometry(), frame.translated(100, 0));
+        QCOMPARE(rig.find<QLabel>("Image1")->pixmap().width(), 541 + 200);
+        w.resize(100, 100); // never below the designed size
+        QTRY_COMPARE(w.centralWidget()->size(), QSize(763, 387));
         QVERIFY(w.AppPath().endsWith(QDir::separator()));
         QCOMPARE(QDir::currentPath() + QDir::separator(), w.AppPath());
         QTRY_VERIFY(rig.find<QListWidget>("List1")->hasFocus());
