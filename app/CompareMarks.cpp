@@ -1,5 +1,9 @@
 #include "app/CompareMarks.h"
 
+#include "app/NameList.h"
+#include "app/NameListModel.h"
+#include "app/Search.h"
+
 #include "document/NameDocument.h"
 #include "document/NameLists.h"
 #include "document/NativePath.h"
@@ -8,7 +12,7 @@
 #include <QColor>
 #include <QDir>
 #include <QFileInfo>
-#include <QListWidget>
+#include <QListView>
 #include <QStatusBar>
 #include <utility>
 
@@ -20,10 +24,11 @@ const QString PatchFilter = QStringLiteral("Workbooks (*.xlsx);;CSV lists (*.csv
 
 } // namespace
 
-CompareMarks::CompareMarks(QWidget* Window, QString Title, QListWidget* List,
+CompareMarks::CompareMarks(QWidget* Window, QString Title, QListView* View, NameList* List,
                            NameDocument& Document, const AppServices& Services, QStatusBar* Status)
-    : QObject(Window), m_Window(Window), m_Title(std::move(Title)), m_List(List),
+    : QObject(Window), m_Window(Window), m_Title(std::move(Title)), m_View(View), m_List(List),
       m_Document(Document), m_Services(Services), m_Status(Status), m_Compared(Document.AppPath()) {
+    m_List->Model()->setCompared([this](qint32 record) { return Differs(record); });
 }
 
 void CompareMarks::Attach(const MainMenus& Menus, const std::function<bool()>& Busy) {
@@ -76,24 +81,14 @@ bool CompareMarks::Differs(qint32 Index) const {
 }
 
 void CompareMarks::Update(qint32 Index) {
-    if (Index < 0 || Index >= m_List->count()) {
-        return;
-    }
-    QListWidgetItem* item = m_List->item(Index);
-    const QBrush tint = Differs(Index) ? QBrush(Tint()) : QBrush();
-    if (item->background() != tint) {
-        item->setBackground(tint);
-    }
+    Q_UNUSED(Index); // its row follows the document through the model
     if (Active()) {
         ShowCount();
     }
 }
 
 void CompareMarks::MarkAll() {
-    for (qint32 i = 0; i < m_List->count(); ++i) {
-        QListWidgetItem* item = m_List->item(i);
-        item->setBackground(Differs(i) ? QBrush(Tint()) : QBrush());
-    }
+    m_List->ShowAll();
     if (Active()) {
         ShowCount();
     }
@@ -101,7 +96,7 @@ void CompareMarks::MarkAll() {
 
 void CompareMarks::ShowCount() {
     qint32 count = 0;
-    for (qint32 i = 0; i < m_List->count(); ++i) {
+    for (qint32 i = 0; i < m_Document.Table().Count(); ++i) {
         count += Differs(i);
     }
     m_Status->showMessage(
@@ -117,15 +112,16 @@ void CompareMarks::Clear() {
 }
 
 void CompareMarks::Step(bool Forward) {
-    const qint32 count = m_List->count();
+    // By the rows the list shows, a filter's included.
+    const int count = m_View->model() ? m_View->model()->rowCount() : 0;
     if (!Active() || count == 0) {
         return;
     }
-    const qint32 from = std::max(m_List->currentRow(), Forward ? -1 : 0);
-    for (qint32 step = 1; step <= count; ++step) {
-        const qint32 row = ((Forward ? from + step : from - step) % count + count) % count;
-        if (Differs(row)) {
-            m_List->setCurrentRow(row);
+    const int from = std::max(Search::Current_Row(m_View), Forward ? -1 : 0);
+    for (int step = 1; step <= count; ++step) {
+        const int row = ((Forward ? from + step : from - step) % count + count) % count;
+        if (Differs(m_List->RecordAt(row))) {
+            Search::Set_Current_Row(m_View, row);
             return;
         }
     }

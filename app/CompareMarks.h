@@ -8,12 +8,13 @@
 #include <QString>
 #include <functional>
 
-class QListWidget;
+class QListView;
 class QStatusBar;
 
 namespace voxtrel {
 
 class NameDocument;
+class NameList;
 
 // Menu > Compare with file...: the names of the open file that differ from another name
 // file's, marked in the list by a tint of their own (renames since the last save are bold),
@@ -22,17 +23,19 @@ class NameDocument;
 class CompareMarks : public QObject {
     Q_OBJECT
 public:
-    CompareMarks(QWidget* Window, QString Title, QListWidget* List, NameDocument& Document,
-                 const AppServices& Services, QStatusBar* Status);
+    CompareMarks(QWidget* Window, QString Title, QListView* View, NameList* List,
+                 NameDocument& Document, const AppServices& Services, QStatusBar* Status);
 
     // Connects the menu entries; Busy says (and beeps) when the tool runs and they must wait.
     void Attach(const MainMenus& Menus, const std::function<bool()>& Busy);
     // Asks for the file to compare with, reads it, and marks the list.
     void Compare();
-    // The record's line, after its name changed.
+    // The count, after a record's name changed.
     void Update(qint32 Index);
-    // Every line, after the list was filled again.
+    // Every row's tint and the count.
     void MarkAll();
+    // Whether the record's name differs from the compared file's.
+    bool Differs(qint32 Index) const;
     // Forgets the compared file: another file was opened.
     void Clear();
     // Selects the next (or previous) line that differs, round the ends.
@@ -46,12 +49,12 @@ public:
     static QColor Tint();
 
 private:
-    bool Differs(qint32 Index) const;
     void ShowCount();
 
     QWidget* m_Window;
     QString m_Title;
-    QListWidget* m_List;
+    QListView* m_View;
+    NameList* m_List;
     NameDocument& m_Document;
     const AppServices& m_Services;
     QStatusBar* m_Status;

@@ -8,7 +8,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
+#include <QToolButton>
 #include <algorithm>
 
 namespace voxtrel {
@@ -70,16 +71,26 @@ MainControls MainControls::Build(QWidget* Window, ButtonHost* Host,
     c.Image2->setPixmap(
         QPixmap::fromImage(Artwork::Pitch(MainLayout::Pitch.width(), MainLayout::Pitch.height())));
 
-    c.List1 = named(new QListWidget(c.Client), "List1");
+    c.List1 = named(new QListView(c.Client), "List1");
     c.List1->setAccessibleName(QStringLiteral("Names"));
     c.List1->setSelectionMode(QAbstractItemView::SingleSelection);
     c.List1->setUniformItemSizes(true);
     c.List1->setStyleSheet(
-        QStringLiteral("QListWidget#List1:focus { border: 1px dotted palette(text); }"));
+        QStringLiteral("QListView#List1:focus { border: 1px dotted palette(text); }"));
+    c.List1->setEditTriggers(QAbstractItemView::NoEditTriggers);
 
     c.txtSearch = named(new QLineEdit(c.Client), "txtSearch");
     c.txtSearch->setAccessibleName(QStringLiteral("Search"));
     c.txtSearch->setText(QStringLiteral("Search..."));
+
+    c.Filter = named(new QToolButton(c.Client), "Filter");
+    c.Filter->setCheckable(true);
+    c.Filter->setText(QStringLiteral("\u2261"));
+    c.Filter->setToolTip(
+        QStringLiteral("Show only the names that hold the search text (Ctrl+Shift+F)"));
+    c.Filter->setAccessibleName(QStringLiteral("Filter"));
+    // Out of the designed tab order (list, search, name, Quick Save); Ctrl+Shift+F reaches it.
+    c.Filter->setFocusPolicy(Qt::ClickFocus);
 
     c.txt0 = named(new QLineEdit(c.Client), "txt0");
     c.txt0->setAccessibleName(QStringLiteral("Name"));
@@ -120,6 +131,7 @@ void MainControls::Place(QSize Size) const {
     const QPoint right(wider, 0);
     List1->setGeometry(List.adjusted(0, 0, wider, taller));
     txtSearch->setGeometry(SearchBox.translated(0, taller).adjusted(0, 0, wider, 0));
+    Filter->setGeometry(FilterToggle.translated(wider, taller));
     txt0->setGeometry(NameField.translated(right).adjusted(0, 0, grow - wider, 0));
     const QRect banner = Banner.translated(right).adjusted(0, 0, grow - wider, 0);
     if (Image1->geometry() != banner) {

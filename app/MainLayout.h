@@ -8,7 +8,8 @@
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QListWidget;
+class QListView;
+class QToolButton;
 class QWidget;
 
 namespace voxtrel {
@@ -19,15 +20,16 @@ class ButtonHost;
 // The window's client area as designed, in pixels: each control at its own rectangle.
 namespace MainLayout {
 inline constexpr QSize Client{763, 387};
-inline constexpr QRect Banner{216, 32, 541, 41};     // Image1
-inline constexpr QRect Pitch{488, 160, 265, 184};    // Image2
-inline constexpr QRect List{8, 8, 201, 342};         // List1
-inline constexpr QRect SearchBox{8, 360, 201, 19};   // txtSearch
-inline constexpr QRect NameField{216, 8, 537, 19};   // txt0
-inline constexpr QRect QuickSave{488, 88, 265, 25};  // cmdQSave
-inline constexpr QPoint NameLabel{528, 40};          // Label1
-inline constexpr QRect FileFrame{216, 80, 265, 305}; // Frame1
-inline constexpr QPoint FileList{8, 24};             // Label2, inside Frame1
+inline constexpr QRect Banner{216, 32, 541, 41};       // Image1
+inline constexpr QRect Pitch{488, 160, 265, 184};      // Image2
+inline constexpr QRect List{8, 8, 201, 342};           // List1
+inline constexpr QRect SearchBox{8, 360, 177, 19};     // txtSearch
+inline constexpr QRect FilterToggle{187, 360, 22, 19}; // beside it
+inline constexpr QRect NameField{216, 8, 537, 19};     // txt0
+inline constexpr QRect QuickSave{488, 88, 265, 25};    // cmdQSave
+inline constexpr QPoint NameLabel{528, 40};            // Label1
+inline constexpr QRect FileFrame{216, 80, 265, 305};   // Frame1
+inline constexpr QPoint FileList{8, 24};               // Label2, inside Frame1
 } // namespace MainLayout
 
 // The controls of the client area, made and placed; the window connects them.
@@ -35,8 +37,9 @@ struct MainControls {
     QWidget* Client = nullptr;
     QLabel* Image1 = nullptr;
     QLabel* Image2 = nullptr;
-    QListWidget* List1 = nullptr;
+    QListView* List1 = nullptr;
     QLineEdit* txtSearch = nullptr;
+    QToolButton* Filter = nullptr;
     QLineEdit* txt0 = nullptr;
     Button_XP* cmdQSave = nullptr;
     QLabel* Label1 = nullptr;

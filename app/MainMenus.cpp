@@ -78,6 +78,9 @@ MainMenus MainMenus::Build(QMenuBar* Bar, QObject* Owner, QUndoStack* Undo,
     edit->addSeparator();
     m.MnuFind = entry(edit, QStringLiteral("&Find"), "MnuFind");
     m.MnuFind->setShortcut(QKeySequence::Find);
+    m.MnuFilter = entry(edit, QStringLiteral("Fi&lter names"), "MnuFilter");
+    m.MnuFilter->setCheckable(true);
+    m.MnuFilter->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
     m.MnuNextDifference = entry(edit, QStringLiteral("Next &difference"), "MnuNextDifference");
     m.MnuNextDifference->setShortcut(QKeySequence(Qt::Key_F7));
     m.MnuPreviousDifference =

@@ -30,6 +30,7 @@ struct MainMenus {
     QAction* MnuRedo = nullptr;
     QAction* MnuRevertName = nullptr;
     QAction* MnuFind = nullptr;
+    QAction* MnuFilter = nullptr;
     QAction* Copyright = nullptr;
     // Menu > Encoding: one checkable entry per code page.
     QList<QPair<QAction*, const CodePage*>> Encodings;

@@ -1,66 +1,104 @@
 #include "app/NameList.h"
 
 #include "app/EventHook.h"
+#include "app/NameFilter.h"
+#include "app/NameListModel.h"
 #include "app/Search.h"
 #include "document/NameDocument.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QStatusBar>
 #include <QTimer>
+#include <QToolButton>
 
 namespace voxtrel {
+namespace {
 
-NameList::NameList(QListWidget* List, QLineEdit* Search, const NameDocument& Document,
-                   QStatusBar* Status, QObject* parent)
-    : QObject(parent), m_List(List), m_Search(Search), m_Document(Document), m_Status(Status) {
+const QString SearchPlaceholder = QStringLiteral("Search...");
+
+} // namespace
+
+NameList::NameList(QListView* List, QLineEdit* Search, QToolButton* Filter,
+                   const NameDocument& Document, QStatusBar* Status, QObject* parent)
+    : QObject(parent), m_List(List), m_Search(Search), m_Filter(Filter), m_Document(Document),
+      m_Status(Status), m_Model(new NameListModel(Document, this)), m_Proxy(new NameFilter(this)) {
+    m_Proxy->setSourceModel(m_Model);
+    m_List->setModel(m_Proxy);
+    connect(m_List->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        const qint32 record = SelectedRecord();
+        m_Proxy->setPinned(record); // the selected record stays shown while it is worked on
+        if (record >= 0) {
+            emit RecordSelected(record);
+        }
+    });
     connect(m_Search, &QLineEdit::textChanged, this, &NameList::SearchChanged);
+    connect(m_Filter, &QToolButton::toggled, this, &NameList::SetFiltering);
     new EventHook(m_Search, [this](QEvent* e) { return SearchEvent(e); });
 }
 
 void NameList::Fill() {
-    const Baza& table = m_Document.Table();
-    m_List->clear();
-    m_List->setUpdatesEnabled(false);
-    QStringList names;
-    names.reserve(table.Count());
-    for (qint32 i = 0; i < table.Count(); ++i) {
-        names << table.Get_Nazwa(i);
-    }
-    m_List->addItems(names);
-    m_List->setUpdatesEnabled(true);
+    m_Proxy->setPinned(-1);
+    m_Model->Reset();
 }
 
 void NameList::Show(qint32 Index) {
-    if (Index < 0 || Index >= m_List->count()) {
-        return;
-    }
-    const QString name = m_Document.Table().Get_Nazwa(Index);
-    if (m_List->item(Index)->text() != name) {
-        m_List->item(Index)->setText(name);
-    }
-    MarkLine(Index);
+    m_Model->Changed(Index);
 }
 
 void NameList::ShowAll() {
-    for (qint32 i = 0; i < m_List->count(); ++i) {
-        Show(i);
+    m_Model->ChangedAll();
+}
+
+qint32 NameList::RecordAt(int Row) const {
+    return m_Proxy->index(Row, 0).data(NameListModel::RecordRole).toInt();
+}
+
+qint32 NameList::SelectedRecord() const {
+    const int row = Search::Current_Row(m_List);
+    return row < 0 ? -1 : RecordAt(row);
+}
+
+void NameList::SelectRecord(qint32 Record) {
+    const QModelIndex shown = m_Proxy->mapFromSource(m_Model->index(Record));
+    if (shown.isValid()) {
+        Search::Set_Current_Row(m_List, shown.row());
     }
 }
 
-void NameList::MarkLine(qint32 Index) {
-    const bool renamed = m_Document.Table().Get_Nazwa(Index) != m_Document.SavedName(Index);
-    QListWidgetItem* item = m_List->item(Index);
-    if (item->font().bold() != renamed) {
-        QFont font = item->font();
-        font.setBold(renamed);
-        item->setFont(font);
+bool NameList::Filtering() const {
+    return m_Filter->isChecked();
+}
+
+QString NameList::FilterText() const {
+    return m_Search->text() == SearchPlaceholder ? QString() : m_Search->text();
+}
+
+void NameList::SetFiltering(bool On) {
+    if (m_Filter->isChecked() != On) {
+        m_Filter->setChecked(On); // comes back here through toggled
+        return;
+    }
+    const qint32 record = SelectedRecord();
+    m_Proxy->setFilterFixedString(On ? FilterText() : QString());
+    if (record >= 0) {
+        SelectRecord(record); // the same record, where the filter still shows it
     }
 }
 
 void NameList::SearchChanged() {
+    if (Filtering()) {
+        // The list shows what holds the text; the record stays selected where it can.
+        const qint32 record = SelectedRecord();
+        m_Proxy->setFilterFixedString(FilterText());
+        if (record >= 0) {
+            SelectRecord(record);
+        }
+        SetFound(m_Proxy->rowCount() > 0 || FilterText().isEmpty());
+        return;
+    }
     const bool found = Search::Find_Prefix(m_List, m_Search->text());
     SetFound(found || m_Search->text().isEmpty());
 }
@@ -96,11 +134,12 @@ bool NameList::SearchEvent(QEvent* Event) {
         break;
     }
     case QEvent::KeyRelease: {
+        // While filtering, the box's text is the filter: walking leaves it as it is.
         auto* key = static_cast<QKeyEvent*>(Event);
         if (!key->isAutoRepeat() && key->key() == Qt::Key_Up) {
-            Search::Move_Selection(m_List, m_Search, 1);
+            Search::Move_Selection(m_List, m_Search, 1, !Filtering());
         } else if (!key->isAutoRepeat() && key->key() == Qt::Key_Down) {
-            Search::Move_Selection(m_List, m_Search, 2);
+            Search::Move_Selection(m_List, m_Search, 2, !Filtering());
         }
         break;
     }

@@ -4,42 +4,65 @@
 #include <QString>
 
 class QLineEdit;
-class QListWidget;
+class QListView;
 class QStatusBar;
+class QToolButton;
 
 namespace voxtrel {
 
 class NameDocument;
+class NameFilter;
+class NameListModel;
 
-// The list of names and the search box under it: a line per record, bold while its name
-// differs from the name as last saved, and finding names by their start (typing), anywhere
-// in them (Enter, F3, back with Shift) and by walking (Up, Down from the box).
+// The list of names and the search box under it: a view of the document's names (bold while
+// a name differs from the name as last saved), finding names by their start (typing), anywhere
+// in them (Enter, F3, back with Shift) and by walking (Up, Down from the box), and a filter
+// that shows only the names holding the search text. Whatever the filter shows, selection
+// means a record.
 class NameList : public QObject {
     Q_OBJECT
 public:
-    NameList(QListWidget* List, QLineEdit* Search, const NameDocument& Document, QStatusBar* Status,
-             QObject* parent = nullptr);
+    NameList(QListView* List, QLineEdit* Search, QToolButton* Filter, const NameDocument& Document,
+             QStatusBar* Status, QObject* parent = nullptr);
 
-    // Every name of the document, unselected.
+    NameListModel* Model() const { return m_Model; }
+    // Every name of the document anew, none selected.
     void Fill();
-    // The record's line shows its name and its mark.
+    // The record's row shows its name and its marks.
     void Show(qint32 Index);
-    // Every line, after the names were read again or saved.
+    // Every row, after the names were read again, saved or compared.
     void ShowAll();
     // Find next (Enter, F3) and back: the next name containing the search text.
     void FindNext(bool Forward);
+    // The record of the selected row, or -1.
+    qint32 SelectedRecord() const;
+    // Selects the record's row, when the filter shows it.
+    void SelectRecord(qint32 Record);
+    // Shows only the names holding the search text, or all again.
+    void SetFiltering(bool On);
+    bool Filtering() const;
+    // The record of the view's row Row.
+    qint32 RecordAt(int Row) const;
+
+signals:
+    // The user, or a search, selected the row of Record.
+    void RecordSelected(qint32 Record);
 
 private:
-    void MarkLine(qint32 Index);
     void SearchChanged();
     // Shows whether the last search found a name: a tint and a status message when not.
     void SetFound(bool Found);
     bool SearchEvent(QEvent* Event);
+    // The search text as a filter: the box's own "Search..." is none.
+    QString FilterText() const;
 
-    QListWidget* m_List;
+    QListView* m_List;
     QLineEdit* m_Search;
+    QToolButton* m_Filter;
     const NameDocument& m_Document;
     QStatusBar* m_Status;
+    NameListModel* m_Model;
+    NameFilter* m_Proxy;
 };
 
 } // namespace voxtrel

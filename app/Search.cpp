@@ -1,72 +1,93 @@
 #include "app/Search.h"
 
+#include <QAbstractItemModel>
+#include <QItemSelectionModel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 
 namespace voxtrel::Search {
+namespace {
 
-bool Find_Prefix(QListWidget* List, const QString& Text) {
-    const QList<QListWidgetItem*> found = List->findItems(Text, Qt::MatchStartsWith);
-    int row = -1;
-    for (QListWidgetItem* item : found) {
-        const int r = List->row(item);
-        if (row < 0 || r < row) {
-            row = r;
-        }
-    }
-    if (row < 0) {
-        List->clearSelection();
-        List->setCurrentRow(-1);
-        return false;
-    }
-    List->setCurrentRow(row);
-    List->scrollToItem(List->item(row));
-    return true;
+int rows(QListView* list) {
+    return list->model() ? list->model()->rowCount() : 0;
 }
 
-int Find_Next(QListWidget* List, const QString& Text, bool Forward) {
-    const int count = List->count();
+QString textAt(QListView* list, int row) {
+    return list->model()->index(row, 0).data().toString();
+}
+
+} // namespace
+
+int Current_Row(QListView* List) {
+    const QItemSelectionModel* selection = List->selectionModel();
+    if (selection == nullptr || !selection->hasSelection()) {
+        return -1;
+    }
+    return selection->selectedIndexes().value(0).row();
+}
+
+void Set_Current_Row(QListView* List, int Row) {
+    if (Row < 0 || Row >= rows(List)) {
+        List->clearSelection();
+        List->setCurrentIndex(QModelIndex());
+        return;
+    }
+    const QModelIndex index = List->model()->index(Row, 0);
+    List->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    List->scrollTo(index);
+}
+
+bool Find_Prefix(QListView* List, const QString& Text) {
+    for (int row = 0; row < rows(List); ++row) {
+        if (textAt(List, row).startsWith(Text, Qt::CaseInsensitive)) {
+            Set_Current_Row(List, row);
+            return true;
+        }
+    }
+    Set_Current_Row(List, -1);
+    return false;
+}
+
+int Find_Next(QListView* List, const QString& Text, bool Forward) {
+    const int count = rows(List);
     if (Text.isEmpty() || count == 0) {
         return -1;
     }
-    const int from = List->selectedItems().isEmpty() ? (Forward ? -1 : count) : List->currentRow();
+    const int current = Current_Row(List);
+    const int from = current < 0 ? (Forward ? -1 : count) : current;
     for (int step = 1; step <= count; ++step) {
         const int row = ((from + (Forward ? step : -step)) % count + count) % count;
-        if (List->item(row)->text().contains(Text, Qt::CaseInsensitive)) {
-            List->setCurrentRow(row);
-            List->scrollToItem(List->item(row));
+        if (textAt(List, row).contains(Text, Qt::CaseInsensitive)) {
+            Set_Current_Row(List, row);
             return row;
         }
     }
     return -1;
 }
 
-void Move_Selection(QListWidget* List, QLineEdit* Box, double Direction) {
-    const int count = List->count();
+void Move_Selection(QListView* List, QLineEdit* Box, double Direction, bool Copy) {
+    const int count = rows(List);
     if (count == 0) {
         return;
     }
-    int idx = List->selectedItems().isEmpty() ? -1 : List->currentRow();
+    int idx = Current_Row(List);
+    if (idx == -1) {
+        idx = 0;
+    }
     if (Direction == 1) {
-        if (idx == -1) {
-            idx = 0;
-        }
         if (idx > 0) {
-            List->setCurrentRow(idx - 1);
+            Set_Current_Row(List, idx - 1);
         }
     } else if (Direction == 2) {
-        if (idx == -1) {
-            idx = 0;
-        }
-        if (idx + 1 < count) { // past the last line the request fails and is ignored
-            List->setCurrentRow(idx + 1);
+        if (idx + 1 < count) { // past the last row the request fails and is ignored
+            Set_Current_Row(List, idx + 1);
         }
     } else {
         return;
     }
-    const QList<QListWidgetItem*> selected = List->selectedItems();
-    if (!selected.isEmpty()) {
-        Box->setText(selected.front()->text());
+    const int selected = Current_Row(List);
+    if (Copy && selected >= 0) {
+        Box->setText(textAt(List, selected));
         Select_All(Box);
     }
 }

@@ -1,26 +1,33 @@
 #pragma once
 
 class QLineEdit;
+class QListView;
 class QString;
-class QListWidget;
 
 namespace voxtrel::Search {
 
-// Moves the list's selection one line up (Direction 1) or down (Direction 2) and copies the
-// selected line into the box, all of it selected. With no line selected, the first step
-// counts from line 0, so Down selects line 1.
-void Move_Selection(QListWidget* List, QLineEdit* Box, double Direction);
+// Each works on the view's rows, as the view shows them (a filter may hide some).
+
+// Moves the selection one row up (Direction 1) or down (Direction 2) and, when Copy, copies
+// the selected row into the box, all of it selected. With no row selected, the first step
+// counts from row 0, so Down selects row 1.
+void Move_Selection(QListView* List, QLineEdit* Box, double Direction, bool Copy = true);
 
 // Selects all of the box's text.
 void Select_All(QLineEdit* Box);
 
-// Selects the first line that begins with Text, ignoring case, or no line when none does;
-// true when a line was found.
-bool Find_Prefix(QListWidget* List, const QString& Text);
+// Selects the first row that begins with Text, ignoring case, or no row when none does; true
+// when a row was found.
+bool Find_Prefix(QListView* List, const QString& Text);
 
-// Selects the next line after the selected one (or before it, when not Forward) that
-// contains Text anywhere, ignoring case, wrapping at the ends; returns its row, or -1 when no
-// line contains it (the selection then stays).
-int Find_Next(QListWidget* List, const QString& Text, bool Forward);
+// Selects the next row after the selected one (or before it, when not Forward) that contains
+// Text anywhere, ignoring case, wrapping at the ends; returns its row, or -1 when no row
+// contains it (the selection then stays).
+int Find_Next(QListView* List, const QString& Text, bool Forward);
+
+// The selected row, or -1.
+int Current_Row(QListView* List);
+// Selects Row (and makes it the current one), or nothing for -1.
+void Set_Current_Row(QListView* List, int Row);
 
 } // namespace voxtrel::Search

@@ -26,12 +26,13 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QResizeEvent>
 #include <QStatusBar>
 #include <QTimer>
+#include <QToolButton>
 
 namespace voxtrel {
 namespace {
@@ -65,8 +66,12 @@ frmMain::frmMain(AppServices services, QString appPath, QWidget* parent)
     setFont(font);
     BuildMenus();
     BuildControls();
-    m_List = new NameList(List1, txtSearch, m_Document, statusBar(), this);
-    m_Compare = new CompareMarks(this, AppTitle, List1, m_Document, m_Services, statusBar());
+    m_List = new NameList(List1, txtSearch, m_Filter, m_Document, statusBar(), this);
+    connect(m_List, &NameList::RecordSelected, this, &frmMain::List1_Click);
+    connect(m_Menus.MnuFilter, &QAction::toggled, m_List, &NameList::SetFiltering);
+    connect(m_Filter, &QToolButton::toggled, m_Menus.MnuFilter, &QAction::setChecked);
+    m_Compare =
+        new CompareMarks(this, AppTitle, List1, m_List, m_Document, m_Services, statusBar());
     m_Compare->Attach(m_Menus, [this] { return RefuseWhileBusy(); });
 
     setAcceptDrops(true);
@@ -108,6 +113,7 @@ void frmMain::BuildControls() {
         return false;
     });
     List1 = controls.List1;
+    m_Filter = controls.Filter;
     txtSearch = controls.txtSearch;
     txt0 = controls.txt0;
     cmdQSave = controls.cmdQSave;
@@ -142,7 +148,6 @@ void frmMain::BuildControls() {
     List1->setFocus();
     // The selection, not the keyboard cursor: focusing the list moves its cursor to the first
     // line without selecting it, and that must not bind the name field to a record.
-    connect(List1, &QListWidget::itemSelectionChanged, this, [this] { List1_Click(); });
     connect(txt0, &QLineEdit::textChanged, this, [this] { txt_Change(); });
     connect(cmdQSave, &Button_XP::Click, this, &frmMain::Cmd_Zapisz_Click);
 }
@@ -309,7 +314,7 @@ void frmMain::ShowFileList() {
     ShowOddSize();
     ShowRecord();
     if (m_Document.Table().Count() > 0) {
-        List1->setCurrentRow(0); // through the selection handler
+        m_List->SelectRecord(0); // through the selection handler
     }
 }
 
@@ -448,12 +453,7 @@ void frmMain::Clear_Temp() {
     m_Document.Clear_Work_Folder();
 }
 
-void frmMain::List1_Click() {
-    const QList<QListWidgetItem*> selected = List1->selectedItems();
-    const int row = selected.isEmpty() ? -1 : List1->row(selected.front());
-    if (row < 0) {
-        return;
-    }
+void frmMain::List1_Click(qint32 row) {
     m_Filling = true;
     m_SelIndex = row;
     txt0->setText(m_Document.Table().Get_Nazwa(m_SelIndex));
@@ -486,7 +486,7 @@ void frmMain::txt_Change() {
     }
     SetLabel1(txt0->text());
     // The line of the record that was renamed: past the end that is the last one.
-    m_List->Show(std::clamp(m_SelIndex, 0, List1->count() - 1));
+    m_List->Show(std::clamp(m_SelIndex, 0, m_Document.Table().Count() - 1));
 }
 
 void frmMain::Document_NameChanged(qint32 index) {
@@ -494,12 +494,12 @@ void frmMain::Document_NameChanged(qint32 index) {
     // label when they show that record.
     m_List->Show(index);
     m_Compare->Update(index);
-    if (!m_Typing && !m_Importing && index < List1->count()) {
+    if (!m_Typing && !m_Importing && index < m_Document.Table().Count()) {
         // An undo, a redo or a revert shows the record it changes.
-        List1->setCurrentRow(index);
+        m_List->SelectRecord(index);
     }
     const QString name = m_Document.Table().Get_Nazwa(index);
-    const int shown = std::clamp(m_SelIndex, 0, std::max(0, List1->count() - 1));
+    const int shown = std::clamp(m_SelIndex, 0, std::max(0, m_Document.Table().Count() - 1));
     if (index == shown && txt0->isEnabled() && txt0->text() != name) {
         m_Filling = true;
         txt0->setText(name);

@@ -15,7 +15,8 @@ class QAction;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QListWidget;
+class QListView;
+class QToolButton;
 class QMenu;
 class QUndoStack;
 
@@ -65,7 +66,8 @@ protected:
 private:
     void BuildControls();
     void BuildMenus();
-    void List1_Click();
+    // The user, a search or an undo selected the record Row.
+    void List1_Click(qint32 row);
     void txt_Change();
     void Document_NameChanged(qint32 index);
     void Document_EncodingChanged();
@@ -114,7 +116,8 @@ private:
     CompareMarks* m_Compare = nullptr; // the names that differ from a compared file
     std::unique_ptr<FormButtonHost> m_ButtonHost;
 
-    QListWidget* List1 = nullptr;
+    QListView* List1 = nullptr;
+    QToolButton* m_Filter = nullptr; // shows only the names that hold the search text
     QLineEdit* txtSearch = nullptr;
     QLineEdit* txt0 = nullptr;
     Button_XP* cmdQSave = nullptr;

@@ -7,7 +7,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QListWidget>
 
 namespace voxtrel::test {
 namespace {
@@ -82,11 +81,18 @@ void EditorRig::open(const QString& path) {
 
 QStringList EditorRig::listLines() {
     QStringList lines;
-    auto* list = find<QListWidget>(QStringLiteral("List1"));
-    for (int i = 0; i < list->count(); ++i) {
-        lines << list->item(i)->text();
+    ListProbe* shown = list();
+    for (int i = 0; i < shown->count(); ++i) {
+        lines << shown->item(i)->text();
     }
     return lines;
+}
+
+ListProbe* EditorRig::list() {
+    if (!m_List) {
+        m_List = std::make_unique<ListProbe>(find<QListView>(QStringLiteral("List1")));
+    }
+    return m_List.get();
 }
 
 QStringList EditorRig::workFiles() const {

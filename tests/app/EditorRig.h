@@ -2,7 +2,12 @@
 
 #include "NameFiles.h"
 #include "app/AppServices.h"
+#include "app/Search.h"
 #include "app/frmMain.h"
+
+#include <QBrush>
+#include <QFont>
+#include <QListView>
 
 #include <QByteArray>
 #include <QList>
@@ -91,6 +96,33 @@ public:
     QWidget* owner = nullptr;
 };
 
+// The window's list of names as a test reads and drives it: by the rows it shows.
+class ListProbe {
+public:
+    explicit ListProbe(QListView* View) : m_View(View) {}
+    struct Item {
+        QModelIndex Index;
+        QString text() const { return Index.data().toString(); }
+        QFont font() const { return Index.data(Qt::FontRole).value<QFont>(); }
+        QBrush background() const { return Index.data(Qt::BackgroundRole).value<QBrush>(); }
+    };
+    int count() const { return m_View->model()->rowCount(); }
+    std::shared_ptr<Item> item(int Row) const {
+        return std::make_shared<Item>(Item{m_View->model()->index(Row, 0)});
+    }
+    int currentRow() const { return Search::Current_Row(m_View); }
+    void setCurrentRow(int Row) { Search::Set_Current_Row(m_View, Row); }
+    QRect geometry() const { return m_View->geometry(); }
+    bool hasFocus() const { return m_View->hasFocus(); }
+    void setFocus() { m_View->setFocus(); }
+    // The selected rows, as the view has them.
+    QModelIndexList selectedItems() const { return m_View->selectionModel()->selectedIndexes(); }
+    QListView* view() const { return m_View; }
+
+private:
+    QListView* m_View;
+};
+
 // A temporary application folder with the real zlibtool, and the main window on it with
 // fakes for every platform service. The next file the open dialog "chooses" is nextChoice.
 class EditorRig {
@@ -132,11 +164,13 @@ public:
 
     template <typename T> T* find(const QString& name) { return m_Window->findChild<T*>(name); }
     QStringList listLines();
+    ListProbe* list();
     QStringList workFiles() const;
 
 private:
     AppFolder m_App;
     std::unique_ptr<frmMain> m_Window;
+    std::unique_ptr<ListProbe> m_List;
 };
 
 } // namespace voxtrel::test

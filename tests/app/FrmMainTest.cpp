@@ -10,7 +10,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenu>
 #include <QStatusBar>
 #include <QTimer>
@@ -23,9 +22,7 @@ using namespace voxtrel::test;
 class FrmMainTest : public QObject {
     Q_OBJECT
 
-    static void select(EditorRig& rig, int row) {
-        rig.find<QListWidget>("List1")->setCurrentRow(row);
-    }
+    static void select(EditorRig& rig, int row) { rig.list()->setCurrentRow(row); }
     static QLineEdit* nameField(EditorRig& rig) { return rig.find<QLineEdit>("txt0"); }
     // Types text as key presses; characters outside ASCII come as the text of a key event,
     // as an input method delivers them.
@@ -86,13 +83,13 @@ private slots:
         QCOMPARE(w.windowTitle(), QString("Voxtrel String Editor 2011"));
         QCOMPARE(w.centralWidget()->size(), QSize(763, 387)); // the designed size, the smallest
         QCOMPARE(w.centralWidget()->minimumSize(), QSize(763, 387));
-        const QRect list = rig.find<QListWidget>("List1")->geometry();
+        const QRect list = rig.list()->geometry();
         const QRect field = nameField(rig)->geometry();
         const QRect frame = rig.find<QGroupBox>("Frame1")->geometry();
         // Larger, the list grows both ways, the field to the right, the rest moves beside.
         w.resize(w.width() + 300, w.height() + 200);
         QTRY_COMPARE(w.centralWidget()->width(), 763 + 300);
-        QCOMPARE(rig.find<QListWidget>("List1")->geometry(), list.adjusted(0, 0, 100, 200));
+        QCOMPARE(rig.list()->geometry(), list.adjusted(0, 0, 100, 200));
         QCOMPARE(nameField(rig)->geometry(), field.adjusted(100, 0, 300, 0));
         QCOMPARE(rig.find<QGroupBox>("Frame1")->geometry(), frame.translated(100, 0));
         QCOMPARE(rig.find<QLabel>("Image1")->pixmap().width(), 541 + 200);
@@ -100,7 +97,7 @@ private slots:
         QTRY_COMPARE(w.centralWidget()->size(), QSize(763, 387));
         QVERIFY(w.AppPath().endsWith(QDir::separator()));
         QCOMPARE(QDir::currentPath() + QDir::separator(), w.AppPath());
-        QTRY_VERIFY(rig.find<QListWidget>("List1")->hasFocus());
+        QTRY_VERIFY(rig.list()->hasFocus());
         QCOMPARE(rig.find<QLineEdit>("txtSearch")->text(), QString("Search..."));
         QVERIFY(!nameField(rig)->isEnabled());
         QCOMPARE(nameField(rig)->maxLength(), 58);
@@ -159,7 +156,7 @@ private slots:
         QVERIFY(nameField(rig)->isEnabled());
         QVERIFY(rig.find<Button_XP>("cmdQSave")->Enabled());
         // Line 0 is selected: the field, the label and SelIndex show the new file's record 0.
-        QCOMPARE(rig.find<QListWidget>("List1")->currentRow(), 0);
+        QCOMPARE(rig.list()->currentRow(), 0);
         QCOMPARE(nameField(rig)->text(), QString("Player 0"));
         QCOMPARE(rig.window().SelIndex(), 0);
         QCOMPARE(rig.window().windowTitle(),
@@ -174,8 +171,8 @@ private slots:
         QCOMPARE(rig.listLines()[7], QString::fromUtf8("Jérôme Ünal"));
         QCOMPARE(rig.find<QLabel>("Label1")->text(), QString::fromUtf8("Jérôme Ünal"));
         QVERIFY(rig.window().isWindowModified());
-        QVERIFY(rig.find<QListWidget>("List1")->item(7)->font().bold()); // renamed, not yet saved
-        QVERIFY(!rig.find<QListWidget>("List1")->item(6)->font().bold());
+        QVERIFY(rig.list()->item(7)->font().bold()); // renamed, not yet saved
+        QVERIFY(!rig.list()->item(6)->font().bold());
         QVERIFY(rig.window().grab().save(SCREENSHOT_DIR "/window_loaded.png"));
 
         rig.window().Cmd_Zapisz_Click();
@@ -184,7 +181,7 @@ private slots:
         QCOMPARE(rig.messages->shown[0].detail, "Written to " + QDir::toNativeSeparators(chosen));
         QVERIFY(rig.messages->shown[0].icon == MessageBoxes::Icon::None);
         QVERIFY(!rig.window().isWindowModified());
-        QVERIFY(!rig.find<QListWidget>("List1")->item(7)->font().bold());
+        QVERIFY(!rig.list()->item(7)->font().bold());
         QVERIFY(rig.workFiles().isEmpty());
 
         // Every byte but the renamed name field comes back, read by an independent zlib.
@@ -523,7 +520,7 @@ private slots:
         QVERIFY(western->isChecked());
         rig.find<QAction>("windows-1250")->trigger();
         QVERIFY(!western->isChecked());
-        QCOMPARE(rig.find<QListWidget>("List1")->currentRow(), 1); // the selection stays
+        QCOMPARE(rig.list()->currentRow(), 1); // the selection stays
         QCOMPARE(nameField(rig)->text(), QString::fromUtf8("Łódź"));
         QCOMPARE(rig.find<QLabel>("Label1")->text(), QString::fromUtf8("Łódź"));
         QCOMPARE(rig.listLines()[1], QString::fromUtf8("Łódź"));

@@ -11,7 +11,6 @@
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTableWidget>
@@ -24,9 +23,7 @@ using namespace voxtrel::test;
 class NameListsTest : public QObject {
     Q_OBJECT
 
-    static void select(EditorRig& rig, int row) {
-        rig.find<QListWidget>("List1")->setCurrentRow(row);
-    }
+    static void select(EditorRig& rig, int row) { rig.list()->setCurrentRow(row); }
     static QLineEdit* nameField(EditorRig& rig) { return rig.find<QLineEdit>("txt0"); }
     static void retype(EditorRig& rig, const QString& text) {
         QLineEdit* field = nameField(rig);
@@ -124,7 +121,7 @@ private slots:
         rig.open(mine);
         rig.files->next = game;
         rig.find<QAction>("MnuCompare")->trigger();
-        auto* list = rig.find<QListWidget>("List1");
+        auto* list = rig.list();
         const auto marked = [list] {
             QList<int> rows;
             for (int i = 0; i < list->count(); ++i) {

@@ -6,7 +6,6 @@
 
 #include <QDir>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QtTest>
 
 using namespace voxtrel;
@@ -25,7 +24,7 @@ class SaveFailureTest : public QObject {
             EditorRig::writeCompressed(chosen, EditorRig::nameImage(1209));
             before = EditorRig::read(chosen);
             rig.open(chosen);
-            rig.find<QListWidget>("List1")->setCurrentRow(4);
+            rig.list()->setCurrentRow(4);
             QTest::keyClicks(rig.find<QLineEdit>("txt0"), " edited");
             rig.messages->shown.clear();
         }

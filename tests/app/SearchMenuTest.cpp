@@ -2,13 +2,15 @@
 #include "EditorRig.h"
 #include "app/Links.h"
 #include "app/frmMain.h"
+#include "names/CodePage.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenu>
+#include <QSignalSpy>
 #include <QStatusBar>
+#include <QToolButton>
 #include <QtTest>
 
 using namespace voxtrel;
@@ -19,7 +21,7 @@ class SearchMenuTest : public QObject {
 
     struct Loaded {
         EditorRig rig;
-        QListWidget* list;
+        ListProbe* list;
         QLineEdit* box;
         QLineEdit* field;
 
@@ -32,7 +34,7 @@ class SearchMenuTest : public QObject {
             EditorRig::writeCompressed(f, image);
             rig.window().show();
             rig.open(f);
-            list = rig.find<QListWidget>("List1");
+            list = rig.list();
             box = rig.find<QLineEdit>("txtSearch");
             field = rig.find<QLineEdit>("txt0");
         }
@@ -45,6 +47,69 @@ class SearchMenuTest : public QObject {
     };
 
 private slots:
+    // The filter shows only the names that hold the search text; renames, undo and find-next
+    // act on the record whatever it shows, and turning it off shows all with the same record.
+    void filterShowsOnlyMatchingNamesAndKeepsTheRecord() {
+        Loaded l({"Adams", "Larsson", "Baker", "Nilsson", "Carter", "Olsson"});
+        l.search("sson");
+        QTest::keyClick(&l.rig.window(), Qt::Key_F, Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY(l.rig.find<QToolButton>("Filter")->isChecked());
+        QCOMPARE(l.rig.listLines(), QStringList({"Larsson", "Nilsson", "Olsson"}));
+        // Find next within what the filter shows, and walking leaves the filter text alone.
+        l.box->setFocus();
+        QTest::keyClick(l.box, Qt::Key_Return);
+        QCOMPARE(l.rig.window().SelIndex(), 1); // Larsson, record 1
+        l.arrow(Qt::Key_Down);
+        QCOMPARE(l.rig.window().SelIndex(), 3); // Nilsson
+        QCOMPARE(l.box->text(), QString("sson"));
+        // A rename through the filtered view renames the record, and undo gives it back.
+        l.field->setFocus();
+        l.field->selectAll();
+        QTest::keyClicks(l.field, "Nilssen");
+        QCOMPARE(l.rig.window().NameTable().Get_Nazwa(3), QString("Nilssen"));
+        // It no longer matches, but stays shown while it is the record worked on.
+        QCOMPARE(l.rig.listLines(), QStringList({"Larsson", "Nilssen", "Olsson"}));
+        l.rig.find<QAction>("MnuUndo")->trigger();
+        QCOMPARE(l.rig.window().NameTable().Get_Nazwa(3), QString("Nilsson"));
+        QCOMPARE(l.rig.listLines(), QStringList({"Larsson", "Nilsson", "Olsson"}));
+        QCOMPARE(l.rig.window().SelIndex(), 3);
+        // Off: every name again, the same record selected.
+        l.rig.find<QToolButton>("Filter")->click();
+        QCOMPARE(l.rig.listLines().size(), 6);
+        QCOMPARE(l.list->currentRow(), 3);
+        // The box's own "Search..." filters nothing.
+        l.box->setText("Search...");
+        l.rig.find<QToolButton>("Filter")->click();
+        QCOMPARE(l.rig.listLines().size(), 6);
+    }
+
+    // The list is a view of the document: a rename, an undo, an import and a code page
+    // switch each show in the rows they touch, and only there.
+    void theListFollowsTheDocument() {
+        Loaded l({"Adams", "Baker", "Carter"});
+        QSignalSpy changed(l.list->view()->model(), &QAbstractItemModel::dataChanged);
+        NameDocument& document = l.rig.window().Document();
+        document.Rename(1, "Bakker");
+        QCOMPARE(l.rig.listLines(), QStringList({"Adams", "Bakker", "Carter"}));
+        QVERIFY(l.list->item(1)->font().bold());
+        QVERIFY(!l.list->item(0)->font().bold());
+        document.UndoStack()->undo();
+        QCOMPARE(l.rig.listLines()[1], QString("Baker"));
+        QVERIFY(!l.list->item(1)->font().bold());
+        NameChange change;
+        change.Index = 2;
+        change.NewName = QString::fromUtf8("C\u00e0rter");
+        document.Import({change});
+        QCOMPARE(l.rig.listLines()[2], QString::fromUtf8("C\u00e0rter"));
+        QVERIFY(!changed.isEmpty());
+        for (const QList<QVariant>& signal : changed) {
+            QCOMPARE(signal[0].toModelIndex().row(), signal[1].toModelIndex().row()); // one row
+        }
+        document.SetEncoding(*CodePage::Find("windows-1251"));
+        QCOMPARE(l.rig.listLines()[2],
+                 QString::fromUtf8("C\u0430rter")); // the same byte, read again
+    }
+
     void typingTwoLettersInMixedCase() {
         Loaded l({"Adams", "Baker", "bAldwin", "Carter"});
         l.search("bA");
@@ -118,7 +183,7 @@ private slots:
     void emptyList() {
         EditorRig rig;
         auto* box = rig.find<QLineEdit>("txtSearch");
-        auto* list = rig.find<QListWidget>("List1");
+        auto* list = rig.list();
         box->setFocus();
         QTest::keyClicks(box, "abc");
         QTest::keyClick(box, Qt::Key_Down);

@@ -6,7 +6,6 @@
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMimeData>
 #include <QProcess>
 #include <QProgressDialog>
@@ -28,14 +27,14 @@ class UnsavedWorkTest : public QObject {
         QString file = rig.userFile("unnamed_1846.bin");
         QByteArray plain = EditorRig::nameImage(1209);
         QByteArray before;
-        QListWidget* list = nullptr;
+        ListProbe* list = nullptr;
         QLineEdit* field = nullptr;
 
         Edited() {
             EditorRig::writeCompressed(file, plain);
             before = EditorRig::read(file);
             rig.open(file);
-            list = rig.find<QListWidget>("List1");
+            list = rig.list();
             field = rig.find<QLineEdit>("txt0");
             list->setCurrentRow(5);
             retype("Five");
