@@ -56,6 +56,10 @@ int main(int argc, char** argv) {
 
     voxtrel::frmMain window;
     window.show();
+    if (qEnvironmentVariableIsSet("VOXTREL_QUIT_WHEN_SHOWN")) {
+        // For the start-up benchmark: gone once the first paint is done.
+        QTimer::singleShot(0, &app, &QCoreApplication::quit);
+    }
     if (!files.isEmpty()) {
         const QString file = files.front();
         QTimer::singleShot(0, &window, [&window, file] { window.Open_File(file); });
