@@ -444,6 +444,7 @@ private slots:
         const QList<std::pair<const char*, QString>> named = {{"List1", "Names"},
                                                               {"txt0", "Name"},
                                                               {"txtSearch", "Search"},
+                                                              {"Filter", "Filter"},
                                                               {"cmdQSave", "Quick Save"}};
         for (const auto& [object, name] : named) {
             QAccessibleInterface* seen =
