@@ -9,6 +9,7 @@
 #include <QRegularExpression>
 #include <QTemporaryFile>
 #include <QXmlStreamReader>
+#include <algorithm>
 #include <xlsxwriter.h>
 #include <zip.h>
 
@@ -388,23 +389,23 @@ ListCheck NameWorkbook::Check(const QByteArray& Zip, const Baza& Table, bool Tra
                 }
                 kind = ListRow::Cell::Text;
             }
-            if (column > 2) {
-                column = 2; // every column after the name counts as one more
+            if (column >= 2 && value.isEmpty()) {
+                continue; // an empty cell past the name is no column
             }
+            // A patch's former name is the third column; any further one is one too many.
+            column = std::min(column, 3);
             while (row.Fields.size() < column) {
                 row.Fields.append(QByteArray());
             }
+            const QByteArray text = unescaped(value).toUtf8();
             if (row.Fields.size() == column) {
-                row.Fields.append(unescaped(value).toUtf8());
-            } else if (!value.isEmpty()) {
-                row.Fields[column] = value.toUtf8();
+                row.Fields.append(text);
+            } else if (!text.isEmpty()) {
+                row.Fields[column] = text;
             }
             if (column == 1) {
                 row.NameCell =
                     value.isEmpty() && kind == ListRow::Cell::Number ? ListRow::Cell::Text : kind;
-            }
-            if (column == 2 && row.Fields[2].isEmpty()) {
-                row.Fields.removeLast(); // an empty cell past the name is no column
             }
         }
     }

@@ -203,6 +203,13 @@ TEST(VoxtrelNames, PatchesBetweenFiles) {
     EXPECT_EQ(csvRows(patch),
               QStringList({"index|name|was", "3|Three|Player 3", "900|Nine, Hundred|Player 900"}));
 
+    // The same patch as a workbook says the same.
+    const QString book = c.app.userFile("patch.xlsx");
+    ASSERT_EQ(c.run({"diff", c.file, modded, "-o", book}).code, 0);
+    const Result fromBook = c.run({"import", c.file, book, "--dry-run"});
+    EXPECT_TRUE(fromBook.out.startsWith("3: Player 3 -> Three\n900: Player 900 -> Nine, Hundred\n"))
+        << fromBook.out.toStdString() << fromBook.err.toStdString();
+
     // Twice is once: the second time changes and writes nothing.
     EXPECT_EQ(c.run({"import", c.file, patch}).code, 0);
     const QDateTime once = QFileInfo(c.file).lastModified();
