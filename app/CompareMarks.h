@@ -44,7 +44,6 @@ public:
     void ExportDifferences();
 
     bool Active() const { return !m_Path.isEmpty(); }
-    QString ComparedPath() const { return m_Path; }
     // The tint of a line that differs from the compared file.
     static QColor Tint();
 

@@ -66,12 +66,13 @@ frmMain::frmMain(AppServices services, QString appPath, QWidget* parent)
     setFont(font);
     BuildMenus();
     BuildControls();
-    m_List = new NameList(List1, txtSearch, m_Filter, m_Document, statusBar(), this);
+    m_List = new NameList(m_Controls.List1, m_Controls.txtSearch, m_Controls.Filter, m_Document,
+                          statusBar(), this);
     connect(m_List, &NameList::RecordSelected, this, &frmMain::List1_Click);
     connect(m_Menus.MnuFilter, &QAction::toggled, m_List, &NameList::SetFiltering);
-    connect(m_Filter, &QToolButton::toggled, m_Menus.MnuFilter, &QAction::setChecked);
-    m_Compare =
-        new CompareMarks(this, AppTitle, List1, m_List, m_Document, m_Services, statusBar());
+    connect(m_Controls.Filter, &QToolButton::toggled, m_Menus.MnuFilter, &QAction::setChecked);
+    m_Compare = new CompareMarks(this, AppTitle, m_Controls.List1, m_List, m_Document, m_Services,
+                                 statusBar());
     m_Compare->Attach(m_Menus, [this] { return RefuseWhileBusy(); });
 
     setAcceptDrops(true);
@@ -87,8 +88,8 @@ frmMain::frmMain(AppServices services, QString appPath, QWidget* parent)
     }
     // While the tool works on the names, undo and redo wait as renames do.
     connect(&m_Document, &NameDocument::ToolRunningChanged, this, [this](bool running) {
-        MnuUndo->setEnabled(!running && m_Document.UndoStack()->canUndo());
-        MnuRedo->setEnabled(!running && m_Document.UndoStack()->canRedo());
+        m_Menus.MnuUndo->setEnabled(!running && m_Document.UndoStack()->canUndo());
+        m_Menus.MnuRedo->setEnabled(!running && m_Document.UndoStack()->canRedo());
     });
     restoreGeometry(m_Settings.Geometry());
 }
@@ -103,24 +104,18 @@ frmMain::~frmMain() {
 void frmMain::BuildControls() {
     m_ButtonHost =
         std::make_unique<FormButtonHost>(this, QStringLiteral("cmdQSave"), m_Services.Links.get());
-    const MainControls controls = MainControls::Build(this, m_ButtonHost.get(), m_Services.Button);
-    setCentralWidget(controls.Client);
+    m_Controls = MainControls::Build(this, m_ButtonHost.get(), m_Services.Button);
+    setCentralWidget(m_Controls.Client);
     // The designed size is the smallest; the window grows from there.
-    new EventHook(controls.Client, [controls](QEvent* e) {
+    new EventHook(m_Controls.Client, [this](QEvent* e) {
         if (e->type() == QEvent::Resize) {
-            controls.Place(static_cast<QResizeEvent*>(e)->size());
+            m_Controls.Place(static_cast<QResizeEvent*>(e)->size());
         }
         return false;
     });
-    List1 = controls.List1;
-    m_Filter = controls.Filter;
-    txtSearch = controls.txtSearch;
-    txt0 = controls.txt0;
-    cmdQSave = controls.cmdQSave;
-    Label1 = controls.Label1;
     SetLabel1(QStringLiteral("Name."));
 
-    txt0->setValidator(new NameValidator(
+    m_Controls.txt0->setValidator(new NameValidator(
         [this]() -> const CodePage& { return m_Document.Encoding(); },
         [this](const QStringList& refused, const QString& kept) {
             // Something of a paste came in when the field grows.
@@ -129,8 +124,8 @@ void frmMain::BuildControls() {
                                                         kept.size() > m_ShownName.size()),
                                      8000);
         },
-        txt0));
-    connect(txt0, &QLineEdit::textChanged, this, [this](const QString& text) {
+        m_Controls.txt0));
+    connect(m_Controls.txt0, &QLineEdit::textChanged, this, [this](const QString& text) {
         m_ShownName = text;
         ShowNameLength();
     });
@@ -138,44 +133,38 @@ void frmMain::BuildControls() {
 
     // One hook per widget role. Undo and redo belong to the document wherever the focus is:
     // the line edits' own undo must not claim the keys.
-    for (QLineEdit* edit : {txt0, txtSearch}) {
-        new EventHook(
-            edit, [this](QEvent* e) { return KeyHooks::ClaimUndoKeys(e, MnuRedo->shortcuts()); });
+    for (QLineEdit* edit : {m_Controls.txt0, m_Controls.txtSearch}) {
+        new EventHook(edit, [this](QEvent* e) {
+            return KeyHooks::ClaimUndoKeys(e, m_Menus.MnuRedo->shortcuts());
+        });
     }
-    new EventHook(txt0, [this](QEvent* e) { return NameFieldEvent(e); });
-    new EventHook(cmdQSave, [this](QEvent* e) { return KeyHooks::EnterAsSpace(e, cmdQSave); });
+    new EventHook(m_Controls.txt0, [this](QEvent* e) { return NameFieldEvent(e); });
+    new EventHook(m_Controls.cmdQSave,
+                  [this](QEvent* e) { return KeyHooks::EnterAsSpace(e, m_Controls.cmdQSave); });
 
-    List1->setFocus();
+    m_Controls.List1->setFocus();
     // The selection, not the keyboard cursor: focusing the list moves its cursor to the first
     // line without selecting it, and that must not bind the name field to a record.
-    connect(txt0, &QLineEdit::textChanged, this, [this] { txt_Change(); });
-    connect(cmdQSave, &Button_XP::Click, this, &frmMain::Cmd_Zapisz_Click);
+    connect(m_Controls.txt0, &QLineEdit::textChanged, this, [this] { txt_Change(); });
+    connect(m_Controls.cmdQSave, &Button_XP::Click, this, &frmMain::Cmd_Zapisz_Click);
 }
 
 void frmMain::BuildMenus() {
     m_Menus = MainMenus::Build(menuBar(), this, m_Document.UndoStack(), m_Document.Encoding());
-    MnuFileOpen = m_Menus.MnuFileOpen;
-    Cmd_Zapisz = m_Menus.Cmd_Zapisz;
-    MnuSaveAs = m_Menus.MnuSaveAs;
-    MnuExportNames = m_Menus.MnuExportNames;
-    MnuImportNames = m_Menus.MnuImportNames;
-    MnuUndo = m_Menus.MnuUndo;
-    MnuRedo = m_Menus.MnuRedo;
-    MnuRevertName = m_Menus.MnuRevertName;
-    connect(MnuFileOpen, &QAction::triggered, this, &frmMain::MnuFileOpen_Click);
-    connect(Cmd_Zapisz, &QAction::triggered, this, &frmMain::Cmd_Zapisz_Click);
-    connect(MnuSaveAs, &QAction::triggered, this, &frmMain::MnuSaveAs_Click);
-    connect(MnuExportNames, &QAction::triggered, this, &frmMain::MnuExportNames_Click);
-    connect(MnuImportNames, &QAction::triggered, this, &frmMain::MnuImportNames_Click);
-    connect(MnuRevertName, &QAction::triggered, this, &frmMain::MnuRevertName_Click);
+    connect(m_Menus.MnuFileOpen, &QAction::triggered, this, &frmMain::MnuFileOpen_Click);
+    connect(m_Menus.Cmd_Zapisz, &QAction::triggered, this, &frmMain::Cmd_Zapisz_Click);
+    connect(m_Menus.MnuSaveAs, &QAction::triggered, this, &frmMain::MnuSaveAs_Click);
+    connect(m_Menus.MnuExportNames, &QAction::triggered, this, &frmMain::MnuExportNames_Click);
+    connect(m_Menus.MnuImportNames, &QAction::triggered, this, &frmMain::MnuImportNames_Click);
+    connect(m_Menus.MnuRevertName, &QAction::triggered, this, &frmMain::MnuRevertName_Click);
     connect(m_Menus.MnuQuit, &QAction::triggered, this, &QWidget::close);
     for (const auto& [action, page] : m_Menus.Encodings) {
         connect(action, &QAction::triggered, this,
                 [this, page = page] { m_Document.SetEncoding(*page); });
     }
     connect(m_Menus.MnuFind, &QAction::triggered, this, [this] {
-        txtSearch->setFocus(Qt::ShortcutFocusReason);
-        Search::Select_All(txtSearch);
+        m_Controls.txtSearch->setFocus(Qt::ShortcutFocusReason);
+        Search::Select_All(m_Controls.txtSearch);
     });
     for (const auto& [action, url] : m_Menus.Links) {
         connect(action, &QAction::triggered, this, [this, url = url] {
@@ -203,17 +192,17 @@ void frmMain::ShowFailure(const QString& text) {
 }
 
 void frmMain::SetLabel1(const QString& text) {
-    Label1->setText(text);
-    Label1->adjustSize();
+    m_Controls.Label1->setText(text);
+    m_Controls.Label1->adjustSize();
 }
 
 void frmMain::SetEditing(bool enabled) {
     // A file without records has no name to edit.
-    txt0->setEnabled(enabled && m_Document.Table().Count() > 0);
-    MnuRevertName->setEnabled(txt0->isEnabled());
-    MnuSaveAs->setEnabled(enabled);
-    MnuExportNames->setEnabled(enabled);
-    MnuImportNames->setEnabled(enabled);
+    m_Controls.txt0->setEnabled(enabled && m_Document.Table().Count() > 0);
+    m_Menus.MnuRevertName->setEnabled(m_Controls.txt0->isEnabled());
+    m_Menus.MnuSaveAs->setEnabled(enabled);
+    m_Menus.MnuExportNames->setEnabled(enabled);
+    m_Menus.MnuImportNames->setEnabled(enabled);
     m_Menus.MnuCompare->setEnabled(enabled);
     m_Menus.MnuExportDifferences->setEnabled(enabled);
 }
@@ -306,7 +295,7 @@ void frmMain::ShowFileList() {
     // Nothing shown for the former file may be typed into this one: the field, the label
     // and SelIndex show record 0 of the new file, or nothing when it has none.
     m_SelIndex = 0;
-    txt0->clear();
+    m_Controls.txt0->clear();
     SetLabel1(QString());
     m_Filling = false;
     SetEditing(true);
@@ -328,9 +317,9 @@ void frmMain::UpdateCaption() {
                        : AppTitle);
     setWindowModified(m_Document.IsModified());
     const bool save = m_Document.IsOpen() && readOnly.isEmpty();
-    Cmd_Zapisz->setEnabled(save);
-    if (cmdQSave->Enabled() != save) {
-        cmdQSave->setEnabled(save);
+    m_Menus.Cmd_Zapisz->setEnabled(save);
+    if (m_Controls.cmdQSave->Enabled() != save) {
+        m_Controls.cmdQSave->setEnabled(save);
     }
     if (!readOnly.isEmpty()) {
         statusBar()->showMessage(readOnly);
@@ -355,7 +344,7 @@ bool frmMain::MaybeSave() {
 }
 
 void frmMain::Cmd_Zapisz_Click() {
-    if (RefuseWhileBusy() || !Cmd_Zapisz->isEnabled()) {
+    if (RefuseWhileBusy() || !m_Menus.Cmd_Zapisz->isEnabled()) {
         return;
     }
     SaveFile();
@@ -412,19 +401,19 @@ void frmMain::ShowOddSize() {
 }
 
 void frmMain::MnuExportNames_Click() {
-    if (!RefuseWhileBusy() && MnuExportNames->isEnabled()) {
+    if (!RefuseWhileBusy() && m_Menus.MnuExportNames->isEnabled()) {
         m_ListCommands.Export();
     }
 }
 
 void frmMain::MnuImportNames_Click() {
-    if (!RefuseWhileBusy() && MnuImportNames->isEnabled()) {
+    if (!RefuseWhileBusy() && m_Menus.MnuImportNames->isEnabled()) {
         m_ListCommands.Import();
     }
 }
 
 void frmMain::MnuSaveAs_Click() {
-    if (RefuseWhileBusy() || !MnuSaveAs->isEnabled()) {
+    if (RefuseWhileBusy() || !m_Menus.MnuSaveAs->isEnabled()) {
         return;
     }
     SaveAsChosen();
@@ -443,7 +432,7 @@ bool frmMain::SaveAsChosen() {
 }
 
 void frmMain::MnuRevertName_Click() {
-    if (RefuseWhileBusy() || !txt0->isEnabled()) {
+    if (RefuseWhileBusy() || !m_Controls.txt0->isEnabled()) {
         return;
     }
     m_Document.Rename(m_SelIndex, m_Document.SavedName(m_SelIndex), true);
@@ -456,8 +445,8 @@ void frmMain::Clear_Temp() {
 void frmMain::List1_Click(qint32 row) {
     m_Filling = true;
     m_SelIndex = row;
-    txt0->setText(m_Document.Table().Get_Nazwa(m_SelIndex));
-    SetLabel1(txt0->text());
+    m_Controls.txt0->setText(m_Document.Table().Get_Nazwa(m_SelIndex));
+    SetLabel1(m_Controls.txt0->text());
     m_Filling = false;
     ShowRecord();
 }
@@ -470,7 +459,7 @@ void frmMain::txt_Change() {
     if (m_Filling) {
         return;
     }
-    const QString text = txt0->text().left(static_cast<int>(layout::NameSize));
+    const QString text = m_Controls.txt0->text().left(static_cast<int>(layout::NameSize));
     m_Typing = true;
     const bool renamed = m_Document.Rename(m_SelIndex, text);
     m_Typing = false;
@@ -479,12 +468,12 @@ void frmMain::txt_Change() {
             // The tool is working on the names: the field goes back to the record's name.
             QApplication::beep();
             m_Filling = true;
-            txt0->setText(m_Document.Table().Get_Nazwa(m_SelIndex));
+            m_Controls.txt0->setText(m_Document.Table().Get_Nazwa(m_SelIndex));
             m_Filling = false;
         }
         return;
     }
-    SetLabel1(txt0->text());
+    SetLabel1(m_Controls.txt0->text());
     // The line of the record that was renamed: past the end that is the last one.
     m_List->Show(std::clamp(m_SelIndex, 0, m_Document.Table().Count() - 1));
 }
@@ -500,9 +489,9 @@ void frmMain::Document_NameChanged(qint32 index) {
     }
     const QString name = m_Document.Table().Get_Nazwa(index);
     const int shown = std::clamp(m_SelIndex, 0, std::max(0, m_Document.Table().Count() - 1));
-    if (index == shown && txt0->isEnabled() && txt0->text() != name) {
+    if (index == shown && m_Controls.txt0->isEnabled() && m_Controls.txt0->text() != name) {
         m_Filling = true;
-        txt0->setText(name);
+        m_Controls.txt0->setText(name);
         SetLabel1(name);
         m_Filling = false;
     }
@@ -511,10 +500,10 @@ void frmMain::Document_NameChanged(qint32 index) {
 void frmMain::Document_EncodingChanged() {
     // The same bytes, read again: every line, and the field and label of the record shown.
     m_List->ShowAll();
-    if (txt0->isEnabled()) {
+    if (m_Controls.txt0->isEnabled()) {
         m_Filling = true;
-        txt0->setText(m_Document.Table().Get_Nazwa(m_SelIndex));
-        SetLabel1(txt0->text());
+        m_Controls.txt0->setText(m_Document.Table().Get_Nazwa(m_SelIndex));
+        SetLabel1(m_Controls.txt0->text());
         m_Filling = false;
     }
     ShowRecord();
@@ -530,7 +519,7 @@ void frmMain::Document_EncodingChanged() {
 }
 
 void frmMain::ShowNameLength() {
-    m_Notes->NameLength(txt0->text().size(), txt0->hasFocus());
+    m_Notes->NameLength(m_Controls.txt0->text().size(), m_Controls.txt0->hasFocus());
 }
 
 bool frmMain::NameFieldEvent(QEvent* event) {
@@ -541,16 +530,17 @@ bool frmMain::NameFieldEvent(QEvent* event) {
         break;
     case QEvent::KeyPress: {
         auto* key = static_cast<QKeyEvent*>(event);
-        if (txt0->text().size() >= layout::NameSize && !txt0->hasSelectedText() &&
-            !key->text().isEmpty() && key->text().front().isPrint()) {
+        if (m_Controls.txt0->text().size() >= layout::NameSize &&
+            !m_Controls.txt0->hasSelectedText() && !key->text().isEmpty() &&
+            key->text().front().isPrint()) {
             statusBar()->showMessage(
                 QStringLiteral("A name holds at most %1 characters.").arg(layout::NameSize), 5000);
         }
         break;
     }
     case QEvent::MouseButtonPress:
-        if (txt0->isEnabled()) {
-            SetLabel1(txt0->text());
+        if (m_Controls.txt0->isEnabled()) {
+            SetLabel1(m_Controls.txt0->text());
         }
         break;
     default:

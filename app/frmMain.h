@@ -112,26 +112,13 @@ private:
     ListCommands m_ListCommands{this, AppTitle, m_Document, m_Services, m_Importing};
     ToolProgress* m_Progress = nullptr;
     NameList* m_List = nullptr; // the list's lines, marks and search
+    MainControls m_Controls;    // the client area's controls, by their designed names
     MainMenus m_Menus;
     CompareMarks* m_Compare = nullptr; // the names that differ from a compared file
     std::unique_ptr<FormButtonHost> m_ButtonHost;
 
-    QListView* List1 = nullptr;
-    QToolButton* m_Filter = nullptr; // shows only the names that hold the search text
-    QLineEdit* txtSearch = nullptr;
-    QLineEdit* txt0 = nullptr;
-    Button_XP* cmdQSave = nullptr;
-    QLabel* Label1 = nullptr;
-    QAction* MnuFileOpen = nullptr;
-    QAction* Cmd_Zapisz = nullptr;
-    QAction* MnuSaveAs = nullptr;
     QString m_ShownName;                  // the name field's text as last changed
     std::unique_ptr<StatusNotes> m_Notes; // the status bar's lasting notes
-    QAction* MnuExportNames = nullptr;
-    QAction* MnuImportNames = nullptr;
-    QAction* MnuUndo = nullptr;
-    QAction* MnuRedo = nullptr;
-    QAction* MnuRevertName = nullptr;
 };
 
 } // namespace voxtrel
