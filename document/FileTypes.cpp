@@ -1,0 +1,22 @@
+#include "document/FileTypes.h"
+
+#include <QFileInfo>
+
+namespace voxtrel::FileTypes {
+namespace {
+
+QString withSuffix(const QString& path, const QString& suffix) {
+    return QFileInfo(path).suffix().isEmpty() ? path + suffix : path;
+}
+
+} // namespace
+
+QString NameFileTarget(const QString& Path) {
+    return withSuffix(Path, QStringLiteral(".bin"));
+}
+
+QString ListTarget(const QString& Path) {
+    return withSuffix(Path, QStringLiteral(".xlsx"));
+}
+
+} // namespace voxtrel::FileTypes
