@@ -1,9 +1,10 @@
 #pragma once
 
 #include "app/AppServices.h"
+#include "app/MainMenus.h"
 
+#include <QObject>
 #include <QString>
-#include <utility>
 
 class QWidget;
 
@@ -13,24 +14,26 @@ class NameDocument;
 
 // Menu > Export names... and Import names...: the window's side of moving a whole name list
 // out and in. The document reads, checks, applies and writes; this asks for the file and
-// tells the outcome.
-class ListCommands {
+// tells the outcome. It owns those two menu entries.
+class ListCommands : public QObject {
+    Q_OBJECT
 public:
-    // Title heads the messages; Importing is true while an import applies its renames.
+    // Title heads the messages.
     ListCommands(QWidget* Window, QString Title, NameDocument& Document,
-                 const AppServices& Services, bool& Importing)
-        : m_Window(Window), m_Title(std::move(Title)), m_Document(Document), m_Services(Services),
-          m_Importing(Importing) {}
+                 const AppServices& Services, const MainMenus& Menus);
 
+    // A file is open: its names can go out and come in.
+    void FileOpened();
+
+private:
     void Export();
     void Import();
 
-private:
     QWidget* m_Window;
     QString m_Title;
     NameDocument& m_Document;
     const AppServices& m_Services;
-    bool& m_Importing;
+    MainMenus m_Menus;
 };
 
 } // namespace voxtrel

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QColor>
 #include <QObject>
 #include <QString>
+#include <functional>
 
+class QAction;
 class QLineEdit;
 class QListView;
 class QStatusBar;
@@ -13,19 +16,21 @@ namespace voxtrel {
 class NameDocument;
 class NameFilter;
 class NameListModel;
+struct MainMenus;
 
 // The list of names and the search box under it: a view of the document's names (bold while
 // a name differs from the name as last saved), finding names by their start (typing), anywhere
 // in them (Enter, F3, back with Shift) and by walking (Up, Down from the box), and a filter
 // that shows only the names holding the search text. Whatever the filter shows, selection
-// means a record.
+// means a record. It owns Edit > Find and Filter names, and follows the document's names.
 class NameList : public QObject {
     Q_OBJECT
 public:
     NameList(QListView* List, QLineEdit* Search, QToolButton* Filter, const NameDocument& Document,
-             QStatusBar* Status, QObject* parent = nullptr);
+             const MainMenus& Menus, QStatusBar* Status, QObject* parent = nullptr);
 
-    NameListModel* Model() const { return m_Model; }
+    // Lines of the records Marked holds get the background Tint.
+    void SetMarks(std::function<bool(qint32 Record)> Marked, const QColor& Tint);
     // Every name of the document anew, none selected.
     void Fill();
     // The record's row shows its name and its marks.
@@ -38,7 +43,10 @@ public:
     qint32 SelectedRecord() const;
     // Selects the record's row, when the filter shows it.
     void SelectRecord(qint32 Record);
-    // Shows only the names holding the search text, or all again.
+    // Selects the next shown record after the selected one (before it, when not Forward) that
+    // Matches holds, round the ends; false when none does.
+    bool SelectNext(bool Forward, const std::function<bool(qint32 Record)>& Matches);
+    // Shows only the names holding the search text, or all again; the toggle shows it.
     void SetFiltering(bool On);
     bool Filtering() const;
     // The record of the view's row Row.
@@ -59,6 +67,7 @@ private:
     QListView* m_List;
     QLineEdit* m_Search;
     QToolButton* m_Filter;
+    QAction* m_FilterAction;
     const NameDocument& m_Document;
     QStatusBar* m_Status;
     NameListModel* m_Model;

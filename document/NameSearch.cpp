@@ -2,7 +2,8 @@
 
 namespace voxtrel::NameSearch {
 
-std::optional<int> Next(int Count, int From, bool Forward, const std::function<bool(int)>& Matches) {
+std::optional<int> Next(int Count, int From, bool Forward,
+                        const std::function<bool(int)>& Matches) {
     if (Count <= 0) {
         return std::nullopt;
     }
