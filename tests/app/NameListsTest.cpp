@@ -146,6 +146,50 @@ private slots:
         QVERIFY(marked().isEmpty());
     }
 
+    // A file that is not a name file is refused with the reason, and the marks of the file
+    // compared before stay.
+    void compareRefusesAFileThatIsNotANameFile() {
+        EditorRig rig;
+        const QByteArray plain = EditorRig::nameImage(1209);
+        const QString mine = rig.userFile("mine.bin");
+        const QString game = rig.userFile("game.bin");
+        const QString odd = rig.userFile("odd.bin");
+        QVERIFY(EditorRig::writeCompressed(mine, EditorRig::withName(plain, 3, "Three")));
+        QVERIFY(EditorRig::writeCompressed(game, plain));
+        QVERIFY(EditorRig::writeCompressed(odd, QByteArray(27, 'z')));
+        rig.open(mine);
+        rig.files->next = game;
+        rig.find<QAction>("MnuCompare")->trigger();
+        rig.files->next = odd;
+        rig.find<QAction>("MnuCompare")->trigger();
+        QCOMPARE(rig.messages->shown.last().text,
+                 odd + " is 27 bytes when decompressed; a name file is 117,585 bytes.");
+        QVERIFY(rig.messages->shown.last().icon == MessageBoxes::Icon::Warning);
+        QCOMPARE(rig.list()->item(3)->background().color(), CompareMarks::Tint());
+        QCOMPARE(rig.list()->item(4)->background().style(), Qt::NoBrush);
+    }
+
+    // An import leaves the selection where it was; undoing it shows a record it changed.
+    void importKeepsTheSelectionAndUndoShowsIt() {
+        EditorRig rig;
+        const QString f = rig.userFile("e.bin");
+        QVERIFY(EditorRig::writeCompressed(f, EditorRig::nameImage(1209)));
+        rig.open(f);
+        rig.select(7);
+        const QString csv = rig.userFile("names.csv");
+        EditorRig::write(csv, "index,name\n900,Nine hundred\n");
+        rig.files->next = csv;
+        rig.find<QAction>("MnuImportNames")->trigger();
+        QCOMPARE(rig.window().NameTable().Get_Nazwa(900), QString("Nine hundred"));
+        QCOMPARE(rig.window().SelIndex(), 7);
+        QCOMPARE(rig.list()->currentRow(), 7);
+        QCOMPARE(rig.nameField()->text(), QString("Player 7"));
+        rig.find<QAction>("MnuUndo")->trigger();
+        QCOMPARE(rig.window().NameTable().Get_Nazwa(900), QString("Player 900"));
+        QCOMPARE(rig.window().SelIndex(), 900);
+        QCOMPARE(rig.nameField()->text(), QString("Player 900"));
+    }
+
     // The preview's own rule: rows with replaced characters are shown as typed, and Apply
     // waits for the check box that agrees to their replacements.
     void previewAppliesReplacementsOnlyWhenAgreed() {
