@@ -1,6 +1,7 @@
 #include "app/AboutMenu.h"
 
 #include "app/Links.h"
+#include "app/MenuEntry.h"
 #include "document/NativePath.h"
 
 #include <QAction>
@@ -10,13 +11,19 @@
 
 namespace voxtrel {
 
-AboutMenu::AboutMenu(QWidget* Window, QString Title, const AppServices& Services,
-                     const MainMenus& Menus)
-    : QObject(Window), m_Window(Window), m_Title(std::move(Title)), m_Services(Services) {
-    for (const auto& [action, url] : Menus.Links) {
+AboutMenu::AboutMenu(QWidget* Window, QString Title, const AppServices& Services)
+    : QObject(Window), m_Window(Window), m_Title(std::move(Title)),
+      m_Services(Services), m_Actions{MenuEntry(this, Links::SiteHomeCaption, "cmdSiteHome"),
+                                      MenuEntry(this, Links::PartnerCaption, "cmdPartnerSite"),
+                                      MenuEntry(this, Links::AuthorCaption, "cmdAuthorPage"),
+                                      MenuEntry(this, QStringLiteral("&Copyright"), "Copyright")} {
+    const std::pair<QAction*, QString> pages[] = {{m_Actions.cmdSiteHome, Links::SiteHomeUrl},
+                                                  {m_Actions.cmdPartnerSite, Links::PartnerUrl},
+                                                  {m_Actions.cmdAuthorPage, Links::AuthorUrl}};
+    for (const auto& [action, url] : pages) {
         connect(action, &QAction::triggered, this, [this, url = url] { Visit(url); });
     }
-    connect(Menus.Copyright, &QAction::triggered, this, &AboutMenu::Credit);
+    connect(m_Actions.Copyright, &QAction::triggered, this, &AboutMenu::Credit);
 }
 
 void AboutMenu::Visit(const QString& Url) {

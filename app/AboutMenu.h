@@ -1,10 +1,11 @@
 #pragma once
 
 #include "app/AppServices.h"
-#include "app/MainMenus.h"
 
 #include <QObject>
 #include <QString>
+
+class QAction;
 
 namespace voxtrel {
 
@@ -13,7 +14,16 @@ namespace voxtrel {
 class AboutMenu : public QObject {
     Q_OBJECT
 public:
-    AboutMenu(QWidget* Window, QString Title, const AppServices& Services, const MainMenus& Menus);
+    struct Entries {
+        QAction* cmdSiteHome;
+        QAction* cmdPartnerSite;
+        QAction* cmdAuthorPage;
+        QAction* Copyright;
+    };
+
+    AboutMenu(QWidget* Window, QString Title, const AppServices& Services);
+
+    const Entries& Actions() const { return m_Actions; }
 
 private:
     void Visit(const QString& Url);
@@ -22,6 +32,7 @@ private:
     QWidget* m_Window;
     QString m_Title;
     const AppServices& m_Services;
+    Entries m_Actions;
 };
 
 } // namespace voxtrel

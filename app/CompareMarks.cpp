@@ -1,5 +1,6 @@
 #include "app/CompareMarks.h"
 
+#include "app/MenuEntry.h"
 #include "app/NameList.h"
 #include "app/ToolBusy.h"
 #include "document/FileTypes.h"
@@ -17,24 +18,33 @@
 namespace voxtrel {
 
 CompareMarks::CompareMarks(QWidget* Window, QString Title, NameList* List, NameDocument& Document,
-                           const AppServices& Services, const MainMenus& Menus, QStatusBar* Status)
+                           const AppServices& Services, QStatusBar* Status)
     : QObject(Window), m_Window(Window), m_Title(std::move(Title)), m_List(List),
-      m_Document(Document), m_Services(Services), m_Menus(Menus), m_Status(Status),
+      m_Document(Document), m_Services(Services),
+      m_Status(Status), m_Actions{MenuEntry(this, QStringLiteral("&Compare with file..."),
+                                            "MnuCompare", {}, false),
+                                  MenuEntry(this, QStringLiteral("Export &differences..."),
+                                            "MnuExportDifferences", {}, false),
+                                  MenuEntry(this, QStringLiteral("Next &difference"),
+                                            "MnuNextDifference", QKeySequence(Qt::Key_F7)),
+                                  MenuEntry(this, QStringLiteral("Previous difference"),
+                                            "MnuPreviousDifference",
+                                            QKeySequence(Qt::SHIFT | Qt::Key_F7))},
       m_Compared(Document.AppPath()) {
     m_List->SetMarks(
         [this](qint32 record) { return m_Compared.Differs(m_Document.Table(), record); }, Tint());
-    connect(m_Menus.MnuCompare, &QAction::triggered, this, [this] {
+    connect(m_Actions.MnuCompare, &QAction::triggered, this, [this] {
         if (!ToolBusy::Refuse(m_Document)) {
             Compare();
         }
     });
-    connect(m_Menus.MnuExportDifferences, &QAction::triggered, this, [this] {
+    connect(m_Actions.MnuExportDifferences, &QAction::triggered, this, [this] {
         if (!ToolBusy::Refuse(m_Document)) {
             ExportDifferences();
         }
     });
-    connect(m_Menus.MnuNextDifference, &QAction::triggered, this, [this] { Step(true); });
-    connect(m_Menus.MnuPreviousDifference, &QAction::triggered, this, [this] { Step(false); });
+    connect(m_Actions.MnuNextDifference, &QAction::triggered, this, [this] { Step(true); });
+    connect(m_Actions.MnuPreviousDifference, &QAction::triggered, this, [this] { Step(false); });
     // A rename's row follows the document through the list; the count is said again.
     connect(&m_Document, &NameDocument::NameChanged, this, [this] {
         if (m_Compared.Active()) {
@@ -50,8 +60,8 @@ QColor CompareMarks::Tint() {
 void CompareMarks::FileOpened() {
     m_Compared.Clear(); // marks against another file were the former file's
     MarkAll();
-    m_Menus.MnuCompare->setEnabled(true);
-    m_Menus.MnuExportDifferences->setEnabled(true);
+    m_Actions.MnuCompare->setEnabled(true);
+    m_Actions.MnuExportDifferences->setEnabled(true);
 }
 
 void CompareMarks::Compare() {

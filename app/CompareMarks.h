@@ -1,13 +1,13 @@
 #pragma once
 
 #include "app/AppServices.h"
-#include "app/MainMenus.h"
 #include "document/NameComparison.h"
 
 #include <QColor>
 #include <QObject>
 #include <QString>
 
+class QAction;
 class QStatusBar;
 
 namespace voxtrel {
@@ -23,8 +23,17 @@ class NameList;
 class CompareMarks : public QObject {
     Q_OBJECT
 public:
+    struct Entries {
+        QAction* MnuCompare;
+        QAction* MnuExportDifferences;
+        QAction* MnuNextDifference;
+        QAction* MnuPreviousDifference;
+    };
+
     CompareMarks(QWidget* Window, QString Title, NameList* List, NameDocument& Document,
-                 const AppServices& Services, const MainMenus& Menus, QStatusBar* Status);
+                 const AppServices& Services, QStatusBar* Status);
+
+    const Entries& Actions() const { return m_Actions; }
 
     // Another file is open: the marks against the former one go, and comparing may begin.
     void FileOpened();
@@ -47,8 +56,8 @@ private:
     NameList* m_List;
     NameDocument& m_Document;
     const AppServices& m_Services;
-    MainMenus m_Menus;
     QStatusBar* m_Status;
+    Entries m_Actions;
     NameComparison m_Compared;
 };
 

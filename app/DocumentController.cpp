@@ -3,6 +3,7 @@
 #include "app/EditorSettings.h"
 #include "app/EventHook.h"
 #include "app/KeyHooks.h"
+#include "app/MenuEntry.h"
 #include "app/Questions.h"
 #include "app/StatusNotes.h"
 #include "app/ToolBusy.h"
@@ -12,6 +13,7 @@
 #include "document/NativePath.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QDir>
 #include <QFileInfo>
 #include <QMainWindow>
@@ -23,19 +25,36 @@ namespace voxtrel {
 
 DocumentController::DocumentController(QMainWindow* Window, QString Title, NameDocument& Document,
                                        const AppServices& Services, EditorSettings& Settings,
-                                       QString StartFolder, const MainMenus& Menus,
-                                       Button_XP* QuickSave, StatusNotes* Notes)
+                                       QString StartFolder, Button_XP* QuickSave,
+                                       StatusNotes* Notes)
     : QObject(Window), m_Window(Window), m_Title(std::move(Title)), m_Document(Document),
       m_Services(Services), m_Settings(Settings), m_StartFolder(std::move(StartFolder)),
-      m_Menus(Menus), m_QuickSave(QuickSave), m_Notes(Notes) {
-    connect(m_Menus.MnuFileOpen, &QAction::triggered, this, &DocumentController::Open);
-    connect(m_Menus.Cmd_Zapisz, &QAction::triggered, this, &DocumentController::Save);
-    connect(m_Menus.MnuSaveAs, &QAction::triggered, this, &DocumentController::SaveAs);
-    connect(m_Menus.MnuQuit, &QAction::triggered, m_Window, &QWidget::close);
+      m_QuickSave(QuickSave), m_Notes(Notes),
+      m_Actions{MenuEntry(this, QStringLiteral("&Open"), "MnuFileOpen", QKeySequence::Open),
+                MenuEntry(this, QStringLiteral("&Save"), "Cmd_Zapisz", QKeySequence::Save, false),
+                MenuEntry(this, QStringLiteral("Save &As..."), "MnuSaveAs",
+                          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), false),
+                MenuEntry(this, QStringLiteral("&Quit"), "MnuQuit", QKeySequence::Quit),
+                {}} {
+    // The code page of the names, for the language version of the file: the platform the
+    // files come from read them in its own, so the user chooses it here for this run.
+    auto* pages = new QActionGroup(this);
+    for (const CodePage* page : CodePage::All()) {
+        auto* action =
+            new QAction(QStringLiteral("%1 (%2)").arg(page->Title(), page->Name()), pages);
+        action->setObjectName(page->Name());
+        action->setCheckable(true);
+        action->setChecked(page == &m_Document.Encoding());
+        m_Actions.Encodings.append({action, page});
+    }
+    connect(m_Actions.MnuFileOpen, &QAction::triggered, this, &DocumentController::Open);
+    connect(m_Actions.Cmd_Zapisz, &QAction::triggered, this, &DocumentController::Save);
+    connect(m_Actions.MnuSaveAs, &QAction::triggered, this, &DocumentController::SaveAs);
+    connect(m_Actions.MnuQuit, &QAction::triggered, m_Window, &QWidget::close);
     connect(m_QuickSave, &Button_XP::Click, this, &DocumentController::Save);
     new EventHook(m_QuickSave,
                   [this](QEvent* e) { return KeyHooks::EnterAsSpace(e, m_QuickSave); });
-    for (const auto& [action, page] : m_Menus.Encodings) {
+    for (const auto& [action, page] : m_Actions.Encodings) {
         connect(action, &QAction::triggered, this,
                 [this, page = page] { m_Document.SetEncoding(*page); });
     }
@@ -120,7 +139,7 @@ void DocumentController::OpenChosen(const QString& Path, const QString& Name) {
             m_Document.SetEncoding(*page);
         }
         emit FileOpened();
-        m_Menus.MnuSaveAs->setEnabled(true);
+        m_Actions.MnuSaveAs->setEnabled(true);
         UpdateCaption();
         m_Notes->OddSize(m_Document.OddSize());
         break;
@@ -149,7 +168,7 @@ void DocumentController::UpdateCaption() {
             : m_Title);
     m_Window->setWindowModified(m_Document.IsModified());
     const bool save = m_Document.IsOpen() && readOnly.isEmpty();
-    m_Menus.Cmd_Zapisz->setEnabled(save);
+    m_Actions.Cmd_Zapisz->setEnabled(save);
     if (m_QuickSave->Enabled() != save) {
         m_QuickSave->setEnabled(save);
     }
@@ -160,7 +179,7 @@ void DocumentController::UpdateCaption() {
 
 void DocumentController::EncodingChanged() {
     const CodePage& page = m_Document.Encoding();
-    for (const auto& [action, menuPage] : m_Menus.Encodings) {
+    for (const auto& [action, menuPage] : m_Actions.Encodings) {
         action->setChecked(menuPage == &page);
     }
     if (m_Document.IsOpen()) {
@@ -188,7 +207,7 @@ bool DocumentController::MaybeSave() {
 }
 
 void DocumentController::Save() {
-    if (ToolBusy::Refuse(m_Document) || !m_Menus.Cmd_Zapisz->isEnabled()) {
+    if (ToolBusy::Refuse(m_Document) || !m_Actions.Cmd_Zapisz->isEnabled()) {
         return;
     }
     SaveFile();
@@ -196,7 +215,7 @@ void DocumentController::Save() {
 }
 
 void DocumentController::SaveAs() {
-    if (ToolBusy::Refuse(m_Document) || !m_Menus.MnuSaveAs->isEnabled()) {
+    if (ToolBusy::Refuse(m_Document) || !m_Actions.MnuSaveAs->isEnabled()) {
         return;
     }
     SaveAsChosen();

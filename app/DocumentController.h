@@ -1,16 +1,19 @@
 #pragma once
 
 #include "app/AppServices.h"
-#include "app/MainMenus.h"
 
+#include <QList>
 #include <QObject>
+#include <QPair>
 #include <QString>
 
+class QAction;
 class QMainWindow;
 
 namespace voxtrel {
 
 class Button_XP;
+class CodePage;
 class EditorSettings;
 class NameDocument;
 class StatusNotes;
@@ -23,10 +26,21 @@ class StatusNotes;
 class DocumentController : public QObject {
     Q_OBJECT
 public:
+    struct Entries {
+        QAction* MnuFileOpen;
+        QAction* Cmd_Zapisz;
+        QAction* MnuSaveAs;
+        QAction* MnuQuit;
+        // Menu > Encoding: one checkable entry per code page.
+        QList<QPair<QAction*, const CodePage*>> Encodings;
+    };
+
     // StartFolder: where relative paths given on the command line are taken from.
     DocumentController(QMainWindow* Window, QString Title, NameDocument& Document,
                        const AppServices& Services, EditorSettings& Settings, QString StartFolder,
-                       const MainMenus& Menus, Button_XP* QuickSave, StatusNotes* Notes);
+                       Button_XP* QuickSave, StatusNotes* Notes);
+
+    const Entries& Actions() const { return m_Actions; }
 
     // Menu > Open: asks for a file and opens it.
     void Open();
@@ -71,9 +85,9 @@ private:
     const AppServices& m_Services;
     EditorSettings& m_Settings;
     QString m_StartFolder;
-    MainMenus m_Menus;
     Button_XP* m_QuickSave;
     StatusNotes* m_Notes;
+    Entries m_Actions;
     bool m_CloseWhenIdle = false; // the window was closed while the tool ran
 };
 

@@ -1,5 +1,6 @@
 #include "app/ListCommands.h"
 
+#include "app/MenuEntry.h"
 #include "app/ToolBusy.h"
 #include "document/FileTypes.h"
 #include "document/NameDocument.h"
@@ -15,24 +16,27 @@
 namespace voxtrel {
 
 ListCommands::ListCommands(QWidget* Window, QString Title, NameDocument& Document,
-                           const AppServices& Services, const MainMenus& Menus)
+                           const AppServices& Services)
     : QObject(Window), m_Window(Window), m_Title(std::move(Title)), m_Document(Document),
-      m_Services(Services), m_Menus(Menus) {
-    connect(m_Menus.MnuExportNames, &QAction::triggered, this, [this] {
-        if (!ToolBusy::Refuse(m_Document) && m_Menus.MnuExportNames->isEnabled()) {
+      m_Services(Services), m_Actions{MenuEntry(this, QStringLiteral("&Export names..."),
+                                                "MnuExportNames", {}, false),
+                                      MenuEntry(this, QStringLiteral("&Import names..."),
+                                                "MnuImportNames", {}, false)} {
+    connect(m_Actions.MnuExportNames, &QAction::triggered, this, [this] {
+        if (!ToolBusy::Refuse(m_Document) && m_Actions.MnuExportNames->isEnabled()) {
             Export();
         }
     });
-    connect(m_Menus.MnuImportNames, &QAction::triggered, this, [this] {
-        if (!ToolBusy::Refuse(m_Document) && m_Menus.MnuImportNames->isEnabled()) {
+    connect(m_Actions.MnuImportNames, &QAction::triggered, this, [this] {
+        if (!ToolBusy::Refuse(m_Document) && m_Actions.MnuImportNames->isEnabled()) {
             Import();
         }
     });
 }
 
 void ListCommands::FileOpened() {
-    m_Menus.MnuExportNames->setEnabled(true);
-    m_Menus.MnuImportNames->setEnabled(true);
+    m_Actions.MnuExportNames->setEnabled(true);
+    m_Actions.MnuImportNames->setEnabled(true);
 }
 
 void ListCommands::Export() {

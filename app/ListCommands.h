@@ -1,11 +1,11 @@
 #pragma once
 
 #include "app/AppServices.h"
-#include "app/MainMenus.h"
 
 #include <QObject>
 #include <QString>
 
+class QAction;
 class QWidget;
 
 namespace voxtrel {
@@ -18,9 +18,16 @@ class NameDocument;
 class ListCommands : public QObject {
     Q_OBJECT
 public:
+    struct Entries {
+        QAction* MnuExportNames;
+        QAction* MnuImportNames;
+    };
+
     // Title heads the messages.
     ListCommands(QWidget* Window, QString Title, NameDocument& Document,
-                 const AppServices& Services, const MainMenus& Menus);
+                 const AppServices& Services);
+
+    const Entries& Actions() const { return m_Actions; }
 
     // A file is open: its names can go out and come in.
     void FileOpened();
@@ -33,7 +40,7 @@ private:
     QString m_Title;
     NameDocument& m_Document;
     const AppServices& m_Services;
-    MainMenus m_Menus;
+    Entries m_Actions;
 };
 
 } // namespace voxtrel

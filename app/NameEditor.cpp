@@ -2,6 +2,7 @@
 
 #include "app/EventHook.h"
 #include "app/KeyHooks.h"
+#include "app/MenuEntry.h"
 #include "app/NameList.h"
 #include "app/NameValidator.h"
 #include "app/Questions.h"
@@ -24,10 +25,19 @@
 namespace voxtrel {
 
 NameEditor::NameEditor(QObject* Parent, NameDocument& Document, NameList* List, QLineEdit* Field,
-                       QLabel* Label, QLineEdit* Search, const MainMenus& Menus, StatusNotes* Notes,
-                       QStatusBar* Status)
+                       QLabel* Label, QLineEdit* Search, StatusNotes* Notes, QStatusBar* Status)
     : QObject(Parent), m_Document(Document), m_List(List), m_Field(Field), m_Label(Label),
-      m_Menus(Menus), m_Notes(Notes), m_Status(Status) {
+      m_Notes(Notes),
+      m_Status(Status), m_Actions{
+                            Document.UndoStack()->createUndoAction(this, QStringLiteral("&Undo")),
+                            Document.UndoStack()->createRedoAction(this, QStringLiteral("&Redo")),
+                            MenuEntry(this, QStringLiteral("Re&vert name"), "MnuRevertName", {},
+                                      false)} {
+    m_Actions.MnuUndo->setObjectName(QStringLiteral("MnuUndo"));
+    m_Actions.MnuUndo->setShortcut(QKeySequence::Undo);
+    m_Actions.MnuRedo->setObjectName(QStringLiteral("MnuRedo"));
+    m_Actions.MnuRedo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     SetLabel1(QStringLiteral("Name."));
     m_Field->setValidator(new NameValidator(
         [this]() -> const CodePage& { return m_Document.Encoding(); },
@@ -47,7 +57,7 @@ NameEditor::NameEditor(QObject* Parent, NameDocument& Document, NameList* List, 
     // must not claim the keys.
     for (QLineEdit* edit : {m_Field, Search}) {
         new EventHook(edit, [this](QEvent* e) {
-            return KeyHooks::ClaimUndoKeys(e, m_Menus.MnuRedo->shortcuts());
+            return KeyHooks::ClaimUndoKeys(e, m_Actions.MnuRedo->shortcuts());
         });
     }
     new EventHook(m_Field, [this](QEvent* e) { return NameFieldEvent(e); });
@@ -57,13 +67,13 @@ NameEditor::NameEditor(QObject* Parent, NameDocument& Document, NameList* List, 
     connect(&m_Document, &NameDocument::NameChanged, this, &NameEditor::NameChanged);
     connect(&m_Document, &NameDocument::EncodingChanged, this, &NameEditor::EncodingChanged);
     // After the stack has undone or redone the step: these run after its own connections.
-    connect(m_Menus.MnuUndo, &QAction::triggered, this, &NameEditor::ShowChanged);
-    connect(m_Menus.MnuRedo, &QAction::triggered, this, &NameEditor::ShowChanged);
-    connect(m_Menus.MnuRevertName, &QAction::triggered, this, &NameEditor::RevertName);
+    connect(m_Actions.MnuUndo, &QAction::triggered, this, &NameEditor::ShowChanged);
+    connect(m_Actions.MnuRedo, &QAction::triggered, this, &NameEditor::ShowChanged);
+    connect(m_Actions.MnuRevertName, &QAction::triggered, this, &NameEditor::RevertName);
     // While the tool works on the names, undo and redo wait as renames do.
     connect(&m_Document, &NameDocument::ToolRunningChanged, this, [this](bool running) {
-        m_Menus.MnuUndo->setEnabled(!running && m_Document.UndoStack()->canUndo());
-        m_Menus.MnuRedo->setEnabled(!running && m_Document.UndoStack()->canRedo());
+        m_Actions.MnuUndo->setEnabled(!running && m_Document.UndoStack()->canUndo());
+        m_Actions.MnuRedo->setEnabled(!running && m_Document.UndoStack()->canRedo());
     });
 }
 
@@ -84,7 +94,7 @@ void NameEditor::FileOpened() {
     ShowName(QString());
     // A file without records has no name to edit.
     m_Field->setEnabled(m_Document.Table().Count() > 0);
-    m_Menus.MnuRevertName->setEnabled(m_Field->isEnabled());
+    m_Actions.MnuRevertName->setEnabled(m_Field->isEnabled());
     ShowRecord();
     if (m_Document.Table().Count() > 0) {
         m_List->SelectRecord(0); // through the selection handler

@@ -1,10 +1,9 @@
 #pragma once
 
-#include "app/MainMenus.h"
-
 #include <QObject>
 #include <QString>
 
+class QAction;
 class QEvent;
 class QLabel;
 class QLineEdit;
@@ -25,9 +24,16 @@ class NameEditor : public QObject {
     Q_OBJECT
 public:
     // Search: the search box, whose own undo must not claim the document's keys either.
+    struct Entries {
+        QAction* MnuUndo;
+        QAction* MnuRedo;
+        QAction* MnuRevertName;
+    };
+
     NameEditor(QObject* Parent, NameDocument& Document, NameList* List, QLineEdit* Field,
-               QLabel* Label, QLineEdit* Search, const MainMenus& Menus, StatusNotes* Notes,
-               QStatusBar* Status);
+               QLabel* Label, QLineEdit* Search, StatusNotes* Notes, QStatusBar* Status);
+
+    const Entries& Actions() const { return m_Actions; }
 
     // The record the name field is bound to.
     qint32 SelIndex() const { return m_SelIndex; }
@@ -56,9 +62,9 @@ private:
     NameList* m_List;
     QLineEdit* m_Field;
     QLabel* m_Label;
-    MainMenus m_Menus;
     StatusNotes* m_Notes;
     QStatusBar* m_Status;
+    Entries m_Actions;
     qint32 m_SelIndex = 0;
     bool m_Filling = false;    // the field shows a record's name: no rename
     qint32 m_LastChanged = -1; // the record a change last reached, for undo to show

@@ -1,7 +1,7 @@
 #include "app/NameList.h"
 
 #include "app/EventHook.h"
-#include "app/MainMenus.h"
+#include "app/MenuEntry.h"
 #include "app/NameFilter.h"
 #include "app/NameListModel.h"
 #include "app/Search.h"
@@ -25,11 +25,13 @@ const QString SearchPlaceholder = QStringLiteral("Search...");
 } // namespace
 
 NameList::NameList(QListView* List, QLineEdit* Search, QToolButton* Filter,
-                   const NameDocument& Document, const MainMenus& Menus, QStatusBar* Status,
-                   QObject* parent)
-    : QObject(parent), m_List(List), m_Search(Search), m_Filter(Filter),
-      m_FilterAction(Menus.MnuFilter), m_Document(Document), m_Status(Status),
-      m_Model(new NameListModel(Document, this)), m_Proxy(new NameFilter(this)) {
+                   const NameDocument& Document, QStatusBar* Status, QObject* parent)
+    : QObject(parent), m_List(List), m_Search(Search), m_Filter(Filter), m_Document(Document),
+      m_Status(Status), m_Model(new NameListModel(Document, this)), m_Proxy(new NameFilter(this)),
+      m_Actions{MenuEntry(this, QStringLiteral("&Find"), "MnuFind", QKeySequence::Find),
+                MenuEntry(this, QStringLiteral("Fi&lter names"), "MnuFilter",
+                          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F))} {
+    m_Actions.MnuFilter->setCheckable(true);
     m_Proxy->setSourceModel(m_Model);
     m_List->setModel(m_Proxy);
     connect(m_List->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
@@ -42,9 +44,9 @@ NameList::NameList(QListView* List, QLineEdit* Search, QToolButton* Filter,
     connect(m_Search, &QLineEdit::textChanged, this, &NameList::SearchChanged);
     // The toggle beside the box and the menu entry are one switch: the toggle says what the
     // entry asks, the entry what the toggle shows.
-    connect(m_Filter, &QToolButton::toggled, m_FilterAction, &QAction::setChecked);
-    connect(m_FilterAction, &QAction::toggled, this, &NameList::SetFiltering);
-    connect(Menus.MnuFind, &QAction::triggered, this, [this] {
+    connect(m_Filter, &QToolButton::toggled, m_Actions.MnuFilter, &QAction::setChecked);
+    connect(m_Actions.MnuFilter, &QAction::toggled, this, &NameList::SetFiltering);
+    connect(m_Actions.MnuFind, &QAction::triggered, this, [this] {
         m_Search->setFocus(Qt::ShortcutFocusReason);
         Search::Select_All(m_Search);
     });

@@ -16,7 +16,6 @@ namespace voxtrel {
 class NameDocument;
 class NameFilter;
 class NameListModel;
-struct MainMenus;
 
 // The list of names and the search box under it: a view of the document's names (bold while
 // a name differs from the name as last saved), finding names by their start (typing), anywhere
@@ -26,8 +25,15 @@ struct MainMenus;
 class NameList : public QObject {
     Q_OBJECT
 public:
+    struct Entries {
+        QAction* MnuFind;
+        QAction* MnuFilter;
+    };
+
     NameList(QListView* List, QLineEdit* Search, QToolButton* Filter, const NameDocument& Document,
-             const MainMenus& Menus, QStatusBar* Status, QObject* parent = nullptr);
+             QStatusBar* Status, QObject* parent = nullptr);
+
+    const Entries& Actions() const { return m_Actions; }
 
     // Lines of the records Marked holds get the background Tint.
     void SetMarks(std::function<bool(qint32 Record)> Marked, const QColor& Tint);
@@ -67,11 +73,11 @@ private:
     QListView* m_List;
     QLineEdit* m_Search;
     QToolButton* m_Filter;
-    QAction* m_FilterAction;
     const NameDocument& m_Document;
     QStatusBar* m_Status;
     NameListModel* m_Model;
     NameFilter* m_Proxy;
+    Entries m_Actions;
 };
 
 } // namespace voxtrel

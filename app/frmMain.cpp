@@ -6,6 +6,7 @@
 #include "app/DocumentController.h"
 #include "app/EventHook.h"
 #include "app/ListCommands.h"
+#include "app/MainMenus.h"
 #include "app/NameEditor.h"
 #include "app/NameList.h"
 #include "app/StatusNotes.h"
@@ -52,23 +53,23 @@ frmMain::frmMain(AppServices services, QString appPath, QWidget* parent)
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPointSizeF(8.25);
     setFont(font);
-    m_Menus = MainMenus::Build(menuBar(), this, m_Document.UndoStack(), m_Document.Encoding());
     BuildControls();
     setAcceptDrops(true);
 
-    // Each controller runs its own flows and menu entries; the window only tells them of
-    // one another.
+    // Each controller runs its own flows and owns its menu entries; the window places the
+    // entries and tells the controllers of one another.
     m_Progress = new ToolProgress(&m_Document, this, AppTitle);
     m_List = new NameList(m_Controls.List1, m_Controls.txtSearch, m_Controls.Filter, m_Document,
-                          m_Menus, statusBar(), this);
-    m_Compare =
-        new CompareMarks(this, AppTitle, m_List, m_Document, m_Services, m_Menus, statusBar());
+                          statusBar(), this);
+    m_Compare = new CompareMarks(this, AppTitle, m_List, m_Document, m_Services, statusBar());
     m_Editor = new NameEditor(this, m_Document, m_List, m_Controls.txt0, m_Controls.Label1,
-                              m_Controls.txtSearch, m_Menus, m_Notes.get(), statusBar());
-    m_ListCommands = new ListCommands(this, AppTitle, m_Document, m_Services, m_Menus);
+                              m_Controls.txtSearch, m_Notes.get(), statusBar());
+    m_ListCommands = new ListCommands(this, AppTitle, m_Document, m_Services);
     m_Files = new DocumentController(this, AppTitle, m_Document, m_Services, m_Settings,
-                                     m_StartFolder, m_Menus, m_Controls.cmdQSave, m_Notes.get());
-    m_About = new AboutMenu(this, AppTitle, m_Services, m_Menus);
+                                     m_StartFolder, m_Controls.cmdQSave, m_Notes.get());
+    m_About = new AboutMenu(this, AppTitle, m_Services);
+    MainMenus::Build(menuBar(), m_Files->Actions(), m_ListCommands->Actions(), m_Compare->Actions(),
+                     m_Editor->Actions(), m_List->Actions(), m_About->Actions());
 
     connect(m_Files, &DocumentController::FileOpened, m_List, &NameList::Fill);
     connect(m_Files, &DocumentController::FileOpened, m_Compare, &CompareMarks::FileOpened);

@@ -4,7 +4,6 @@
 #include "app/EditorSettings.h"
 #include "app/FormButtonHost.h"
 #include "app/MainLayout.h"
-#include "app/MainMenus.h"
 #include "document/NameDocument.h"
 
 #include <QMainWindow>
@@ -64,7 +63,6 @@ private:
     EditorSettings m_Settings;
     NameDocument m_Document;
     MainControls m_Controls; // the client area's controls, by their designed names
-    MainMenus m_Menus;
     std::unique_ptr<FormButtonHost> m_ButtonHost;
     std::unique_ptr<StatusNotes> m_Notes; // the status bar's lasting notes
 
