@@ -9,7 +9,6 @@
 #include "document/NativePath.h"
 
 #include <QAction>
-#include <QDir>
 #include <QFileInfo>
 #include <QStatusBar>
 #include <QWidget>
@@ -113,15 +112,14 @@ void CompareMarks::ExportDifferences() {
                                   m_Title, MessageBoxes::Icon::Information);
         return;
     }
-    const QFileInfo chosen(m_Document.FilePath());
-    const QString target = m_Services.Files->SavePath(
+    const QString chosen = m_Services.Files->SavePath(
         m_Window, QStringLiteral("Export differences"),
-        chosen.dir().filePath(chosen.completeBaseName() + QStringLiteral("-patch.xlsx")),
+        FileTypes::Beside(m_Document.FilePath(), QStringLiteral("-patch.xlsx")),
         FileTypes::ListWriteFilter);
-    if (target.isEmpty()) {
+    if (chosen.isEmpty()) {
         return;
     }
-    const QString path = FileTypes::ListTarget(target);
+    const QString path = FileTypes::ListTarget(chosen);
     const NameChanges rows = m_Compared.Differences(m_Document.Table());
     const SaveResult written =
         m_Document.Export_Patch(path, rows, NameLists::FormatFor(path), m_Compared.Path());

@@ -8,7 +8,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QWidget>
 #include <utility>
@@ -40,15 +39,14 @@ void ListCommands::FileOpened() {
 }
 
 void ListCommands::Export() {
-    const QFileInfo chosen(m_Document.FilePath());
-    const QString suggested =
-        chosen.dir().filePath(chosen.completeBaseName() + QStringLiteral(".xlsx"));
-    const QString chosenTarget = m_Services.Files->SavePath(
-        m_Window, QStringLiteral("Export names"), suggested, FileTypes::ListWriteFilter);
-    if (chosenTarget.isEmpty()) {
+    const QString chosen = m_Services.Files->SavePath(
+        m_Window, QStringLiteral("Export names"),
+        FileTypes::Beside(m_Document.FilePath(), QStringLiteral(".xlsx")),
+        FileTypes::ListWriteFilter);
+    if (chosen.isEmpty()) {
         return;
     }
-    const QString target = FileTypes::ListTarget(chosenTarget);
+    const QString target = FileTypes::ListTarget(chosen);
     const SaveResult exported = m_Document.Export_List(target, NameLists::FormatFor(target));
     if (!exported.Ok()) {
         m_Services.Messages->Show(

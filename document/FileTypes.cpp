@@ -1,5 +1,6 @@
 #include "document/FileTypes.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace voxtrel::FileTypes {
@@ -17,6 +18,11 @@ QString NameFileTarget(const QString& Path) {
 
 QString ListTarget(const QString& Path) {
     return withSuffix(Path, QStringLiteral(".xlsx"));
+}
+
+QString Beside(const QString& File, const QString& Ending) {
+    const QFileInfo file(File);
+    return file.dir().filePath(file.completeBaseName() + Ending);
 }
 
 } // namespace voxtrel::FileTypes

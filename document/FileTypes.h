@@ -18,5 +18,7 @@ inline const QString ListReadFilter = QStringLiteral("Name lists (*.xlsx *.csv);
 QString NameFileTarget(const QString& Path);
 // Path with ".xlsx" added when it has no suffix: a workbook unless asked otherwise.
 QString ListTarget(const QString& Path);
+// A name offered beside File: its folder and base name, then Ending ("-patch.xlsx").
+QString Beside(const QString& File, const QString& Ending);
 
 } // namespace voxtrel::FileTypes

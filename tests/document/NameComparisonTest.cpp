@@ -52,6 +52,9 @@ TEST(FileTypes, ANameWithoutSuffixTakesTheDefaultOne) {
     EXPECT_EQ(FileTypes::ListTarget("/home/u/v1.2/names"), QString("/home/u/v1.2/names.xlsx"));
     EXPECT_EQ(FileTypes::NameFileTarget("/home/u/v1.2/copy"), QString("/home/u/v1.2/copy.bin"));
     EXPECT_EQ(FileTypes::NameFileTarget("/home/u/copy.img"), QString("/home/u/copy.img"));
+    // Only the last suffix gives way to the ending offered.
+    EXPECT_EQ(FileTypes::Beside("/home/u/mine.v2.bin", "-patch.xlsx"),
+              QString("/home/u/mine.v2-patch.xlsx"));
 }
 
 // The open file's names against another's: marks follow renames, a file that is not a name
