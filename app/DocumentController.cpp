@@ -45,6 +45,7 @@ DocumentController::DocumentController(QMainWindow* Window, QString Title, NameD
         action->setObjectName(page->Name());
         action->setCheckable(true);
         action->setChecked(page == &m_Document.Encoding());
+        connect(action, &QAction::triggered, this, [this, page] { m_Document.SetEncoding(*page); });
         m_Actions.Encodings.append({action, page});
     }
     connect(m_Actions.MnuFileOpen, &QAction::triggered, this, &DocumentController::Open);
@@ -54,10 +55,6 @@ DocumentController::DocumentController(QMainWindow* Window, QString Title, NameD
     connect(m_QuickSave, &Button_XP::Click, this, &DocumentController::Save);
     new EventHook(m_QuickSave,
                   [this](QEvent* e) { return KeyHooks::EnterAsSpace(e, m_QuickSave); });
-    for (const auto& [action, page] : m_Actions.Encodings) {
-        connect(action, &QAction::triggered, this,
-                [this, page = page] { m_Document.SetEncoding(*page); });
-    }
     connect(&m_Document, &NameDocument::ModifiedChanged, m_Window, &QWidget::setWindowModified);
     connect(&m_Document, &NameDocument::EncodingChanged, this,
             &DocumentController::EncodingChanged);

@@ -42,8 +42,8 @@ NameList::NameList(QListView* List, QLineEdit* Search, QToolButton* Filter,
         }
     });
     connect(m_Search, &QLineEdit::textChanged, this, &NameList::SearchChanged);
-    // The toggle beside the box and the menu entry are one switch: the toggle says what the
-    // entry asks, the entry what the toggle shows.
+    // The toggle beside the box and the menu entry are one switch: a click on the toggle
+    // checks the entry, and the entry, however checked, filters and sets the toggle.
     connect(m_Filter, &QToolButton::toggled, m_Actions.MnuFilter, &QAction::setChecked);
     connect(m_Actions.MnuFilter, &QAction::toggled, this, &NameList::SetFiltering);
     connect(m_Actions.MnuFind, &QAction::triggered, this, [this] {
