@@ -122,8 +122,7 @@ void NameEditor::txt_Change() {
         if (m_Document.ToolBusy()) {
             // The tool is working on the names: the field goes back to the record's name.
             QApplication::beep();
-            const QScopedValueRollback<bool> filling(m_Filling, true);
-            m_Field->setText(m_Document.Table().Get_Nazwa(m_SelIndex));
+            ShowName(m_Document.Table().Get_Nazwa(m_SelIndex));
         }
         return;
     }
