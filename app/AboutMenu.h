@@ -14,6 +14,7 @@ namespace voxtrel {
 class AboutMenu : public QObject {
     Q_OBJECT
 public:
+    // The menu entries it owns and runs; MainMenus places them.
     struct Entries {
         QAction* cmdSiteHome;
         QAction* cmdPartnerSite;

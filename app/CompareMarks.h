@@ -23,6 +23,7 @@ class NameList;
 class CompareMarks : public QObject {
     Q_OBJECT
 public:
+    // The menu entries it owns and runs; MainMenus places them.
     struct Entries {
         QAction* MnuCompare;
         QAction* MnuExportDifferences;

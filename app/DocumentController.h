@@ -26,6 +26,7 @@ class StatusNotes;
 class DocumentController : public QObject {
     Q_OBJECT
 public:
+    // The menu entries it owns and runs; MainMenus places them.
     struct Entries {
         QAction* MnuFileOpen;
         QAction* Cmd_Zapisz;

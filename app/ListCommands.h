@@ -18,6 +18,7 @@ class NameDocument;
 class ListCommands : public QObject {
     Q_OBJECT
 public:
+    // The menu entries it owns and runs; MainMenus places them.
     struct Entries {
         QAction* MnuExportNames;
         QAction* MnuImportNames;

@@ -23,13 +23,14 @@ class StatusNotes;
 class NameEditor : public QObject {
     Q_OBJECT
 public:
-    // Search: the search box, whose own undo must not claim the document's keys either.
+    // The menu entries it owns and runs; MainMenus places them.
     struct Entries {
         QAction* MnuUndo;
         QAction* MnuRedo;
         QAction* MnuRevertName;
     };
 
+    // Search: the search box, whose own undo must not claim the document's keys either.
     NameEditor(QObject* Parent, NameDocument& Document, NameList* List, QLineEdit* Field,
                QLabel* Label, QLineEdit* Search, StatusNotes* Notes, QStatusBar* Status);
 

@@ -25,6 +25,7 @@ class NameListModel;
 class NameList : public QObject {
     Q_OBJECT
 public:
+    // The menu entries it owns and runs; MainMenus places them.
     struct Entries {
         QAction* MnuFind;
         QAction* MnuFilter;
