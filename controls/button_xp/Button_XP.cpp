@@ -959,15 +959,19 @@ void Button_XP::OverTimerTick() {
 void Button_XP::keyPressEvent(QKeyEvent* event) {
     qint16 keyCode = VirtualKeyFromQt(event->key(), event->modifiers());
     qint16 shift = ShiftMaskFromQt(event->modifiers());
+    // Only the first key-down of a held key can press: the repeats of a Space (or an Enter,
+    // which comes as one) held down in a message box reach the control once the box has
+    // closed, and they are not a press of it.
+    const bool firstDown = !event->isAutoRepeat();
     if (!m_KeyIsDown) {
-        if (keyCode == SpaceKey) {
+        if (keyCode == SpaceKey && firstDown) {
             m_IsPressed = true;
             m_IsMouseOver = true;
             Refresh();
         }
         m_KeyIsDown = true;
     }
-    if (keyCode == SpaceKey) {
+    if (keyCode == SpaceKey && firstDown) {
         // Only a Space that went down here may click when it goes up: the release of a key
         // pressed in a dialog that has just closed is not a click.
         m_SpaceIsDown = true;
