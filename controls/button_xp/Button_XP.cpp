@@ -784,10 +784,19 @@ void Button_XP::Terminate() {
 
 // ---- painting --------------------------------------------------------------------------
 
+QSize Button_XP::FacePixels(qreal ratio) const {
+    return {FacePainter::DevicePixels(std::max(width(), 1), ratio),
+            FacePainter::DevicePixels(std::max(height(), 1), ratio)};
+}
+
 void Button_XP::Refresh() {
-    const QSize size(std::max(width(), 1), std::max(height(), 1));
-    if (m_BackBuffer.size() != size) {
-        m_BackBuffer = QImage(size, QImage::Format_RGB32);
+    // The face is painted at the screen's device pixel ratio, not enlarged from the
+    // control's own pixels: its lines stay one device pixel and its caption sharp.
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = FacePixels(ratio);
+    if (m_BackBuffer.size() != pixels || m_BackBuffer.devicePixelRatio() != ratio) {
+        m_BackBuffer = QImage(pixels, QImage::Format_RGB32);
+        m_BackBuffer.setDevicePixelRatio(ratio);
     }
     RenderFace(m_BackBuffer);
     ++m_RefreshCount;
@@ -840,7 +849,8 @@ void Button_XP::RenderFace(QImage& image) {
 }
 
 void Button_XP::paintEvent(QPaintEvent*) {
-    if (m_BackBuffer.size() != size()) {
+    const qreal ratio = devicePixelRatioF(); // changes when the window moves to another screen
+    if (m_BackBuffer.size() != FacePixels(ratio) || m_BackBuffer.devicePixelRatio() != ratio) {
         Refresh();
     }
     QPainter p(this);

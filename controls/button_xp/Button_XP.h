@@ -179,6 +179,7 @@ protected:
 
     // Renders the whole face into image.
     void RenderFace(QImage& image);
+    QSize FacePixels(qreal ratio) const; // the back buffer's size in device pixels
 
 private:
     void Notify(const QString& name);

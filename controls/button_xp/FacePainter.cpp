@@ -19,10 +19,14 @@ constexpr int CaptionMargin = 1; // left and right, as the text layout asks
 
 enum class Rendering { Normal, Disabled, Shadow };
 
+// On an image of the face at a device pixel ratio above 1, the frame's lines and the focus
+// rectangle are drawn in device pixels, one device pixel wide, and the caption at the full
+// resolution; the layout stays in the control's own pixels. At ratio 1 both are the same.
 class Painter {
 public:
     Painter(const FaceState& state, FaceMemory& memory, QImage& image)
-        : s(state), m(memory), canvas(image) {}
+        : s(state), m(memory), canvas(image), ratio(image.devicePixelRatio()),
+          W(FacePainter::DevicePixels(s.W, ratio)), H(FacePainter::DevicePixels(s.H, ratio)) {}
 
     void Run() {
         canvas.Fill(TranslateColor(m.SurfaceBackColor));
@@ -33,7 +37,8 @@ public:
         ComputeLayout();
         DrawPicture();
         if (s.HasFocus && s.ShowFocusRect && s.ButtonStyle != 3) {
-            canvas.DrawFocusRect({4, 4, s.W - 4, s.H - 4});
+            const int inset = FacePainter::DevicePixels(4, ratio);
+            canvas.DrawFocusRect({inset, inset, W - inset, H - inset});
         }
         DrawCaption();
     }
@@ -52,6 +57,13 @@ private:
         const QImage rgb = picture.format() == QImage::Format_RGB32
                                ? picture
                                : picture.convertToFormat(QImage::Format_RGB32);
+        if (ratio != 1) {
+            QPainter p(&canvas.Image()); // the control's pixels, each over ratio device pixels
+            p.setRenderHint(QPainter::SmoothPixmapTransform);
+            p.setClipRect(QRect(0, 0, s.W, s.H));
+            p.drawImage(-s.ParentOffset, rgb);
+            return;
+        }
         for (int y = 0; y < s.H; ++y) {
             const int py = s.ParentOffset.y() + y;
             if (py < 0 || py >= rgb.height()) {
@@ -100,8 +112,8 @@ private:
         if (s.BEVEL < 2) {
             const quint32 first = TranslateColor(raised ? ButtonShadow : ButtonHighlight);
             const quint32 second = TranslateColor(raised ? ButtonHighlight : ButtonShadow);
-            canvas.DrawBox({0, 0, s.W, s.H}, first, false);
-            canvas.DrawBox({0, 0, s.W + 1, s.H + 1}, second, false);
+            canvas.DrawBox({0, 0, W, H}, first, false);
+            canvas.DrawBox({0, 0, W + 1, H + 1}, second, false);
         } else if (raised) {
             FacePainter::DrawRaisedBevel(canvas, TranslateColor(m.SurfaceBackColor), s.BEVEL,
                                          s.BEVELDEPTH);
@@ -116,8 +128,8 @@ private:
             FacePainter::DrawRaisedBevel(canvas, TranslateColor(m.SurfaceBackColor), s.BEVEL,
                                          s.BEVELDEPTH + 3);
         } else {
-            canvas.DrawBox({0, 0, s.W - 1, s.H - 1}, TranslateColor(ButtonShadow), false);
-            canvas.DrawBox({0, 0, s.W + 1, s.H + 1}, TranslateColor(ButtonHighlight), false);
+            canvas.DrawBox({0, 0, W - 1, H - 1}, TranslateColor(ButtonShadow), false);
+            canvas.DrawBox({0, 0, W + 1, H + 1}, TranslateColor(ButtonHighlight), false);
         }
     }
 
@@ -142,7 +154,7 @@ private:
         case 2: {
             // At rest only when always shown; hovered always; held down while over it.
             if (s.IsMouseOver || s.XPShowBorderAlways) {
-                canvas.DrawBox({0, 0, s.W, s.H}, TranslateColor(s.ForeColor), false);
+                canvas.DrawBox({0, 0, W, H}, TranslateColor(s.ForeColor), false);
             }
             break;
         }
@@ -164,7 +176,9 @@ private:
 
     QFont CaptionFont() const {
         QFont f = s.Font;
-        f.setStyleStrategy(QFont::NoAntialias); // crisp glyphs in exactly the caption colour
+        if (ratio == 1) {
+            f.setStyleStrategy(QFont::NoAntialias); // crisp glyphs in exactly the caption colour
+        }
         return f;
     }
 
@@ -232,7 +246,7 @@ private:
                 const uchar* line = mask.constScanLine(row);
                 for (int col = 0; col < mask.width(); ++col) {
                     if (line[col]) {
-                        canvas.SetPixel(x + col + dx, y + row + dy, rgb);
+                        art->SetPixel(x + col + dx, y + row + dy, rgb);
                     }
                 }
             }
@@ -271,7 +285,7 @@ private:
         if (how == Rendering::Normal) {
             const QImage sized =
                 natural.scaled(pw, ph, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-            FacePainter::BlitMasked(canvas.Image(), sized, 0, 0, pw, ph, at.Left, at.Top, key);
+            FacePainter::BlitMasked(art->Image(), sized, 0, 0, pw, ph, at.Left, at.Top, key);
         } else {
             // Masked pixels become white first, and white is background in these renderings.
             QImage prepared(natural.size(), QImage::Format_ARGB32);
@@ -297,7 +311,7 @@ private:
             image = image.scaled(natural, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         }
         if (how == Rendering::Normal) {
-            QPainter p(&canvas.Image());
+            QPainter p(&art->Image());
             p.drawImage(at.Left, at.Top,
                         image.scaled(pw, ph, Qt::IgnoreAspectRatio, Qt::FastTransformation));
             return;
@@ -310,14 +324,32 @@ private:
         if (!pic || pic->kind() == ButtonPicture::Kind::Empty) {
             return;
         }
+        if (ratio != 1) {
+            // The picture has the control's pixels: drawn on a layer of that size, then
+            // spread over the device pixels.
+            QImage layer(s.W, s.H, QImage::Format_ARGB32);
+            layer.fill(Qt::transparent);
+            FaceCanvas layerCanvas(layer);
+            art = &layerCanvas;
+            DrawPictureOnArt(*pic);
+            art = &canvas;
+            QPainter p(&canvas.Image());
+            p.setRenderHint(QPainter::SmoothPixmapTransform);
+            p.drawImage(QRect(0, 0, s.W, s.H), layer);
+            return;
+        }
+        DrawPictureOnArt(*pic);
+    }
+
+    void DrawPictureOnArt(const ButtonPicture& pic) {
         const bool lifted = s.IsMouseOver && !s.IsPressed && s.ButtonStyle == 2;
         const int d = lifted ? -3 : (s.IsPressed && s.ButtonStyle != 2 ? 1 : 0);
         const Box shifted = m.PictureRect.Shifted(d);
         auto draw = [&](const Box& at, Rendering how) {
-            if (pic->kind() == ButtonPicture::Kind::Bitmap) {
-                DrawBitmap(*pic, at, how);
+            if (pic.kind() == ButtonPicture::Kind::Bitmap) {
+                DrawBitmap(pic, at, how);
             } else {
-                DrawIcon(*pic, at, how);
+                DrawIcon(pic, at, how);
             }
         };
         if (!s.Enabled) {
@@ -358,6 +390,10 @@ private:
     const FaceState& s;
     FaceMemory& m;
     FaceCanvas canvas;
+    FaceCanvas* art = &canvas; // where the picture goes
+    const qreal ratio;
+    const int W; // the face in device pixels
+    const int H;
 };
 
 } // namespace
@@ -436,9 +472,66 @@ void FacePainter::BlitMasked(QImage& destination, const QImage& source, int sx, 
     }
 }
 
+int FacePainter::DevicePixels(int pixels, qreal ratio) {
+    return ratio == 1 ? pixels : qRound(pixels * ratio);
+}
+
+bool FacePainter::OutsideThemedShape(int x, int y, int W, int H) {
+    if (x < 0 || y < 0 || x >= W || y >= H) {
+        return true;
+    }
+    // Each corner loses its pixel and the two beside it along the edges.
+    const int fromSide = std::min(x, W - 1 - x);
+    const int fromEnd = std::min(y, H - 1 - y);
+    return (fromEnd == 0 && fromSide <= 1) || (fromEnd == 1 && fromSide == 0);
+}
+
+namespace {
+
+// Above ratio 1 the outline follows the notched window shape round each corner, one device
+// pixel wide: every pixel of the shape beside a cut-off one takes the outline colour, and the
+// pixel that has cut-off ones both beside and above (or below) it the corner colour, as the
+// pixels diagonally inside the corners do at ratio 1.
+void TraceCorners(FaceCanvas& canvas, const FaceState& s, quint32 edge, quint32 corner) {
+    const qreal r = canvas.Image().devicePixelRatio();
+    const int W = FacePainter::DevicePixels(s.W, r), H = FacePainter::DevicePixels(s.H, r);
+    const int reach = int(std::ceil(3 * r)) + 1; // the cut pixels and their neighbours
+    auto cut = [&](int x, int y) {
+        if (x < 0 || y < 0 || x >= W || y >= H) {
+            return true;
+        }
+        // A device pixel belongs to the control pixel under its centre.
+        return FacePainter::OutsideThemedShape(int(std::floor((x + 0.5) / r)),
+                                               int(std::floor((y + 0.5) / r)), s.W, s.H);
+    };
+    auto trace = [&](int x, int y) {
+        if (cut(x, y)) {
+            return;
+        }
+        const bool sideways = cut(x - 1, y) || cut(x + 1, y);
+        const bool upDown = cut(x, y - 1) || cut(x, y + 1);
+        if (sideways && upDown) {
+            canvas.SetPixel(x, y, corner);
+        } else if (sideways || upDown) {
+            canvas.SetPixel(x, y, edge);
+        }
+    };
+    for (int dy = 0; dy < reach; ++dy) {
+        for (int dx = 0; dx < reach; ++dx) {
+            trace(dx, dy);
+            trace(W - 1 - dx, dy);
+            trace(dx, H - 1 - dy);
+            trace(W - 1 - dx, H - 1 - dy);
+        }
+    }
+}
+
+} // namespace
+
 void FacePainter::DrawThemedFace(FaceCanvas& canvas, const FaceState& s, bool pressedLook,
                                  bool hoverRing) {
-    const int W = s.W, H = s.H;
+    const qreal ratio = canvas.Image().devicePixelRatio();
+    const int W = DevicePixels(s.W, ratio), H = DevicePixels(s.H, ratio);
     canvas.DrawBox({0, 0, W, H}, TranslateColor(s.BackColor), true);
     const quint32 base = TranslateColor(s.BackColor);
     const quint32 light = OffsetColor(base, 48);
@@ -457,7 +550,11 @@ void FacePainter::DrawThemedFace(FaceCanvas& canvas, const FaceState& s, bool pr
     if (!s.Enabled) {
         canvas.DrawBox({0, 0, W, H}, OffsetColor(light, -24), true);
         canvas.DrawBox({0, 0, W, H}, OffsetColor(light, -84), false);
-        corners(OffsetColor(light, -72));
+        if (ratio == 1) {
+            corners(OffsetColor(light, -72));
+        } else {
+            TraceCorners(canvas, s, OffsetColor(light, -84), OffsetColor(light, -72));
+        }
         return;
     }
 
@@ -466,7 +563,9 @@ void FacePainter::DrawThemedFace(FaceCanvas& canvas, const FaceState& s, bool pr
             line(0, i, W, i, OffsetColor(light, GradientOffset(i, H, 25.0f)));
         }
         canvas.DrawBox({0, 0, W, H}, outline, false);
-        corners(outline);
+        if (ratio == 1) {
+            corners(outline);
+        }
         auto ring = [&](quint32 accent, int bottom, int top, int second, int sides) {
             canvas.DrawBox({1, 2, W - 1, H - 2}, accent, false);
             line(2, H - 2, W - 2, H - 2, OffsetColor(accent, bottom));
@@ -491,6 +590,9 @@ void FacePainter::DrawThemedFace(FaceCanvas& canvas, const FaceState& s, bool pr
         if (hoverRing) {
             ring(TranslateColor(s.XPDefaultColors ? 0x004799E1 : s.XPColor_Hover), -40, 90, 35, 20);
         }
+        if (ratio != 1) {
+            TraceCorners(canvas, s, outline, outline);
+        }
         return;
     }
 
@@ -498,7 +600,9 @@ void FacePainter::DrawThemedFace(FaceCanvas& canvas, const FaceState& s, bool pr
         line(0, H - i, W, H - i, OffsetColor(dark, GradientOffset(i, H, 15.0f)));
     }
     canvas.DrawBox({0, 0, W, H}, outline, false);
-    corners(outline);
+    if (ratio == 1) {
+        corners(outline);
+    }
     line(2, H - 2, W - 2, H - 2, OffsetColor(dark, 16));
     line(1, H - 3, W - 2, H - 3, OffsetColor(dark, 10));
     line(W - 2, 2, W - 2, H - 2, OffsetColor(dark, 5));
@@ -507,6 +611,9 @@ void FacePainter::DrawThemedFace(FaceCanvas& canvas, const FaceState& s, bool pr
     line(1, 2, W - 2, 2, OffsetColor(dark, -24));
     line(1, 2, 1, H - 2, OffsetColor(dark, -32));
     line(2, 2, 2, H - 2, OffsetColor(dark, -22));
+    if (ratio != 1) {
+        TraceCorners(canvas, s, outline, outline);
+    }
 }
 
 } // namespace voxtrel
