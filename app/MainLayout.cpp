@@ -5,6 +5,7 @@
 #include "controls/button_xp/MemoryPropertyBag.h"
 #include "names/NameFileLayout.h"
 
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -48,6 +49,39 @@ void loadDesignedProperties(Button_XP* button) {
     button->ReadProperties(designed);
 }
 
+using Drawing = QImage (*)(int width, int height, qreal ratio);
+
+// Gives a picture label its drawing for its size at its device pixel ratio, unless it shows
+// that already.
+void showArtwork(QLabel* label, Drawing draw) {
+    const qreal ratio = label->devicePixelRatioF();
+    const QPixmap shown = label->pixmap();
+    if (!shown.isNull() && shown.devicePixelRatio() == ratio &&
+        shown.deviceIndependentSize().toSize() == label->size()) {
+        return;
+    }
+    label->setPixmap(QPixmap::fromImage(draw(label->width(), label->height(), ratio)));
+}
+
+// Draws a picture label's artwork again when it is painted at another device pixel ratio
+// than its picture's, as when the window moves to a screen of another scale.
+class ArtworkAtRatio : public QObject {
+public:
+    ArtworkAtRatio(QLabel* label, Drawing draw) : QObject(label), m_Label(label), m_Draw(draw) {
+        label->installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            showArtwork(m_Label, m_Draw);
+        }
+        return false;
+    }
+
+private:
+    QLabel* m_Label;
+    Drawing m_Draw;
+};
+
 template <typename T> T* named(T* widget, const char* name) {
     widget->setObjectName(QLatin1String(name));
     return widget;
@@ -66,10 +100,10 @@ MainControls MainControls::Build(QWidget* Window, ButtonHost* Host,
     c.Client->setPalette(white);
 
     c.Image1 = named(new QLabel(c.Client), "Image1");
+    new ArtworkAtRatio(c.Image1, Artwork::Banner);
 
     c.Image2 = named(new QLabel(c.Client), "Image2");
-    c.Image2->setPixmap(
-        QPixmap::fromImage(Artwork::Pitch(MainLayout::Pitch.width(), MainLayout::Pitch.height())));
+    new ArtworkAtRatio(c.Image2, Artwork::Pitch);
 
     c.List1 = named(new QListView(c.Client), "List1");
     c.List1->setAccessibleName(QStringLiteral("Names"));
@@ -133,12 +167,10 @@ void MainControls::Place(QSize Size) const {
     txtSearch->setGeometry(SearchBox.translated(0, taller).adjusted(0, 0, wider, 0));
     Filter->setGeometry(FilterToggle.translated(wider, taller));
     txt0->setGeometry(NameField.translated(right).adjusted(0, 0, grow - wider, 0));
-    const QRect banner = Banner.translated(right).adjusted(0, 0, grow - wider, 0);
-    if (Image1->geometry() != banner) {
-        Image1->setGeometry(banner);
-        Image1->setPixmap(QPixmap::fromImage(Artwork::Banner(banner.width(), banner.height())));
-    }
+    Image1->setGeometry(Banner.translated(right).adjusted(0, 0, grow - wider, 0));
+    showArtwork(Image1, Artwork::Banner);
     Image2->setGeometry(Pitch.translated(right));
+    showArtwork(Image2, Artwork::Pitch);
     cmdQSave->setGeometry(QuickSave.translated(right));
     Label1->move(NameLabel + right);
     Frame1->setGeometry(FileFrame.translated(right));
