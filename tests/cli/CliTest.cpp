@@ -306,10 +306,13 @@ TEST(VoxtrelNames, HelpSpeaksOfTheCommand) {
         EXPECT_EQ(r.code, 2);
         EXPECT_TRUE(r.err.startsWith("voxtrel-names: " + said)) << r.err.toStdString();
     }
-    for (const QString command : {"export", "import", "diff", "apply"}) {
-        const Result help = c.run({command, "--help"});
+    for (const QString command : {"", "export", "import", "diff", "apply"}) {
+        const Result help =
+            c.run(command.isEmpty() ? QStringList{"--help"} : QStringList{command, "--help"});
         EXPECT_EQ(help.code, 0);
-        EXPECT_TRUE(help.out.startsWith("Usage: voxtrel-names [options] " + command + " "))
+        EXPECT_TRUE(help.out.startsWith(command.isEmpty()
+                                            ? QString("Usage: voxtrel-names <command>")
+                                            : "Usage: voxtrel-names [options] " + command + " "))
             << help.out.toStdString();
         for (const QString& line : help.out.split('\n')) {
             EXPECT_LE(line.size(), 80) << line.toStdString();
