@@ -172,7 +172,8 @@ int Command::Run(const QStringList& Arguments, QTextStream& Out, QTextStream& Er
         Err << program << ": " << m_Parser.errorText() << '\n' << usage << Qt::endl;
         return UsageError;
     }
-    if (m_Parser.isSet(QStringLiteral("help"))) {
+    // --help-all is the parser's own; a command has no options beyond those --help lists.
+    if (m_Parser.isSet(QStringLiteral("help")) || m_Parser.isSet(QStringLiteral("help-all"))) {
         // The parser's usage line starts with the path the program was started by; the
         // program's name is what a user types.
         QString help = m_Parser.helpText();

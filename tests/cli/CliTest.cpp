@@ -318,6 +318,7 @@ TEST(VoxtrelNames, HelpSpeaksOfTheCommand) {
             EXPECT_LE(line.size(), 80) << line.toStdString();
         }
     }
+    EXPECT_EQ(c.run({"export", "--help-all"}).out, c.run({"export", "--help"}).out);
     const QString diff = c.run({"diff", "--help"}).out.simplified();
     EXPECT_TRUE(diff.contains("The code page of the names in OLD and NEW,")) << diff.toStdString();
     EXPECT_FALSE(diff.contains("FILE")) << diff.toStdString();
