@@ -785,8 +785,8 @@ void Button_XP::Terminate() {
 // ---- painting --------------------------------------------------------------------------
 
 QSize Button_XP::FacePixels(qreal ratio) const {
-    return {FacePainter::DevicePixels(std::max(width(), 1), ratio),
-            FacePainter::DevicePixels(std::max(height(), 1), ratio)};
+    return {FaceCanvas::DevicePixels(std::max(width(), 1), ratio),
+            FaceCanvas::DevicePixels(std::max(height(), 1), ratio)};
 }
 
 void Button_XP::Refresh() {

@@ -2,6 +2,7 @@
 
 #include "controls/button_xp/ColorMath.h"
 #include "controls/button_xp/SystemColors.h"
+#include "controls/button_xp/ThemedShape.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -26,7 +27,7 @@ class Painter {
 public:
     Painter(const FaceState& state, FaceMemory& memory, QImage& image)
         : s(state), m(memory), canvas(image), ratio(image.devicePixelRatio()),
-          W(FacePainter::DevicePixels(s.W, ratio)), H(FacePainter::DevicePixels(s.H, ratio)) {}
+          W(FaceCanvas::DevicePixels(s.W, ratio)), H(FaceCanvas::DevicePixels(s.H, ratio)) {}
 
     void Run() {
         canvas.Fill(TranslateColor(m.SurfaceBackColor));
@@ -37,7 +38,7 @@ public:
         ComputeLayout();
         DrawPicture();
         if (s.HasFocus && s.ShowFocusRect && s.ButtonStyle != 3) {
-            const int inset = FacePainter::DevicePixels(4, ratio);
+            const int inset = FaceCanvas::DevicePixels(4, ratio);
             canvas.DrawFocusRect({inset, inset, W - inset, H - inset});
         }
         DrawCaption();
@@ -472,66 +473,10 @@ void FacePainter::BlitMasked(QImage& destination, const QImage& source, int sx, 
     }
 }
 
-int FacePainter::DevicePixels(int pixels, qreal ratio) {
-    return ratio == 1 ? pixels : qRound(pixels * ratio);
-}
-
-bool FacePainter::OutsideThemedShape(int x, int y, int W, int H) {
-    if (x < 0 || y < 0 || x >= W || y >= H) {
-        return true;
-    }
-    // Each corner loses its pixel and the two beside it along the edges.
-    const int fromSide = std::min(x, W - 1 - x);
-    const int fromEnd = std::min(y, H - 1 - y);
-    return (fromEnd == 0 && fromSide <= 1) || (fromEnd == 1 && fromSide == 0);
-}
-
-namespace {
-
-// Above ratio 1 the outline follows the notched window shape round each corner, one device
-// pixel wide: every pixel of the shape beside a cut-off one takes the outline colour, and the
-// pixel that has cut-off ones both beside and above (or below) it the corner colour, as the
-// pixels diagonally inside the corners do at ratio 1.
-void TraceCorners(FaceCanvas& canvas, const FaceState& s, quint32 edge, quint32 corner) {
-    const qreal r = canvas.Image().devicePixelRatio();
-    const int W = FacePainter::DevicePixels(s.W, r), H = FacePainter::DevicePixels(s.H, r);
-    const int reach = int(std::ceil(3 * r)) + 1; // the cut pixels and their neighbours
-    auto cut = [&](int x, int y) {
-        if (x < 0 || y < 0 || x >= W || y >= H) {
-            return true;
-        }
-        // A device pixel belongs to the control pixel under its centre.
-        return FacePainter::OutsideThemedShape(int(std::floor((x + 0.5) / r)),
-                                               int(std::floor((y + 0.5) / r)), s.W, s.H);
-    };
-    auto trace = [&](int x, int y) {
-        if (cut(x, y)) {
-            return;
-        }
-        const bool sideways = cut(x - 1, y) || cut(x + 1, y);
-        const bool upDown = cut(x, y - 1) || cut(x, y + 1);
-        if (sideways && upDown) {
-            canvas.SetPixel(x, y, corner);
-        } else if (sideways || upDown) {
-            canvas.SetPixel(x, y, edge);
-        }
-    };
-    for (int dy = 0; dy < reach; ++dy) {
-        for (int dx = 0; dx < reach; ++dx) {
-            trace(dx, dy);
-            trace(W - 1 - dx, dy);
-            trace(dx, H - 1 - dy);
-            trace(W - 1 - dx, H - 1 - dy);
-        }
-    }
-}
-
-} // namespace
-
 void FacePainter::DrawThemedFace(FaceCanvas& canvas, const FaceState& s, bool pressedLook,
                                  bool hoverRing) {
     const qreal ratio = canvas.Image().devicePixelRatio();
-    const int W = DevicePixels(s.W, ratio), H = DevicePixels(s.H, ratio);
+    const int W = FaceCanvas::DevicePixels(s.W, ratio), H = FaceCanvas::DevicePixels(s.H, ratio);
     canvas.DrawBox({0, 0, W, H}, TranslateColor(s.BackColor), true);
     const quint32 base = TranslateColor(s.BackColor);
     const quint32 light = OffsetColor(base, 48);
@@ -553,7 +498,8 @@ void FacePainter::DrawThemedFace(FaceCanvas& canvas, const FaceState& s, bool pr
         if (ratio == 1) {
             corners(OffsetColor(light, -72));
         } else {
-            TraceCorners(canvas, s, OffsetColor(light, -84), OffsetColor(light, -72));
+            ThemedShape::TraceOutline(canvas, s.W, s.H, OffsetColor(light, -84),
+                                      OffsetColor(light, -72));
         }
         return;
     }
@@ -591,7 +537,7 @@ void FacePainter::DrawThemedFace(FaceCanvas& canvas, const FaceState& s, bool pr
             ring(TranslateColor(s.XPDefaultColors ? 0x004799E1 : s.XPColor_Hover), -40, 90, 35, 20);
         }
         if (ratio != 1) {
-            TraceCorners(canvas, s, outline, outline);
+            ThemedShape::TraceOutline(canvas, s.W, s.H, outline, outline);
         }
         return;
     }
@@ -612,7 +558,7 @@ void FacePainter::DrawThemedFace(FaceCanvas& canvas, const FaceState& s, bool pr
     line(1, 2, 1, H - 2, OffsetColor(dark, -32));
     line(2, 2, 2, H - 2, OffsetColor(dark, -22));
     if (ratio != 1) {
-        TraceCorners(canvas, s, outline, outline);
+        ThemedShape::TraceOutline(canvas, s.W, s.H, outline, outline);
     }
 }
 

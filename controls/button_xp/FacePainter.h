@@ -53,16 +53,10 @@ struct FaceMemory {
 
 // Paints the whole face of a Button_XP into an image: state background, frame, picture,
 // focus rectangle and caption, in that order. The image is W x H, or for a screen of a
-// higher device pixel ratio DevicePixels(W) x DevicePixels(H) with that ratio set on it.
+// higher device pixel ratio FaceCanvas::DevicePixels of W x H, with that ratio set on it.
 class FacePainter {
 public:
     static void Paint(const FaceState& s, FaceMemory& memory, QImage& image);
-
-    // The device pixels that the control's pixels cover at ratio.
-    static int DevicePixels(int pixels, qreal ratio);
-    // Whether (x, y) lies outside the themed style's window shape of W x H: outside the
-    // rectangle or on one of the three pixels cut off each corner.
-    static bool OutsideThemedShape(int x, int y, int W, int H);
 
     // The pieces, for the tests and the gallery.
     static void DrawRaisedBevel(FaceCanvas& canvas, quint32 base, int n, int d);
