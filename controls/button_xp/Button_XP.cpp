@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QRegion>
@@ -110,6 +111,7 @@ Button_XP::Button_XP(QWidget* parent, ButtonHost* host, ButtonServices services)
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    QCoreApplication::instance()->installEventFilter(this); // for a new palette
 }
 
 Button_XP::~Button_XP() {
@@ -1025,6 +1027,17 @@ void Button_XP::focusOutEvent(QFocusEvent* event) {
     m_KeyIsDown = false;
     m_SpaceIsDown = false;
     Refresh();
+}
+
+bool Button_XP::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == QCoreApplication::instance() &&
+        event->type() == QEvent::ApplicationPaletteChange) {
+        // A new application palette (another desktop theme): the face is painted again in
+        // the system colours as they are now, as the platform's are.
+        ApplySurfaceColors();
+        Refresh();
+    }
+    return false;
 }
 
 void Button_XP::resizeEvent(QResizeEvent* event) {

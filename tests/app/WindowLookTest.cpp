@@ -4,7 +4,6 @@
 #include "EditorRig.h"
 #include "app/frmMain.h"
 #include "controls/button_xp/Button_XP.h"
-#include "controls/button_xp/SystemColors.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -128,7 +127,6 @@ private slots:
         QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"));
         QApplication::setStyle(fusion);
         QApplication::setPalette(darkPalette());
-        ResetSystemColors(); // the button's system colours from the dark palette
         {
             EditorRig rig;
             const QString chosen = rig.userFile("unnamed_1846.bin");
@@ -212,7 +210,6 @@ private slots:
             }
         }
         QApplication::setPalette(before);
-        ResetSystemColors();
     }
 
     // A name too long for the banner ends at its edge, elided, with the whole name as the
