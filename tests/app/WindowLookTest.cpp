@@ -74,20 +74,22 @@ double textContrast(const QImage& image, QRect region) {
 
 QPalette darkPalette() {
     QPalette p;
-    p.setColor(QPalette::Window, QColor(53, 53, 53));
-    p.setColor(QPalette::WindowText, QColor(240, 240, 240));
-    p.setColor(QPalette::Base, QColor(36, 36, 36));
-    p.setColor(QPalette::AlternateBase, QColor(53, 53, 53));
-    p.setColor(QPalette::Text, QColor(240, 240, 240));
-    p.setColor(QPalette::Button, QColor(53, 53, 53));
-    p.setColor(QPalette::ButtonText, QColor(240, 240, 240));
+    for (auto [role, grey] : {std::pair{QPalette::Window, 53},
+                              {QPalette::WindowText, 240},
+                              {QPalette::Base, 36},
+                              {QPalette::AlternateBase, 53},
+                              {QPalette::Text, 240},
+                              {QPalette::Button, 53},
+                              {QPalette::ButtonText, 240},
+                              {QPalette::HighlightedText, 0},
+                              {QPalette::Light, 80},
+                              {QPalette::Midlight, 66},
+                              {QPalette::Mid, 40},
+                              {QPalette::Dark, 30},
+                              {QPalette::Shadow, 10}}) {
+        p.setColor(role, QColor(grey, grey, grey));
+    }
     p.setColor(QPalette::Highlight, QColor(42, 130, 218));
-    p.setColor(QPalette::HighlightedText, Qt::black);
-    p.setColor(QPalette::Light, QColor(80, 80, 80));
-    p.setColor(QPalette::Midlight, QColor(66, 66, 66));
-    p.setColor(QPalette::Mid, QColor(40, 40, 40));
-    p.setColor(QPalette::Dark, QColor(30, 30, 30));
-    p.setColor(QPalette::Shadow, QColor(10, 10, 10));
     return p;
 }
 
