@@ -4,18 +4,35 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <algorithm>
 
 namespace voxtrel::Artwork {
 
-QImage Banner(int width, int height) {
-    QImage img(width, height, QImage::Format_RGB32);
+namespace {
+
+// An image of width x height drawn at ratio: that many device pixels per pixel, with the ratio
+// set on it so that a painter on it draws in pixels.
+QImage AtRatio(int width, int height, qreal ratio, QImage::Format format) {
+    QImage img(qRound(width * ratio), qRound(height * ratio), format);
+    img.setDevicePixelRatio(ratio);
+    return img;
+}
+
+} // namespace
+
+QImage Banner(int width, int height, qreal ratio) {
+    QImage img = AtRatio(width, height, ratio, QImage::Format_RGB32);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
+    // Dark green behind the white title, light from where the name is written on it, at
+    // BannerLightFrom, to the end, however wide the banner grows.
     QLinearGradient g(0, 0, width, 0);
+    const auto at = [width](int x) { return std::clamp(double(x) / width, 0.0, 1.0); };
     g.setColorAt(0, QColor(18, 70, 38));
-    g.setColorAt(0.55, QColor(40, 128, 64));
+    g.setColorAt(at(BannerLightFrom - 130), QColor(40, 128, 64));
+    g.setColorAt(at(BannerLightFrom), QColor(196, 226, 204));
     g.setColorAt(1, QColor(232, 244, 236));
-    p.fillRect(img.rect(), g);
+    p.fillRect(QRect(0, 0, width, height), g);
     // Mown stripes.
     for (int x = -height; x < width; x += 28) {
         QPainterPath stripe;
@@ -38,8 +55,8 @@ QImage Banner(int width, int height) {
     return img;
 }
 
-QImage Pitch(int width, int height) {
-    QImage img(width, height, QImage::Format_RGB32);
+QImage Pitch(int width, int height, qreal ratio) {
+    QImage img = AtRatio(width, height, ratio, QImage::Format_RGB32);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     for (int i = 0; i < 8; ++i) {

@@ -14,7 +14,7 @@ bool DisplayAvailable(int argc, char** argv) {
         return value != nullptr && *value != '\0';
     };
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "-platform") == 0) {
+        if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0) {
             return true; // the user chose a plugin; Qt reports what it makes of it
         }
     }

@@ -5,15 +5,19 @@
 #include "controls/button_xp/MemoryPropertyBag.h"
 #include "names/NameFileLayout.h"
 
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QPainter>
 #include <QToolButton>
 #include <algorithm>
 
 namespace voxtrel {
 namespace {
+
+constexpr int NameMargin = 8; // between a long name and the banner's right edge
 
 QFont namedFont(const QString& family, double points, bool bold) {
     QFont f(family);
@@ -48,6 +52,65 @@ void loadDesignedProperties(Button_XP* button) {
     button->ReadProperties(designed);
 }
 
+using Drawing = QImage (*)(int width, int height, qreal ratio);
+
+// Gives a picture label its drawing for its size at its device pixel ratio, unless it shows
+// that already.
+void showArtwork(QLabel* label, Drawing draw) {
+    const qreal ratio = label->devicePixelRatioF();
+    const QPixmap shown = label->pixmap();
+    if (!shown.isNull() && shown.devicePixelRatio() == ratio &&
+        shown.deviceIndependentSize().toSize() == label->size()) {
+        return;
+    }
+    label->setPixmap(QPixmap::fromImage(draw(label->width(), label->height(), ratio)));
+}
+
+// Draws a picture label's artwork again when it is painted at another device pixel ratio
+// than its picture's, as when the window moves to a screen of another scale.
+class ArtworkAtRatio : public QObject {
+public:
+    ArtworkAtRatio(QLabel* label, Drawing draw) : QObject(label), m_Label(label), m_Draw(draw) {
+        label->installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            showArtwork(m_Label, m_Draw);
+        }
+        return false;
+    }
+
+private:
+    QLabel* m_Label;
+    Drawing m_Draw;
+};
+
+// Paints the name label's text elided at its right edge when it is wider than the label can
+// grow, with the whole name as its tooltip; the label's text stays the whole name.
+class ElidedName : public QObject {
+public:
+    explicit ElidedName(QLabel* label) : QObject(label), m_Label(label) {
+        label->installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::Paint) {
+            return false;
+        }
+        const QString text = m_Label->text();
+        const QRect room = m_Label->contentsRect();
+        const QString shown = m_Label->fontMetrics().elidedText(text, Qt::ElideRight, room.width());
+        m_Label->setToolTip(shown == text ? QString() : text);
+        QPainter p(m_Label);
+        p.setFont(m_Label->font());
+        p.setPen(m_Label->palette().color(m_Label->foregroundRole()));
+        p.drawText(room, int(m_Label->alignment()), shown);
+        return true;
+    }
+
+private:
+    QLabel* m_Label;
+};
+
 template <typename T> T* named(T* widget, const char* name) {
     widget->setObjectName(QLatin1String(name));
     return widget;
@@ -61,15 +124,19 @@ MainControls MainControls::Build(QWidget* Window, ButtonHost* Host,
     c.Client = named(new QWidget(Window), "client");
     c.Client->setMinimumSize(MainLayout::Client);
     c.Client->setAutoFillBackground(true);
+    // The designed white ground, and with it the dark text of the labels on it (the name
+    // on the banner, the file frame and its list of versions), whatever the desktop's
+    // theme; the list and the fields keep the theme's colours, ground and text alike.
     QPalette white = c.Client->palette();
     white.setColor(QPalette::Window, Qt::white);
+    white.setColor(QPalette::WindowText, Qt::black);
     c.Client->setPalette(white);
 
     c.Image1 = named(new QLabel(c.Client), "Image1");
+    new ArtworkAtRatio(c.Image1, Artwork::Banner);
 
     c.Image2 = named(new QLabel(c.Client), "Image2");
-    c.Image2->setPixmap(
-        QPixmap::fromImage(Artwork::Pitch(MainLayout::Pitch.width(), MainLayout::Pitch.height())));
+    new ArtworkAtRatio(c.Image2, Artwork::Pitch);
 
     c.List1 = named(new QListView(c.Client), "List1");
     c.List1->setAccessibleName(QStringLiteral("Names"));
@@ -104,6 +171,7 @@ MainControls MainControls::Build(QWidget* Window, ButtonHost* Host,
     c.Label1->setFont(namedFont(QStringLiteral("Arial"), 12, true));
     c.Label1->setAttribute(Qt::WA_TranslucentBackground);
     c.Label1->setTextFormat(Qt::PlainText);
+    new ElidedName(c.Label1);
 
     c.Frame1 = named(new QGroupBox(QStringLiteral("File dt0f.img"), c.Client), "Frame1");
     c.Frame1->setAutoFillBackground(true);
@@ -133,14 +201,15 @@ void MainControls::Place(QSize Size) const {
     txtSearch->setGeometry(SearchBox.translated(0, taller).adjusted(0, 0, wider, 0));
     Filter->setGeometry(FilterToggle.translated(wider, taller));
     txt0->setGeometry(NameField.translated(right).adjusted(0, 0, grow - wider, 0));
-    const QRect banner = Banner.translated(right).adjusted(0, 0, grow - wider, 0);
-    if (Image1->geometry() != banner) {
-        Image1->setGeometry(banner);
-        Image1->setPixmap(QPixmap::fromImage(Artwork::Banner(banner.width(), banner.height())));
-    }
+    Image1->setGeometry(Banner.translated(right).adjusted(0, 0, grow - wider, 0));
+    showArtwork(Image1, Artwork::Banner);
     Image2->setGeometry(Pitch.translated(right));
+    showArtwork(Image2, Artwork::Pitch);
     cmdQSave->setGeometry(QuickSave.translated(right));
     Label1->move(NameLabel + right);
+    // A long name ends at the banner's right edge.
+    Label1->setMaximumWidth(Image1->geometry().right() + 1 - Label1->x() - NameMargin);
+    Label1->adjustSize();
     Frame1->setGeometry(FileFrame.translated(right));
 }
 

@@ -8,6 +8,39 @@
 #include <QTimer>
 #include <cstdio>
 
+namespace {
+
+// The options that QGuiApplication and QApplication take from the command line: the four a
+// user chooses a look with are listed in --help, the others only accepted.
+QList<QCommandLineOption> QtOptions() {
+    QList<QCommandLineOption> options{
+        {QStringLiteral("style"),
+         QStringLiteral("Qt: the widget style, such as Fusion (also -style=STYLE)."),
+         QStringLiteral("STYLE")},
+        {QStringLiteral("stylesheet"),
+         QStringLiteral("Qt: a style sheet file for the window, such as one of high contrast."),
+         QStringLiteral("FILE")},
+        {QStringLiteral("platform"),
+         QStringLiteral("Qt: the platform plugin, such as xcb, wayland or offscreen."),
+         QStringLiteral("PLUGIN")},
+        {QStringLiteral("reverse"), QStringLiteral("Qt: lay the window out right to left.")}};
+    for (const char* name :
+         {"platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "qwindowicon",
+          "qwindowtitle", "session", "display", "geometry", "qmljsdebugger"}) {
+        QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("VALUE"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        options << option;
+    }
+    for (const char* name : {"widgetcount", "nograb", "dograb", "sync"}) {
+        QCommandLineOption option(QString::fromLatin1(name), QString());
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        options << option;
+    }
+    return options;
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
     // The command line is read before any window system is asked for, so that --help and
     // --version work with no display at all.
@@ -31,6 +64,13 @@ int main(int argc, char** argv) {
             QStringLiteral("Forget what the editor remembers: the window's place, the last "
                            "folder, the code page of each file name."));
         parser.addOption(reset);
+        // Qt's own options, such as -style or -reverse, are left on the command line for
+        // QApplication, which takes them below; a single dash starts a long option, as it
+        // does in Qt's.
+        parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+        for (const QCommandLineOption& option : QtOptions()) {
+            parser.addOption(option);
+        }
         parser.process(core); // --help and --version print and exit 0
         if (parser.isSet(reset)) {
             voxtrel::EditorSettings().Clear();

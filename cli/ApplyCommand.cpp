@@ -25,8 +25,9 @@ ApplyCommand::ApplyCommand()
                 QStringLiteral("The list or patch, a workbook or CSV as import takes it; - reads "
                                "standard input."));
     AddFilesArgument(QStringLiteral("FILE"), QStringLiteral("The compressed name files."));
+    SetNeeds(QStringLiteral("a list and one name file or more"));
     AddListOptions();
-    AddEncodingOption();
+    AddEncodingOption(QStringLiteral("each FILE"));
 }
 
 int ApplyCommand::Execute(const QCommandLineParser& Parser, QTextStream& Out, QTextStream& Err) {

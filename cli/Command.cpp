@@ -130,14 +130,36 @@ void Command::AddOption(const QCommandLineOption& option) {
     m_Parser.addOption(option);
 }
 
-void Command::AddEncodingOption() {
-    AddOption(
-        {QStringLiteral("encoding"),
-         QStringLiteral("The code page of the names in FILE, for its language version: %1. The "
-                        "default is windows-1252.")
-             .arg(Encodings().join(", ")),
-         QStringLiteral("NAME"), QStringLiteral("windows-1252")});
+void Command::AddEncodingOption(const QString& Files) {
+    AddOption({QStringLiteral("encoding"),
+               QStringLiteral("The code page of the names in %1, for the language version: %2. "
+                              "The default is windows-1252.")
+                   .arg(Files, Encodings().join(", ")),
+               QStringLiteral("NAME"), QStringLiteral("windows-1252")});
 }
+
+namespace {
+
+// Text wrapped at spaces into lines of at most 79 characters.
+QString Wrapped(const QString& Text) {
+    constexpr qsizetype Width = 79;
+    QString out;
+    qsizetype lineLength = 0;
+    for (const QString& word : Text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (lineLength > 0 && lineLength + 1 + word.size() > Width) {
+            out += QLatin1Char('\n');
+            lineLength = 0;
+        } else if (lineLength > 0) {
+            out += QLatin1Char(' ');
+            ++lineLength;
+        }
+        out += word;
+        lineLength += word.size();
+    }
+    return out;
+}
+
+} // namespace
 
 int Command::Run(const QStringList& Arguments, QTextStream& Out, QTextStream& Err) {
     const QString program = QCoreApplication::applicationName();
@@ -147,16 +169,31 @@ int Command::Run(const QStringList& Arguments, QTextStream& Out, QTextStream& Er
         Err << program << ": " << m_Parser.errorText() << '\n' << usage << Qt::endl;
         return UsageError;
     }
-    if (m_Parser.isSet(QStringLiteral("help"))) {
-        Out << m_Parser.helpText() << Qt::flush;
+    // --help-all is the parser's own; a command has no options beyond those --help lists.
+    if (m_Parser.isSet(QStringLiteral("help")) || m_Parser.isSet(QStringLiteral("help-all"))) {
+        // The parser's usage line starts with the path the program was started by; the
+        // program's name is what a user types.
+        QString help = m_Parser.helpText();
+        const QString start = QStringLiteral("Usage: ");
+        const qsizetype end = help.indexOf(QStringLiteral(" [options]"));
+        if (help.startsWith(start) && end > 0) {
+            help.replace(start.size(), end - start.size(), program);
+        }
+        // The description comes as one line; the options' texts are wrapped to 80 columns.
+        const QString description = m_Parser.applicationDescription();
+        help.replace(help.indexOf(description), description.size(), Wrapped(description));
+        Out << help << Qt::flush;
         return Done;
     }
     const QStringList given = m_Parser.positionalArguments().mid(1); // after the command's name
     if (given.size() != m_Arguments.size() && !(m_MoreFiles && given.size() > m_Arguments.size())) {
-        Err << program << ": " << m_Name << " takes " << m_Arguments.join(QLatin1Char(' ')) << ", "
-            << (given.size() < m_Arguments.size() ? "and some are missing."
-                                                  : "and there are more arguments.")
-            << '\n'
+        const QString synopsis =
+            QStringList{program, m_Name, m_Arguments.join(QLatin1Char(' '))}.join(
+                QLatin1Char(' ')) +
+            (m_MoreFiles ? QStringLiteral("...") : QString());
+        Err << program << ": " << m_Name
+            << (given.size() < m_Arguments.size() ? " needs " : " takes only ") << m_Needs << ": "
+            << synopsis << '\n'
             << usage << Qt::endl;
         return UsageError;
     }

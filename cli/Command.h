@@ -75,14 +75,17 @@ protected:
     // The last argument, which takes one file or more.
     void AddFilesArgument(const QString& name, const QString& description);
     void AddOption(const QCommandLineOption& option);
-    // Adds --encoding.
-    void AddEncodingOption();
+    // Adds --encoding, for the names in Files ("FILE", "OLD and NEW").
+    void AddEncodingOption(const QString& Files);
+    // What the arguments are, in words, for the message that some are missing: "a name file".
+    void SetNeeds(const QString& Needs) { m_Needs = Needs; }
     // Runs the command once the arguments have been parsed and counted.
     virtual int Execute(const QCommandLineParser& Parser, QTextStream& Out, QTextStream& Err) = 0;
 
 private:
     QString m_Name;
     QString m_Summary;
+    QString m_Needs;
     QStringList m_Arguments;
     bool m_MoreFiles = false; // the last argument may be given again and again
     QCommandLineParser m_Parser;

@@ -19,8 +19,9 @@ DiffCommand::DiffCommand()
     AddArgument(QStringLiteral("OLD"), QStringLiteral("The name file as it was, such as the "
                                                       "game's own."));
     AddArgument(QStringLiteral("NEW"), QStringLiteral("The name file with the renames."));
+    SetNeeds(QStringLiteral("two name files, the old and the new"));
     AddOutputOptions(QStringLiteral("patch"));
-    AddEncodingOption();
+    AddEncodingOption(QStringLiteral("OLD and NEW"));
 }
 
 int DiffCommand::Execute(const QCommandLineParser& Parser, QTextStream& Out, QTextStream& Err) {

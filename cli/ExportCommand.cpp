@@ -17,8 +17,9 @@ ExportCommand::ExportCommand()
                              "Text; anything else is CSV (UTF-8), for scripts, diffs and "
                              "version control.")) {
     AddArgument(QStringLiteral("FILE"), QStringLiteral("The compressed name file."));
+    SetNeeds(QStringLiteral("a name file"));
     AddOutputOptions(QStringLiteral("list"));
-    AddEncodingOption();
+    AddEncodingOption(QStringLiteral("FILE"));
 }
 
 int ExportCommand::Execute(const QCommandLineParser& Parser, QTextStream& Out, QTextStream& Err) {

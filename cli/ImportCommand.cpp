@@ -23,6 +23,7 @@ ImportCommand::ImportCommand()
                     "is still what it was), as a workbook (.xlsx, first sheet) or as CSV (UTF-8, "
                     "or UTF-16 with its mark; fields between commas, semicolons or "
                     "tabs). - reads it from standard input."));
+    SetNeeds(QStringLiteral("a name file and a list"));
     AddOption(
         {QStringLiteral("dry-run"), QStringLiteral("Print what would change, and write nothing.")});
     AddOption({QStringLiteral("overwrite-changed"),
@@ -30,7 +31,7 @@ ImportCommand::ImportCommand()
                               "read; without it, such a file is left as the other program "
                               "wrote it and the import fails.")});
     AddListOptions();
-    AddEncodingOption();
+    AddEncodingOption(QStringLiteral("FILE"));
 }
 
 int ImportCommand::Execute(const QCommandLineParser& Parser, QTextStream& Out, QTextStream& Err) {

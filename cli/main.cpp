@@ -26,11 +26,13 @@ QString overview(const std::vector<std::unique_ptr<Command>>& commands) {
         text += QStringLiteral("  %1  %2\n").arg(c->Name(), -8).arg(c->Summary());
     }
     text += QStringLiteral(
-        "\nRun \"voxtrel-names <command> --help\" for a command's options.\n"
-        "Exit codes: 0 done; 1 failed: nothing was written, except after a double fault (an\n"
-        "in-place write and the write-back of the former bytes both failed), where the\n"
-        "message names the copy of the former bytes it kept, and for apply, whose last line\n"
-        "names the files that were saved and those that were not; 2 a usage error.\n");
+        "\nRun \"voxtrel-names <command> --help\" for a command's options, and\n"
+        "\"man voxtrel-names\" for the list formats and examples.\n"
+        "Exit codes: 0 done; 1 failed: nothing was written, except after a double\n"
+        "fault (an in-place write and the write-back of the former bytes both failed),\n"
+        "where the message names the copy of the former bytes it kept, and for apply,\n"
+        "whose last line names the files that were saved and those that were not;\n"
+        "2 a usage error.\n");
     return text;
 }
 

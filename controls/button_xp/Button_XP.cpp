@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QRegion>
@@ -110,6 +111,7 @@ Button_XP::Button_XP(QWidget* parent, ButtonHost* host, ButtonServices services)
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    QCoreApplication::instance()->installEventFilter(this); // for a new palette
 }
 
 Button_XP::~Button_XP() {
@@ -784,10 +786,19 @@ void Button_XP::Terminate() {
 
 // ---- painting --------------------------------------------------------------------------
 
+QSize Button_XP::FacePixels(qreal ratio) const {
+    return {FaceCanvas::DevicePixels(std::max(width(), 1), ratio),
+            FaceCanvas::DevicePixels(std::max(height(), 1), ratio)};
+}
+
 void Button_XP::Refresh() {
-    const QSize size(std::max(width(), 1), std::max(height(), 1));
-    if (m_BackBuffer.size() != size) {
-        m_BackBuffer = QImage(size, QImage::Format_RGB32);
+    // The face is painted at the screen's device pixel ratio, not enlarged from the
+    // control's own pixels: its lines stay one device pixel and its caption sharp.
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = FacePixels(ratio);
+    if (m_BackBuffer.size() != pixels || m_BackBuffer.devicePixelRatio() != ratio) {
+        m_BackBuffer = QImage(pixels, QImage::Format_RGB32);
+        m_BackBuffer.setDevicePixelRatio(ratio);
     }
     RenderFace(m_BackBuffer);
     ++m_RefreshCount;
@@ -840,7 +851,8 @@ void Button_XP::RenderFace(QImage& image) {
 }
 
 void Button_XP::paintEvent(QPaintEvent*) {
-    if (m_BackBuffer.size() != size()) {
+    const qreal ratio = devicePixelRatioF(); // changes when the window moves to another screen
+    if (m_BackBuffer.size() != FacePixels(ratio) || m_BackBuffer.devicePixelRatio() != ratio) {
         Refresh();
     }
     QPainter p(this);
@@ -959,15 +971,19 @@ void Button_XP::OverTimerTick() {
 void Button_XP::keyPressEvent(QKeyEvent* event) {
     qint16 keyCode = VirtualKeyFromQt(event->key(), event->modifiers());
     qint16 shift = ShiftMaskFromQt(event->modifiers());
+    // Only the first key-down of a held key can press: the repeats of a Space (or an Enter,
+    // which comes as one) held down in a message box reach the control once the box has
+    // closed, and they are not a press of it.
+    const bool firstDown = !event->isAutoRepeat();
     if (!m_KeyIsDown) {
-        if (keyCode == SpaceKey) {
+        if (keyCode == SpaceKey && firstDown) {
             m_IsPressed = true;
             m_IsMouseOver = true;
             Refresh();
         }
         m_KeyIsDown = true;
     }
-    if (keyCode == SpaceKey) {
+    if (keyCode == SpaceKey && firstDown) {
         // Only a Space that went down here may click when it goes up: the release of a key
         // pressed in a dialog that has just closed is not a click.
         m_SpaceIsDown = true;
@@ -1011,6 +1027,17 @@ void Button_XP::focusOutEvent(QFocusEvent* event) {
     m_KeyIsDown = false;
     m_SpaceIsDown = false;
     Refresh();
+}
+
+bool Button_XP::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == QCoreApplication::instance() &&
+        event->type() == QEvent::ApplicationPaletteChange) {
+        // A new application palette (another desktop theme): the face is painted again in
+        // the system colours as they are now, as the platform's are.
+        ApplySurfaceColors();
+        Refresh();
+    }
+    return false;
 }
 
 void Button_XP::resizeEvent(QResizeEvent* event) {

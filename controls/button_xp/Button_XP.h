@@ -168,6 +168,7 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -179,6 +180,7 @@ protected:
 
     // Renders the whole face into image.
     void RenderFace(QImage& image);
+    QSize FacePixels(qreal ratio) const; // the back buffer's size in device pixels
 
 private:
     void Notify(const QString& name);

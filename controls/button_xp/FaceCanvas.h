@@ -22,6 +22,11 @@ class FaceCanvas {
 public:
     explicit FaceCanvas(QImage& image) : m_Image(image) {}
 
+    // The device pixels that the control's pixels cover at a device pixel ratio.
+    static int DevicePixels(int pixels, qreal ratio) {
+        return ratio == 1 ? pixels : qRound(pixels * ratio);
+    }
+
     int Width() const { return m_Image.width(); }
     int Height() const { return m_Image.height(); }
     QImage& Image() { return m_Image; }

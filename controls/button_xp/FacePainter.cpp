@@ -2,6 +2,7 @@
 
 #include "controls/button_xp/ColorMath.h"
 #include "controls/button_xp/SystemColors.h"
+#include "controls/button_xp/ThemedShape.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -19,10 +20,14 @@ constexpr int CaptionMargin = 1; // left and right, as the text layout asks
 
 enum class Rendering { Normal, Disabled, Shadow };
 
+// On an image of the face at a device pixel ratio above 1, the frame's lines and the focus
+// rectangle are drawn in device pixels, one device pixel wide, and the caption at the full
+// resolution; the layout stays in the control's own pixels. At ratio 1 both are the same.
 class Painter {
 public:
     Painter(const FaceState& state, FaceMemory& memory, QImage& image)
-        : s(state), m(memory), canvas(image) {}
+        : s(state), m(memory), canvas(image), ratio(image.devicePixelRatio()),
+          W(FaceCanvas::DevicePixels(s.W, ratio)), H(FaceCanvas::DevicePixels(s.H, ratio)) {}
 
     void Run() {
         canvas.Fill(TranslateColor(m.SurfaceBackColor));
@@ -33,7 +38,8 @@ public:
         ComputeLayout();
         DrawPicture();
         if (s.HasFocus && s.ShowFocusRect && s.ButtonStyle != 3) {
-            canvas.DrawFocusRect({4, 4, s.W - 4, s.H - 4});
+            const int inset = FaceCanvas::DevicePixels(4, ratio);
+            canvas.DrawFocusRect({inset, inset, W - inset, H - inset});
         }
         DrawCaption();
     }
@@ -52,6 +58,13 @@ private:
         const QImage rgb = picture.format() == QImage::Format_RGB32
                                ? picture
                                : picture.convertToFormat(QImage::Format_RGB32);
+        if (ratio != 1) {
+            QPainter p(&canvas.Image()); // the control's pixels, each over ratio device pixels
+            p.setRenderHint(QPainter::SmoothPixmapTransform);
+            p.setClipRect(QRect(0, 0, s.W, s.H));
+            p.drawImage(-s.ParentOffset, rgb);
+            return;
+        }
         for (int y = 0; y < s.H; ++y) {
             const int py = s.ParentOffset.y() + y;
             if (py < 0 || py >= rgb.height()) {
@@ -100,8 +113,8 @@ private:
         if (s.BEVEL < 2) {
             const quint32 first = TranslateColor(raised ? ButtonShadow : ButtonHighlight);
             const quint32 second = TranslateColor(raised ? ButtonHighlight : ButtonShadow);
-            canvas.DrawBox({0, 0, s.W, s.H}, first, false);
-            canvas.DrawBox({0, 0, s.W + 1, s.H + 1}, second, false);
+            canvas.DrawBox({0, 0, W, H}, first, false);
+            canvas.DrawBox({0, 0, W + 1, H + 1}, second, false);
         } else if (raised) {
             FacePainter::DrawRaisedBevel(canvas, TranslateColor(m.SurfaceBackColor), s.BEVEL,
                                          s.BEVELDEPTH);
@@ -116,8 +129,8 @@ private:
             FacePainter::DrawRaisedBevel(canvas, TranslateColor(m.SurfaceBackColor), s.BEVEL,
                                          s.BEVELDEPTH + 3);
         } else {
-            canvas.DrawBox({0, 0, s.W - 1, s.H - 1}, TranslateColor(ButtonShadow), false);
-            canvas.DrawBox({0, 0, s.W + 1, s.H + 1}, TranslateColor(ButtonHighlight), false);
+            canvas.DrawBox({0, 0, W - 1, H - 1}, TranslateColor(ButtonShadow), false);
+            canvas.DrawBox({0, 0, W + 1, H + 1}, TranslateColor(ButtonHighlight), false);
         }
     }
 
@@ -142,7 +155,7 @@ private:
         case 2: {
             // At rest only when always shown; hovered always; held down while over it.
             if (s.IsMouseOver || s.XPShowBorderAlways) {
-                canvas.DrawBox({0, 0, s.W, s.H}, TranslateColor(s.ForeColor), false);
+                canvas.DrawBox({0, 0, W, H}, TranslateColor(s.ForeColor), false);
             }
             break;
         }
@@ -164,7 +177,9 @@ private:
 
     QFont CaptionFont() const {
         QFont f = s.Font;
-        f.setStyleStrategy(QFont::NoAntialias); // crisp glyphs in exactly the caption colour
+        if (ratio == 1) {
+            f.setStyleStrategy(QFont::NoAntialias); // crisp glyphs in exactly the caption colour
+        }
         return f;
     }
 
@@ -232,7 +247,7 @@ private:
                 const uchar* line = mask.constScanLine(row);
                 for (int col = 0; col < mask.width(); ++col) {
                     if (line[col]) {
-                        canvas.SetPixel(x + col + dx, y + row + dy, rgb);
+                        art->SetPixel(x + col + dx, y + row + dy, rgb);
                     }
                 }
             }
@@ -271,7 +286,7 @@ private:
         if (how == Rendering::Normal) {
             const QImage sized =
                 natural.scaled(pw, ph, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-            FacePainter::BlitMasked(canvas.Image(), sized, 0, 0, pw, ph, at.Left, at.Top, key);
+            FacePainter::BlitMasked(art->Image(), sized, 0, 0, pw, ph, at.Left, at.Top, key);
         } else {
             // Masked pixels become white first, and white is background in these renderings.
             QImage prepared(natural.size(), QImage::Format_ARGB32);
@@ -297,7 +312,7 @@ private:
             image = image.scaled(natural, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         }
         if (how == Rendering::Normal) {
-            QPainter p(&canvas.Image());
+            QPainter p(&art->Image());
             p.drawImage(at.Left, at.Top,
                         image.scaled(pw, ph, Qt::IgnoreAspectRatio, Qt::FastTransformation));
             return;
@@ -310,14 +325,32 @@ private:
         if (!pic || pic->kind() == ButtonPicture::Kind::Empty) {
             return;
         }
+        if (ratio != 1) {
+            // The picture has the control's pixels: drawn on a layer of that size, then
+            // spread over the device pixels.
+            QImage layer(s.W, s.H, QImage::Format_ARGB32);
+            layer.fill(Qt::transparent);
+            FaceCanvas layerCanvas(layer);
+            art = &layerCanvas;
+            DrawPictureOnArt(*pic);
+            art = &canvas;
+            QPainter p(&canvas.Image());
+            p.setRenderHint(QPainter::SmoothPixmapTransform);
+            p.drawImage(QRect(0, 0, s.W, s.H), layer);
+            return;
+        }
+        DrawPictureOnArt(*pic);
+    }
+
+    void DrawPictureOnArt(const ButtonPicture& pic) {
         const bool lifted = s.IsMouseOver && !s.IsPressed && s.ButtonStyle == 2;
         const int d = lifted ? -3 : (s.IsPressed && s.ButtonStyle != 2 ? 1 : 0);
         const Box shifted = m.PictureRect.Shifted(d);
         auto draw = [&](const Box& at, Rendering how) {
-            if (pic->kind() == ButtonPicture::Kind::Bitmap) {
-                DrawBitmap(*pic, at, how);
+            if (pic.kind() == ButtonPicture::Kind::Bitmap) {
+                DrawBitmap(pic, at, how);
             } else {
-                DrawIcon(*pic, at, how);
+                DrawIcon(pic, at, how);
             }
         };
         if (!s.Enabled) {
@@ -358,6 +391,10 @@ private:
     const FaceState& s;
     FaceMemory& m;
     FaceCanvas canvas;
+    FaceCanvas* art = &canvas; // where the picture goes
+    const qreal ratio;
+    const int W; // the face in device pixels
+    const int H;
 };
 
 } // namespace
@@ -438,7 +475,8 @@ void FacePainter::BlitMasked(QImage& destination, const QImage& source, int sx, 
 
 void FacePainter::DrawThemedFace(FaceCanvas& canvas, const FaceState& s, bool pressedLook,
                                  bool hoverRing) {
-    const int W = s.W, H = s.H;
+    const qreal ratio = canvas.Image().devicePixelRatio();
+    const int W = FaceCanvas::DevicePixels(s.W, ratio), H = FaceCanvas::DevicePixels(s.H, ratio);
     canvas.DrawBox({0, 0, W, H}, TranslateColor(s.BackColor), true);
     const quint32 base = TranslateColor(s.BackColor);
     const quint32 light = OffsetColor(base, 48);
@@ -457,7 +495,12 @@ void FacePainter::DrawThemedFace(FaceCanvas& canvas, const FaceState& s, bool pr
     if (!s.Enabled) {
         canvas.DrawBox({0, 0, W, H}, OffsetColor(light, -24), true);
         canvas.DrawBox({0, 0, W, H}, OffsetColor(light, -84), false);
-        corners(OffsetColor(light, -72));
+        if (ratio == 1) {
+            corners(OffsetColor(light, -72));
+        } else {
+            ThemedShape::TraceOutline(canvas, s.W, s.H, OffsetColor(light, -84),
+                                      OffsetColor(light, -72));
+        }
         return;
     }
 
@@ -466,7 +509,9 @@ void FacePainter::DrawThemedFace(FaceCanvas& canvas, const FaceState& s, bool pr
             line(0, i, W, i, OffsetColor(light, GradientOffset(i, H, 25.0f)));
         }
         canvas.DrawBox({0, 0, W, H}, outline, false);
-        corners(outline);
+        if (ratio == 1) {
+            corners(outline);
+        }
         auto ring = [&](quint32 accent, int bottom, int top, int second, int sides) {
             canvas.DrawBox({1, 2, W - 1, H - 2}, accent, false);
             line(2, H - 2, W - 2, H - 2, OffsetColor(accent, bottom));
@@ -491,6 +536,9 @@ void FacePainter::DrawThemedFace(FaceCanvas& canvas, const FaceState& s, bool pr
         if (hoverRing) {
             ring(TranslateColor(s.XPDefaultColors ? 0x004799E1 : s.XPColor_Hover), -40, 90, 35, 20);
         }
+        if (ratio != 1) {
+            ThemedShape::TraceOutline(canvas, s.W, s.H, outline, outline);
+        }
         return;
     }
 
@@ -498,7 +546,9 @@ void FacePainter::DrawThemedFace(FaceCanvas& canvas, const FaceState& s, bool pr
         line(0, H - i, W, H - i, OffsetColor(dark, GradientOffset(i, H, 15.0f)));
     }
     canvas.DrawBox({0, 0, W, H}, outline, false);
-    corners(outline);
+    if (ratio == 1) {
+        corners(outline);
+    }
     line(2, H - 2, W - 2, H - 2, OffsetColor(dark, 16));
     line(1, H - 3, W - 2, H - 3, OffsetColor(dark, 10));
     line(W - 2, 2, W - 2, H - 2, OffsetColor(dark, 5));
@@ -507,6 +557,9 @@ void FacePainter::DrawThemedFace(FaceCanvas& canvas, const FaceState& s, bool pr
     line(1, 2, W - 2, 2, OffsetColor(dark, -24));
     line(1, 2, 1, H - 2, OffsetColor(dark, -32));
     line(2, 2, 2, H - 2, OffsetColor(dark, -22));
+    if (ratio != 1) {
+        ThemedShape::TraceOutline(canvas, s.W, s.H, outline, outline);
+    }
 }
 
 } // namespace voxtrel

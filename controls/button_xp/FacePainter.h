@@ -52,7 +52,8 @@ struct FaceMemory {
 };
 
 // Paints the whole face of a Button_XP into an image: state background, frame, picture,
-// focus rectangle and caption, in that order.
+// focus rectangle and caption, in that order. The image is W x H, or for a screen of a
+// higher device pixel ratio FaceCanvas::DevicePixels of W x H, with that ratio set on it.
 class FacePainter {
 public:
     static void Paint(const FaceState& s, FaceMemory& memory, QImage& image);

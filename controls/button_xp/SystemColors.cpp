@@ -11,6 +11,7 @@ struct Table {
     std::array<quint32, SystemColorCount> rgb{};
     std::array<bool, SystemColorCount> overridden{};
     bool filled = false;
+    qint64 palette = 0; // the cache key of the palette it was filled from
 };
 
 Table& table() {
@@ -20,6 +21,7 @@ Table& table() {
 
 void fillFromPalette(Table& t) {
     const QPalette p = QGuiApplication::palette();
+    t.palette = p.cacheKey();
     auto c = [&](QPalette::ColorGroup g, QPalette::ColorRole r) {
         return FromQColor(p.color(g, r));
     };
@@ -77,7 +79,9 @@ quint32 TranslateColor(quint32 color) {
         return 0;
     }
     Table& t = table();
-    if (!t.filled) {
+    // System colours are the desktop's as they are now: after a change of the application
+    // palette (another theme) the table is read again.
+    if (!t.filled || t.palette != QGuiApplication::palette().cacheKey()) {
         fillFromPalette(t);
     }
     return t.rgb[index];

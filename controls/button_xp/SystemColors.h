@@ -8,7 +8,8 @@ namespace voxtrel {
 // Colours are 32-bit values: an RGB colour 0x00BBGGRR, or 0x80000000 plus an index into the
 // system-colour table (0 to 30, numbered like the platform's system colours: 13 highlight,
 // 15 button face, 16 button shadow, 18 button text, 20 button highlight, 21 dark shadow,
-// 22 3-D light). The table is filled from the application palette.
+// 22 3-D light). The table is filled from the application palette, and again whenever that
+// changes; colours fixed by SetSystemColor stay.
 inline constexpr quint32 SystemColorFlag = 0x80000000u;
 inline constexpr int SystemColorCount = 31;
 

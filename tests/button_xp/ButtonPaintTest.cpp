@@ -489,6 +489,32 @@ private slots:
         QCOMPARE(m.CaptionRect.Left - 4, 116 - m.CaptionRect.Right);
     }
 
+    // System colours are the palette's as it is now: a face in the button face colour follows
+    // a change of the desktop's theme while the button is shown.
+    void faceFollowsThePalette() {
+        ResetSystemColors(); // the palette's, not the fixed table of these tests
+        const QPalette before = QApplication::palette();
+        QStringList log;
+        RecordingHost host(log);
+        QWidget window;
+        Button_XP b(&window, &host,
+                    ButtonServices{std::make_shared<FakePointer>(),
+                                   std::make_shared<FakeSound>(log),
+                                   std::make_shared<FakeUrls>(log)});
+        b.InitProperties();
+        b.setButtonStyle(0);
+        b.resize(80, 24);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(b.BackBuffer().pixel(40, 12), before.color(QPalette::Button).rgb());
+        QPalette dark = before;
+        dark.setColor(QPalette::Button, QColor(40, 40, 40));
+        QApplication::setPalette(dark);
+        QTRY_COMPARE(b.BackBuffer().pixel(40, 12), qRgb(40, 40, 40));
+        QApplication::setPalette(before);
+        QTRY_COMPARE(b.BackBuffer().pixel(40, 12), before.color(QPalette::Button).rgb());
+    }
+
     void refreshShowsOnlyFinishedFaces() {
         QStringList log;
         RecordingHost host(log);

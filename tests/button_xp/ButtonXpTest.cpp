@@ -176,6 +176,10 @@ private slots:
         QTest::newRow("a press and a release") << "p r" << 1;
         QTest::newRow("a stray second release") << "p r r" << 1;
         QTest::newRow("the focus left in between") << "p focus r" << 0;
+        // A Space or Enter held down in a message box: once the box has closed, only its
+        // repeats and its release reach the control.
+        QTest::newRow("repeats of a key held elsewhere") << "pa pa pa r" << 0;
+        QTest::newRow("a press, its repeats and its release") << "p pa pa r" << 1;
     }
     void spaceClicksOnlyAfterItsOwnPress() {
         QFETCH(QString, steps);
@@ -188,6 +192,9 @@ private slots:
                 r.button->setFocus();
             } else if (step == "pCtrl") {
                 r.key(QEvent::KeyPress, Qt::Key_Control, Qt::ControlModifier);
+            } else if (step == "pa") {
+                r.key(QEvent::KeyPress, Qt::Key_Space, {}, true, " ");
+                QCOMPARE(r.button->IsPressed(), steps.startsWith("p ")); // no press look
             } else {
                 r.key(step == "p" ? QEvent::KeyPress : QEvent::KeyRelease, Qt::Key_Space, {}, false,
                       " ");

@@ -285,5 +285,45 @@ TEST(VoxtrelNames, UsageErrorsExitWithTwo) {
     EXPECT_TRUE(c.unchanged());
 }
 
+// Help a user reads: the program by its name, what is missing in words with the command's
+// synopsis, and each command's options speaking of its own arguments.
+TEST(VoxtrelNames, HelpSpeaksOfTheCommand) {
+    Cli c;
+    for (const auto& [args, said] : std::vector<std::pair<QStringList, QString>>{
+             {{"export"}, "export needs a name file: voxtrel-names export FILE\n"},
+             {{"import", c.file},
+              "import needs a name file and a list: voxtrel-names import FILE "
+              "NAMES\n"},
+             {{"diff", c.file},
+              "diff needs two name files, the old and the new: voxtrel-names "
+              "diff OLD NEW\n"},
+             {{"apply", c.csv},
+              "apply needs a list and one name file or more: voxtrel-names apply LIST FILE...\n"},
+             {{"export", c.file, "extra"},
+              "export takes only a name file: voxtrel-names export "
+              "FILE\n"}}) {
+        const Result r = c.run(args);
+        EXPECT_EQ(r.code, 2);
+        EXPECT_TRUE(r.err.startsWith("voxtrel-names: " + said)) << r.err.toStdString();
+    }
+    for (const QString command : {"", "export", "import", "diff", "apply"}) {
+        const Result help =
+            c.run(command.isEmpty() ? QStringList{"--help"} : QStringList{command, "--help"});
+        EXPECT_EQ(help.code, 0);
+        EXPECT_TRUE(help.out.startsWith(command.isEmpty()
+                                            ? QString("Usage: voxtrel-names <command>")
+                                            : "Usage: voxtrel-names [options] " + command + " "))
+            << help.out.toStdString();
+        for (const QString& line : help.out.split('\n')) {
+            EXPECT_LE(line.size(), 80) << line.toStdString();
+        }
+    }
+    EXPECT_EQ(c.run({"export", "--help-all"}).out, c.run({"export", "--help"}).out);
+    const QString diff = c.run({"diff", "--help"}).out.simplified();
+    EXPECT_TRUE(diff.contains("The code page of the names in OLD and NEW,")) << diff.toStdString();
+    EXPECT_FALSE(diff.contains("FILE")) << diff.toStdString();
+    EXPECT_TRUE(c.unchanged());
+}
+
 } // namespace
 } // namespace voxtrel

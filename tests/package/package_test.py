@@ -66,6 +66,9 @@ if tool("lintian"):
     print("lintian:", "\n".join(tags) or "clean")
     if any(line.startswith("E:") for line in tags):
         failures.append("lintian errors")
+    # The man pages are checked as strictly as the package: any tag on them is a fault.
+    if any("manpage" in line for line in tags):
+        failures.append("lintian tags on the man pages")
 
 with tempfile.TemporaryDirectory() as tmp:
     root = os.path.join(tmp, "root")
@@ -75,6 +78,15 @@ with tempfile.TemporaryDirectory() as tmp:
             path = os.path.join(folder, name)
             if not os.path.islink(path):
                 os.chmod(path, os.stat(path).st_mode & ~(stat.S_IWUSR | stat.S_IWGRP | stat.S_IWOTH))
+    if shutil.which("man"):
+        for page in sorted(glob.glob(os.path.join(root, "usr/share/man/man1/*.1.gz"))):
+            r = subprocess.run(["man", "--warnings", "-l", page], capture_output=True, text=True,
+                               env=dict(os.environ, MANWIDTH="80"))
+            print(f"man --warnings {os.path.basename(page)}:", r.stderr.strip() or "clean")
+            if r.returncode != 0 or r.stderr.strip():
+                failures.append(f"man --warnings {os.path.basename(page)}")
+    else:
+        tool("man")
     before = tree(root)
     cache = os.path.join(tmp, "cache")
     env = dict(os.environ, HOME=os.path.join(tmp, "home"), XDG_CACHE_HOME=cache, QT_QPA_PLATFORM="offscreen")
