@@ -5,6 +5,7 @@
 #include "app/EventHook.h"
 #include "app/KeyHooks.h"
 #include "app/Links.h"
+#include "app/LockWaitPanel.h"
 #include "app/NameList.h"
 #include "app/NameValidator.h"
 #include "app/Questions.h"
@@ -92,6 +93,9 @@ frmMain::frmMain(AppServices services, QString appPath, QWidget* parent)
         m_Menus.MnuRedo->setEnabled(!running && m_Document.UndoStack()->canRedo());
     });
     restoreGeometry(m_Settings.Geometry());
+    if (!m_Settings.Note().isEmpty()) {
+        statusBar()->showMessage(m_Settings.Note());
+    }
 }
 
 frmMain::~frmMain() {
@@ -187,6 +191,12 @@ void frmMain::ShowMessage(const QString& text, const QString& title, MessageBoxe
                               NativePath::Shown(detail));
 }
 
+void frmMain::Tell_Recovered(const QStringList& Notes) {
+    if (!Notes.isEmpty()) {
+        ShowMessage(Notes.join(QLatin1Char('\n')), AppTitle, MessageBoxes::Icon::Warning);
+    }
+}
+
 void frmMain::ShowFailure(const QString& text) {
     ShowMessage(text, AppTitle, MessageBoxes::Icon::Warning);
 }
@@ -265,6 +275,7 @@ void frmMain::OpenChosen(const QString& path, const QString& name) {
         return m_Services.Messages->AskYesNo(this, Questions::OpenOddSize(name, bytes), AppTitle);
     };
     const OpenResult opened = m_Document.Open(path, name, askSize);
+    Tell_Recovered(opened.Notes);
     switch (opened.Result) {
     case OpenResult::Outcome::Opened:
         m_Settings.setOpenFolder(QFileInfo(m_Document.FilePath()).absolutePath());
@@ -363,6 +374,8 @@ bool frmMain::SaveFile(const QString& target) {
         return m_Services.Messages->Choose(this, Questions::SaveOddSize(name, bytes), AppTitle,
                                            Questions::SaveOddSizeButtons) == 0;
     };
+    LockWaitPanel lockWait(this, name); // another program's lock is waited for in sight
+    options.Waiting = lockWait.Waiter();
     SaveResult saved =
         target.isEmpty() ? m_Document.Save(options) : m_Document.Save_As(target, options);
     if (saved.Result == SaveResult::Outcome::ChangedOnDisk) {
