@@ -27,7 +27,7 @@ QString SaveResult::FailureText(const QString& FileName) const {
     case Outcome::Rescued:
         return QStringLiteral("%1 was not saved.\n%2").arg(FileName, Reason);
     case Outcome::Locked:
-        return Reason + QLatin1Char('.');
+        return Reason;
     case Outcome::ChangedOnDisk:
         return QStringLiteral("%1 changed while it was being read; nothing written.").arg(FileName);
     case Outcome::Declined:
