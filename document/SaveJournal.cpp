@@ -12,6 +12,7 @@
 #include <QMap>
 #include <QRandomGenerator>
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
@@ -197,6 +198,7 @@ QList<SaveJournal::Recovered> SaveJournal::Recover() {
         return out;
     }
     QList<QByteArray> records;
+    QList<QByteArray> parts; // copies and partial records
     {
         DIR* dir = ::fdopendir(::dup(folder.fd));
         if (dir == nullptr) {
@@ -206,11 +208,22 @@ QList<SaveJournal::Recovered> SaveJournal::Recover() {
             const QByteArray name(entry->d_name);
             if (name.endsWith(RecordEnd)) {
                 records << name.chopped(RecordEnd.size());
+            } else if (name.endsWith(CopyEnd) || name.endsWith(PartialEnd)) {
+                parts << name;
             }
         }
         ::closedir(dir);
     }
     std::sort(records.begin(), records.end());
+    // A run killed before its record was whole left a copy or a partial record: no write
+    // had begun. They go once the run that made them is gone (its pid is in their name).
+    for (const QByteArray& part : parts) {
+        const QByteArray base = part.left(part.lastIndexOf('.'));
+        const qint64 pid = base.split('-').value(1).toLongLong();
+        if (!records.contains(base) && pid > 0 && ::kill(pid_t(pid), 0) != 0 && errno == ESRCH) {
+            ::unlinkat(folder.fd, part.constData(), 0);
+        }
+    }
     for (const QByteArray& base : records) {
         const QList<QByteArray> lines = readSmall(folder.fd, base + RecordEnd).split('\n');
         if (lines.value(0) != RecordHead) {
