@@ -27,6 +27,8 @@ const QByteArray RecordHead = "voxtrel-editor journal 1";
 const QByteArray RecordEnd = ".record";
 const QByteArray CopyEnd = ".copy";
 const QByteArray PartialEnd = ".partial";
+// A SHA-256 hash in hexadecimal.
+constexpr qsizetype HashLength = 64;
 
 QByteArray hashOf(const QByteArray& bytes) {
     return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
@@ -112,6 +114,45 @@ void removeEntry(int folder, const QString& id) {
 
 } // namespace
 
+QByteArray SaveJournal::Record::Bytes() const {
+    QByteArray out = RecordHead + '\n';
+    out += "path=" + NativePath::ToBytes(File).toHex() + '\n';
+    out += "device=" + QByteArray::number(Device) + '\n';
+    out += "inode=" + QByteArray::number(Inode) + '\n';
+    out += "old=" + OldHash + '\n';
+    out += "new=" + NewHash + '\n';
+    out += "time=" + When.toUtf8() + '\n';
+    return out;
+}
+
+std::optional<SaveJournal::Record> SaveJournal::Record::Parse(const QByteArray& Bytes) {
+    const QList<QByteArray> lines = Bytes.split('\n');
+    if (lines.value(0) != RecordHead) {
+        return std::nullopt;
+    }
+    QMap<QByteArray, QByteArray> field;
+    for (const QByteArray& line : lines) {
+        const qsizetype eq = line.indexOf('=');
+        if (eq > 0) {
+            field.insert(line.left(eq), line.mid(eq + 1));
+        }
+    }
+    Record record;
+    bool device = false;
+    bool inode = false;
+    record.File = NativePath::FromBytes(QByteArray::fromHex(field.value("path")));
+    record.Device = field.value("device").toULongLong(&device);
+    record.Inode = field.value("inode").toULongLong(&inode);
+    record.OldHash = field.value("old");
+    record.NewHash = field.value("new");
+    record.When = QString::fromUtf8(field.value("time"));
+    if (record.File.isEmpty() || !device || !inode || record.OldHash.size() != HashLength ||
+        record.NewHash.size() != HashLength) {
+        return std::nullopt;
+    }
+    return record;
+}
+
 QString SaveJournal::Folder() {
     const QString base = baseFolder();
     return base.isEmpty() ? QString() : base + QStringLiteral("/voxtrel-editor/");
@@ -137,13 +178,14 @@ SaveJournal::Begun SaveJournal::Begin(const ResolvedTarget& Target, const QByteA
             .arg(::getpid())
             .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
     const QByteArray base = id.toLatin1();
-    QByteArray record = RecordHead + '\n';
-    record += "path=" + NativePath::ToBytes(NativePath::Absolute(Target.Given())).toHex() + '\n';
-    record += "device=" + QByteArray::number(stamp.Device) + '\n';
-    record += "inode=" + QByteArray::number(stamp.Inode) + '\n';
-    record += "old=" + hashOf(Old) + '\n';
-    record += "new=" + hashOf(New) + '\n';
-    record += "time=" + QDateTime::currentDateTime().toString(Qt::ISODate).toUtf8() + '\n';
+    Record written;
+    written.File = NativePath::Absolute(Target.Given());
+    written.Device = stamp.Device;
+    written.Inode = stamp.Inode;
+    written.OldHash = hashOf(Old);
+    written.NewHash = hashOf(New);
+    written.When = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    const QByteArray record = written.Bytes();
     // The copy first: a record never stands for a copy that is not complete on disk. The
     // record gets its name only once it is whole.
     begun.Result = Begun::Outcome::Failed;
@@ -225,21 +267,13 @@ QList<SaveJournal::Recovered> SaveJournal::Recover() {
         }
     }
     for (const QByteArray& base : records) {
-        const QList<QByteArray> lines = readSmall(folder.fd, base + RecordEnd).split('\n');
-        if (lines.value(0) != RecordHead) {
+        const std::optional<Record> record = Record::Parse(readSmall(folder.fd, base + RecordEnd));
+        if (!record) {
             continue; // not a record of ours: left as it is
         }
-        QMap<QByteArray, QByteArray> field;
-        for (const QByteArray& line : lines) {
-            const qsizetype eq = line.indexOf('=');
-            if (eq > 0) {
-                field.insert(line.left(eq), line.mid(eq + 1));
-            }
-        }
         Recovered r;
-        r.File = NativePath::FromBytes(QByteArray::fromHex(field.value("path")));
-        r.When = QDateTime::fromString(QString::fromUtf8(field.value("time")), Qt::ISODate)
-                     .toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+        r.File = record->File;
+        r.When = record->When;
         r.Copy = Folder() + QString::fromLatin1(base + CopyEnd);
         const QString id = QString::fromLatin1(base);
         TargetResolution resolved = TargetResolution::Resolve(r.File);
@@ -250,8 +284,7 @@ QList<SaveJournal::Recovered> SaveJournal::Recover() {
             continue;
         }
         const ResolvedTarget& target = *resolved.Target;
-        if (target.Stamp().Device != field.value("device").toULongLong() ||
-            target.Stamp().Inode != field.value("inode").toULongLong()) {
+        if (target.Stamp().Device != record->Device || target.Stamp().Inode != record->Inode) {
             r.Result = Recovered::Outcome::Kept;
             r.Reason = QStringLiteral("another file has its name now");
             out << r;
@@ -268,13 +301,13 @@ QList<SaveJournal::Recovered> SaveJournal::Recover() {
         }
         const FileRead now = ReadTarget(target, std::numeric_limits<qint64>::max());
         const QByteArray hash = now.Ok() ? hashOf(now.Bytes) : QByteArray();
-        if (now.Ok() && (hash == field.value("old") || hash == field.value("new"))) {
+        if (now.Ok() && (hash == record->OldHash || hash == record->NewHash)) {
             removeEntry(folder.fd, id);
             out << r; // Cleared
             continue;
         }
         const QByteArray copy = readSmall(folder.fd, base + CopyEnd);
-        if (hashOf(copy) != field.value("old")) {
+        if (hashOf(copy) != record->OldHash) {
             r.Result = Recovered::Outcome::Kept;
             r.Reason = QStringLiteral("the copy of its former content is damaged");
             out << r;

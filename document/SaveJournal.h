@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <optional>
 
 namespace voxtrel {
 
@@ -18,6 +19,21 @@ class ResolvedTarget;
 // outside every temporary and working folder, so that no clean-up and no reboot empties it.
 class SaveJournal {
 public:
+    // One write's record, as it is kept on disk: a text of "key=value" lines under a first
+    // line that names the format.
+    struct Record {
+        QString File;       // the path as the user gave it, made absolute where it could be
+        quint64 Device = 0; // the file written, then
+        quint64 Inode = 0;
+        QByteArray OldHash; // SHA-256 in hexadecimal
+        QByteArray NewHash;
+        QString When; // the local time of the save, "yyyy-MM-dd HH:mm:ss"
+
+        [[nodiscard]] QByteArray Bytes() const;
+        // Nothing for what is not a record of this format.
+        [[nodiscard]] static std::optional<Record> Parse(const QByteArray& Bytes);
+    };
+
     // The recovery folder, ending in a separator; empty when there is no home to put it in.
     [[nodiscard]] static QString Folder();
 
