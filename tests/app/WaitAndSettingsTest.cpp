@@ -1,9 +1,12 @@
 // The window's side of two stalls: a save waiting for another program's lock shows the wait
 // and can be cancelled, and a settings file that is no regular file never blocks the start.
+#include "EditorRig.h"
 #include "app/EditorSettings.h"
 #include "app/LockWaitPanel.h"
+#include "app/frmMain.h"
 #include "document/FileLock.h"
 #include "document/ResolvedTarget.h"
+#include "document/SaveJournal.h"
 
 #include <QLabel>
 #include <QProgressDialog>
@@ -16,10 +19,36 @@
 #include <unistd.h>
 
 using namespace voxtrel;
+using namespace voxtrel::test;
 
 class WaitAndSettingsTest : public QObject {
     Q_OBJECT
 private slots:
+    // A save cut off while it wrote the file in place (the journal's record is there, the
+    // file holds neither the old bytes nor the new): opening it restores it and says so once.
+    void aCutSaveIsRestoredAtOpenAndToldOnce() {
+        EditorRig rig;
+        const QString file = rig.userFile("unnamed_1846.bin");
+        QVERIFY(EditorRig::writeCompressed(file, EditorRig::nameImage(20)));
+        const QByteArray before = EditorRig::read(file);
+        QByteArray cut = before;
+        cut.replace(0, 10, QByteArray(10, 'x'));
+        {
+            const TargetResolution target = TargetResolution::Resolve(file);
+            QVERIFY(target.Ok());
+            QVERIFY(SaveJournal::Begin(*target.Target, before, QByteArray("new")).Ok());
+        }
+        EditorRig::write(file, cut);
+        rig.open(file);
+        QCOMPARE(EditorRig::read(file), before);
+        QCOMPARE(rig.messages->shown.size(), 1);
+        const QString text = rig.messages->shown[0].text;
+        QVERIFY2(text.contains(file + " was restored: a save of it at "), qPrintable(text));
+        QCOMPARE(rig.listLines().value(3), QStringLiteral("Player 3"));
+        rig.open(file);
+        QCOMPARE(rig.messages->shown.size(), 1);
+    }
+
     // While this process holds the lock from another descriptor, the panel shows the file
     // and the holder; Cancel ends the wait at once, long before the bound.
     void cancelEndsTheWait() {

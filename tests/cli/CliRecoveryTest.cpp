@@ -30,7 +30,8 @@ struct Runner {
     QString state; // XDG_STATE_HOME
     bool nobody = false;
     QString cwd;
-    QStringList strace; // strace's options; empty: not traced
+    QStringList strace;    // strace's options; empty: not traced
+    bool homeless = false; // neither HOME nor XDG_STATE_HOME
 
     Result run(const QStringList& args) const {
         QProcess p;
@@ -38,6 +39,10 @@ struct Runner {
         env.insert("TMPDIR", tmp);
         env.insert("XDG_STATE_HOME", state);
         env.insert("ASAN_OPTIONS", "detect_leaks=0");
+        if (homeless) {
+            env.remove("XDG_STATE_HOME");
+            env.remove("HOME");
+        }
         p.setProcessEnvironment(env);
         if (!cwd.isEmpty()) {
             p.setWorkingDirectory(cwd);
@@ -76,7 +81,7 @@ struct Rig {
         state = nobody && Root ? NobodyStateHome() : c.app.statePath();
         journal = state + "/voxtrel-editor/";
     }
-    Runner runner(bool nobody = false) const { return {c, tmp, state, nobody, {}, {}}; }
+    Runner runner(bool nobody = false) const { return {c, tmp, state, nobody, {}, {}, false}; }
     QStringList records() const { return QDir(journal).entryList({"*.record"}, QDir::Files); }
     // What a reboot empties.
     void reboot() const {
@@ -194,6 +199,23 @@ TEST(SaveJournal, ARecordIsAppliedOnlyToAFileThatHoldsNeither) {
     const QString copy = r.journal + r.records().value(0).replace(".record", ".copy");
     EXPECT_TRUE(next.err.contains(copy));
     EXPECT_EQ(ReadBytes(copy), written);
+}
+
+// With no home there is no recovery folder: a file that must be written in place is not
+// written at all.
+TEST(SaveJournal, WithoutARecoveryFolderNothingIsWrittenInPlace) {
+    Rig r;
+    const QString second = QFileInfo(r.c.file).absolutePath() + "/second-name.bin";
+    ASSERT_EQ(
+        ::link(QFile::encodeName(r.c.file).constData(), QFile::encodeName(second).constData()), 0);
+    ASSERT_TRUE(WriteBytes(r.c.csv, "index,name\n1,One\n"));
+    Runner homeless = r.runner();
+    homeless.homeless = true;
+    const Result refused = homeless.run({"import", r.c.file, r.c.csv});
+    EXPECT_EQ(refused.code, 1);
+    EXPECT_TRUE(refused.err.contains("no folder to keep its present content in"))
+        << refused.err.toStdString();
+    EXPECT_EQ(ReadBytes(r.c.file), r.c.before);
 }
 
 // Another program's lock is waited for within its bound, then named.
