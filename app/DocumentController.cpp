@@ -3,6 +3,7 @@
 #include "app/EditorSettings.h"
 #include "app/EventHook.h"
 #include "app/KeyHooks.h"
+#include "app/LockWaitPanel.h"
 #include "app/MenuEntry.h"
 #include "app/Questions.h"
 #include "app/StatusNotes.h"
@@ -73,6 +74,12 @@ void DocumentController::ShowMessage(const QString& Text, const QString& Title,
                               NativePath::Shown(Detail));
 }
 
+void DocumentController::TellRecovered(const QStringList& Notes) {
+    if (!Notes.isEmpty()) {
+        ShowMessage(Notes.join(QLatin1Char('\n')), m_Title, MessageBoxes::Icon::Warning);
+    }
+}
+
 void DocumentController::ShowFailure(const QString& Text) {
     ShowMessage(Text, m_Title, MessageBoxes::Icon::Warning);
 }
@@ -128,6 +135,7 @@ void DocumentController::OpenChosen(const QString& Path, const QString& Name) {
                                              m_Title);
     };
     const OpenResult opened = m_Document.Open(Path, Name, askSize);
+    TellRecovered(opened.Notes);
     switch (opened.Result) {
     case OpenResult::Outcome::Opened:
         m_Settings.setOpenFolder(QFileInfo(m_Document.FilePath()).absolutePath());
@@ -231,6 +239,8 @@ bool DocumentController::SaveFile(const QString& Target) {
         return m_Services.Messages->Choose(m_Window, Questions::SaveOddSize(name, bytes), m_Title,
                                            Questions::SaveOddSizeButtons) == 0;
     };
+    LockWaitPanel lockWait(m_Window, name); // another program's lock is waited for in sight
+    options.Waiting = lockWait.Waiter();
     const auto save = [this, &Target, &options] {
         return Target.isEmpty() ? m_Document.Save(options) : m_Document.Save_As(Target, options);
     };

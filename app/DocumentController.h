@@ -47,6 +47,8 @@ public:
     void Open();
     // Opens Path through the same steps as Open, without the dialog.
     void OpenFile(const QString& Path);
+    // Tells the user, once, what recovering cut saves did; nothing when Notes is empty.
+    void TellRecovered(const QStringList& Notes);
     // Menu > Save and Quick Save.
     void Save();
     // Menu > Save As...

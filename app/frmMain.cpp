@@ -122,6 +122,10 @@ void frmMain::Open_File(const QString& Path) {
     m_Files->OpenFile(Path);
 }
 
+void frmMain::TellRecovered(const QStringList& Notes) {
+    m_Files->TellRecovered(Notes);
+}
+
 void frmMain::closeEvent(QCloseEvent* event) {
     if (!m_Files->MayClose()) {
         event->ignore();

@@ -2,6 +2,7 @@
 #include "app/EditorSettings.h"
 #include "app/frmMain.h"
 #include "document/NativePath.h"
+#include "document/SaveJournal.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -94,8 +95,18 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Voxtrel String Editor"));
     QApplication::setDesktopFileName(QStringLiteral("voxtrel-editor"));
 
+    // Saves a kill or a power cut left half written are rolled back before anything else.
+    QStringList recovered;
+    for (const voxtrel::SaveJournal::Recovered& r : voxtrel::SaveJournal::Recover()) {
+        if (!r.Text().isEmpty()) {
+            recovered << r.Text();
+        }
+    }
     voxtrel::frmMain window;
     window.show();
+    if (!recovered.isEmpty()) {
+        QTimer::singleShot(0, &window, [&window, recovered] { window.TellRecovered(recovered); });
+    }
     if (qEnvironmentVariableIsSet("VOXTREL_QUIT_WHEN_SHOWN")) {
         // For the start-up benchmark: gone once the first paint is done.
         QTimer::singleShot(0, &app, &QCoreApplication::quit);

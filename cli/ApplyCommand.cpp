@@ -47,7 +47,7 @@ int ApplyCommand::Execute(const QCommandLineParser& Parser, QTextStream& Out, QT
     bool allPass = true;
     for (const QString& file : files) {
         auto document = std::make_unique<NameDocument>(QCoreApplication::applicationDirPath());
-        const OpenResult opened = Open_Name_File(*document, file, Parser);
+        const OpenResult opened = Open_Name_File(*document, file, Parser, Err);
         if (!opened.Ok()) {
             Err << NativePath::Shown(file) << ": " << NativePath::Shown(opened.Reason) << Qt::endl;
             allPass = false;

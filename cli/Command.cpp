@@ -31,13 +31,16 @@ const CodePage& Command::Encoding(const QCommandLineParser& Parser) {
 }
 
 OpenResult Command::Open_Name_File(NameDocument& Document, const QString& File,
-                                   const QCommandLineParser& Parser) {
+                                   const QCommandLineParser& Parser, QTextStream& Err) {
     qint64 size = 0;
     const auto nameFileSize = [&size](qint64 bytes) {
         size = bytes;
         return false;
     };
     OpenResult opened = Document.Open(File, {}, nameFileSize);
+    for (const QString& note : opened.Notes) { // cut saves, recovered first
+        Err << note << Qt::endl;
+    }
     if (opened.Result == OpenResult::Outcome::Declined) {
         opened.Reason = NameFileSize::WrongSize(File, size);
     }

@@ -44,8 +44,9 @@ public:
     // Opens File into Document in the code page --encoding chose. A file that does not
     // decompress to a name file is refused: its names would be none, or nonsense.
     // A file of another size than a name file's is Declined, with the sizes as its reason.
+    // What recovering cut saves did first is said on Err, a line each.
     static OpenResult Open_Name_File(NameDocument& Document, const QString& File,
-                                     const QCommandLineParser& Parser);
+                                     const QCommandLineParser& Parser, QTextStream& Err);
 
     // Whether a checked list can be applied: Ready, or in Conflict with --force. When not,
     // says why on Err.

@@ -34,7 +34,7 @@ int DiffCommand::Execute(const QCommandLineParser& Parser, QTextStream& Out, QTe
     NameDocument before(QCoreApplication::applicationDirPath());
     NameDocument after(QCoreApplication::applicationDirPath());
     for (auto [document, file] : {std::pair{&before, oldFile}, std::pair{&after, newFile}}) {
-        const OpenResult opened = Open_Name_File(*document, file, Parser);
+        const OpenResult opened = Open_Name_File(*document, file, Parser, Err);
         if (!opened.Ok()) {
             Err << NativePath::Shown(opened.Reason) << Qt::endl;
             return Failed;

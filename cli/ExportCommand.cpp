@@ -29,7 +29,7 @@ int ExportCommand::Execute(const QCommandLineParser& Parser, QTextStream& Out, Q
         return UsageError;
     }
     NameDocument document(QCoreApplication::applicationDirPath());
-    const OpenResult opened = Open_Name_File(document, file, Parser);
+    const OpenResult opened = Open_Name_File(document, file, Parser, Err);
     if (!opened.Ok()) {
         Err << NativePath::Shown(opened.Reason) << Qt::endl;
         return Failed;

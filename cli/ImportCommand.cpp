@@ -44,7 +44,7 @@ int ImportCommand::Execute(const QCommandLineParser& Parser, QTextStream& Out, Q
     }
     NameDocument document(QCoreApplication::applicationDirPath());
     // A file that does not decompress to a name file is not rewritten as one.
-    const OpenResult opened = Open_Name_File(document, file, Parser);
+    const OpenResult opened = Open_Name_File(document, file, Parser, Err);
     if (!opened.Ok()) {
         Err << NativePath::Shown(opened.Reason) << Qt::endl;
         return Failed;

@@ -2,6 +2,7 @@
 
 #include "document/NativePath.h"
 #include "document/RenameCommand.h"
+#include "document/SaveJournal.h"
 #include "names/NameFileLayout.h"
 #include "tools/ToolCommands.h"
 
@@ -64,6 +65,20 @@ OpenResult NameDocument::Open(const QString& FilePath, const QString& Name,
         return {Outcome::Failed, ToolRunner::BusyText};
     }
     const QString name = Name.isEmpty() ? QFileInfo(FilePath).fileName() : Name;
+    QStringList notes;
+    for (const SaveJournal::Recovered& recovered : SaveJournal::Recover()) {
+        if (!recovered.Text().isEmpty()) {
+            notes << recovered.Text();
+        }
+    }
+    OpenResult opened = OpenRecovered(FilePath, name, AcceptSize);
+    opened.Notes = notes;
+    return opened;
+}
+
+OpenResult NameDocument::OpenRecovered(const QString& FilePath, const QString& name,
+                                       const SizeCheck& AcceptSize) {
+    using Outcome = OpenResult::Outcome;
     if (m_Folder.Path().isEmpty()) {
         return {Outcome::Failed, m_Folder.Problem()};
     }
@@ -206,19 +221,28 @@ SaveResult NameDocument::SaveTo(const QString& FilePath, const SaveOptions& Opti
         result.Reason = QStringLiteral("No name file is open.");
         return result;
     }
-    // A link is followed: the file it leads to gets the names, and the link stays a link.
-    const LinkTarget link = FollowLinks(FilePath);
-    if (!link.Ok()) {
-        result.Reason = link.Reason;
+    // Resolved once: the check, the lock and the write all work on this one file. A link is
+    // followed: the file it leads to gets the names, and the link stays a link.
+    const TargetResolution resolved = TargetResolution::Resolve(FilePath);
+    if (!resolved.Ok() && FilePath == m_FilePath &&
+        resolved.Result == TargetResolution::Outcome::NoFolder) {
+        // The folder of the file that was read went away or was moved since.
+        result.Result = SaveResult::Outcome::ChangedOnDisk;
+        result.Reason = QStringLiteral("\"%1\" was changed on disk since it was read: %2")
+                            .arg(QDir::toNativeSeparators(FilePath), resolved.Reason);
         return result;
     }
-    const QString& target = link.Path;
-    const bool sameFile = FilePath == m_FilePath || StampOf(target).SameFile(m_Stamp);
+    if (!resolved.Ok()) {
+        result.Reason = resolved.Reason;
+        return result;
+    }
+    const ResolvedTarget& target = *resolved.Target;
+    const bool sameFile = FilePath == m_FilePath || target.Stamp().SameFile(m_Stamp);
     if (sameFile && m_OddSize != 0 && Options.AcceptResize && !Options.AcceptResize(m_OddSize)) {
         result.Result = SaveResult::Outcome::Declined;
         return result;
     }
-    m_Target = target; // no working file may be it
+    m_Target = FilePath; // no working file may be it
     const Packed packed = Compressed(QFileInfo(FilePath).fileName());
     if (packed.Bytes.isEmpty()) {
         result.Reason = packed.Reason;
@@ -227,8 +251,11 @@ SaveResult NameDocument::SaveTo(const QString& FilePath, const SaveOptions& Opti
     const QByteArray& compressed = packed.Bytes;
     {
         // Two savers of one file take turns: what is checked here is what is written over.
-        const FileLock lock(target);
-        const FileStamp now = StampOf(target);
+        const FileLock::Taken lock = FileLock::Take(target, Options.Waiting);
+        if (!lock.Ok()) {
+            return SafeWriter::NotLocked(lock);
+        }
+        const FileStamp now = target.Restamp();
         if (sameFile && !Options.OverwriteChanged && ChangedSinceRead(target, now)) {
             result.Result = SaveResult::Outcome::ChangedOnDisk;
             result.Reason = QStringLiteral("\"%1\" was changed on disk since it was read.")
@@ -241,7 +268,7 @@ SaveResult NameDocument::SaveTo(const QString& FilePath, const SaveOptions& Opti
         return result;
     }
     // The file as written is the one the next save checks against.
-    m_Stamp = StampOf(target);
+    m_Stamp = target.Restamp();
     m_Hash = hashOf(compressed);
     m_OddSize = 0;
     MarkSaved();
@@ -253,13 +280,13 @@ SaveResult NameDocument::SaveTo(const QString& FilePath, const SaveOptions& Opti
     return result;
 }
 
-bool NameDocument::ChangedSinceRead(const QString& Target, const FileStamp& Now) const {
+bool NameDocument::ChangedSinceRead(const ResolvedTarget& Target, const FileStamp& Now) const {
     if (!m_Stamp.Exists || Now.Unchanged(m_Stamp)) {
         return false;
     }
     // Written to or replaced since: unless the bytes are the same still, another program's
     // change would be lost.
-    const FileRead current = ReadRegularFile(Target, MaxFileSize);
+    const FileRead current = ReadTarget(Target, MaxFileSize);
     return !current.Ok() || hashOf(current.Bytes) != m_Hash;
 }
 

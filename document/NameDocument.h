@@ -27,6 +27,10 @@ struct SaveOptions {
     SizeCheck AcceptResize;
     // Writes over a file that another program changed since it was read.
     bool OverwriteChanged = false;
+    // Told while another program holds the file's lock (a window shows the wait and keeps
+    // its events going); not given: the wait sleeps. Either way it ends after
+    // FileLock::LockBoundMs.
+    LockWait Waiting;
 };
 
 // One open name file: the compressed file the user chose, as it was read, and its name table
@@ -50,6 +54,7 @@ public:
     // The compressed file the user chose is refused unread above this size.
     static constexpr qint64 MaxFileSize = 64 * 1024 * 1024;
 
+    // First recovers what cut saves left (SaveJournal), saying so in the result's Notes.
     // Reads FilePath (a regular file only, following links) into the working folder,
     // decompresses it and loads it into a fresh table. Only when all of that worked does the
     // new table replace the open one; after anything else the open file, its table and its
@@ -134,6 +139,8 @@ private:
     friend class RenameCommand;
     void SetName(qint32 Index, const QByteArray& Name);
     SaveResult SaveTo(const QString& FilePath, const SaveOptions& Options);
+    OpenResult OpenRecovered(const QString& FilePath, const QString& Name,
+                             const SizeCheck& AcceptSize);
     // The names as they are now are the file's.
     void MarkSaved();
     // The table, written, compressed and checked: the compressed bytes, or none and the
@@ -144,13 +151,13 @@ private:
     };
     Packed Compressed(const QString& Name);
     // Whether Target, as Now finds it, is no longer the file that was read.
-    bool ChangedSinceRead(const QString& Target, const FileStamp& Now) const;
+    bool ChangedSinceRead(const ResolvedTarget& Target, const FileStamp& Now) const;
     QString WorkFile(const QString& Name) const;
 
     QString m_AppPath;
     voxtrel::WorkFolder m_Folder;
     ToolRunner m_Tool;
-    SafeWriter m_Writer{m_Folder};
+    SafeWriter m_Writer;
     QString m_FilePath;
     Baza m_Table;
     Baza m_Saved;             // the names as opened or last saved

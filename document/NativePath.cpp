@@ -63,9 +63,13 @@ QByteArray ToBytes(const QString& Path) {
 }
 
 QString Absolute(const QString& Path) {
-    return QDir::isAbsolutePath(Path)
-               ? Path
-               : QDir::cleanPath(QDir::currentPath() + QLatin1Char('/') + Path);
+    if (QDir::isAbsolutePath(Path)) {
+        return Path;
+    }
+    // A current folder too deep to be named (over PATH_MAX) leaves the path relative: it
+    // still leads to the file, never to one at the root.
+    const QString current = QDir::currentPath();
+    return current.isEmpty() ? Path : QDir::cleanPath(current + QLatin1Char('/') + Path);
 }
 
 QString Shown(const QString& Text) {

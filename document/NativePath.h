@@ -14,6 +14,7 @@ namespace NativePath {
 QString FromBytes(const QByteArray& Bytes);
 QByteArray ToBytes(const QString& Path);
 // Path made absolute against the current folder, by its text alone.
+// A current folder too deep to have a name leaves a relative path as it is.
 QString Absolute(const QString& Path);
 // For messages: each byte that is not UTF-8 written as \xNN.
 QString Shown(const QString& Text);

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+#include <utility>
 
 namespace voxtrel {
 
@@ -13,8 +15,14 @@ struct OpenResult {
         Unreadable, // it cannot be read, or is not a regular file
         Failed,     // read, but not a name file: too large, not compressed, not loadable
     };
+    OpenResult() = default;
+    OpenResult(Outcome What, QString Why = {}) : Result(What), Reason(std::move(Why)) {}
+
     Outcome Result = Outcome::Failed;
     QString Reason; // empty for Opened and Declined
+    // What recovering cut saves did first (SaveJournal), a sentence each, to tell the user
+    // once, whatever the outcome.
+    QStringList Notes;
 
     bool Ok() const { return Result == Outcome::Opened; }
 };

@@ -1,28 +1,43 @@
 #include "document/SafeWriter.h"
 
-#include "document/WorkFolder.h"
+#include "document/NativePath.h"
+#include "document/SaveJournal.h"
 
 #include <QDir>
-#include <QFile>
-#include <QSaveFile>
 #include <algorithm>
 #include <limits>
 
 namespace voxtrel {
+namespace {
 
-SaveResult SafeWriter::Write(const QString& Target, const QByteArray& Bytes, const FileStamp& Now) {
+QString shown(const ResolvedTarget& target) {
+    return QStringLiteral("\"%1\"").arg(NativePath::Shown(target.Given()));
+}
+
+} // namespace
+
+SaveResult SafeWriter::NotLocked(const FileLock::Taken& Lock) {
+    SaveResult result;
+    result.Result = Lock.Result == FileLock::Taken::Outcome::Cancelled
+                        ? SaveResult::Outcome::Declined
+                        : SaveResult::Outcome::Locked;
+    result.Reason = Lock.Reason;
+    return result;
+}
+
+SaveResult SafeWriter::Write(const ResolvedTarget& Target, const QByteArray& Bytes,
+                             const FileStamp& Now) {
     SaveResult result;
     if (Now.Exists) {
         // A file marked read-only stays as it is, whoever runs the editor.
-        if (!Now.Regular || !MayWrite(Target) || !(Now.Mode & 0200)) {
-            result.Reason = QStringLiteral("\"%1\" is read-only.").arg(Target);
+        if (!Now.Regular || !Target.MayWriteFile() || !(Now.Mode & 0200)) {
+            result.Reason = QStringLiteral("%1 is read-only.").arg(shown(Target));
             return result;
         }
         SaveResult::InPlace why = SaveResult::InPlace::No;
-        const QString folder = Target.left(Target.lastIndexOf(QLatin1Char('/')) + 1);
-        if (!MayWrite(folder)) {
+        if (!Target.MayWriteFolder()) {
             why = SaveResult::InPlace::Folder;
-        } else if (!RoomForTemporaryName(Target)) {
+        } else if (!RoomForTemporaryName(Target.Name())) {
             why = SaveResult::InPlace::LongName;
         } else if (Now.Links > 1) {
             why = SaveResult::InPlace::Links;
@@ -34,9 +49,9 @@ SaveResult SafeWriter::Write(const QString& Target, const QByteArray& Bytes, con
         }
     }
     const FileWrite replaced = AtomicReplace(Target, Bytes);
-    if (!replaced.Ok) {
+    if (!replaced.Ok()) {
         result.Reason =
-            QStringLiteral("\"%1\" cannot be written:\n%2").arg(Target, replaced.Reason);
+            QStringLiteral("%1 cannot be written:\n%2").arg(shown(Target), replaced.Reason);
         return result;
     }
     result.Result = SaveResult::Outcome::Saved;
@@ -44,11 +59,11 @@ SaveResult SafeWriter::Write(const QString& Target, const QByteArray& Bytes, con
 }
 
 SaveResult SafeWriter::WriteOutput(const QString& Target, const QByteArray& Bytes,
-                                   const QList<FileStamp>& Not) {
+                                   const QList<FileStamp>& Not, const LockWait& Waiting) {
     SaveResult result;
     if (Target == QLatin1String("-")) {
-        const FileWrite streamed = WriteStream(Target, Bytes);
-        if (streamed.Ok) {
+        const FileWrite streamed = WriteStandardOutput(Bytes);
+        if (streamed.Ok()) {
             result.Result = SaveResult::Outcome::Saved;
         } else {
             result.Reason =
@@ -56,13 +71,13 @@ SaveResult SafeWriter::WriteOutput(const QString& Target, const QByteArray& Byte
         }
         return result;
     }
-    const LinkTarget link = FollowLinks(Target);
-    if (!link.Ok()) {
-        result.Reason = link.Reason;
+    const TargetResolution resolved = TargetResolution::Resolve(Target);
+    if (!resolved.Ok()) {
+        result.Reason = resolved.Reason;
         return result;
     }
-    const QString& target = link.Path;
-    const FileStamp now = StampOf(target);
+    const ResolvedTarget& target = *resolved.Target;
+    const FileStamp& now = target.Stamp();
     if (std::any_of(Not.begin(), Not.end(),
                     [&now](const FileStamp& n) { return now.SameFile(n); })) {
         result.Reason =
@@ -70,10 +85,10 @@ SaveResult SafeWriter::WriteOutput(const QString& Target, const QByteArray& Byte
                 .arg(Target);
         return result;
     }
-    if (now.Exists && !now.Regular) {
+    if (target.Stream() || (now.Exists && !now.Regular)) {
         // A FIFO, a device or a terminal takes the bytes as a stream and stays what it is.
         const FileWrite streamed = WriteStream(target, Bytes);
-        if (streamed.Ok) {
+        if (streamed.Ok()) {
             result.Result = SaveResult::Outcome::Saved;
         } else {
             result.Reason =
@@ -81,46 +96,61 @@ SaveResult SafeWriter::WriteOutput(const QString& Target, const QByteArray& Byte
         }
         return result;
     }
-    return Write(target, Bytes, now);
+    const FileLock::Taken lock = FileLock::Take(target, Waiting);
+    if (!lock.Ok()) {
+        return NotLocked(lock);
+    }
+    return Write(target, Bytes, target.Restamp());
 }
 
-SaveResult SafeWriter::WriteInPlace(const QString& Target, const QByteArray& Bytes,
+SaveResult SafeWriter::WriteInPlace(const ResolvedTarget& Target, const QByteArray& Bytes,
                                     SaveResult::InPlace Why) {
     SaveResult result;
-    // The former bytes are kept, in memory and in the working folder, until the new ones
-    // are written in full.
-    const FileRead current = ReadRegularFile(Target, std::numeric_limits<qint64>::max());
-    const bool readable = current.Ok();
+    // The former bytes are journalled, durably and outside every working folder, before the
+    // first of them is written over.
+    const FileRead current = ReadTarget(Target, std::numeric_limits<qint64>::max());
+    if (!current.Ok()) {
+        result.Reason =
+            QStringLiteral("%1 cannot be written in place: %2").arg(shown(Target), current.Reason);
+        return result;
+    }
     const QByteArray& former = current.Bytes;
-    const QString kept = m_Folder.File(QStringLiteral("former.bin"), {Target});
-    QSaveFile keep(kept);
-    if (!readable || m_Folder.Path().isEmpty() || !keep.open(QIODevice::WriteOnly) ||
-        keep.write(former) != former.size() || !keep.commit()) {
-        result.Reason = QStringLiteral("\"%1\" cannot be written in place: its present content "
-                                       "could not be kept aside.")
-                            .arg(Target);
+    const SaveJournal::Begun journal = SaveJournal::Begin(Target, former, Bytes);
+    if (!journal.Ok()) {
+        result.Reason =
+            QStringLiteral("%1 cannot be written in place: %2.").arg(shown(Target), journal.Reason);
         return result;
     }
     const FileWrite written = m_WriteInPlace(Target, Bytes);
-    if (written.Ok) {
-        QFile::remove(kept);
+    if (written.Ok()) {
+        SaveJournal::Finish(journal.Id);
         result.Result = SaveResult::Outcome::Saved;
         result.WrittenInPlace = Why;
         return result;
     }
     result.Reason =
-        QStringLiteral("\"%1\" cannot be written in place:\n%2").arg(Target, written.Reason);
-    if (voxtrel::WriteInPlace(Target, former).Ok) {
-        QFile::remove(kept);
+        QStringLiteral("%1 cannot be written in place:\n%2").arg(shown(Target), written.Reason);
+    const FileWrite back = voxtrel::WriteInPlace(Target, former);
+    if (back.Ok()) {
+        SaveJournal::Finish(journal.Id);
         result.Reason += QStringLiteral("\nIts former content was written back.");
         return result;
     }
-    // The copy is then the only one left.
+    const FileRead after = ReadTarget(Target, std::numeric_limits<qint64>::max());
+    if (after.Ok() && after.Bytes == former) {
+        // The disk would not confirm the write-back, yet the file reads as it was: it is
+        // unchanged. The record stays: should the disk lose it after all, the next open
+        // puts it back.
+        result.Reason += QStringLiteral("\nThe disk did not confirm writing its former content "
+                                        "back, but the file reads back unchanged.");
+        return result;
+    }
+    // The journal's copy is then the only one left; the next open puts it back.
     result.Result = SaveResult::Outcome::Rescued;
-    result.RescuedCopy =
-        m_Folder.Rescue(kept, Target.mid(Target.lastIndexOf(QLatin1Char('/')) + 1));
+    result.RescuedCopy = journal.Copy;
     result.Reason += QStringLiteral("\nIts former content could not be written back; a copy of "
-                                    "it is kept in \"%1\".")
+                                    "it is kept in \"%1\", and the next time the file is opened "
+                                    "it is put back, unless the file is whole with the new names.")
                          .arg(QDir::toNativeSeparators(result.RescuedCopy));
     return result;
 }

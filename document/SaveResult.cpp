@@ -26,6 +26,8 @@ QString SaveResult::FailureText(const QString& FileName) const {
         return {};
     case Outcome::Rescued:
         return QStringLiteral("%1 was not saved.\n%2").arg(FileName, Reason);
+    case Outcome::Locked:
+        return Reason;
     case Outcome::ChangedOnDisk:
         return QStringLiteral("%1 changed while it was being read; nothing written.").arg(FileName);
     case Outcome::Declined:

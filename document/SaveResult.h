@@ -14,7 +14,9 @@ struct SaveResult {
                        // a copy of them is kept at RescuedCopy
         ChangedOnDisk, // another program changed or replaced the file since it was read:
                        // nothing was written
-        Declined,      // the user said no to writing a name file of another size
+        Declined,      // the user said no to writing a name file of another size, or
+                       // gave up waiting for the file's lock: nothing was written
+        Locked,        // another program held the file's lock too long: nothing was written
     };
     // Why a saved file was written in place rather than replaced by a new file.
     enum class InPlace {

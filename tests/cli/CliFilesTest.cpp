@@ -48,26 +48,31 @@ TEST(VoxtrelNames, AFileInAReadOnlyFolderIsWrittenInPlace) {
         ASSERT_TRUE(QFile::setPermissions(own, QFile::Permissions(0x7777)));
     }
 
+    const QString state = root ? NobodyStateHome() : c.app.statePath();
     const QString strace = QStandardPaths::findExecutable("strace");
     ASSERT_FALSE(strace.isEmpty()) << "strace is needed";
     // Writes to the name file fail from the Nth on. LeakSanitizer cannot work in a traced
     // process: a sanitizer build leaves it out here.
-    const auto failWrites = [&](const char* from, const QString& cacheHome) {
+    const auto failWrites = [&](const QStringList& injected, const QString& cacheHome) {
         QStringList args{"-f", "-qq",
                          "-o", "/dev/null",
                          "-E", "ASAN_OPTIONS=detect_leaks=0",
                          "-E", "XDG_CACHE_HOME=" + cacheHome,
+                         "-E", "XDG_STATE_HOME=" + state,
                          "-E", "TMPDIR=" + temp,
                          "-P", c.file,
-                         "-e", "trace=write",
-                         "-e", QString("inject=write:error=ENOSPC:when=") + from};
+                         "-e", "trace=write,ftruncate,fdatasync"};
+        for (const QString& inject : injected) {
+            args << "-e"
+                 << "inject=" + inject;
+        }
         if (root) {
             args << "-u"
                  << "nobody";
         }
         return RunMeasured(strace, args + QStringList{names, "import", c.file, c.csv});
     };
-    const MeasuredRun failed = failWrites("1", cache);
+    const MeasuredRun failed = failWrites({"write:error=ENOSPC:when=1"}, cache);
     EXPECT_EQ(failed.exitCode, 1) << failed.output.toStdString();
     EXPECT_TRUE(failed.output.contains("it is unchanged.\n"));
     EXPECT_TRUE(failed.output.contains("Its former content was written back"))
@@ -83,23 +88,37 @@ TEST(VoxtrelNames, AFileInAReadOnlyFolderIsWrittenInPlace) {
               QStringList({"names.csv", "unnamed_1846.bin"}));
 
     // Neither the new bytes nor the former ones can be written: the file is damaged, the
-    // message does not call it unchanged, and the former bytes outlive the run.
-    ASSERT_TRUE(WriteBytes(c.csv, "index,name\n1,Two\n"));
-    const MeasuredRun lost = failWrites("1+", cache);
+    // message does not call it unchanged, the former bytes stay in the journal, and the next
+    // run puts them back and says so once.
+    // Emptied names make the new file shorter: it is written over the old one, the cut to its
+    // length fails, and so does every later write.
+    ASSERT_TRUE(WriteBytes(c.csv, "index,name\n1,\n2,\n3,\n4,\n5,\n6,\n7,\n8,\n"));
+    const MeasuredRun lost =
+        failWrites({"ftruncate:error=EIO:when=1", "write:error=ENOSPC:when=2+"}, cache);
     EXPECT_EQ(lost.exitCode, 1);
     EXPECT_FALSE(lost.output.contains("unchanged")) << lost.output.toStdString();
-    const QStringList rescued = QDir(cache + "/voxtrel-editor/rescued").entryList(QDir::Files);
-    ASSERT_EQ(rescued.size(), 1) << lost.output.toStdString();
-    EXPECT_TRUE(lost.output.contains(rescued[0]));
-    EXPECT_EQ(ReadBytes(cache + "/voxtrel-editor/rescued/" + rescued[0]), saved);
-    // With no cache folder to move it to, the copy stays in the run's working folder, which
-    // then outlives the run.
-    ASSERT_TRUE(WriteBytes(c.file, saved));
-    const MeasuredRun kept = failWrites("1+", c.csv);
-    EXPECT_EQ(kept.exitCode, 1);
-    const QString keptIn = kept.output.section("kept in \"", 1).section('"', 0, 0);
-    EXPECT_TRUE(keptIn.startsWith(temp + "/voxtrel-work-")) << kept.output.toStdString();
-    EXPECT_EQ(ReadBytes(keptIn), saved);
+    const QString journal = state + "/voxtrel-editor/";
+    const QStringList copies = QDir(journal).entryList({"*.copy"}, QDir::Files);
+    ASSERT_EQ(copies.size(), 1) << lost.output.toStdString();
+    EXPECT_TRUE(lost.output.contains(copies[0]));
+    EXPECT_EQ(ReadBytes(journal + copies[0]), saved);
+    EXPECT_NE(ReadBytes(c.file), saved);
+    const MeasuredRun next = RunMeasured(names, {"export", c.file, "-o", "-"}, true);
+    EXPECT_EQ(next.exitCode, 0) << next.output.toStdString();
+    EXPECT_TRUE(next.output.contains("was restored: a save of it at")) << next.output.toStdString();
+    EXPECT_EQ(ReadBytes(c.file), saved);
+    EXPECT_TRUE(QDir(journal).entryList(QDir::Files).isEmpty());
+    const MeasuredRun quiet = RunMeasured(names, {"export", c.file, "-o", "-"}, true);
+    EXPECT_FALSE(quiet.output.contains("restored"));
+
+    // The disk confirms neither the write nor the write-back, yet the file reads back as it
+    // was: the message says so, rather than that the content was lost.
+    ASSERT_TRUE(WriteBytes(c.csv, "index,name\n1,Three\n"));
+    const MeasuredRun unconfirmed = failWrites({"fdatasync:error=EIO"}, cache);
+    EXPECT_EQ(unconfirmed.exitCode, 1);
+    EXPECT_TRUE(unconfirmed.output.contains("it is unchanged")) << unconfirmed.output.toStdString();
+    EXPECT_FALSE(unconfirmed.output.contains("could not be written back"));
+    EXPECT_EQ(ReadBytes(c.file), saved);
     QFile::setPermissions(folder, readExec | QFile::WriteOwner);
 }
 

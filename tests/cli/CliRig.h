@@ -4,6 +4,7 @@
 #include "NameFiles.h"
 #include "TestFiles.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QString>
@@ -36,6 +37,12 @@ struct Cli {
 
     Result run(const QStringList& args) const {
         QProcess p;
+        // The runs' private working folders stay in the rig's own folder.
+        const QString tmp = app.userFile("../tmp");
+        QDir().mkpath(tmp);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("TMPDIR", tmp);
+        p.setProcessEnvironment(env);
         p.start(app.appPath() + "voxtrel-names", args);
         p.waitForFinished(60000);
         const QByteArray out = p.readAllStandardOutput();

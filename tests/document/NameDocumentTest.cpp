@@ -130,11 +130,12 @@ TEST(NameDocument, AFailedInPlaceWriteGivesTheFormerBytesBack) {
               0); // two names: written in place
     ASSERT_TRUE(o.doc.Rename(2, "Lost"));
     int writes = 0;
-    o.doc.Writer().setInPlaceWriter([&writes](const QString& path, const QByteArray& bytes) {
-        ++writes;
-        WriteInPlace(path, bytes.left(100)); // a torn write
-        return FileWrite{false, "No space left on device"};
-    });
+    o.doc.Writer().setInPlaceWriter(
+        [&writes](const ResolvedTarget& target, const QByteArray& bytes) {
+            ++writes;
+            (void)WriteInPlace(target, bytes.left(100)); // a torn write
+            return FileWrite::Error("No space left on device");
+        });
     const SaveResult back = o.doc.Save();
     EXPECT_EQ(back.Result, SaveResult::Outcome::Failed);
     EXPECT_TRUE(back.Reason.contains("written back")) << back.Reason.toStdString();

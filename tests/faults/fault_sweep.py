@@ -21,8 +21,8 @@ import sys
 import tempfile
 import time
 
-CALLS = ["openat", "read", "write", "fsync", "fdatasync", "close", "rename", "renameat2", "unlink",
-         "unlinkat", "mkdir", "linkat", "ftruncate"]
+CALLS = ["openat", "read", "write", "fsync", "fdatasync", "close", "rename", "renameat", "renameat2",
+         "unlink", "unlinkat", "mkdir", "mkdirat", "linkat", "ftruncate", "flock"]
 
 parser = argparse.ArgumentParser()
 parser.add_argument("app")
@@ -46,7 +46,8 @@ with tempfile.TemporaryDirectory() as tmp:
     with open(csv, "w", newline="") as f:
         f.write("index,name\r\n1,Renamed One\r\n")
     before = open(pristine, "rb").read()
-    env = dict(os.environ, ASAN_OPTIONS="detect_leaks=0", XDG_CACHE_HOME=os.path.join(tmp, "cache"))
+    env = dict(os.environ, ASAN_OPTIONS="detect_leaks=0", XDG_CACHE_HOME=os.path.join(tmp, "cache"),
+               XDG_STATE_HOME=os.path.join(tmp, "state"))
 
     def fresh():
         shutil.copy(pristine, chosen)
@@ -59,15 +60,17 @@ with tempfile.TemporaryDirectory() as tmp:
     expected = open(chosen, "rb").read()
     if expected == before:
         sys.exit("the clean run changed nothing")
-    # The new name is durable: after the rename onto the chosen file, its folder is opened
-    # and synced.
+    # The new name is durable: after the rename onto the chosen file (relative to its
+    # folder's descriptor), that folder is opened and synced.
     lines = open(log).read().splitlines()
     renamed = next((i for i, line in enumerate(lines)
-                    if re.search(r"rename(at2)?\(.*\"" + re.escape(chosen) + r"\".*= 0$", line)), None)
+                    if re.search(r"renameat\((\d+), \"\.unnamed_1846\.bin\.voxtrel-\d{6}\", \1, "
+                                 r"\"unnamed_1846\.bin\"\) += 0$", line)), None)
     if renamed is None:
         sys.exit("the clean run renamed nothing onto the chosen file")
+    dirfd = re.search(r"renameat\((\d+),", lines[renamed]).group(1)
     folder_fds = [m.group(1) for line in lines[renamed:]
-                  for m in [re.search(r"openat\(AT_FDCWD, \"" + re.escape(folder) + r"\", [^)]*O_DIRECTORY[^)]*\) = (\d+)", line)] if m]
+                  for m in [re.search(r"openat\(" + dirfd + r", \"\.\", [^)]*O_DIRECTORY[^)]*\) = (\d+)", line)] if m]
     if not any(re.search(rf"fsync\({fd}\)\s+= 0", line) for fd in folder_fds for line in lines[renamed:]):
         sys.exit("the clean run did not sync the folder after renaming the new file into place")
     counts = collections.defaultdict(collections.Counter)

@@ -20,6 +20,7 @@ import time
 
 app = os.path.abspath(sys.argv[1])
 moments = int(sys.argv[2]) if len(sys.argv) > 2 else 300
+in_place = len(sys.argv) > 3 and sys.argv[3] == "in-place"
 names = os.path.join(app, "voxtrel-names")
 
 with tempfile.TemporaryDirectory() as tmp:
@@ -36,11 +37,17 @@ with tempfile.TemporaryDirectory() as tmp:
         f.write("index,name\r\n")
         for i in range(1209):
             f.write(f"{i},Killed {i}\r\n")
-    env = dict(os.environ, TMPDIR=work, ASAN_OPTIONS="detect_leaks=0")
+    env = dict(os.environ, TMPDIR=work, ASAN_OPTIONS="detect_leaks=0",
+               XDG_STATE_HOME=os.path.join(tmp, "state"))
+    second = os.path.join(folder, "second-name.bin")
     before = open(pristine, "rb").read()
 
     def run():
+        if os.path.exists(second):
+            os.unlink(second)
         shutil.copy(pristine, chosen)
+        if in_place:
+            os.link(chosen, second)
         return subprocess.Popen([names, "import", chosen, csv], env=env, stdout=subprocess.DEVNULL,
                                 stderr=subprocess.DEVNULL)
 
@@ -59,6 +66,11 @@ with tempfile.TemporaryDirectory() as tmp:
         time.sleep(duration * k / moments)
         p.send_signal(signal.SIGKILL)
         p.wait()
+        if in_place:  # the next run rolls a cut write back
+            subprocess.run([names, "export", chosen, "-o", os.devnull], env=env,
+                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            if open(second, "rb").read() != open(chosen, "rb").read():
+                failures.append(f"moment {k}: the two names differ")
         now = open(chosen, "rb").read() if os.path.exists(chosen) else None
         if now == before:
             old += 1
@@ -66,7 +78,7 @@ with tempfile.TemporaryDirectory() as tmp:
             new += 1
         else:
             failures.append(f"moment {k}: the file is {'gone' if now is None else 'damaged'}")
-        left = sorted(set(os.listdir(folder)) - {"unnamed_1846.bin"})
+        left = sorted(set(os.listdir(folder)) - {"unnamed_1846.bin", "second-name.bin"})
         ours = fnmatch.filter(left, ".unnamed_1846.bin.voxtrel-??????")
         temporaries += len(ours) > 0
         if set(left) - set(ours):
@@ -75,18 +87,22 @@ with tempfile.TemporaryDirectory() as tmp:
 
     # A folder of a run killed two days ago goes at the next run; today's stay.
     stale = os.path.join(work, "voxtrel-work-stale1")
-    os.makedirs(os.path.join(stale, "inner"))
+    os.makedirs(stale)
+    open(os.path.join(stale, "names.bin.unzlib"), "wb").close()
     two_days_ago = time.time() - 2 * 86400
     os.utime(stale, (two_days_ago, two_days_ago))
     run().wait()
-    if os.listdir(folder) != ["unnamed_1846.bin"]:
+    if sorted(os.listdir(folder)) != sorted(["unnamed_1846.bin"] + (["second-name.bin"] if in_place else [])):
         failures.append(f"the next save left {os.listdir(folder)} beside the file")
     if os.path.exists(stale):
         failures.append("a private folder two days old was not removed")
     if left_behind and not all(os.path.exists(os.path.join(work, d)) for d in left_behind):
         failures.append("a private folder of today was removed")
 
-    print(f"{moments} kills over a {duration * 1000:.0f} ms run: {old} left the old file, {new} the new one; "
+    records = os.listdir(os.path.join(tmp, "state", "voxtrel-editor")) if in_place else []
+    if records:
+        failures.append(f"records left after every cut write was rolled back: {records}")
+    print(f"{'in place: ' if in_place else ''}{moments} kills over a {duration * 1000:.0f} ms run: {old} left the old file, {new} the new one; "
           f"{temporaries} saw a temporary name, removed by the next save; "
           f"{len(left_behind)} private folders left behind, removed once a day old")
     for f in failures:

@@ -71,7 +71,14 @@ AppFolder::AppFolder() {
     QDir root(m_Root.path());
     root.mkpath(QStringLiteral("app/zlib/temp"));
     root.mkpath(QStringLiteral("user"));
+    // The journal of in-place writes goes here, in this process and the programs it starts.
+    root.mkpath(QStringLiteral("state"));
+    qputenv("XDG_STATE_HOME", QFile::encodeName(statePath()));
     restoreTool();
+}
+
+QString AppFolder::statePath() const {
+    return m_Root.filePath(QStringLiteral("state"));
 }
 
 QString AppFolder::appPath() const {

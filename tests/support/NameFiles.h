@@ -34,6 +34,8 @@ public:
     QString workFolder() const;
     QString toolPath() const;
     QString userFile(const QString& name) const;
+    // XDG_STATE_HOME while this folder lives: the recovery folder is its voxtrel-editor/.
+    QString statePath() const;
 
     // Replaces the tool with a shell script, or puts the real one back.
     void replaceTool(const QByteArray& script) const;

@@ -6,6 +6,7 @@
 #include <grp.h>
 #include <string>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -14,6 +15,19 @@ namespace voxtrel::test {
 
 namespace {
 constexpr uid_t Nobody = 65534;
+}
+
+QString NobodyStateHome() {
+    const QByteArray state = qgetenv("XDG_STATE_HOME");
+    if (state.isEmpty() || ::geteuid() != 0) {
+        return QString::fromLocal8Bit(state);
+    }
+    const QByteArray own = state + "/nobody";
+    ::mkdir(own.constData(), 0700);
+    if (::chown(own.constData(), Nobody, Nobody) != 0) {
+        return {};
+    }
+    return QString::fromLocal8Bit(own);
 }
 
 bool RunInChild(const std::function<bool()>& check, qint64 fileSizeLimit) {
@@ -40,6 +54,7 @@ MeasuredRun RunMeasured(const QString& program, const QStringList& arguments, bo
     QTemporaryFile report;
     report.open();
     report.setPermissions(report.permissions() | QFile::WriteOther); // for the unprivileged user
+    const QByteArray nobodyState = asNobody ? NobodyStateHome().toLocal8Bit() : QByteArray();
     std::vector<std::string> args{
         "/usr/bin/time", "-f", "%M", "-o", report.fileName().toStdString(), program.toStdString()};
     for (const QString& a : arguments) {
@@ -60,6 +75,9 @@ MeasuredRun RunMeasured(const QString& program, const QStringList& arguments, bo
         ::dup2(pipeFds[1], STDERR_FILENO);
         ::close(pipeFds[0]);
         ::close(pipeFds[1]);
+        if (!nobodyState.isEmpty()) {
+            ::setenv("XDG_STATE_HOME", nobodyState.constData(), 1);
+        }
         if (asNobody && ::geteuid() == 0 &&
             (::setgroups(0, nullptr) != 0 || ::setgid(Nobody) != 0 || ::setuid(Nobody) != 0)) {
             ::_exit(126);

@@ -21,6 +21,10 @@ struct MeasuredRun {
     QString output;
     qint64 peakKiB = -1;
 };
+// XDG_STATE_HOME for a run as the unprivileged user: a folder of its own inside this
+// process's, made for it when the tests run as root.
+QString NobodyStateHome();
+
 // With asNobody, a root test process runs the program as the unprivileged user.
 MeasuredRun RunMeasured(const QString& program, const QStringList& arguments,
                         bool asNobody = false);
