@@ -15,7 +15,8 @@ DiffCommand::DiffCommand()
                              "whose name differs: its index, NEW's name and OLD's (column "
                              "\"was\"), in index order. Apply the patch to other files with "
                              "import or apply: a row changes a name only where it is still "
-                             "OLD's. Says on standard error how many differ.")) {
+                             "OLD's; a name that was empty in OLD has an empty \"was\", which guards an "
+                             "empty name. Says on standard error how many differ.")) {
     AddArgument(QStringLiteral("OLD"), QStringLiteral("The name file as it was, such as the "
                                                       "game's own."));
     AddArgument(QStringLiteral("NEW"), QStringLiteral("The name file with the renames."));
