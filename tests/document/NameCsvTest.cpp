@@ -1,11 +1,9 @@
-// Name lists as CSV and as workbooks: what an export writes, and how the import checker takes
-// a list apart, accepts it whole, or refuses it whole with the failing lines or cells named.
-// Workbooks are written and read back by an independent library (openpyxl).
+// Name lists as CSV: what an export writes, and how the import checker takes a list apart,
+// accepts it whole, or refuses it whole with the failing lines named.
 #include "document/NameCsv.h"
 #include "NameFiles.h"
 #include "TestFiles.h"
 #include "document/NameLists.h"
-#include "document/NameWorkbook.h"
 #include "names/Baza.h"
 #include "names/CodePage.h"
 
@@ -246,152 +244,6 @@ TEST(NameCsv, ListsAsSpreadsheetsSaveThemImport) {
     EXPECT_FALSE(latin1.ok);
     EXPECT_TRUE(latin1.error.contains("line 2: it is not UTF-8 text; save it as UTF-8 CSV"))
         << latin1.error.toStdString();
-}
-
-// A workbook as a spreadsheet program's own library writes it: inline strings, shared
-// strings and a rich text run are read as their text; values a spreadsheet would convert are
-// refused, each by its cell.
-TEST(NameWorkbook, TextCellsImportExactlyAndConvertedValuesAreRefused) {
-    Table t(10);
-    QTemporaryDir dir;
-    const QString made = dir.filePath("made.xlsx");
-    const PythonRun run = SystemPython(QStringLiteral(R"(
-import sys, datetime, re, zipfile, openpyxl
-wb = openpyxl.Workbook(); ws = wb.active
-ws.append(['index', 'name'])
-for row in [[1, 'Jérôme Ünal'], [2, '0123'], ['3', '1e5'], [4, 'RICH'], [5, 'SHARED'], [6, '=1+1']]:
-    ws.append(row)
-ws['B7'].data_type = 's'   # text that a spreadsheet would take for a formula
-ws.append([7, 42]); ws.append([8, datetime.date(2024, 3, 12)]); ws['A10'] = 9; ws['B10'] = '=SUM(1,2)'
-wb.save(sys.argv[1] + '.tmp')
-# Its cells are inline strings; two become shared strings, one of them a rich text run, as
-# other programs write them.
-shared = (b'<?xml version="1.0" encoding="UTF-8"?><sst xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main" count="2" uniqueCount="2">'
-          b'<si><r><t>Ri</t></r><r><rPr><b/></rPr><t xml:space="preserve">ch Run</t></r><rPh sb="0" eb="1"><t>x</t></rPh></si>'
-          b'<si><t>Shared Name</t></si></sst>')
-src = zipfile.ZipFile(sys.argv[1] + '.tmp'); dst = zipfile.ZipFile(sys.argv[1], 'w', zipfile.ZIP_DEFLATED)
-for item in src.infolist():
-    data = src.read(item.filename)
-    if item.filename == 'xl/worksheets/sheet1.xml':
-        data = re.sub(rb'<c r="B5" t="inlineStr"><is><t>RICH</t></is></c>', b'<c r="B5" t="s"><v>0</v></c>', data)
-        data = re.sub(rb'<c r="B6" t="inlineStr"><is><t>SHARED</t></is></c>', b'<c r="B6" t="s"><v>1</v></c>', data)
-        assert data.count(b't="s"') == 2
-    if item.filename == '[Content_Types].xml':
-        data = data.replace(b'</Types>', b'<Override PartName="/xl/sharedStrings.xml" ContentType="application/vnd.openxmlformats-officedocument.spreadsheetml.sharedStrings+xml"/></Types>')
-    if item.filename == 'xl/_rels/workbook.xml.rels':
-        data = data.replace(b'</Relationships>', b'<Relationship Id="rIdS" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/sharedStrings" Target="sharedStrings.xml"/></Relationships>')
-    dst.writestr(item, data)
-dst.writestr('xl/sharedStrings.xml', shared)
-dst.close()
-ws = openpyxl.load_workbook(sys.argv[1]).active   # still a workbook to its reader
-assert ws['B6'].value == 'Shared Name'
-)"),
-                                       {made});
-    ASSERT_EQ(run.exitCode, 0) << run.output.toStdString();
-    const ListCheck refused = NameWorkbook::Check(ReadBytes(made), t.table);
-    ASSERT_EQ(refused.Result, ListCheck::Outcome::Refused);
-    for (const char* cell : {"B8: the name cell holds a number", "B9: the name cell holds a number",
-                             "B10: the name cell holds a formula"}) {
-        EXPECT_TRUE(refused.Reason.contains(cell)) << refused.Reason.toStdString();
-    }
-    EXPECT_TRUE(refused.Reason.contains("format the name column as Text"));
-    EXPECT_EQ(refused.Reason.count('\n'), 3) << refused.Reason.toStdString();
-
-    // Without the converted rows, every text comes in as it was typed.
-    const PythonRun trimmed = SystemPython(
-        QStringLiteral(
-            "import sys, zipfile, re\n"
-            "src = zipfile.ZipFile(sys.argv[1]); dst = zipfile.ZipFile(sys.argv[2], 'w')\n"
-            "for item in src.infolist():\n"
-            "    data = src.read(item.filename)\n"
-            "    if item.filename == 'xl/worksheets/sheet1.xml':\n"
-            "        data = re.sub(rb'<row r=\"(8|9|10)\".*?</row>', b'', data)\n"
-            "    dst.writestr(item, data)\n"),
-        {made, dir.filePath("text.xlsx")});
-    ASSERT_EQ(trimmed.exitCode, 0) << trimmed.output.toStdString();
-    const ListCheck text = NameWorkbook::Check(ReadBytes(dir.filePath("text.xlsx")), t.table);
-    ASSERT_TRUE(text.Ok()) << text.Reason.toStdString();
-    QStringList names;
-    for (const NameChange& c : text.Changes) {
-        names << QString::number(c.Index) + "=" + c.NewName;
-    }
-    EXPECT_EQ(names, QStringList({QString::fromUtf8("1=Jérôme Ünal"), "2=0123", "3=1e5",
-                                  "4=Rich Run", "5=Shared Name", "6==1+1"}));
-}
-
-// The exported workbook as an independent reader sees it, and back through the checker.
-TEST(NameWorkbook, ExportIsTextInATextColumnAndReadsBackAsNoChange) {
-    Table t(1209);
-    QTemporaryDir dir;
-    const NameWorkbook::Written book = NameWorkbook::Write(t.table, dir.path() + "/");
-    ASSERT_FALSE(book.Bytes.isEmpty()) << book.Reason.toStdString();
-    ASSERT_TRUE(WriteBytes(dir.filePath("out.xlsx"), book.Bytes));
-    const PythonRun read = SystemPython(QStringLiteral(R"(
-import sys, openpyxl
-ws = openpyxl.load_workbook(sys.argv[1]).active
-names = [ws.cell(r, 2) for r in range(2, ws.max_row + 1)]
-assert [c.value for c in ws[1]] == ['index', 'name']
-assert all(c.data_type == 's' and c.number_format == '@' for c in names)
-assert all(ws.cell(r, 1).value == r - 2 for r in range(2, ws.max_row + 1))
-assert ws.column_dimensions['B'].number_format == '@' and ws.column_dimensions['B'].width >= 58
-assert ws.freeze_panes == 'A2'
-print(len(names), names[7].value)
-)"),
-                                        {dir.filePath("out.xlsx")});
-    EXPECT_EQ(read.output.trimmed(), QString("1209 Player 7"));
-    const ListCheck back = NameWorkbook::Check(book.Bytes, t.table);
-    EXPECT_TRUE(back.Ok()) << back.Reason.toStdString();
-    EXPECT_TRUE(back.Changes.isEmpty());
-}
-
-// Packages made to exhaust the reader are refused before they can: a part that unpacks to
-// 200 MiB, a stored part of 17 MiB, and XML that declares entities.
-TEST(NameWorkbook, HostilePackagesAreRefusedUnread) {
-    Table t;
-    QTemporaryDir dir;
-    const PythonRun made = SystemPython(QStringLiteral(R"(
-import sys, re, zipfile, openpyxl
-openpyxl.Workbook().save(sys.argv[1] + '/good.xlsx')
-with zipfile.ZipFile(sys.argv[1] + '/good.xlsx') as good:
-    parts = [(item, good.read(item.filename)) for item in good.infolist()]
-def variant(name, change):
-    out = zipfile.ZipFile(sys.argv[1] + '/' + name, 'w', zipfile.ZIP_DEFLATED)
-    for item, data in parts:
-        change(out, item, data)
-    out.close()
-def bomb(out, item, data):
-    if item.filename == 'xl/worksheets/sheet1.xml':
-        data = data + b' ' * (200 * 1024 * 1024)
-    out.writestr(item, data)
-def stored(out, item, data):
-    if item.filename == 'xl/worksheets/sheet1.xml':
-        data = data + b' ' * (17 * 1024 * 1024)
-        item.compress_type = zipfile.ZIP_STORED
-    out.writestr(item, data)
-def entity(out, item, data):
-    if item.filename == 'xl/workbook.xml':
-        data = b'<!DOCTYPE lol [<!ENTITY a "aaaaaaaaaa"><!ENTITY b "&a;&a;&a;&a;">]>' + re.sub(rb'^<\?xml[^>]*\?>', b'', data)
-    out.writestr(item, data)
-variant('bomb.xlsx', bomb)
-variant('stored.xlsx', stored)
-variant('entity.xlsx', entity)
-)"),
-                                        {dir.path()});
-    ASSERT_EQ(made.exitCode, 0) << made.output.toStdString();
-    const struct {
-        QByteArray bytes;
-        const char* says;
-    } cases[] = {
-        {ReadBytes(dir.filePath("bomb.xlsx")), "larger than 16 MiB when unpacked"},
-        {ReadBytes(dir.filePath("stored.xlsx")), "larger than 16 MiB when unpacked"},
-        {ReadBytes(dir.filePath("entity.xlsx")), "declares entities"},
-        {QByteArray("PK\x03\x04 not really a package"), "cannot be opened"},
-    };
-    for (const auto& c : cases) {
-        const ListCheck r = NameWorkbook::Check(c.bytes, t.table);
-        EXPECT_EQ(r.Result, ListCheck::Outcome::Refused);
-        EXPECT_TRUE(r.Reason.contains(c.says)) << r.Reason.toStdString();
-    }
 }
 
 } // namespace
