@@ -246,5 +246,79 @@ TEST(NameCsv, ListsAsSpreadsheetsSaveThemImport) {
         << latin1.error.toStdString();
 }
 
+// UTF-16 that is broken gives no name: half of a surrogate pair is refused with its line,
+// half a character at the end with the file.
+TEST(NameCsv, BrokenUtf16IsRefusedWithItsPlace) {
+    Table t;
+    const auto utf16 = [](const QString& text, char16_t extra, bool odd) {
+        QByteArray bytes("\xFF\xFE");
+        for (const QChar c : text + (extra ? QString(QChar(extra)) + "\r\n" : QString())) {
+            bytes.append(char(c.unicode() & 0xFF)).append(char(c.unicode() >> 8));
+        }
+        return odd ? bytes + 'x' : bytes;
+    };
+    const QString list = QStringLiteral("index,name\r\n1,One\r\n2,");
+    const Checked lone = check(utf16(list, 0xD800, false), t.table);
+    EXPECT_FALSE(lone.ok);
+    EXPECT_TRUE(lone.error.contains("line 3: half of a UTF-16 surrogate pair stands alone"))
+        << lone.error.toStdString();
+    const Checked odd = check(utf16(list + "Two\r\n", 0, true), t.table);
+    EXPECT_FALSE(odd.ok);
+    EXPECT_TRUE(odd.error.contains("The file ends in half a UTF-16 character"))
+        << odd.error.toStdString();
+    const Checked whole = check(utf16(list + "Two\r\n", 0, false), t.table);
+    EXPECT_TRUE(whole.ok) << whole.error.toStdString();
+}
+
+// A decomposed accent is the accented letter; a patch's empty or missing former name guards
+// an empty name, as a workbook's does.
+TEST(NameCsv, ComposedNamesAndEmptyFormerNames) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(WriteBytes(dir.filePath("n.unzlib"), WithName(NameImage(10), 7, "Ulolo")));
+    Baza table(dir.path());
+    ASSERT_TRUE(table.Wczytaj(dir.filePath("n.unzlib")));
+    const Checked cafe = check("index,name\n1,Cafe\xCC\x81\n", table);
+    ASSERT_TRUE(cafe.ok) << cafe.error.toStdString();
+    EXPECT_EQ(cafe.changes[0].NewName, QString::fromUtf8("Café"));
+    for (const QByteArray& patch : {QByteArray("index,name,was\n7,Renamed,\n"),
+                                    QByteArray("index,name,was\n7,Renamed\n")}) {
+        const ListCheck r = NameCsv::Check(patch, table);
+        EXPECT_EQ(r.Result, ListCheck::Outcome::Conflict) << patch.constData();
+        EXPECT_TRUE(r.Reason.contains("expected \"\", found \"Ulolo\"")) << r.Reason.toStdString();
+    }
+}
+
+// A list a spreadsheet opened and saved: rows whose new name is what the spreadsheet made of
+// the name are marked one by one, with the advice, and the list is otherwise right.
+TEST(NameCsv, SpreadsheetDamageIsMarkedRowByRow) {
+    QByteArray image = NameImage(6);
+    const char* names[] = {"0123", "1e5", "12/03", "00:30", "=SUM(1;2)"};
+    for (int i = 0; i < 5; ++i) {
+        image = WithName(image, i, names[i]);
+    }
+    QTemporaryDir dir;
+    ASSERT_TRUE(WriteBytes(dir.filePath("n.unzlib"), image));
+    Baza table(dir.path());
+    ASSERT_TRUE(table.Wczytaj(dir.filePath("n.unzlib")));
+    const ListCheck r = NameCsv::Check("index,name\r\n0,123\r\n1,100000\r\n2,12/03/2026\r\n"
+                                       "3,12:30:00 AM\r\n4,3\r\n5,Renamed\r\n",
+                                       table);
+    ASSERT_TRUE(r.Ok()) << r.Reason.toStdString();
+    ASSERT_TRUE(r.Damaged());
+    ASSERT_EQ(r.Changes.size(), 6);
+    for (const char* row :
+         {"5 names look converted by a spreadsheet", "line 2: index 0: \"0123\" \u2192 \"123\" "
+                                                     "looks like a number",
+          "line 4: index 2: \"12/03\" \u2192 \"12/03/2026\" looks like a date",
+          "line 5: index 3: \"00:30\" \u2192 \"12:30:00 AM\" looks like a time",
+          "line 6: index 4: \"=SUM(1;2)\" \u2192 \"3\" looks like a formula's result",
+          "Export the names as .xlsx"}) {
+        EXPECT_TRUE(r.Damage.contains(QString::fromUtf8(row))) << r.Damage.toStdString();
+    }
+    EXPECT_FALSE(r.Damage.contains("Renamed"));
+    EXPECT_EQ(r.Changes[1].Damage, QString("a number"));
+    EXPECT_TRUE(r.Changes[5].Damage.isEmpty());
+}
+
 } // namespace
 } // namespace voxtrel
