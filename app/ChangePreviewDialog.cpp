@@ -59,9 +59,8 @@ bool ChangePreviewDialog::Confirm(QWidget* Owner, const QString& Title,
         }
         if (!change.Damage.isEmpty()) {
             converted << row;
-            const QString why =
-                QStringLiteral("Looks like %1 a spreadsheet made of \"%2\"")
-                    .arg(change.Damage, change.OldName);
+            const QString why = QStringLiteral("Looks like %1 a spreadsheet made of \"%2\"")
+                                    .arg(change.Damage, change.OldName);
             for (int column = 0; column < 3; ++column) {
                 table->item(row, column)->setBackground(QColor(255, 236, 179));
                 table->item(row, column)->setToolTip(why);

@@ -74,8 +74,8 @@ bool Command::Applicable(const ListCheck& Checked, const QCommandLineParser& Par
 
 void Command::Print_Notes(const ListCheck& Checked, QTextStream& Err, const QString& File) {
     for (const QString& note : Checked.Notes) {
-        Err << (File.isEmpty() ? QString() : NativePath::Shown(File) + QStringLiteral(": "))
-            << note << Qt::endl;
+        Err << (File.isEmpty() ? QString() : NativePath::Shown(File) + QStringLiteral(": ")) << note
+            << Qt::endl;
     }
 }
 

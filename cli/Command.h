@@ -50,7 +50,7 @@ public:
     // Whether a checked list can be applied: Ready, or in Conflict with --force, and without
     // names a spreadsheet seems to have converted unless --force. When not, says why on Err.
     [[nodiscard]] static bool Applicable(const ListCheck& Checked, const QCommandLineParser& Parser,
-                           QTextStream& Err, const QString& File = {});
+                                         QTextStream& Err, const QString& File = {});
     // Prints what the reader noticed (the sheet read, hidden rows), a line each.
     static void Print_Notes(const ListCheck& Checked, QTextStream& Err, const QString& File = {});
     // Prints a checked list's replaced characters and renames, a line each.

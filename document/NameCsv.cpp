@@ -93,9 +93,9 @@ bool parse(const QByteArray& csv, char separator, const std::function<void(const
 int lineOfLoneSurrogate(QByteArrayView units, bool little) {
     int line = 1;
     for (qsizetype i = 0; i + 1 < units.size(); i += 2) {
-        const auto unit = static_cast<char16_t>(
-            little ? quint8(units[i]) | quint8(units[i + 1]) << 8
-                   : quint8(units[i + 1]) | quint8(units[i]) << 8);
+        const auto unit =
+            static_cast<char16_t>(little ? quint8(units[i]) | quint8(units[i + 1]) << 8
+                                         : quint8(units[i + 1]) | quint8(units[i]) << 8);
         const qsizetype next = i + 2;
         const bool lowFollows =
             next + 1 < units.size() &&

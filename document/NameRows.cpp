@@ -268,12 +268,16 @@ ListCheck NameRows::Result() {
         if (m_ConflictCount > m_Conflicts.size()) {
             why += QStringLiteral("\n... and %1 more.").arg(m_ConflictCount - m_Conflicts.size());
         }
-        return {ListCheck::Outcome::Conflict, std::move(m_Changes), why, m_Replacements, damage,
+        return {ListCheck::Outcome::Conflict,
+                std::move(m_Changes),
+                why,
+                m_Replacements,
+                damage,
                 m_Notes};
     }
     if (m_Faults == 0) {
-        return {ListCheck::Outcome::Ready, std::move(m_Changes), {}, m_Replacements, damage,
-                m_Notes};
+        return {
+            ListCheck::Outcome::Ready, std::move(m_Changes), {}, m_Replacements, damage, m_Notes};
     }
     QString why = m_Problems.join(QLatin1Char('\n'));
     if (m_Faults > m_Problems.size()) {

@@ -47,10 +47,12 @@ QString emptyCellsAsText(const QByteArray& path) {
     }
     static const QRegularExpression blank(QStringLiteral(R"re(<c r="([BC]\d+)" s="(\d+)"/>)re"));
     QString text = QString::fromUtf8(xml);
-    text.replace(blank, QStringLiteral(R"re(<c r="\1" s="\2" t="inlineStr"><is><t></t></is></c>)re"));
+    text.replace(blank,
+                 QStringLiteral(R"re(<c r="\1" s="\2" t="inlineStr"><is><t></t></is></c>)re"));
     // Kept alive until zip_close has written it.
     const QByteArray changed = text.toUtf8();
-    zip_source_t* source = zip_source_buffer(zip, changed.constData(), zip_uint64_t(changed.size()), 0);
+    zip_source_t* source =
+        zip_source_buffer(zip, changed.constData(), zip_uint64_t(changed.size()), 0);
     if (source == nullptr || zip_file_add(zip, sheet, source, ZIP_FL_OVERWRITE) < 0) {
         if (source) {
             zip_source_free(source);

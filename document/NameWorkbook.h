@@ -29,7 +29,8 @@ public:
     // date, a formula, a truth value or an error is refused, never converted. A package that
     // is not a workbook, too large when unpacked, or whose XML declares entities is refused
     // unread.
-    [[nodiscard]] static ListCheck Check(const QByteArray& Zip, const Baza& Table, bool Transliterate = false);
+    [[nodiscard]] static ListCheck Check(const QByteArray& Zip, const Baza& Table,
+                                         bool Transliterate = false);
 
     // Whether Bytes look like a zip package.
     static bool IsWorkbook(const QByteArray& Bytes) { return Bytes.startsWith("PK\x03\x04"); }

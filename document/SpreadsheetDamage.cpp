@@ -19,8 +19,8 @@ std::optional<double> numberIn(QString text) {
     static const QRegularExpression shape(QStringLiteral(
         R"(^[+-]?(\d{1,3}([ ,.\x{00A0}]\d{3})+|\d+)?([.,]\d+)?([eE][+-]?\d{1,3})?%?$)"));
     text = text.trimmed();
-    if (text.isEmpty() || !shape.match(text).hasMatch() || !text.contains(QRegularExpression(
-                                                                 QStringLiteral(R"(\d)")))) {
+    if (text.isEmpty() || !shape.match(text).hasMatch() ||
+        !text.contains(QRegularExpression(QStringLiteral(R"(\d)")))) {
         return std::nullopt;
     }
     const bool percent = text.endsWith(QLatin1Char('%'));
@@ -94,8 +94,8 @@ QList<int> dateNumbers(const QString& text, bool withNames) {
         QStringLiteral("sep"), QStringLiteral("oct"), QStringLiteral("nov"), QStringLiteral("dec")};
     static const QRegularExpression numeric(
         QStringLiteral(R"(^(\d{1,4})([/.-])(\d{1,2})(\2(\d{1,4}))?( 0?0:00(:00)?)?$)"));
-    static const QRegularExpression named(QStringLiteral(
-        R"(^(\d{1,2})?[ -]?([A-Za-z]{3})[a-z]*\.?[ -]?(\d{1,4})?$)"));
+    static const QRegularExpression named(
+        QStringLiteral(R"(^(\d{1,2})?[ -]?([A-Za-z]{3})[a-z]*\.?[ -]?(\d{1,4})?$)"));
     const QString t = text.trimmed();
     QList<int> numbers;
     if (const QRegularExpressionMatch m = numeric.match(t); m.hasMatch()) {

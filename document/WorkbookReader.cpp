@@ -179,11 +179,9 @@ struct Targets {
     QString Problem;
 };
 
-Targets targetsOf(const QByteArray& relationships, const QString& id,
-                  BoundedXml::Budget& budget) {
+Targets targetsOf(const QByteArray& relationships, const QString& id, BoundedXml::Budget& budget) {
     const auto inPackage = [](const QString& target) {
-        return target.startsWith(QLatin1Char('/')) ? target.mid(1)
-                                                   : QStringLiteral("xl/") + target;
+        return target.startsWith(QLatin1Char('/')) ? target.mid(1) : QStringLiteral("xl/") + target;
     };
     BoundedXml xml(relationships, budget);
     Targets targets;
@@ -264,7 +262,8 @@ public:
             m_Rows.Note(
                 QStringLiteral("%1 hidden %2 read: %3%4.")
                     .arg(m_HiddenCount)
-                    .arg(m_HiddenCount == 1 ? QStringLiteral("row was") : QStringLiteral("rows were"))
+                    .arg(m_HiddenCount == 1 ? QStringLiteral("row was")
+                                            : QStringLiteral("rows were"))
                     .arg(m_Hidden.join(QStringLiteral(", ")))
                     .arg(m_HiddenCount > m_Hidden.size() ? QStringLiteral(", ...") : QString()));
         }
@@ -397,14 +396,14 @@ private:
 
 ListCheck WorkbookReader::Check(const QByteArray& Zip, const Baza& Table, bool Transliterate) {
     const auto refused = [](const QString& why) {
-        return ListCheck{ListCheck::Outcome::Refused,
-                         {},
-                         NameRows::Refused(
-                             QStringLiteral("It is not a workbook this editor can read: %1.")
-                                 .arg(why)),
-                         {},
-                         {},
-                         {}};
+        return ListCheck{
+            ListCheck::Outcome::Refused,
+            {},
+            NameRows::Refused(
+                QStringLiteral("It is not a workbook this editor can read: %1.").arg(why)),
+            {},
+            {},
+            {}};
     };
     const ZipPackage::Opened opened = ZipPackage::Open(Zip);
     if (!opened.Package) {

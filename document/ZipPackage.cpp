@@ -47,8 +47,8 @@ ZipPackage::Part ZipPackage::Read(const QString& Name) const {
                         .arg(MaxPartSize / (1024 * 1024))};
     };
     const auto broken = [&Name] {
-        return Part{Part::Outcome::Broken, {},
-                    QStringLiteral("the part %1 cannot be unpacked").arg(Name)};
+        return Part{
+            Part::Outcome::Broken, {}, QStringLiteral("the part %1 cannot be unpacked").arg(Name)};
     };
     const QByteArray name = Name.toUtf8();
     zip_stat_t stat;

@@ -280,8 +280,8 @@ TEST(NameCsv, ComposedNamesAndEmptyFormerNames) {
     const Checked cafe = check("index,name\n1,Cafe\xCC\x81\n", table);
     ASSERT_TRUE(cafe.ok) << cafe.error.toStdString();
     EXPECT_EQ(cafe.changes[0].NewName, QString::fromUtf8("Café"));
-    for (const QByteArray& patch : {QByteArray("index,name,was\n7,Renamed,\n"),
-                                    QByteArray("index,name,was\n7,Renamed\n")}) {
+    for (const QByteArray& patch :
+         {QByteArray("index,name,was\n7,Renamed,\n"), QByteArray("index,name,was\n7,Renamed\n")}) {
         const ListCheck r = NameCsv::Check(patch, table);
         EXPECT_EQ(r.Result, ListCheck::Outcome::Conflict) << patch.constData();
         EXPECT_TRUE(r.Reason.contains("expected \"\", found \"Ulolo\"")) << r.Reason.toStdString();
@@ -307,8 +307,9 @@ TEST(NameCsv, SpreadsheetDamageIsMarkedRowByRow) {
     ASSERT_TRUE(r.Damaged());
     ASSERT_EQ(r.Changes.size(), 6);
     for (const char* row :
-         {"5 names look converted by a spreadsheet", "line 2: index 0: \"0123\" \u2192 \"123\" "
-                                                     "looks like a number",
+         {"5 names look converted by a spreadsheet",
+          "line 2: index 0: \"0123\" \u2192 \"123\" "
+          "looks like a number",
           "line 4: index 2: \"12/03\" \u2192 \"12/03/2026\" looks like a date",
           "line 5: index 3: \"00:30\" \u2192 \"12:30:00 AM\" looks like a time",
           "line 6: index 4: \"=SUM(1;2)\" \u2192 \"3\" looks like a formula's result",

@@ -2,9 +2,9 @@
 // decodes its text once, picks the sheet the user sees, and answers any package, however
 // made, in bounded time and memory. Workbooks are made and read by an independent library
 // (openpyxl) or by hand where a spreadsheet program would write them so.
+#include "document/NameWorkbook.h"
 #include "NameFiles.h"
 #include "TestFiles.h"
-#include "document/NameWorkbook.h"
 #include "names/Baza.h"
 
 #include <QElapsedTimer>

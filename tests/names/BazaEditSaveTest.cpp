@@ -58,12 +58,14 @@ TEST(BazaRenaming, CombiningAccentsAreComposedOnlyWhereTheCodePageNeedsIt) {
     Baza t(app.path());
     ASSERT_TRUE(t.Wczytaj(app.write("f", NameFileImage::withRecords(2))));
     ASSERT_TRUE(t.Zmien_Dane(0, QStringLiteral("Cafe\u0301")));
-    EXPECT_EQ(NameFileImage::nameField(t.ToImage(), 0), QByteArray("Caf\xE9").leftJustified(58, '\0'));
+    EXPECT_EQ(NameFileImage::nameField(t.ToImage(), 0),
+              QByteArray("Caf\xE9").leftJustified(58, '\0'));
     const CodePage* vietnamese = CodePage::Find(QStringLiteral("windows-1258"));
     ASSERT_NE(vietnamese, nullptr);
     t.setEncoding(*vietnamese);
     ASSERT_TRUE(t.Zmien_Dane(1, QStringLiteral("Le\u0300")));
-    EXPECT_EQ(NameFileImage::nameField(t.ToImage(), 1), QByteArray("Le\xCC").leftJustified(58, '\0'));
+    EXPECT_EQ(NameFileImage::nameField(t.ToImage(), 1),
+              QByteArray("Le\xCC").leftJustified(58, '\0'));
 }
 
 TEST(BazaSaving, TargetsAndSize) {
