@@ -5,19 +5,25 @@ namespace {
 
 // Whether some tag of Xml holds more than Most attributes. The reader itself compares every
 // attribute of a tag with every other, so a tag of a million attributes would stall it: the
-// bytes are looked at first. An attribute's value is quoted, so a tag of N attributes holds
-// at least 2N quotes; a quote outside a tag is only text.
+// bytes are looked at first. Every attribute's value is quoted, and a quoted value may hold
+// '>' but never its own quote, so the values of a tag are counted exactly.
 bool tooManyAttributes(const QByteArray& xml, int most) {
     bool inTag = false;
-    int quotes = 0;
+    char quote = 0; // the quote of the value being read, 0 outside one
+    int values = 0;
     for (const char c : xml) {
-        if (c == '<') {
-            inTag = true;
-            quotes = 0;
+        if (!inTag) {
+            inTag = c == '<';
+            values = 0;
+        } else if (quote != 0) {
+            quote = c == quote ? 0 : quote;
+        } else if (c == '"' || c == '\'') {
+            quote = c;
+            if (++values > most) {
+                return true;
+            }
         } else if (c == '>') {
             inTag = false;
-        } else if (inTag && (c == '"' || c == '\'') && ++quotes > 4 * most) {
-            return true;
         }
     }
     return false;
