@@ -8,6 +8,7 @@
 #include <QRegularExpression>
 #include <QStringList>
 #include <algorithm>
+#include <cmath>
 #include <optional>
 
 namespace voxtrel {
@@ -355,7 +356,8 @@ private:
         }
         if (column == 0 && kind == ListRow::Cell::Number) {
             const double number = value.Text.toDouble();
-            if (number == double(qint64(number)) && number >= 0 && number < 1e9) {
+            // Compared within range first: a larger number has no whole value to cast to.
+            if (number >= 0 && number < 1e9 && number == std::floor(number)) {
                 value.Text = QString::number(qint64(number)); // an index typed as a number
             }
             kind = ListRow::Cell::Text;

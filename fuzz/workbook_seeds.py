@@ -1,7 +1,7 @@
 """Seeds for the workbook reader's fuzz target: small workbooks of each shape the reader
 must take apart, hostile ones included (escapes, an empty former name, a hidden first sheet
 with hidden rows, a shared string the workbook lacks, deep nesting, one long shared string
-that many cells point to). Usage: workbook_seeds.py FOLDER"""
+that many cells point to), each also as its XML parts. Usage: workbook_seeds.py FOLDER"""
 import io, os, sys, zipfile
 
 import openpyxl
@@ -64,3 +64,12 @@ variant('long.xlsx', head + (b'<row><c><v>1</v></c>' + b'<c t="s"><v>2</v></c>' 
 variant('deep.xlsx', b'<a>' * 2000)
 variant('formula.xlsx', head + b'<row r="2"><c r="A2"><v>6</v></c><c r="B2" t="str"><f>1+1</f><v>2</v></c>'
         b'<c r="D2" t="inlineStr"><is><t>x</t></is></c></row>', names)
+
+# Each workbook once more as its XML parts, which the fuzz target packs itself.
+for name in sorted(os.listdir(folder)):
+    if name.endswith('.xlsx'):
+        with zipfile.ZipFile(os.path.join(folder, name)) as book:
+            parts = [book.read(part) if part in book.namelist() else b''
+                     for part in ('xl/workbook.xml', 'xl/worksheets/sheet1.xml', 'xl/sharedStrings.xml')]
+        with open(os.path.join(folder, name[:-5] + '.parts'), 'wb') as out:
+            out.write(b'parts\n' + b'\x1e'.join(parts))

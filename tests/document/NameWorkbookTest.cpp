@@ -241,7 +241,8 @@ for name, rows in [('missing', [[7, 'Renamed']]), ('fourth', [[7, 'Renamed', Non
 
 // "_xHHHH_" in a cell is an escape, decoded once: a name that holds one is written with its
 // underscore escaped and reads back as itself, and a cell that cannot be a name's text (half
-// a surrogate pair, a shared string the workbook lacks) is refused by its cell.
+// a surrogate pair, a shared string the workbook lacks) or an index (a number too large to
+// be whole) is refused by its cell.
 TEST(NameWorkbook, EscapesAreDecodedOnceAndWrittenSoTheyReadBack) {
     QByteArray image = WithName(NameImage(6), 1, "Ab_x0041_cd");
     image = WithName(image, 2, "_x005F_");
@@ -261,7 +262,7 @@ def cell(r, text): return b'<row r="%d"><c r="A%d"><v>%d</v></c><c r="B%d" t="in
 head = b'<row r="1"><c r="A1" t="inlineStr"><is><t>index</t></is></c><c r="B1" t="inlineStr"><is><t>name</t></is></c></row>'
 rewrite(d + '/base.xlsx', d + '/good.xlsx', sheet_cells(head + cell(2, b'Ab_x005F_x0041_cd') + cell(3, b'x_x0041_y') + cell(4, b'_x00e9_t_x00E9_')))
 shared_part = b'<sst xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main"><si><t>Zero</t></si></sst>'
-bad = head + cell(2, b'_xD800_') + b'<row r="3"><c r="A3"><v>2</v></c><c r="B3" t="s"><v>7</v></c></row>' + b'<row r="4"><c r="A4"><v>3</v></c><c r="B4" t="s"><v>0</v></c></row>'
+bad = head + cell(2, b'_xD800_') + b'<row r="3"><c r="A3"><v>2</v></c><c r="B3" t="s"><v>7</v></c></row>' + b'<row r="4"><c r="A4"><v>3</v></c><c r="B4" t="s"><v>0</v></c></row>' + b'<row r="5"><c r="A5"><v>1e300</v></c><c r="B5" t="s"><v>0</v></c></row>'
 def with_shared(name, data):
     data = sheet_cells(bad)(name, data)
     if name == 'xl/_rels/workbook.xml.rels':
@@ -284,7 +285,9 @@ rewrite(d + '/base.xlsx', d + '/bad.xlsx', with_shared, {'xl/sharedStrings.xml':
     EXPECT_TRUE(bad.Reason.contains("B3: the cell points to shared string \"7\", which the "
                                     "workbook does not hold (it holds 1)"))
         << bad.Reason.toStdString();
-    EXPECT_EQ(bad.Reason.count('\n'), 2) << bad.Reason.toStdString(); // B4 is right
+    EXPECT_TRUE(bad.Reason.contains("A5: the index \"1e300\" is not a whole number"))
+        << bad.Reason.toStdString();
+    EXPECT_EQ(bad.Reason.count('\n'), 3) << bad.Reason.toStdString(); // B4 is right
 }
 
 // The names come from the sheet the user sees; the note names it when there are several,
@@ -316,8 +319,8 @@ wb.save(sys.argv[1])
 
 // Packages that cost the reader hours or gigabytes before: one shared string of 16 MB that
 // 560,000 cells point to, 5.5 million nested elements, a sheet that unpacks to 44 MiB
-// behind headers that declare 2,000 bytes, and a tag of a million attributes. Each is answered at once (the bound is generous
-// for a loaded machine) and refused.
+// behind headers that declare 2,000 bytes, and a tag of a million attributes. Each is answered at
+// once (the bound is generous for a loaded machine) and refused.
 TEST(NameWorkbook, HostilePackagesAreAnsweredInBoundedTime) {
     Table t;
     QTemporaryDir dir;
