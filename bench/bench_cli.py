@@ -103,7 +103,7 @@ def rewrite(target, cells, extra={}):
     for item in src.infolist():
         data = src.read(item.filename)
         if item.filename == 'xl/worksheets/sheet1.xml':
-            data = data.replace(b'<sheetData/>', b'<sheetData>' + cells + b'</sheetData>')
+            data = re.sub(rb'<sheetData>.*</sheetData>|<sheetData */>', lambda m: b'<sheetData>' + cells + b'</sheetData>', data)
         if item.filename == 'xl/_rels/workbook.xml.rels' and extra:
             data = data.replace(b'</Relationships>', b'<Relationship Id="rIdS" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/sharedStrings" Target="sharedStrings.xml"/></Relationships>')
         dst.writestr(item.filename, data)

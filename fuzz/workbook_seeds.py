@@ -2,7 +2,7 @@
 must take apart, hostile ones included (escapes, an empty former name, a hidden first sheet
 with hidden rows, a shared string the workbook lacks, deep nesting, one long shared string
 that many cells point to), each also as its XML parts. Usage: workbook_seeds.py FOLDER"""
-import io, os, sys, zipfile
+import io, os, re, sys, zipfile
 
 import openpyxl
 
@@ -29,7 +29,7 @@ def variant(name, cells, shared=None):
         for item in src.infolist():
             data = src.read(item.filename)
             if item.filename == 'xl/worksheets/sheet1.xml':
-                data = data.replace(b'<sheetData/>', b'<sheetData>' + cells + b'</sheetData>')
+                data = re.sub(rb'<sheetData>.*</sheetData>|<sheetData */>', lambda m: b'<sheetData>' + cells + b'</sheetData>', data)
             if item.filename == 'xl/_rels/workbook.xml.rels' and shared is not None:
                 data = data.replace(b'</Relationships>', SHARED_REL)
             dst.writestr(item.filename, data)
