@@ -65,8 +65,8 @@ bool Command::Applicable(const ListCheck& Checked, const QCommandLineParser& Par
     }
     // Names a spreadsheet seems to have converted go in only when asked for.
     if (Checked.Damaged() && !force) {
-        Err << where << Checked.Damage << QStringLiteral("\n--force applies them all the same.")
-            << Qt::endl;
+        Err << where << NativePath::Shown(Checked.Damage)
+            << QStringLiteral("\n--force applies them all the same.") << Qt::endl;
         return false;
     }
     return true;
