@@ -1,159 +1,133 @@
 #include "app/CompareMarks.h"
 
+#include "app/MenuEntry.h"
 #include "app/NameList.h"
-#include "app/NameListModel.h"
-#include "app/Search.h"
-
+#include "app/ToolBusy.h"
+#include "document/FileTypes.h"
 #include "document/NameDocument.h"
 #include "document/NameLists.h"
 #include "document/NativePath.h"
 
 #include <QAction>
-#include <QColor>
-#include <QDir>
 #include <QFileInfo>
-#include <QListView>
 #include <QStatusBar>
+#include <QWidget>
 #include <utility>
 
 namespace voxtrel {
-namespace {
 
-const QString NameFileFilter = QStringLiteral("Name files (*.bin);;All files (*)");
-const QString PatchFilter = QStringLiteral("Workbooks (*.xlsx);;CSV lists (*.csv);;All files (*)");
-
-} // namespace
-
-CompareMarks::CompareMarks(QWidget* Window, QString Title, QListView* View, NameList* List,
-                           NameDocument& Document, const AppServices& Services, QStatusBar* Status)
-    : QObject(Window), m_Window(Window), m_Title(std::move(Title)), m_View(View), m_List(List),
-      m_Document(Document), m_Services(Services), m_Status(Status), m_Compared(Document.AppPath()) {
-    m_List->Model()->setCompared([this](qint32 record) { return Differs(record); });
-}
-
-void CompareMarks::Attach(const MainMenus& Menus, const std::function<bool()>& Busy) {
-    connect(Menus.MnuCompare, &QAction::triggered, this, [this, Busy] {
-        if (!Busy()) {
+CompareMarks::CompareMarks(QWidget* Window, QString Title, NameList* List, NameDocument& Document,
+                           const AppServices& Services, QStatusBar* Status)
+    : QObject(Window), m_Window(Window), m_Title(std::move(Title)), m_List(List),
+      m_Document(Document), m_Services(Services),
+      m_Status(Status), m_Actions{MenuEntry(this, QStringLiteral("&Compare with file..."),
+                                            "MnuCompare", {}, false),
+                                  MenuEntry(this, QStringLiteral("Export &differences..."),
+                                            "MnuExportDifferences", {}, false),
+                                  MenuEntry(this, QStringLiteral("Next &difference"),
+                                            "MnuNextDifference", QKeySequence(Qt::Key_F7)),
+                                  MenuEntry(this, QStringLiteral("Previous difference"),
+                                            "MnuPreviousDifference",
+                                            QKeySequence(Qt::SHIFT | Qt::Key_F7))},
+      m_Compared(Document.AppPath()) {
+    m_List->SetMarks(
+        [this](qint32 record) { return m_Compared.Differs(m_Document.Table(), record); }, Tint());
+    connect(m_Actions.MnuCompare, &QAction::triggered, this, [this] {
+        if (!ToolBusy::Refuse(m_Document)) {
             Compare();
         }
     });
-    connect(Menus.MnuExportDifferences, &QAction::triggered, this, [this, Busy] {
-        if (!Busy()) {
+    connect(m_Actions.MnuExportDifferences, &QAction::triggered, this, [this] {
+        if (!ToolBusy::Refuse(m_Document)) {
             ExportDifferences();
         }
     });
-    connect(Menus.MnuNextDifference, &QAction::triggered, this, [this] { Step(true); });
-    connect(Menus.MnuPreviousDifference, &QAction::triggered, this, [this] { Step(false); });
+    connect(m_Actions.MnuNextDifference, &QAction::triggered, this, [this] { Step(true); });
+    connect(m_Actions.MnuPreviousDifference, &QAction::triggered, this, [this] { Step(false); });
+    // A rename's row follows the document through the list; the count is said again.
+    connect(&m_Document, &NameDocument::NameChanged, this, [this] {
+        if (m_Compared.Active()) {
+            ShowCount();
+        }
+    });
 }
 
 QColor CompareMarks::Tint() {
     return QColor(255, 236, 170);
 }
 
+void CompareMarks::FileOpened() {
+    m_Compared.Clear(); // marks against another file were the former file's
+    MarkAll();
+    m_Actions.MnuCompare->setEnabled(true);
+    m_Actions.MnuExportDifferences->setEnabled(true);
+}
+
 void CompareMarks::Compare() {
-    const QString path =
-        m_Services.Files->OpenPath(m_Window, QStringLiteral("Compare with file"),
-                                   QFileInfo(m_Document.FilePath()).absolutePath(), NameFileFilter);
+    const QString path = m_Services.Files->OpenPath(m_Window, QStringLiteral("Compare with file"),
+                                                    QFileInfo(m_Document.FilePath()).absolutePath(),
+                                                    FileTypes::NameFileFilter);
     if (path.isEmpty()) {
         return;
     }
-    // The other file is read as any name file is, in a working folder of its own.
-    NameDocument other(m_Document.AppPath());
-    other.SetEncoding(m_Document.Encoding());
-    const OpenResult opened = other.Open(path, {}, [](qint64) { return false; });
+    const OpenResult opened = m_Compared.Open(path, m_Document.Encoding());
     if (!opened.Ok()) {
-        m_Services.Messages->Show(
-            m_Window,
-            NativePath::Shown(opened.Result == OpenResult::Outcome::Declined
-                                  ? QStringLiteral("\"%1\" is not a name file.").arg(path)
-                                  : opened.Reason),
-            m_Title, MessageBoxes::Icon::Warning);
+        m_Services.Messages->Show(m_Window, NativePath::Shown(opened.Reason), m_Title,
+                                  MessageBoxes::Icon::Warning);
         return;
     }
-    m_Compared = other.Table();
-    m_Path = path;
     MarkAll();
-}
-
-bool CompareMarks::Differs(qint32 Index) const {
-    return Active() && Index < m_Compared.Count() &&
-           m_Document.Table().Get_Nazwa_Bytes(Index) != m_Compared.Get_Nazwa_Bytes(Index);
-}
-
-void CompareMarks::Update(qint32 Index) {
-    Q_UNUSED(Index); // its row follows the document through the model
-    if (Active()) {
-        ShowCount();
-    }
 }
 
 void CompareMarks::MarkAll() {
     m_List->ShowAll();
-    if (Active()) {
+    if (m_Compared.Active()) {
         ShowCount();
     }
 }
 
 void CompareMarks::ShowCount() {
-    qint32 count = 0;
-    for (qint32 i = 0; i < m_Document.Table().Count(); ++i) {
-        count += Differs(i);
-    }
+    const qint32 count = m_Compared.Count(m_Document.Table());
     m_Status->showMessage(
         QStringLiteral("%1 %2 from %3 (F7: next, Shift+F7: previous)")
             .arg(count)
             .arg(count == 1 ? QStringLiteral("name differs") : QStringLiteral("names differ"))
-            .arg(NativePath::Shown(QFileInfo(m_Path).fileName())));
-}
-
-void CompareMarks::Clear() {
-    m_Path.clear();
-    MarkAll();
+            .arg(NativePath::Shown(QFileInfo(m_Compared.Path()).fileName())));
 }
 
 void CompareMarks::Step(bool Forward) {
     // By the rows the list shows, a filter's included.
-    const int count = m_View->model() ? m_View->model()->rowCount() : 0;
-    if (!Active() || count == 0) {
-        return;
-    }
-    const int from = std::max(Search::Current_Row(m_View), Forward ? -1 : 0);
-    for (int step = 1; step <= count; ++step) {
-        const int row = ((Forward ? from + step : from - step) % count + count) % count;
-        if (Differs(m_List->RecordAt(row))) {
-            Search::Set_Current_Row(m_View, row);
-            return;
-        }
+    if (m_Compared.Active()) {
+        (void)m_List->SelectNext(Forward, [this](qint32 record) {
+            return m_Compared.Differs(m_Document.Table(), record);
+        });
     }
 }
 
 void CompareMarks::ExportDifferences() {
-    if (!Active()) {
+    if (!m_Compared.Active()) {
         m_Services.Messages->Show(m_Window,
                                   QStringLiteral("Compare with a file first (Menu > Compare "
                                                  "with file...)."),
                                   m_Title, MessageBoxes::Icon::Information);
         return;
     }
-    const QFileInfo chosen(m_Document.FilePath());
-    QString target = m_Services.Files->SavePath(
+    const QString chosen = m_Services.Files->SavePath(
         m_Window, QStringLiteral("Export differences"),
-        chosen.dir().filePath(chosen.completeBaseName() + QStringLiteral("-patch.xlsx")),
-        PatchFilter);
-    if (target.isEmpty()) {
+        FileTypes::Beside(m_Document.FilePath(), QStringLiteral("-patch.xlsx")),
+        FileTypes::ListWriteFilter);
+    if (chosen.isEmpty()) {
         return;
     }
-    if (QFileInfo(target).suffix().isEmpty()) {
-        target += QStringLiteral(".xlsx");
-    }
-    const NameChanges rows = NameLists::Differences(m_Compared, m_Document.Table());
+    const QString path = FileTypes::ListTarget(chosen);
+    const NameChanges rows = m_Compared.Differences(m_Document.Table());
     const SaveResult written =
-        m_Document.Export_Patch(target, rows, NameLists::FormatFor(target), m_Path);
+        m_Document.Export_Patch(path, rows, NameLists::FormatFor(path), m_Compared.Path());
     m_Services.Messages->Show(
         m_Window,
         NativePath::Shown(
             written.Ok()
-                ? QStringLiteral("%1 differences exported to \"%2\".").arg(rows.size()).arg(target)
+                ? QStringLiteral("%1 differences exported to \"%2\".").arg(rows.size()).arg(path)
                 : QStringLiteral("The differences were not exported:\n%1").arg(written.Reason)),
         m_Title, written.Ok() ? MessageBoxes::Icon::Information : MessageBoxes::Icon::Warning);
 }

@@ -1,32 +1,52 @@
 #include "app/ListCommands.h"
 
+#include "app/MenuEntry.h"
+#include "app/ToolBusy.h"
+#include "document/FileTypes.h"
 #include "document/NameDocument.h"
 #include "document/NameLists.h"
 
+#include <QAction>
 #include <QApplication>
-#include <QDir>
 #include <QFileInfo>
+#include <QWidget>
+#include <utility>
 
 namespace voxtrel {
-namespace {
 
-const QString ExportFilter = QStringLiteral("Workbooks (*.xlsx);;CSV lists (*.csv);;All files (*)");
-const QString ImportFilter = QStringLiteral("Name lists (*.xlsx *.csv);;All files (*)");
+ListCommands::ListCommands(QWidget* Window, QString Title, NameDocument& Document,
+                           const AppServices& Services)
+    : QObject(Window), m_Window(Window), m_Title(std::move(Title)), m_Document(Document),
+      m_Services(Services), m_Actions{MenuEntry(this, QStringLiteral("&Export names..."),
+                                                "MnuExportNames", {}, false),
+                                      MenuEntry(this, QStringLiteral("&Import names..."),
+                                                "MnuImportNames", {}, false)} {
+    connect(m_Actions.MnuExportNames, &QAction::triggered, this, [this] {
+        if (!ToolBusy::Refuse(m_Document) && m_Actions.MnuExportNames->isEnabled()) {
+            Export();
+        }
+    });
+    connect(m_Actions.MnuImportNames, &QAction::triggered, this, [this] {
+        if (!ToolBusy::Refuse(m_Document) && m_Actions.MnuImportNames->isEnabled()) {
+            Import();
+        }
+    });
+}
 
-} // namespace
+void ListCommands::FileOpened() {
+    m_Actions.MnuExportNames->setEnabled(true);
+    m_Actions.MnuImportNames->setEnabled(true);
+}
 
 void ListCommands::Export() {
-    const QFileInfo chosen(m_Document.FilePath());
-    const QString suggested =
-        chosen.dir().filePath(chosen.completeBaseName() + QStringLiteral(".xlsx"));
-    QString target = m_Services.Files->SavePath(m_Window, QStringLiteral("Export names"), suggested,
-                                                ExportFilter);
-    if (target.isEmpty()) {
+    const QString chosen = m_Services.Files->SavePath(
+        m_Window, QStringLiteral("Export names"),
+        FileTypes::Beside(m_Document.FilePath(), QStringLiteral(".xlsx")),
+        FileTypes::ListWriteFilter);
+    if (chosen.isEmpty()) {
         return;
     }
-    if (QFileInfo(target).suffix().isEmpty()) {
-        target += QStringLiteral(".xlsx"); // a workbook unless asked otherwise
-    }
+    const QString target = FileTypes::ListTarget(chosen);
     const SaveResult exported = m_Document.Export_List(target, NameLists::FormatFor(target));
     if (!exported.Ok()) {
         m_Services.Messages->Show(
@@ -41,9 +61,9 @@ void ListCommands::Export() {
 }
 
 void ListCommands::Import() {
-    const QString source =
-        m_Services.Files->OpenPath(m_Window, QStringLiteral("Import names"),
-                                   QFileInfo(m_Document.FilePath()).absolutePath(), ImportFilter);
+    const QString source = m_Services.Files->OpenPath(
+        m_Window, QStringLiteral("Import names"), QFileInfo(m_Document.FilePath()).absolutePath(),
+        FileTypes::ListReadFilter);
     if (source.isEmpty()) {
         return;
     }
@@ -63,10 +83,7 @@ void ListCommands::Import() {
     if (!m_Services.Preview->Confirm(m_Window, m_Title, checked.Changes)) {
         return;
     }
-    m_Importing = true;
-    const bool imported = m_Document.Import(checked.Changes);
-    m_Importing = false;
-    if (!imported) {
+    if (!m_Document.Import(checked.Changes)) {
         QApplication::beep(); // the tool is working on the names
         return;
     }

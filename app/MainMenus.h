@@ -1,45 +1,24 @@
 #pragma once
 
-#include <QList>
-#include <QPair>
-#include <QString>
+#include "app/AboutMenu.h"
+#include "app/CompareMarks.h"
+#include "app/DocumentController.h"
+#include "app/ListCommands.h"
+#include "app/NameEditor.h"
+#include "app/NameList.h"
 
-class QAction;
 class QMenuBar;
-class QObject;
-class QUndoStack;
 
 namespace voxtrel {
 
-class CodePage;
+// The window's menus, in their order with their access keys and separators. Every entry is a
+// controller's own; this only places them.
+namespace MainMenus {
 
-// The window's menus, made in their order with their access keys and shortcuts; the window
-// connects their actions.
-struct MainMenus {
-    QAction* MnuFileOpen = nullptr;
-    QAction* Cmd_Zapisz = nullptr;
-    QAction* MnuSaveAs = nullptr;
-    QAction* MnuExportNames = nullptr;
-    QAction* MnuImportNames = nullptr;
-    QAction* MnuCompare = nullptr;
-    QAction* MnuExportDifferences = nullptr;
-    QAction* MnuNextDifference = nullptr;
-    QAction* MnuPreviousDifference = nullptr;
-    QAction* MnuQuit = nullptr;
-    QAction* MnuUndo = nullptr;
-    QAction* MnuRedo = nullptr;
-    QAction* MnuRevertName = nullptr;
-    QAction* MnuFind = nullptr;
-    QAction* MnuFilter = nullptr;
-    QAction* Copyright = nullptr;
-    // Menu > Encoding: one checkable entry per code page.
-    QList<QPair<QAction*, const CodePage*>> Encodings;
-    // About > Visit: each entry with the address it opens.
-    QList<QPair<QAction*, QString>> Links;
+void Build(QMenuBar* Bar, const DocumentController::Entries& File,
+           const ListCommands::Entries& Lists, const CompareMarks::Entries& Compare,
+           const NameEditor::Entries& Edit, const NameList::Entries& Search,
+           const AboutMenu::Entries& About);
 
-    // Owner owns the actions; Undo gives the undo and redo entries; Current is checked.
-    static MainMenus Build(QMenuBar* Bar, QObject* Owner, QUndoStack* Undo,
-                           const CodePage& Current);
-};
-
+} // namespace MainMenus
 } // namespace voxtrel

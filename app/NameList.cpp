@@ -1,11 +1,14 @@
 #include "app/NameList.h"
 
 #include "app/EventHook.h"
+#include "app/MenuEntry.h"
 #include "app/NameFilter.h"
 #include "app/NameListModel.h"
 #include "app/Search.h"
 #include "document/NameDocument.h"
+#include "document/NameSearch.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -24,7 +27,11 @@ const QString SearchPlaceholder = QStringLiteral("Search...");
 NameList::NameList(QListView* List, QLineEdit* Search, QToolButton* Filter,
                    const NameDocument& Document, QStatusBar* Status, QObject* parent)
     : QObject(parent), m_List(List), m_Search(Search), m_Filter(Filter), m_Document(Document),
-      m_Status(Status), m_Model(new NameListModel(Document, this)), m_Proxy(new NameFilter(this)) {
+      m_Status(Status), m_Model(new NameListModel(Document, this)), m_Proxy(new NameFilter(this)),
+      m_Actions{MenuEntry(this, QStringLiteral("&Find"), "MnuFind", QKeySequence::Find),
+                MenuEntry(this, QStringLiteral("Fi&lter names"), "MnuFilter",
+                          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F))} {
+    m_Actions.MnuFilter->setCheckable(true);
     m_Proxy->setSourceModel(m_Model);
     m_List->setModel(m_Proxy);
     connect(m_List->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
@@ -35,8 +42,22 @@ NameList::NameList(QListView* List, QLineEdit* Search, QToolButton* Filter,
         }
     });
     connect(m_Search, &QLineEdit::textChanged, this, &NameList::SearchChanged);
-    connect(m_Filter, &QToolButton::toggled, this, &NameList::SetFiltering);
+    // The toggle beside the box and the menu entry are one switch: a click on the toggle
+    // checks the entry, and the entry, however checked, filters and sets the toggle.
+    connect(m_Filter, &QToolButton::toggled, m_Actions.MnuFilter, &QAction::setChecked);
+    connect(m_Actions.MnuFilter, &QAction::toggled, this, &NameList::SetFiltering);
+    connect(m_Actions.MnuFind, &QAction::triggered, this, [this] {
+        m_Search->setFocus(Qt::ShortcutFocusReason);
+        Search::Select_All(m_Search);
+    });
+    // Renames from anywhere, and the same bytes read in another code page.
+    connect(&m_Document, &NameDocument::NameChanged, this, &NameList::Show);
+    connect(&m_Document, &NameDocument::EncodingChanged, this, &NameList::ShowAll);
     new EventHook(m_Search, [this](QEvent* e) { return SearchEvent(e); });
+}
+
+void NameList::SetMarks(std::function<bool(qint32 Record)> Marked, const QColor& Tint) {
+    m_Model->setMarks(std::move(Marked), Tint);
 }
 
 void NameList::Fill() {
@@ -68,6 +89,16 @@ void NameList::SelectRecord(qint32 Record) {
     }
 }
 
+bool NameList::SelectNext(bool Forward, const std::function<bool(qint32 Record)>& Matches) {
+    const std::optional<int> row =
+        NameSearch::Next(m_Proxy->rowCount(), Search::Current_Row(m_List), Forward,
+                         [this, &Matches](int at) { return Matches(RecordAt(at)); });
+    if (row) {
+        Search::Set_Current_Row(m_List, *row);
+    }
+    return row.has_value();
+}
+
 bool NameList::Filtering() const {
     return m_Filter->isChecked();
 }
@@ -77,10 +108,7 @@ QString NameList::FilterText() const {
 }
 
 void NameList::SetFiltering(bool On) {
-    if (m_Filter->isChecked() != On) {
-        m_Filter->setChecked(On); // comes back here through toggled
-        return;
-    }
+    m_Filter->setChecked(On); // its entry, already On, stays as it is
     const qint32 record = SelectedRecord();
     m_Proxy->setFilterFixedString(On ? FilterText() : QString());
     if (record >= 0) {

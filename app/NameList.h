@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QColor>
 #include <QObject>
 #include <QString>
+#include <functional>
 
+class QAction;
 class QLineEdit;
 class QListView;
 class QStatusBar;
@@ -18,14 +21,23 @@ class NameListModel;
 // a name differs from the name as last saved), finding names by their start (typing), anywhere
 // in them (Enter, F3, back with Shift) and by walking (Up, Down from the box), and a filter
 // that shows only the names holding the search text. Whatever the filter shows, selection
-// means a record.
+// means a record. It owns Edit > Find and Filter names, and follows the document's names.
 class NameList : public QObject {
     Q_OBJECT
 public:
+    // The menu entries it owns and runs; MainMenus places them.
+    struct Entries {
+        QAction* MnuFind;
+        QAction* MnuFilter;
+    };
+
     NameList(QListView* List, QLineEdit* Search, QToolButton* Filter, const NameDocument& Document,
              QStatusBar* Status, QObject* parent = nullptr);
 
-    NameListModel* Model() const { return m_Model; }
+    const Entries& Actions() const { return m_Actions; }
+
+    // Lines of the records Marked holds get the background Tint.
+    void SetMarks(std::function<bool(qint32 Record)> Marked, const QColor& Tint);
     // Every name of the document anew, none selected.
     void Fill();
     // The record's row shows its name and its marks.
@@ -38,7 +50,10 @@ public:
     qint32 SelectedRecord() const;
     // Selects the record's row, when the filter shows it.
     void SelectRecord(qint32 Record);
-    // Shows only the names holding the search text, or all again.
+    // Selects the next shown record after the selected one (before it, when not Forward) that
+    // Matches holds, round the ends; false when none does.
+    bool SelectNext(bool Forward, const std::function<bool(qint32 Record)>& Matches);
+    // Shows only the names holding the search text, or all again; the toggle shows it.
     void SetFiltering(bool On);
     bool Filtering() const;
     // The record of the view's row Row.
@@ -63,6 +78,7 @@ private:
     QStatusBar* m_Status;
     NameListModel* m_Model;
     NameFilter* m_Proxy;
+    Entries m_Actions;
 };
 
 } // namespace voxtrel

@@ -1,6 +1,5 @@
 #include "app/NameListModel.h"
 
-#include "app/CompareMarks.h"
 #include "document/NameDocument.h"
 
 #include <QBrush>
@@ -32,7 +31,7 @@ QVariant NameListModel::data(const QModelIndex& index, int role) const {
         }
         return {};
     case Qt::BackgroundRole:
-        return m_Differs && m_Differs(record) ? QVariant(QBrush(CompareMarks::Tint())) : QVariant();
+        return m_Marked && m_Marked(record) ? QVariant(QBrush(m_Tint)) : QVariant();
     case RecordRole:
         return record;
     default:
@@ -40,8 +39,9 @@ QVariant NameListModel::data(const QModelIndex& index, int role) const {
     }
 }
 
-void NameListModel::setCompared(std::function<bool(qint32 Record)> Differs) {
-    m_Differs = std::move(Differs);
+void NameListModel::setMarks(std::function<bool(qint32 Record)> Marked, const QColor& Tint) {
+    m_Marked = std::move(Marked);
+    m_Tint = Tint;
 }
 
 void NameListModel::Reset() {

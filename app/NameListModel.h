@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractListModel>
+#include <QColor>
 #include <functional>
 
 namespace voxtrel {
@@ -8,8 +9,8 @@ namespace voxtrel {
 class NameDocument;
 
 // The document's names as a list: a row per record, its name as the code page in force reads
-// it, bold while it differs from the name as last saved, tinted while it differs from a
-// compared file. It keeps no copy of the names: it follows the document.
+// it, bold while it differs from the name as last saved, tinted while it is marked (it differs
+// from a compared file, say). It keeps no copy of the names: it follows the document.
 class NameListModel : public QAbstractListModel {
     Q_OBJECT
 public:
@@ -21,8 +22,8 @@ public:
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
 
-    // Whether a record differs from a compared file, for its tint; none by default.
-    void setCompared(std::function<bool(qint32 Record)> Differs);
+    // The records Marked holds get the background Tint; none by default.
+    void setMarks(std::function<bool(qint32 Record)> Marked, const QColor& Tint);
 
     // Another file, or the same file read again: every row anew.
     void Reset();
@@ -33,7 +34,8 @@ public:
 
 private:
     const NameDocument& m_Document;
-    std::function<bool(qint32)> m_Differs;
+    std::function<bool(qint32)> m_Marked;
+    QColor m_Tint;
 };
 
 } // namespace voxtrel

@@ -21,7 +21,7 @@ public:
     bool Open(const QUrl& Url, QWidget* Owner) override;
 };
 
-// QFileDialog, for CSV name lists.
+// QFileDialog, for name files and name lists.
 class QtFileDialogs : public FileDialogs {
 public:
     QString OpenPath(QWidget* Owner, const QString& Title, const QString& Dir,

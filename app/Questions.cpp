@@ -1,5 +1,6 @@
 #include "app/Questions.h"
 
+#include "document/NameFileSize.h"
 #include "document/SaveResult.h"
 #include "names/NameFileLayout.h"
 
@@ -16,9 +17,7 @@ QString bytes(qint64 count) {
 } // namespace
 
 QString OpenOddSize(const QString& Name, qint64 Bytes) {
-    return QStringLiteral(
-               "%1 is %2 bytes when decompressed; a name file is %3 bytes. Open it anyway?")
-        .arg(Name, bytes(Bytes), bytes(layout::FileSize));
+    return NameFileSize::WrongSize(Name, Bytes) + QStringLiteral(" Open it anyway?");
 }
 
 QString SaveOddSize(const QString& Name, qint64 Bytes) {

@@ -1,5 +1,7 @@
 #include "app/Search.h"
 
+#include "document/NameSearch.h"
+
 #include <QAbstractItemModel>
 #include <QItemSelectionModel>
 #include <QLineEdit>
@@ -49,20 +51,18 @@ bool Find_Prefix(QListView* List, const QString& Text) {
 }
 
 int Find_Next(QListView* List, const QString& Text, bool Forward) {
-    const int count = rows(List);
-    if (Text.isEmpty() || count == 0) {
+    if (Text.isEmpty()) {
         return -1;
     }
-    const int current = Current_Row(List);
-    const int from = current < 0 ? (Forward ? -1 : count) : current;
-    for (int step = 1; step <= count; ++step) {
-        const int row = ((from + (Forward ? step : -step)) % count + count) % count;
-        if (textAt(List, row).contains(Text, Qt::CaseInsensitive)) {
-            Set_Current_Row(List, row);
-            return row;
-        }
+    const std::optional<int> row =
+        NameSearch::Next(rows(List), Current_Row(List), Forward, [List, &Text](int at) {
+            return textAt(List, at).contains(Text, Qt::CaseInsensitive);
+        });
+    if (!row) {
+        return -1;
     }
-    return -1;
+    Set_Current_Row(List, *row);
+    return *row;
 }
 
 void Move_Selection(QListView* List, QLineEdit* Box, double Direction, bool Copy) {

@@ -1,12 +1,11 @@
 #include "cli/Command.h"
 
 #include "document/NameDocument.h"
+#include "document/NameFileSize.h"
 #include "document/NativePath.h"
 #include "names/CodePage.h"
-#include "names/NameFileLayout.h"
 
 #include <QCoreApplication>
-#include <QLocale>
 #include <QTextStream>
 
 namespace voxtrel::cli {
@@ -40,9 +39,7 @@ OpenResult Command::Open_Name_File(NameDocument& Document, const QString& File,
     };
     OpenResult opened = Document.Open(File, {}, nameFileSize);
     if (opened.Result == OpenResult::Outcome::Declined) {
-        const QLocale english(QLocale::English);
-        opened.Reason = QStringLiteral("%1 is %2 bytes when decompressed; a name file is %3 bytes.")
-                            .arg(File, english.toString(size), english.toString(layout::FileSize));
+        opened.Reason = NameFileSize::WrongSize(File, size);
     }
     if (opened.Ok()) {
         Document.SetEncoding(Encoding(Parser));

@@ -4,7 +4,8 @@
 
 namespace voxtrel::cli {
 
-// voxtrel-names export FILE [-o OUT.csv]: FILE's names as CSV.
+// voxtrel-names export FILE [-o OUT] [--format csv|xlsx]: FILE's names as a list, CSV or a
+// workbook.
 class ExportCommand : public Command {
 public:
     ExportCommand();

@@ -4,8 +4,8 @@
 
 namespace voxtrel::cli {
 
-// voxtrel-names import FILE NAMES.csv [--dry-run]: renames the records NAMES.csv lists and
-// saves FILE in place, or changes nothing at all when any row is wrong.
+// voxtrel-names import FILE NAMES [--dry-run] [--force]: renames the records the list NAMES
+// (CSV or a workbook) holds and saves FILE, or changes nothing at all when any row is wrong.
 class ImportCommand : public Command {
 public:
     ImportCommand();

@@ -1,4 +1,5 @@
-// voxtrel-names: a name file's names out as CSV and back in, with no window.
+// voxtrel-names: a name file's names out as a list and back in, and the names two files
+// differ in as a patch, with no window.
 #include "cli/ApplyCommand.h"
 #include "cli/DiffCommand.h"
 #include "cli/ExportCommand.h"

@@ -70,16 +70,14 @@ Written Write(const Baza& Table, Format As, const QString& WorkFolder) {
     if (As == Format::Csv) {
         return {NameCsv::Write(Table), {}};
     }
-    const NameWorkbook::Written book = NameWorkbook::Write(Table, WorkFolder);
-    return {book.Bytes, book.Reason};
+    return NameWorkbook::Write(Table, WorkFolder);
 }
 
 Written Write_Patch(const NameChanges& Rows, Format As, const QString& WorkFolder) {
     if (As == Format::Csv) {
         return {NameCsv::Write_Patch(Rows), {}};
     }
-    const NameWorkbook::Written book = NameWorkbook::Write_Patch(Rows, WorkFolder);
-    return {book.Bytes, book.Reason};
+    return NameWorkbook::Write_Patch(Rows, WorkFolder);
 }
 
 NameChanges Differences(const Baza& Old, const Baza& New) {

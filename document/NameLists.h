@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/ListCheck.h"
+#include "document/NameWorkbook.h"
 
 #include <QByteArray>
 #include <QString>
@@ -40,10 +41,8 @@ ListCheck Check(const QByteArray& Bytes, const Baza& Table, bool Transliterate =
 // by their Latin forms.
 ListCheck Read(const QString& Path, const Baza& Table, bool Transliterate = false);
 
-struct Written {
-    QByteArray Bytes; // empty when it failed
-    QString Reason;
-};
+// A list's bytes as made: empty, with the reason, when it could not be.
+using Written = NameWorkbook::Written;
 // Every record of Table in Format; a workbook is made in WorkFolder.
 Written Write(const Baza& Table, Format As, const QString& WorkFolder);
 // A patch of Rows (index, name, was) in Format.

@@ -18,10 +18,6 @@ QString Baza::Path() const {
     return m_Path;
 }
 
-void Baza::setPath(const QString& New_Path) {
-    m_Path = New_Path;
-}
-
 qint32 Baza::Count() const {
     return static_cast<qint32>(m_Records.size());
 }

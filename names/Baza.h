@@ -31,7 +31,6 @@ public:
 
     bool Zmien_Dane(qint32 Index, const QString& Nazwa);
     QString Path() const;
-    void setPath(const QString& New_Path);
 
     QString Get_Nazwa(qint32 Index) const;
     quint8 Get_Pole(qint32 Index) const;

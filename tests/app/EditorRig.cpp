@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QTest>
 
 namespace voxtrel::test {
 namespace {
@@ -93,6 +94,25 @@ ListProbe* EditorRig::list() {
         m_List = std::make_unique<ListProbe>(find<QListView>(QStringLiteral("List1")));
     }
     return m_List.get();
+}
+
+void EditorRig::type(QWidget* w, const QString& text) {
+    for (QChar c : text) {
+        if (c.unicode() < 128) {
+            QTest::keyClick(w, c.toLatin1());
+        } else {
+            QTest::sendKeyEvent(QTest::Press, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
+            QTest::sendKeyEvent(QTest::Release, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        }
+    }
+}
+
+void EditorRig::retype(const QString& text) {
+    QLineEdit* field = nameField();
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClick(field, Qt::Key_Backspace);
+    type(field, text);
 }
 
 QStringList EditorRig::workFiles() const {

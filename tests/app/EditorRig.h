@@ -7,6 +7,7 @@
 
 #include <QBrush>
 #include <QFont>
+#include <QLineEdit>
 #include <QListView>
 
 #include <QByteArray>
@@ -146,6 +147,12 @@ public:
     static QByteArray nameImage(int k, const QString& prefix = QStringLiteral("Player ")) {
         return NameImage(k, prefix);
     }
+    static QByteArray withName(const QByteArray& image, int record, const QByteArray& name) {
+        return WithName(image, record, name);
+    }
+    // Types text as key presses; characters outside ASCII come as the text of a key event,
+    // as an input method delivers them.
+    static void type(QWidget* w, const QString& text);
 
     // Opens path through the window's Open, as if chosen in the dialog.
     void open(const QString& path);
@@ -165,6 +172,11 @@ public:
     template <typename T> T* find(const QString& name) { return m_Window->findChild<T*>(name); }
     QStringList listLines();
     ListProbe* list();
+    // Selects the list's row, as a click does.
+    void select(int row) { list()->setCurrentRow(row); }
+    QLineEdit* nameField() { return find<QLineEdit>(QStringLiteral("txt0")); }
+    // Empties the name field and types text into it.
+    void retype(const QString& text);
     QStringList workFiles() const;
 
 private:

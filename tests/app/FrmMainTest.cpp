@@ -22,32 +22,6 @@ using namespace voxtrel::test;
 class FrmMainTest : public QObject {
     Q_OBJECT
 
-    static void select(EditorRig& rig, int row) { rig.list()->setCurrentRow(row); }
-    static QLineEdit* nameField(EditorRig& rig) { return rig.find<QLineEdit>("txt0"); }
-    // Types text as key presses; characters outside ASCII come as the text of a key event,
-    // as an input method delivers them.
-    static void type(QWidget* w, const QString& text) {
-        for (QChar c : text) {
-            if (c.unicode() < 128) {
-                QTest::keyClick(w, c.toLatin1());
-            } else {
-                QTest::sendKeyEvent(QTest::Press, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
-                QTest::sendKeyEvent(QTest::Release, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
-            }
-        }
-    }
-    static void retype(EditorRig& rig, const QString& text) {
-        QLineEdit* field = nameField(rig);
-        field->setFocus();
-        field->selectAll();
-        QTest::keyClick(field, Qt::Key_Backspace);
-        type(field, text);
-    }
-    static QByteArray withName(QByteArray image, int record, const QByteArray& name) {
-        image.replace(9872 + 88 * record, 58, name.leftJustified(58, '\0'));
-        return image;
-    }
-
 private slots:
     // The editor as a process with no display: help and version print, a start says why it
     // cannot, and none aborts.
@@ -84,13 +58,13 @@ private slots:
         QCOMPARE(w.centralWidget()->size(), QSize(763, 387)); // the designed size, the smallest
         QCOMPARE(w.centralWidget()->minimumSize(), QSize(763, 387));
         const QRect list = rig.list()->geometry();
-        const QRect field = nameField(rig)->geometry();
+        const QRect field = rig.nameField()->geometry();
         const QRect frame = rig.find<QGroupBox>("Frame1")->geometry();
         // Larger, the list grows both ways, the field to the right, the rest moves beside.
         w.resize(w.width() + 300, w.height() + 200);
         QTRY_COMPARE(w.centralWidget()->width(), 763 + 300);
         QCOMPARE(rig.list()->geometry(), list.adjusted(0, 0, 100, 200));
-        QCOMPARE(nameField(rig)->geometry(), field.adjusted(100, 0, 300, 0));
+        QCOMPARE(rig.nameField()->geometry(), field.adjusted(100, 0, 300, 0));
         QCOMPARE(rig.find<QGroupBox>("Frame1")->geometry(), frame.translated(100, 0));
         QCOMPARE(rig.find<QLabel>("Image1")->pixmap().width(), 541 + 200);
         w.resize(100, 100); // never below the designed size
@@ -99,8 +73,8 @@ private slots:
         QCOMPARE(QDir::currentPath() + QDir::separator(), w.AppPath());
         QTRY_VERIFY(rig.list()->hasFocus());
         QCOMPARE(rig.find<QLineEdit>("txtSearch")->text(), QString("Search..."));
-        QVERIFY(!nameField(rig)->isEnabled());
-        QCOMPARE(nameField(rig)->maxLength(), 58);
+        QVERIFY(!rig.nameField()->isEnabled());
+        QCOMPARE(rig.nameField()->maxLength(), 58);
         QVERIFY(!rig.find<QAction>("Cmd_Zapisz")->isEnabled());
         auto* quick = rig.find<Button_XP>("cmdQSave");
         QVERIFY(!quick->Enabled());
@@ -140,7 +114,7 @@ private slots:
         QCOMPARE(rig.messages->shown[1].title, QString("Voxtrel String Editor 2011"));
         QVERIFY(rig.messages->shown[1].icon == MessageBoxes::Icon::None);
         QVERIFY(rig.window().FilePath().isEmpty());
-        QVERIFY(!nameField(rig)->isEnabled());
+        QVERIFY(!rig.nameField()->isEnabled());
     }
 
     void wholeCycle() {
@@ -153,21 +127,21 @@ private slots:
         QVERIFY(rig.messages->shown.isEmpty());
         QCOMPARE(rig.listLines().size(), 1209);
         QCOMPARE(rig.listLines()[7], QString("Player 7"));
-        QVERIFY(nameField(rig)->isEnabled());
+        QVERIFY(rig.nameField()->isEnabled());
         QVERIFY(rig.find<Button_XP>("cmdQSave")->Enabled());
         // Line 0 is selected: the field, the label and SelIndex show the new file's record 0.
         QCOMPARE(rig.list()->currentRow(), 0);
-        QCOMPARE(nameField(rig)->text(), QString("Player 0"));
+        QCOMPARE(rig.nameField()->text(), QString("Player 0"));
         QCOMPARE(rig.window().SelIndex(), 0);
         QCOMPARE(rig.window().windowTitle(),
                  QString("unnamed_1846.bin[*] - Voxtrel String Editor 2011"));
         QVERIFY(!rig.window().isWindowModified());
 
-        select(rig, 7);
-        QCOMPARE(nameField(rig)->text(), QString("Player 7"));
+        rig.select(7);
+        QCOMPARE(rig.nameField()->text(), QString("Player 7"));
         QCOMPARE(rig.find<QLabel>("Label1")->text(), QString("Player 7"));
         QCOMPARE(rig.window().SelIndex(), 7);
-        retype(rig, QString::fromUtf8("Jérôme Ünal"));
+        rig.retype(QString::fromUtf8("Jérôme Ünal"));
         QCOMPARE(rig.listLines()[7], QString::fromUtf8("Jérôme Ünal"));
         QCOMPARE(rig.find<QLabel>("Label1")->text(), QString::fromUtf8("Jérôme Ünal"));
         QVERIFY(rig.window().isWindowModified());
@@ -185,7 +159,8 @@ private slots:
         QVERIFY(rig.workFiles().isEmpty());
 
         // Every byte but the renamed name field comes back, read by an independent zlib.
-        const QByteArray expected = withName(plain, 7, QString::fromUtf8("Jérôme Ünal").toLatin1());
+        const QByteArray expected =
+            EditorRig::withName(plain, 7, QString::fromUtf8("Jérôme Ünal").toLatin1());
         QCOMPARE(EditorRig::pythonDecompress(chosen), expected);
 
         EditorRig again;
@@ -201,8 +176,8 @@ private slots:
         rig.window().show();
         QVERIFY(QTest::qWaitForWindowExposed(&rig.window()));
         rig.open(a);
-        select(rig, 2);
-        retype(rig, "Quick");
+        rig.select(2);
+        rig.retype("Quick");
         auto* quick = rig.find<Button_XP>("cmdQSave");
         QTest::mouseClick(quick, Qt::LeftButton, {}, QPoint(100, 12));
         QCOMPARE(rig.messages->shown.size(), 1);
@@ -213,7 +188,7 @@ private slots:
         QCOMPARE(rig.messages->shown.size(), 2);
         QCOMPARE(EditorRig::read(a), byButton);
 
-        retype(rig, "Second");
+        rig.retype("Second");
         rig.window().Cmd_Zapisz_Click();
         QCOMPARE(rig.messages->shown.size(), 3);
         QCOMPARE(rig.messages->shown[2].text, QString("Save File"));
@@ -228,8 +203,8 @@ private slots:
         QVERIFY(EditorRig::writeCompressed(f, EditorRig::nameImage(0)));
         rig.open(f);
         QVERIFY(rig.listLines().isEmpty());
-        QVERIFY(!nameField(rig)->isEnabled()); // no record to rename
-        QVERIFY(nameField(rig)->text().isEmpty());
+        QVERIFY(!rig.nameField()->isEnabled()); // no record to rename
+        QVERIFY(rig.nameField()->text().isEmpty());
         QVERIFY(rig.find<QAction>("Cmd_Zapisz")->isEnabled());
         rig.window().Cmd_Zapisz_Click();
         QCOMPARE(rig.messages->shown.last().text, QString("Save File"));
@@ -259,8 +234,8 @@ private slots:
         const QByteArray plain = EditorRig::nameImage(1209);
         QVERIFY(EditorRig::writeCompressed(good, plain));
         rig.open(good);
-        select(rig, 1);
-        retype(rig, "Kept");
+        rig.select(1);
+        rig.retype("Kept");
 
         struct Case {
             const char* name;
@@ -278,15 +253,15 @@ private slots:
             // The list, the field, Save and the unsaved rename are as they were.
             QCOMPARE(rig.listLines().size(), 1209);
             QCOMPARE(rig.listLines()[1], QString("Kept"));
-            QCOMPARE(nameField(rig)->text(), QString("Kept"));
-            QVERIFY(nameField(rig)->isEnabled());
+            QCOMPARE(rig.nameField()->text(), QString("Kept"));
+            QVERIFY(rig.nameField()->isEnabled());
             QVERIFY(rig.find<QAction>("Cmd_Zapisz")->isEnabled());
             QVERIFY(rig.window().isWindowModified());
             QCOMPARE(rig.window().FilePath(), good);
         }
         rig.window().Cmd_Zapisz_Click();
         QCOMPARE(rig.messages->shown.last().text, QString("Save File"));
-        QCOMPARE(EditorRig::pythonDecompress(good), withName(plain, 1, "Kept"));
+        QCOMPARE(EditorRig::pythonDecompress(good), EditorRig::withName(plain, 1, "Kept"));
         QCOMPARE(EditorRig::read(rig.userFile("plain.bin")), QByteArray("not compressed at all"));
     }
 
@@ -298,7 +273,7 @@ private slots:
         rig.open(f);
         QCOMPARE(rig.messages->shown.size(), 1);
         QVERIFY(rig.messages->shown[0].text.contains("could not be started"));
-        QVERIFY(!nameField(rig)->isEnabled());
+        QVERIFY(!rig.nameField()->isEnabled());
     }
 
     void awkwardNames() {
@@ -311,8 +286,8 @@ private slots:
             rig.open(f);
             QVERIFY2(rig.messages->shown.isEmpty(), qPrintable(name));
             QCOMPARE(rig.listLines().size(), 6);
-            select(rig, 1);
-            retype(rig, "Renamed");
+            rig.select(1);
+            rig.retype("Renamed");
             rig.window().Cmd_Zapisz_Click();
             QCOMPARE(rig.messages->shown.last().text, QString("Save File"));
             QCOMPARE(EditorRig::pythonDecompress(f).mid(9872 + 88, 8), QByteArray("Renamed\0", 8));
@@ -330,8 +305,8 @@ private slots:
         rig.open(first);
         rig.open(second);
         QCOMPARE(rig.listLines()[0], QString("Second 0"));
-        select(rig, 0);
-        retype(rig, "Changed");
+        rig.select(0);
+        rig.retype("Changed");
         rig.window().Cmd_Zapisz_Click();
         QCOMPARE(EditorRig::pythonDecompress(second).mid(9872, 8), QByteArray("Changed\0", 8));
         QCOMPARE(EditorRig::pythonDecompress(first).mid(9872, 8), QByteArray("First 0\0", 8));
@@ -352,8 +327,8 @@ private slots:
         QVERIFY(EditorRig::writeCompressed(f, EditorRig::nameImage(3)));
         rig.open(f);
         QVERIFY(rig.messages->shown.isEmpty());
-        select(rig, 0);
-        retype(rig, "Inside");
+        rig.select(0);
+        rig.retype("Inside");
         rig.window().Cmd_Zapisz_Click();
         QCOMPARE(rig.messages->shown.last().text, QString("Save File"));
         QVERIFY(QFile::exists(f)); // clearing the working folder spares the user's own file
@@ -370,14 +345,14 @@ private slots:
         QFile::setPermissions(f, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
         rig.open(f);
         QVERIFY(rig.messages->shown.isEmpty());
-        select(rig, 0);
-        retype(rig, "Nope");
+        rig.select(0);
+        rig.retype("Nope");
         QVERIFY(!rig.find<QAction>("Cmd_Zapisz")->isEnabled()); // only Save As is offered
         rig.window().Cmd_Zapisz_Click();
         QVERIFY(rig.messages->shown.isEmpty());
         QCOMPARE(EditorRig::read(f), before);
         QVERIFY(!rig.workFiles().isEmpty()); // the working files stay
-        QVERIFY(nameField(rig)->isEnabled());
+        QVERIFY(rig.nameField()->isEnabled());
     }
 
     void noTextCrossesToAnotherFile() {
@@ -391,18 +366,19 @@ private slots:
         rig.window().show();
         QVERIFY(QTest::qWaitForWindowActive(&rig.window()));
         rig.open(first);
-        select(rig, 2);
-        retype(rig, "Typed in first");
+        rig.select(2);
+        rig.retype("Typed in first");
         rig.messages->answers = {MessageBoxes::Answer::Discard};
         rig.open(other);
         QCOMPARE(rig.messages->asked.size(), 1);
         QCOMPARE(rig.window().SelIndex(), 0);
-        QCOMPARE(nameField(rig)->text(), QString("Other 0"));
+        QCOMPARE(rig.nameField()->text(), QString("Other 0"));
         QCOMPARE(rig.find<QLabel>("Label1")->text(), QString("Other 0"));
         QVERIFY(!rig.window().isWindowModified());
-        QTest::keyClicks(nameField(rig), "X");
+        QTest::keyClicks(rig.nameField(), "X");
         rig.window().Cmd_Zapisz_Click();
-        QCOMPARE(EditorRig::pythonDecompress(other), withName(otherPlain, 0, "Other 0X"));
+        QCOMPARE(EditorRig::pythonDecompress(other),
+                 EditorRig::withName(otherPlain, 0, "Other 0X"));
         QCOMPARE(EditorRig::read(first), firstBefore); // its rename was discarded
     }
 
@@ -411,11 +387,11 @@ private slots:
         const QString f = rig.userFile("v.bin");
         QVERIFY(EditorRig::writeCompressed(f, EditorRig::nameImage(2)));
         rig.open(f);
-        select(rig, 0);
-        QLineEdit* field = nameField(rig);
+        rig.select(0);
+        QLineEdit* field = rig.nameField();
         field->setFocus();
         field->end(false);
-        type(field, QString::fromUtf8("Łé€"));
+        EditorRig::type(field, QString::fromUtf8("Łé€"));
         QCOMPARE(field->text(), QString::fromUtf8("Player 0é€"));
         QCOMPARE(
             rig.window().statusBar()->currentMessage(),
@@ -432,7 +408,7 @@ private slots:
                  QString::fromUtf8("'Ł', 'ź' cannot be stored in the Western (windows-1252) code "
                                    "page; the rest was kept."));
         QCOMPARE(rig.find<QLabel>("NameLength")->text(), QString("14 of 58"));
-        retype(rig, QString(70, 'a'));
+        rig.retype(QString(70, 'a'));
         QCOMPARE(field->text().size(), 58);
         QCOMPARE(rig.window().statusBar()->currentMessage(),
                  QString("A name holds at most 58 characters."));
@@ -462,11 +438,11 @@ private slots:
         const QByteArray before = EditorRig::read(original);
         rig.open(original);
         QVERIFY(rig.find<QAction>("MnuSaveAs")->isEnabled());
-        select(rig, 17); // the record by the index lists and patches use, and the code page
+        rig.select(17); // the record by the index lists and patches use, and the code page
         QCOMPARE(rig.find<QLabel>("Record")->text(),
                  QString::fromUtf8("Record 17 of 1209 · windows-1252"));
-        select(rig, 0);
-        retype(rig, "Copied");
+        rig.select(0);
+        rig.retype("Copied");
         const QString copy = rig.userFile("copy.bin");
         rig.files->next = rig.userFile("copy"); // a name file is a .bin unless named otherwise
         rig.find<QAction>("MnuSaveAs")->trigger();
@@ -474,9 +450,9 @@ private slots:
         QCOMPARE(rig.window().FilePath(), copy);
         QCOMPARE(rig.window().windowTitle(), QString("copy.bin[*] - Voxtrel String Editor 2011"));
         QVERIFY(!rig.window().isWindowModified());
-        retype(rig, "Then saved");
+        rig.retype("Then saved");
         rig.window().Cmd_Zapisz_Click(); // Save now writes the new file
-        QCOMPARE(EditorRig::pythonDecompress(copy), withName(plain, 0, "Then saved"));
+        QCOMPARE(EditorRig::pythonDecompress(copy), EditorRig::withName(plain, 0, "Then saved"));
         QCOMPARE(EditorRig::read(original), before);
     }
 
@@ -501,7 +477,7 @@ private slots:
         QVERIFY(!rig.find<Button_XP>("cmdQSave")->Enabled());
         QVERIFY(rig.find<QAction>("MnuSaveAs")->isEnabled());
         QVERIFY(rig.window().statusBar()->currentMessage().contains("marked read-only"));
-        retype(rig, "Changed");
+        rig.retype("Changed");
         rig.window().Cmd_Zapisz_Click();
         QVERIFY(rig.messages->shown.isEmpty());
         QCOMPARE(EditorRig::read(copy), before);
@@ -510,32 +486,32 @@ private slots:
     void codePageOfTheLanguageVersion() {
         EditorRig rig;
         const QString f = rig.userFile("pl.bin");
-        const QByteArray plain = withName(EditorRig::nameImage(1209), 1,
-                                          "\xA3\xF3"
-                                          "d\x9F");
+        const QByteArray plain = EditorRig::withName(EditorRig::nameImage(1209), 1,
+                                                     "\xA3\xF3"
+                                                     "d\x9F");
         QVERIFY(EditorRig::writeCompressed(f, plain));
         rig.open(f);
-        select(rig, 1);
-        QCOMPARE(nameField(rig)->text(), QString::fromUtf8("£ódŸ")); // read as Western
+        rig.select(1);
+        QCOMPARE(rig.nameField()->text(), QString::fromUtf8("£ódŸ")); // read as Western
         auto* western = rig.find<QAction>("windows-1252");
         QVERIFY(western->isChecked());
         rig.find<QAction>("windows-1250")->trigger();
         QVERIFY(!western->isChecked());
         QCOMPARE(rig.list()->currentRow(), 1); // the selection stays
-        QCOMPARE(nameField(rig)->text(), QString::fromUtf8("Łódź"));
+        QCOMPARE(rig.nameField()->text(), QString::fromUtf8("Łódź"));
         QCOMPARE(rig.find<QLabel>("Label1")->text(), QString::fromUtf8("Łódź"));
         QCOMPARE(rig.listLines()[1], QString::fromUtf8("Łódź"));
         QVERIFY(!rig.window().isWindowModified()); // no byte changed
 
-        QLineEdit* field = nameField(rig);
+        QLineEdit* field = rig.nameField();
         field->setFocus();
         field->end(false);
-        type(field, QString::fromUtf8("Ł"));
+        EditorRig::type(field, QString::fromUtf8("Ł"));
         QCOMPARE(field->text(), QString::fromUtf8("ŁódźŁ"));
         rig.window().Cmd_Zapisz_Click();
-        QCOMPARE(EditorRig::pythonDecompress(f), withName(plain, 1,
-                                                          "\xA3\xF3"
-                                                          "d\x9F\xA3"));
+        QCOMPARE(EditorRig::pythonDecompress(f), EditorRig::withName(plain, 1,
+                                                                     "\xA3\xF3"
+                                                                     "d\x9F\xA3"));
     }
 
     void emptyingTheNameAndEqualText() {
@@ -543,11 +519,11 @@ private slots:
         const QString f = rig.userFile("e.bin");
         QVERIFY(EditorRig::writeCompressed(f, EditorRig::nameImage(3)));
         rig.open(f);
-        QTest::keyClicks(nameField(rig), "Z"); // the field shows record 0, and typing renames it
+        QTest::keyClicks(rig.nameField(), "Z"); // the field shows record 0, and typing renames it
         QCOMPARE(rig.listLines()[0], QString("Player 0Z"));
         QCOMPARE(rig.window().NameTable().Get_Nazwa(0), QString("Player 0Z"));
-        select(rig, 1);
-        nameField(rig)->clear();
+        rig.select(1);
+        rig.nameField()->clear();
         QCOMPARE(rig.listLines()[1], QString());
         QCOMPARE(rig.find<QLabel>("Label1")->text(), QString());
     }

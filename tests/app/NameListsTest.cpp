@@ -23,18 +23,6 @@ using namespace voxtrel::test;
 class NameListsTest : public QObject {
     Q_OBJECT
 
-    static void select(EditorRig& rig, int row) { rig.list()->setCurrentRow(row); }
-    static QLineEdit* nameField(EditorRig& rig) { return rig.find<QLineEdit>("txt0"); }
-    static void retype(EditorRig& rig, const QString& text) {
-        QLineEdit* field = nameField(rig);
-        field->setFocus();
-        field->selectAll();
-        QTest::keyClicks(field, text);
-    }
-    static QByteArray withName(const QByteArray& image, int record, const QByteArray& name) {
-        return WithName(image, record, name);
-    }
-
 private slots:
     void importAndExportNames() {
         EditorRig rig;
@@ -45,7 +33,7 @@ private slots:
         QVERIFY(!rig.find<QAction>("MnuExportNames")->isEnabled());
         QVERIFY(!rig.find<QAction>("MnuImportNames")->isEnabled());
         rig.open(f);
-        select(rig, 2);
+        rig.select(2);
 
         // A workbook unless the name asks for CSV.
         rig.files->next = rig.userFile("names");
@@ -80,7 +68,7 @@ private slots:
         QCOMPARE(rig.window().Document().UndoStack()->count(), 1); // one step
         QCOMPARE(rig.listLines()[2], QString("Two"));
         QCOMPARE(rig.listLines()[1000], QString("Thousand"));
-        QCOMPARE(nameField(rig)->text(), QString("Two")); // the record shown took its new name
+        QCOMPARE(rig.nameField()->text(), QString("Two")); // the record shown took its new name
         QCOMPARE(rig.find<QLabel>("Label1")->text(), QString("Two"));
         QCOMPARE(EditorRig::read(f), before); // the user still chooses when to save
 
@@ -102,7 +90,7 @@ private slots:
         rig.window().Cmd_Zapisz_Click();
         QCOMPARE(rig.messages->shown.last().text, QString("Save File"));
         QCOMPARE(EditorRig::pythonDecompress(f),
-                 withName(withName(plain, 2, "Two"), 1000, "Thousand"));
+                 EditorRig::withName(EditorRig::withName(plain, 2, "Two"), 1000, "Thousand"));
     }
 
     // Compare with file: the names that differ are tinted (not bold), counted, stepped
@@ -113,8 +101,8 @@ private slots:
         const QByteArray plain = EditorRig::nameImage(1209);
         const QString mine = rig.userFile("mine.bin");
         const QString game = rig.userFile("game.bin");
-        QVERIFY(
-            EditorRig::writeCompressed(mine, withName(withName(plain, 5, "Five"), 700, "Seven")));
+        QVERIFY(EditorRig::writeCompressed(
+            mine, EditorRig::withName(EditorRig::withName(plain, 5, "Five"), 700, "Seven")));
         QVERIFY(EditorRig::writeCompressed(game, plain));
         rig.window().show();
         QVERIFY(QTest::qWaitForWindowActive(&rig.window()));
@@ -143,8 +131,8 @@ private slots:
         QTest::keyClick(&rig.window(), Qt::Key_F7, Qt::ShiftModifier);
         QCOMPARE(list->currentRow(), 700);
 
-        select(rig, 8);
-        retype(rig, "Eight");
+        rig.select(8);
+        rig.retype("Eight");
         QCOMPARE(marked(), QList<int>({5, 8, 700}));
         const QString patch = rig.userFile("patch.csv");
         rig.files->next = patch;
@@ -156,6 +144,50 @@ private slots:
         rig.messages->answers = {MessageBoxes::Answer::Discard};
         rig.open(game);
         QVERIFY(marked().isEmpty());
+    }
+
+    // A file that is not a name file is refused with the reason, and the marks of the file
+    // compared before stay.
+    void compareRefusesAFileThatIsNotANameFile() {
+        EditorRig rig;
+        const QByteArray plain = EditorRig::nameImage(1209);
+        const QString mine = rig.userFile("mine.bin");
+        const QString game = rig.userFile("game.bin");
+        const QString odd = rig.userFile("odd.bin");
+        QVERIFY(EditorRig::writeCompressed(mine, EditorRig::withName(plain, 3, "Three")));
+        QVERIFY(EditorRig::writeCompressed(game, plain));
+        QVERIFY(EditorRig::writeCompressed(odd, QByteArray(27, 'z')));
+        rig.open(mine);
+        rig.files->next = game;
+        rig.find<QAction>("MnuCompare")->trigger();
+        rig.files->next = odd;
+        rig.find<QAction>("MnuCompare")->trigger();
+        QCOMPARE(rig.messages->shown.last().text,
+                 odd + " is 27 bytes when decompressed; a name file is 117,585 bytes.");
+        QVERIFY(rig.messages->shown.last().icon == MessageBoxes::Icon::Warning);
+        QCOMPARE(rig.list()->item(3)->background().color(), CompareMarks::Tint());
+        QCOMPARE(rig.list()->item(4)->background().style(), Qt::NoBrush);
+    }
+
+    // An import leaves the selection where it was; undoing it shows a record it changed.
+    void importKeepsTheSelectionAndUndoShowsIt() {
+        EditorRig rig;
+        const QString f = rig.userFile("e.bin");
+        QVERIFY(EditorRig::writeCompressed(f, EditorRig::nameImage(1209)));
+        rig.open(f);
+        rig.select(7);
+        const QString csv = rig.userFile("names.csv");
+        EditorRig::write(csv, "index,name\n900,Nine hundred\n");
+        rig.files->next = csv;
+        rig.find<QAction>("MnuImportNames")->trigger();
+        QCOMPARE(rig.window().NameTable().Get_Nazwa(900), QString("Nine hundred"));
+        QCOMPARE(rig.window().SelIndex(), 7);
+        QCOMPARE(rig.list()->currentRow(), 7);
+        QCOMPARE(rig.nameField()->text(), QString("Player 7"));
+        rig.find<QAction>("MnuUndo")->trigger();
+        QCOMPARE(rig.window().NameTable().Get_Nazwa(900), QString("Player 900"));
+        QCOMPARE(rig.window().SelIndex(), 900);
+        QCOMPARE(rig.nameField()->text(), QString("Player 900"));
     }
 
     // The preview's own rule: rows with replaced characters are shown as typed, rows a

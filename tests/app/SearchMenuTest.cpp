@@ -83,6 +83,21 @@ private slots:
         QCOMPARE(l.rig.listLines().size(), 6);
     }
 
+    // The toggle and Edit > Filter names are one switch: either turns the filter on and the
+    // other off again.
+    void filterToggleAndMenuEntryAgree() {
+        Loaded l({"Adams", "Larsson", "Nilsson"});
+        l.search("sson");
+        auto* toggle = l.rig.find<QToolButton>("Filter");
+        auto* entry = l.rig.find<QAction>("MnuFilter");
+        toggle->click();
+        QVERIFY(entry->isChecked());
+        QCOMPARE(l.rig.listLines().size(), 2);
+        entry->trigger();
+        QVERIFY(!toggle->isChecked());
+        QCOMPARE(l.rig.listLines().size(), 3);
+    }
+
     // The list is a view of the document: a rename, an undo, an import and a code page
     // switch each show in the rows they touch, and only there.
     void theListFollowsTheDocument() {

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "document/NameChange.h"
+#include "document/OpenResult.h"
+#include "names/Baza.h"
+
+#include <QString>
+
+namespace voxtrel {
+
+class CodePage;
+
+// The open file's names against another name file's: which records differ, how many, and the
+// patch of them. The other file is read once; the open file's names are passed in each time,
+// so that renames since show at once.
+class NameComparison {
+public:
+    // AppPath: the application folder, as NameDocument takes it.
+    explicit NameComparison(const QString& AppPath);
+
+    // Reads Path as any name file is read, in a working folder of its own, its names in
+    // Encoding. A file of another size than a name file's is Declined with the reason. After
+    // anything but Opened the file compared before stays compared.
+    [[nodiscard]] OpenResult Open(const QString& Path, const CodePage& Encoding);
+    // Compares with nothing.
+    void Clear();
+
+    bool Active() const { return !m_Path.isEmpty(); }
+    // The file compared with; empty when none.
+    QString Path() const { return m_Path; }
+    // Whether record Index of Current has other name bytes than the compared file's.
+    bool Differs(const Baza& Current, qint32 Index) const;
+    // How many records of Current differ.
+    qint32 Count(const Baza& Current) const;
+    // The records that differ, as a patch from the compared file's names to Current's.
+    NameChanges Differences(const Baza& Current) const;
+
+private:
+    QString m_AppPath;
+    Baza m_Other;
+    QString m_Path;
+};
+
+} // namespace voxtrel
