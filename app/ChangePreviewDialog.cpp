@@ -45,28 +45,56 @@ bool ChangePreviewDialog::Confirm(QWidget* Owner, const QString& Title,
     // Rows whose names hold characters the code page cannot: marked, shown as typed, and
     // applied only once the user agrees to their replacements.
     QList<int> replaced;
+    // Rows whose new name looks like what a spreadsheet made of the name: marked, and
+    // applied only once the user says that they are meant.
+    QList<int> converted;
     for (int row = 0; row < Changes.size(); ++row) {
-        if (!Changes[row].Typed.isEmpty() && Changes[row].Typed != Changes[row].NewName) {
+        const NameChange& change = Changes[row];
+        if (!change.Typed.isEmpty() && change.Typed != change.NewName) {
             replaced << row;
             for (int column = 0; column < 3; ++column) {
                 table->item(row, column)->setBackground(QColor(255, 218, 218));
             }
-            table->item(row, 2)->setText(Changes[row].Typed);
+            table->item(row, 2)->setText(change.Typed);
+        }
+        if (!change.Damage.isEmpty()) {
+            converted << row;
+            const QString why = QStringLiteral("Looks like %1 a spreadsheet made of \"%2\"")
+                                    .arg(change.Damage, change.OldName);
+            for (int column = 0; column < 3; ++column) {
+                table->item(row, column)->setBackground(QColor(255, 236, 179));
+                table->item(row, column)->setToolTip(why);
+            }
         }
     }
+    QCheckBox* replace = nullptr;
+    QCheckBox* meant = nullptr;
+    const auto allowApply = [&replace, &meant, apply] {
+        apply->setEnabled((replace == nullptr || replace->isChecked()) &&
+                          (meant == nullptr || meant->isChecked()));
+    };
     if (!replaced.isEmpty()) {
-        auto* replace =
+        replace =
             new QCheckBox(QStringLiteral("&Replace characters the code page cannot hold"), &dialog);
         replace->setObjectName(QStringLiteral("Replace"));
         layout->insertWidget(2, replace);
-        apply->setEnabled(false);
         QObject::connect(replace, &QCheckBox::toggled, &dialog, [=](bool on) {
             for (const int row : replaced) {
                 table->item(row, 2)->setText(on ? Changes[row].NewName : Changes[row].Typed);
             }
-            apply->setEnabled(on);
+            allowApply();
         });
     }
+    if (!converted.isEmpty()) {
+        meant = new QCheckBox(
+            QStringLiteral("The &marked names look converted by a spreadsheet (\"0123\" as "
+                           "\"123\"); apply them all the same"),
+            &dialog);
+        meant->setObjectName(QStringLiteral("ApplyConverted"));
+        layout->insertWidget(2, meant);
+        QObject::connect(meant, &QCheckBox::toggled, &dialog, allowApply);
+    }
+    allowApply();
     QPushButton* cancel = buttons->addButton(QDialogButtonBox::Cancel);
     apply->setAutoDefault(false);
     cancel->setDefault(true); // Enter does not apply by accident; Escape cancels

@@ -2,7 +2,8 @@
 """Whole-process timings of voxtrel-names on the 1209-name sample: export to a file, and an
 import of all 1209 rows with its verified save, as CSV and as a workbook (runs alternate).
 Prints the median of each over RUNS runs, the peak memory (GNU time) of reading the worst lists
-under the 4 MiB cap, the time and peak memory of refusing hostile workbooks, and diff and apply.
+under the 4 MiB cap, the time and peak memory of refusing hostile workbooks (the stall cases among them) and of
+reading the largest legitimate one, and diff and apply.
 
     python3 bench/bench_cli.py [build/app] [RUNS]
 """
@@ -92,11 +93,52 @@ with zipfile.ZipFile(sys.argv[1] + '/entity.xlsx', 'w') as out:
             data = b'<!DOCTYPE x [<!ENTITY a "a"><!ENTITY b "&a;&a;">]>' + data.split(b'?>', 1)[-1]
         out.writestr(item, data)
 """, tmp], check=True)
+    # The stall cases: one shared string of 16 MB that 560,000 cells point to, 5.5 million
+    # nested elements, and a sheet of 44 MiB behind headers that say 2,000 bytes.
+    subprocess.run(["/usr/bin/python3", "-c", """
+import sys, re, struct, zipfile, openpyxl
+d = sys.argv[1]
+def rewrite(target, cells, extra={}):
+    src = zipfile.ZipFile(d + '/good.xlsx'); dst = zipfile.ZipFile(target, 'w', zipfile.ZIP_DEFLATED)
+    for item in src.infolist():
+        data = src.read(item.filename)
+        if item.filename == 'xl/worksheets/sheet1.xml':
+            data = re.sub(rb'<sheetData>.*</sheetData>|<sheetData */>', lambda m: b'<sheetData>' + cells + b'</sheetData>', data)
+        if item.filename == 'xl/_rels/workbook.xml.rels' and extra:
+            data = data.replace(b'</Relationships>', b'<Relationship Id="rIdS" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/sharedStrings" Target="sharedStrings.xml"/></Relationships>')
+        dst.writestr(item.filename, data)
+    for name, data in extra.items():
+        dst.writestr(name, data)
+    dst.close()
+head = b'<row r="1"><c t="inlineStr"><is><t>index</t></is></c><c t="inlineStr"><is><t>name</t></is></c></row>'
+row = b'<row><c><v>1</v></c>' + b'<c t="s"><v>0</v></c>' * 1000 + b'</row>'
+rewrite(d + '/shared.xlsx', head + row * 560, {'xl/sharedStrings.xml': b'<sst xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main"><si><t>' + b'A' * 16000000 + b'</t></si></sst>'})
+rewrite(d + '/deep.xlsx', b'<a>' * 5500000)
+rewrite(d + '/lie.xlsx', b'<row/>' * (7 << 20))
+data = bytearray(open(d + '/lie.xlsx', 'rb').read())
+for signature, size_at, name_at in [(b'PK\\x03\\x04', 22, 30), (b'PK\\x01\\x02', 24, 46)]:
+    at = data.find(signature)
+    while at >= 0:
+        if data[at + name_at:at + name_at + 24] == b'xl/worksheets/sheet1.xml':
+            struct.pack_into('<I', data, at + size_at, 2000)
+        at = data.find(signature, at + 4)
+open(d + '/lie.xlsx', 'wb').write(bytes(data))
+""", tmp], check=True)
+    # The largest workbook a user makes: a patch of all 1209 names, each of 58 characters,
+    # with the 58 characters it replaces.
+    longest = os.path.join(tmp, "longest.bin")
+    shutil.copyfile(target, longest)
+    for n, tag in enumerate(("A", "B")):
+        path = os.path.join(tmp, f"long{tag}.csv")
+        with open(path, "w", encoding="utf-8", newline="") as f:
+            f.write("index,name\r\n" + "".join(f"{i},{(tag + str(i)).ljust(58, 'é')}\r\n" for i in range(1209)))
+        subprocess.run([names, "import", longest if n else target, path], check=True, stdout=subprocess.DEVNULL)
+    subprocess.run([names, "diff", target, longest, "-o", os.path.join(tmp, "largest.xlsx")], check=True, **quiet)
     hostile = {}
-    for name in ("bomb", "large", "entity"):
+    for name in ("bomb", "large", "entity", "shared", "deep", "lie", "largest"):
         start = time.perf_counter()
         run = subprocess.run(["/usr/bin/time", "-f", "%M", names, "import", target,
-                              os.path.join(tmp, name + ".xlsx")],
+                              os.path.join(tmp, name + ".xlsx"), "--dry-run"],
                              stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
         hostile[name] = ((time.perf_counter() - start) * 1000, int(run.stderr.strip().splitlines()[-1]))
 
@@ -124,6 +166,7 @@ print(f"diff of two files: median {statistics.median(diff_ms):.1f} ms "
 print(f"apply of a 200-row patch to ten files: median {statistics.median(apply_ms):.1f} ms "
       f"({statistics.median(apply_ms) / statistics.median(import_ms):.2f} times an import; limit 8)")
 for name, (ms, kib) in hostile.items():
-    print(f"refusing the {name} workbook: {ms:.0f} ms, peak {kib / 1024:.1f} MiB (limits 5 s, 200 MiB)")
+    what = "reading" if name == "largest" else "refusing"
+    print(f"{what} the {name} workbook: {ms:.0f} ms, peak {kib / 1024:.1f} MiB (limits 2 s, 200 MiB)")
 for what, kib in peaks.items():
     print(f"import of a 4 MiB list of {what}: peak {kib / 1024:.1f} MiB (limit 64 MiB)")

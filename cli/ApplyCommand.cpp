@@ -55,6 +55,9 @@ int ApplyCommand::Execute(const QCommandLineParser& Parser, QTextStream& Out, QT
         }
         const ListCheck checked = NameLists::Check(list.Bytes, document->Table(),
                                                    Parser.isSet(QStringLiteral("transliterate")));
+        if (targets.empty() && allPass) {
+            Print_Notes(checked, Err); // the same list for every file: said once
+        }
         if (!Applicable(checked, Parser, Err, file)) {
             allPass = false;
             continue;

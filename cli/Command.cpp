@@ -52,17 +52,31 @@ OpenResult Command::Open_Name_File(NameDocument& Document, const QString& File,
 
 bool Command::Applicable(const ListCheck& Checked, const QCommandLineParser& Parser,
                          QTextStream& Err, const QString& File) {
-    if (Checked.Ok() ||
-        (Checked.Result == ListCheck::Outcome::Conflict && Parser.isSet(QStringLiteral("force")))) {
-        return true;
+    const bool force = Parser.isSet(QStringLiteral("force"));
+    const QString where =
+        File.isEmpty() ? QString() : NativePath::Shown(File) + QStringLiteral(": ");
+    if (!Checked.Ok() && !(Checked.Result == ListCheck::Outcome::Conflict && force)) {
+        Err << where << NativePath::Shown(Checked.Reason)
+            << (Checked.Result == ListCheck::Outcome::Conflict
+                    ? QStringLiteral("\n--force applies them all the same.")
+                    : QString())
+            << Qt::endl;
+        return false;
     }
-    Err << (File.isEmpty() ? QString() : NativePath::Shown(File) + QStringLiteral(": "))
-        << NativePath::Shown(Checked.Reason)
-        << (Checked.Result == ListCheck::Outcome::Conflict
-                ? QStringLiteral("\n--force applies them all the same.")
-                : QString())
-        << Qt::endl;
-    return false;
+    // Names a spreadsheet seems to have converted go in only when asked for.
+    if (Checked.Damaged() && !force) {
+        Err << where << NativePath::Shown(Checked.Damage)
+            << QStringLiteral("\n--force applies them all the same.") << Qt::endl;
+        return false;
+    }
+    return true;
+}
+
+void Command::Print_Notes(const ListCheck& Checked, QTextStream& Err, const QString& File) {
+    for (const QString& note : Checked.Notes) {
+        Err << (File.isEmpty() ? QString() : NativePath::Shown(File) + QStringLiteral(": ")) << note
+            << Qt::endl;
+    }
 }
 
 void Command::Print_Changes(const ListCheck& Checked, QTextStream& Out) {
@@ -84,11 +98,23 @@ Command::Output Command::Output_Of(const QCommandLineParser& Parser, QTextStream
     out.Target = Parser.isSet(QStringLiteral("output")) ? Parser.value(QStringLiteral("output"))
                                                         : QStringLiteral("-");
     out.As = NameLists::FormatFor(out.Target);
-    out.Ok = !Parser.isSet(QStringLiteral("format")) ||
-             NameLists::FormatNamed(Parser.value(QStringLiteral("format")), out.As);
+    const QString program = QCoreApplication::applicationName();
+    if (Parser.isSet(QStringLiteral("format"))) {
+        out.Ok = NameLists::FormatNamed(Parser.value(QStringLiteral("format")), out.As);
+        if (!out.Ok) {
+            Err << program << ": --format takes xlsx or csv, not \""
+                << Parser.value(QStringLiteral("format")) << "\"." << Qt::endl;
+        }
+        return out;
+    }
+    // A name whose extension asks for another format gets no CSV in disguise.
+    out.Ok = NameLists::KnownTarget(out.Target);
     if (!out.Ok) {
-        Err << QCoreApplication::applicationName() << ": --format takes xlsx or csv, not \""
-            << Parser.value(QStringLiteral("format")) << "\"." << Qt::endl;
+        Err << program << ": \"" << NativePath::Shown(out.Target)
+            << "\" has an extension this program does not write. The formats are .csv, .xlsx "
+               "and - (CSV on standard output); --format csv or --format xlsx writes that "
+               "format whatever the name."
+            << Qt::endl;
     }
     return out;
 }
@@ -96,8 +122,10 @@ Command::Output Command::Output_Of(const QCommandLineParser& Parser, QTextStream
 void Command::AddOutputOptions(const QString& What) {
     AddOption({{QStringLiteral("o"), QStringLiteral("output")},
                QStringLiteral("Write the %1 to OUT instead of standard output (-): OUT.xlsx a "
-                              "workbook, anything else CSV. A FIFO or a device is written as a "
-                              "stream; a name file read is refused.")
+                              "workbook, OUT.csv (or a name without an extension) CSV; any other "
+                              "extension is refused unless --format says which to write. A "
+                              "FIFO or a device is written as a stream; a name file read is "
+                              "refused.")
                    .arg(What),
                QStringLiteral("OUT")});
     AddOption({QStringLiteral("format"),
@@ -109,8 +137,10 @@ void Command::AddOutputOptions(const QString& What) {
 void Command::AddListOptions() {
     AddOption({QStringLiteral("force"),
                QStringLiteral("Apply a patch's rows whose name is not what its \"was\" column "
-                              "says (a conflict) all the same. It does not write over a file "
-                              "that changed while it was being read.")});
+                              "says (a conflict), and rows whose new name looks like what a "
+                              "spreadsheet made of the name (\"0123\" as \"123\"), all the "
+                              "same. It does not write over a file that changed while it was "
+                              "being read.")});
     AddOption({QStringLiteral("transliterate"),
                QStringLiteral("Replace each character the code page cannot hold by its Latin "
                               "letters (a Polish L with a stroke by L, a Cyrillic letter by its "

@@ -48,17 +48,20 @@ public:
     static OpenResult Open_Name_File(NameDocument& Document, const QString& File,
                                      const QCommandLineParser& Parser, QTextStream& Err);
 
-    // Whether a checked list can be applied: Ready, or in Conflict with --force. When not,
-    // says why on Err.
-    static bool Applicable(const ListCheck& Checked, const QCommandLineParser& Parser,
-                           QTextStream& Err, const QString& File = {});
+    // Whether a checked list can be applied: Ready, or in Conflict with --force, and without
+    // names a spreadsheet seems to have converted unless --force. When not, says why on Err.
+    [[nodiscard]] static bool Applicable(const ListCheck& Checked, const QCommandLineParser& Parser,
+                                         QTextStream& Err, const QString& File = {});
+    // Prints what the reader noticed (the sheet read, hidden rows), a line each.
+    static void Print_Notes(const ListCheck& Checked, QTextStream& Err, const QString& File = {});
     // Prints a checked list's replaced characters and renames, a line each.
     static void Print_Changes(const ListCheck& Checked, QTextStream& Out);
     // "1 name" or "3 names".
     static QString Names(qsizetype Count);
 
     // Where a list goes and in which format, from -o and --format; Ok false after a usage
-    // error, said on Err.
+    // error (an unknown --format, or an extension that is neither .csv nor .xlsx without
+    // --format), said on Err.
     struct Output {
         QString Target; // "-": standard output
         NameLists::Format As = NameLists::Format::Csv;

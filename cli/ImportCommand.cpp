@@ -20,9 +20,12 @@ ImportCommand::ImportCommand()
                 QStringLiteral(
                     "The list: a header row \"index,name\", then any of the rows of "
                     "an export (a patch adds a column \"was\": a row applies only where the name "
-                    "is still what it was), as a workbook (.xlsx, first sheet) or as CSV (UTF-8, "
-                    "or UTF-16 with its mark; fields between commas, semicolons or "
-                    "tabs). - reads it from standard input."));
+                    "is still what it was; an empty \"was\" guards an empty name, so such a row "
+                    "applies only where the name is empty), as a workbook (.xlsx, its first "
+                    "visible sheet) or as CSV (UTF-8, or UTF-16 with its mark; fields between "
+                    "commas, semicolons or tabs). - reads it from standard input. Rows whose new "
+                    "name looks like what a spreadsheet makes of the name (\"0123\" as \"123\", "
+                    "\"00:30\" as \"12:30:00 AM\") are refused unless --force."));
     SetNeeds(QStringLiteral("a name file and a list"));
     AddOption(
         {QStringLiteral("dry-run"), QStringLiteral("Print what would change, and write nothing.")});
@@ -51,6 +54,7 @@ int ImportCommand::Execute(const QCommandLineParser& Parser, QTextStream& Out, Q
     }
     const ListCheck checked = NameLists::Check(list.Bytes, document.Table(),
                                                Parser.isSet(QStringLiteral("transliterate")));
+    Print_Notes(checked, Err);
     if (!Applicable(checked, Parser, Err)) {
         return Failed;
     }

@@ -24,6 +24,13 @@ struct ListCheck {
     // The rows whose characters the code page cannot hold were replaced, each as
     // "line 4: Łukasz → Lukasz".
     QStringList Replacements;
+    // Rows whose new name looks like what a spreadsheet made of the current one, worded with
+    // their places and the advice; empty when none. Applied only when the user insists.
+    QString Damage;
+    // What the reader noticed without refusing: the sheet read of several, hidden rows.
+    QStringList Notes;
+
+    [[nodiscard]] bool Damaged() const { return !Damage.isEmpty(); }
 };
 
 } // namespace voxtrel

@@ -8,7 +8,8 @@ namespace voxtrel {
 // One rename that a name list asks for: record Index goes from OldName to NewName. Line is
 // the list's line that asked for it (0 when it came from elsewhere). A patch also says what
 // the name was where it was made (Was, when HasWas); Typed is the name as the list typed it,
-// before characters the code page cannot hold were replaced.
+// before characters the code page cannot hold were replaced. Damage says what a spreadsheet
+// seems to have made of the old name ("a number"), empty when nothing.
 struct NameChange {
     qint32 Index = 0;
     QString OldName;
@@ -17,6 +18,7 @@ struct NameChange {
     QString Was;
     bool HasWas = false;
     QString Typed;
+    QString Damage;
 };
 
 using NameChanges = QList<NameChange>;

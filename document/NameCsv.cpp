@@ -6,6 +6,7 @@
 #include "names/CodePage.h"
 #include "names/NameFileLayout.h"
 
+#include <QStringDecoder>
 #include <csv.h>
 #include <functional>
 
@@ -88,17 +89,48 @@ bool parse(const QByteArray& csv, char separator, const std::function<void(const
     return ok;
 }
 
+// The line of UTF-16 Units (after the mark) on which the first unpaired surrogate stands.
+int lineOfLoneSurrogate(QByteArrayView units, bool little) {
+    int line = 1;
+    for (qsizetype i = 0; i + 1 < units.size(); i += 2) {
+        const auto unit =
+            static_cast<char16_t>(little ? quint8(units[i]) | quint8(units[i + 1]) << 8
+                                         : quint8(units[i + 1]) | quint8(units[i]) << 8);
+        const qsizetype next = i + 2;
+        const bool lowFollows =
+            next + 1 < units.size() &&
+            QChar::isLowSurrogate(little ? quint8(units[next]) | quint8(units[next + 1]) << 8
+                                         : quint8(units[next + 1]) | quint8(units[next]) << 8);
+        if (QChar::isHighSurrogate(unit) && lowFollows) {
+            i += 2;
+        } else if (QChar::isSurrogate(unit)) {
+            break;
+        } else if (unit == '\n') {
+            ++line;
+        }
+    }
+    return line;
+}
+
 // The list as UTF-8 without a mark: as it is, or from UTF-16 with a mark of either order.
-// Empty, with the reason, for text of any other encoding.
+// Empty, with the reason, for text of any other encoding or broken UTF-16.
 QByteArray asUtf8(const QByteArray& csv, QString& problem) {
     if (csv.startsWith("\xFF\xFE") || csv.startsWith("\xFE\xFF")) {
         const bool little = csv.startsWith("\xFF\xFE");
-        QString text;
-        text.resize((csv.size() - 2) / 2);
-        for (qsizetype i = 0; i < text.size(); ++i) {
-            const auto a = static_cast<quint8>(csv[2 + 2 * i]);
-            const auto b = static_cast<quint8>(csv[3 + 2 * i]);
-            text[i] = QChar(static_cast<char16_t>(little ? a | b << 8 : b | a << 8));
+        const QByteArrayView units = QByteArrayView(csv).sliced(2);
+        if (units.size() % 2 != 0) {
+            problem = QStringLiteral("The file ends in half a UTF-16 character: it was cut short "
+                                     "or is not UTF-16 text.");
+            return {};
+        }
+        QStringDecoder decoder(little ? QStringConverter::Utf16LE : QStringConverter::Utf16BE,
+                               QStringConverter::Flag::Stateless);
+        const QString text = decoder.decode(units);
+        if (decoder.hasError() || !QStringView(text).isValidUtf16()) {
+            problem = QStringLiteral("line %1: half of a UTF-16 surrogate pair stands alone; "
+                                     "the text is broken.")
+                          .arg(lineOfLoneSurrogate(units, little));
+            return {};
         }
         return text.toUtf8();
     }
@@ -180,7 +212,7 @@ ListCheck NameCsv::Check(const QByteArray& Csv, const Baza& Table, bool Translit
     QString encoding;
     const QByteArray body = asUtf8(Csv, encoding);
     if (!encoding.isEmpty()) {
-        return {ListCheck::Outcome::Refused, {}, NameRows::Refused(encoding), {}};
+        return {ListCheck::Outcome::Refused, {}, NameRows::Refused(encoding), {}, {}, {}};
     }
     NameRows rows(Table, NameRows::Places::Lines, Transliterate);
     QString problem;

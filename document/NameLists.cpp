@@ -5,12 +5,20 @@
 #include "document/NameWorkbook.h"
 #include "names/Baza.h"
 
+#include <QFileInfo>
 #include <algorithm>
 
 namespace voxtrel::NameLists {
 
 Format FormatFor(const QString& Path) {
     return Path.endsWith(QLatin1String(".xlsx"), Qt::CaseInsensitive) ? Format::Xlsx : Format::Csv;
+}
+
+bool KnownTarget(const QString& Path) {
+    const QString suffix = QFileInfo(Path).suffix();
+    return Path == QLatin1String("-") || suffix.isEmpty() ||
+           suffix.compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0 ||
+           suffix.compare(QLatin1String("xlsx"), Qt::CaseInsensitive) == 0;
 }
 
 bool FormatNamed(const QString& Word, Format& Chosen) {
@@ -53,7 +61,7 @@ ListCheck Check(const QByteArray& Bytes, const Baza& Table, bool Transliterate) 
 ListCheck Read(const QString& Path, const Baza& Table, bool Transliterate) {
     const Loaded list = Load(Path);
     if (list.Bytes.isEmpty()) {
-        return {ListCheck::Outcome::Unreadable, {}, list.Reason, {}};
+        return {ListCheck::Outcome::Unreadable, {}, list.Reason, {}, {}, {}};
     }
     return Check(list.Bytes, Table, Transliterate);
 }

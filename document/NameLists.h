@@ -17,6 +17,9 @@ namespace NameLists {
 enum class Format { Csv, Xlsx };
 // The format a file name asks for: .xlsx a workbook, anything else CSV.
 Format FormatFor(const QString& Path);
+// Whether Path says its format: "-", a name ending in .csv or .xlsx, or one without an
+// extension (a FIFO, a device). "names.ods" does not: it would be CSV in disguise.
+[[nodiscard]] bool KnownTarget(const QString& Path);
 // "csv" or "xlsx"; false for another word.
 bool FormatNamed(const QString& Word, Format& Chosen);
 

@@ -1,6 +1,7 @@
 #include "document/NameRows.h"
 
 #include "document/LatinForm.h"
+#include "document/SpreadsheetDamage.h"
 #include "names/Baza.h"
 #include "names/CodePage.h"
 #include "names/NameFileLayout.h"
@@ -117,6 +118,10 @@ void NameRows::Fault(const QString& Problem) {
     }
 }
 
+void NameRows::Note(const QString& Text) {
+    m_Notes << Text;
+}
+
 void NameRows::Take(const ListRow& Row) {
     if (m_Header) {
         m_Header = false;
@@ -169,17 +174,24 @@ void NameRows::Take(const ListRow& Row) {
                    .arg(cellKind(Row.NameCell)));
         return;
     }
+    if (Row.NameTooLong) {
+        Refuse(Row.Row, 1,
+               QStringLiteral("the name has more than %1 characters; a name holds at most %1")
+                   .arg(layout::NameSize));
+        return;
+    }
     if (!QByteArrayView(Row.Fields[1]).isValidUtf8()) {
         Refuse(Row.Row, 1,
                QStringLiteral("the name is not UTF-8 text; save the list as UTF-8 CSV"));
         return;
     }
-    const QString typed = QString::fromUtf8(Row.Fields[1]);
+    const CodePage& page = m_Table.Encoding();
+    // A name typed with combining accents is taken as the characters they make.
+    const QString typed = page.Fitted(QString::fromUtf8(Row.Fields[1]));
     const QString old = m_Table.Get_Nazwa(static_cast<qint32>(index));
     if (typed == old) {
         return; // changes nothing, whatever it holds; a patch applied twice changes nothing
     }
-    const CodePage& page = m_Table.Encoding();
     const QString name = m_Transliterate ? transliterated(typed, page) : typed;
     const QString why = nameProblem(name, page);
     if (!why.isEmpty()) {
@@ -189,16 +201,19 @@ void NameRows::Take(const ListRow& Row) {
     if (name == old) {
         return;
     }
-    NameChange change{static_cast<qint32>(index), old, name, Row.Row, {}, false, typed};
+    NameChange change{static_cast<qint32>(index), old, name, Row.Row, {}, false, typed, {}};
     if (name != typed) {
         m_Replacements << QStringLiteral("%1: %2 \u2192 %3").arg(Place(Row.Row, 1), typed, name);
     }
-    if (m_HasWas && Row.Fields.size() == 3) {
-        if (!QByteArrayView(Row.Fields[2]).isValidUtf8()) {
+    if (m_HasWas) {
+        // A row without its third cell, as spreadsheets leave an empty one, was made where
+        // the name was empty: it guards that empty name as "" does.
+        const QByteArray was = Row.Fields.size() == 3 ? Row.Fields[2] : QByteArray();
+        if (!QByteArrayView(was).isValidUtf8()) {
             Refuse(Row.Row, -1, QStringLiteral("the former name is not UTF-8 text"));
             return;
         }
-        change.Was = QString::fromUtf8(Row.Fields[2]);
+        change.Was = page.Fitted(QString::fromUtf8(was));
         change.HasWas = true;
         if (old != change.Was) {
             // Made for a file whose name here was another: applying it would overwrite a
@@ -211,6 +226,13 @@ void NameRows::Take(const ListRow& Row) {
             }
         }
     }
+    change.Damage = SpreadsheetDamage::Of(old, typed);
+    if (!change.Damage.isEmpty() && ++m_DamageCount <= MaxReported) {
+        m_Damaged << QStringLiteral("%1: index %2: \"%3\" \u2192 \"%4\" looks like %5")
+                         .arg(Place(Row.Row, 1))
+                         .arg(index)
+                         .arg(old, typed, change.Damage);
+    }
     m_Changes.append(change);
 }
 
@@ -222,6 +244,21 @@ ListCheck NameRows::Result() {
     if (m_Header && m_Faults == 0) {
         Refuse(1, -1, QStringLiteral("the header \"index,name\" is missing"));
     }
+    QString damage;
+    if (m_DamageCount > 0) {
+        damage = (m_DamageCount == 1
+                      ? QStringLiteral("1 name looks converted by a spreadsheet, not renamed")
+                      : QStringLiteral("%1 names look converted by a spreadsheet, not renamed")
+                            .arg(m_DamageCount)) +
+                 QStringLiteral("; no name was changed:\n") + m_Damaged.join(QLatin1Char('\n'));
+        if (m_DamageCount > m_Damaged.size()) {
+            damage += QStringLiteral("\n... and %1 more.").arg(m_DamageCount - m_Damaged.size());
+        }
+        damage += QStringLiteral(
+            "\nA spreadsheet that opens a CSV list turns names that look like numbers, dates, "
+            "times or formulas into values. Export the names as .xlsx, whose name column is "
+            "Text, and edit that instead.");
+    }
     if (m_Faults == 0 && m_ConflictCount > 0) {
         QString why =
             (m_ConflictCount == 1 ? QStringLiteral("1 name is not what the patch says it was")
@@ -231,17 +268,23 @@ ListCheck NameRows::Result() {
         if (m_ConflictCount > m_Conflicts.size()) {
             why += QStringLiteral("\n... and %1 more.").arg(m_ConflictCount - m_Conflicts.size());
         }
-        return {ListCheck::Outcome::Conflict, std::move(m_Changes), why, m_Replacements};
+        return {ListCheck::Outcome::Conflict,
+                std::move(m_Changes),
+                why,
+                m_Replacements,
+                damage,
+                m_Notes};
     }
     if (m_Faults == 0) {
-        return {ListCheck::Outcome::Ready, std::move(m_Changes), {}, m_Replacements};
+        return {
+            ListCheck::Outcome::Ready, std::move(m_Changes), {}, m_Replacements, damage, m_Notes};
     }
     QString why = m_Problems.join(QLatin1Char('\n'));
     if (m_Faults > m_Problems.size()) {
         why += QStringLiteral("\n... and %1 more lines with faults.")
                    .arg(m_Faults - m_Problems.size());
     }
-    return {ListCheck::Outcome::Refused, {}, Refused(why), {}};
+    return {ListCheck::Outcome::Refused, {}, Refused(why), {}, {}, m_Notes};
 }
 
 } // namespace voxtrel

@@ -14,17 +14,21 @@ class Baza;
 
 // One row of a name list as read: its fields (UTF-8), the line or sheet row it stands on, and
 // what the name cell holds where a spreadsheet says (text, or a value it would convert).
+// NameTooLong: the reader stopped reading the name cell once it passed a name's length.
 struct ListRow {
     enum class Cell { Text, Number, Formula, Error, Boolean, Date };
     int Row = 0;
     QList<QByteArray> Fields;
     Cell NameCell = Cell::Text;
+    bool NameTooLong = false;
 };
 
 // The rules every name list follows, whatever its format: a header "index", "name" (and
 // "was" for a patch), then any rows in any order, each naming a record once with a name its
 // code page can hold. A patch's row applies only where the name is what it says it was (or
-// already the new name); any other is a conflict. Rows are
+// already the new name); any other is a conflict. An empty or missing "was" says the name
+// was empty. A row whose new name is what a spreadsheet makes of the current one is marked
+// as damage. Rows are
 // taken one at a time, so a list of any shape costs memory for one row; the first faults are
 // kept as text, the rest counted.
 class NameRows {
@@ -39,6 +43,8 @@ public:
     void Take(const ListRow& Row);
     // A fault of the format itself, already worded with its place.
     void Fault(const QString& Problem);
+    // Something the reader noticed that refuses nothing, said with the result.
+    void Note(const QString& Text);
     // Ready with the renames, or Refused naming the faults.
     ListCheck Result();
 
@@ -60,6 +66,9 @@ private:
     QStringList m_Conflicts;
     int m_ConflictCount = 0;
     QStringList m_Replacements;
+    QStringList m_Damaged;
+    int m_DamageCount = 0;
+    QStringList m_Notes;
     QStringList m_Problems;
     int m_Faults = 0;
     NameChanges m_Changes;

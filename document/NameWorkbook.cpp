@@ -1,188 +1,70 @@
 #include "document/NameWorkbook.h"
 
-#include "document/NameRows.h"
+#include "document/WorkbookReader.h"
 #include "names/Baza.h"
 #include "names/NameFileLayout.h"
 
 #include <QFile>
-#include <QHash>
 #include <QRegularExpression>
 #include <QTemporaryFile>
-#include <QXmlStreamReader>
-#include <algorithm>
 #include <xlsxwriter.h>
 #include <zip.h>
 
 namespace voxtrel {
 namespace {
 
-const QString RelationshipsNs =
-    QStringLiteral("http://schemas.openxmlformats.org/officeDocument/2006/relationships");
+// Text as the package must carry it: a name that holds an escape's shape ("_x0041_") gets
+// its underscore escaped ("_x005F_x0041_"), so that a reader decodes it back to itself. The
+// writing library escapes only the control characters, which a name never holds.
+QByteArray escaped(const QString& text) {
+    static const QRegularExpression shape(QStringLiteral("_(x[0-9A-Fa-f]{4}_)"));
+    QString out = text;
+    out.replace(shape, QStringLiteral("_x005F_\\1"));
+    return out.toUtf8();
+}
 
-// The parts of a package, each unpacked only up to the size limit. Problem says why one could
-// not be; empty while all could.
-class Package {
-public:
-    explicit Package(const QByteArray& Bytes) {
-        zip_error_t error;
-        zip_error_init(&error);
-        zip_source_t* source =
-            zip_source_buffer_create(Bytes.constData(), zip_uint64_t(Bytes.size()), 0, &error);
-        m_Zip = source ? zip_open_from_source(source, ZIP_RDONLY, &error) : nullptr;
-        if (m_Zip == nullptr) {
-            if (source) {
-                zip_source_free(source);
-            }
-            Problem = QStringLiteral("the package cannot be opened");
-        } else if (zip_get_num_entries(m_Zip, 0) > NameWorkbook::MaxParts) {
-            Problem =
-                QStringLiteral("the package has more than %1 parts").arg(NameWorkbook::MaxParts);
-        }
-        zip_error_fini(&error);
+// The writing library leaves out an empty string, or writes a cell without a value: an
+// empty name or former name becomes an empty text cell of its own, so that every reader sees
+// the row say that the name is empty. Path is the closed workbook, rewritten in place.
+QString emptyCellsAsText(const QByteArray& path) {
+    int error = 0;
+    zip_t* zip = zip_open(path.constData(), 0, &error);
+    if (zip == nullptr) {
+        return QStringLiteral("the written workbook cannot be opened again");
     }
-    ~Package() {
-        if (m_Zip) {
-            zip_discard(m_Zip);
-        }
-    }
-    Package(const Package&) = delete;
-    Package& operator=(const Package&) = delete;
-
-    bool Has(const QString& Name) const {
-        return m_Zip && zip_name_locate(m_Zip, Name.toUtf8().constData(), 0) >= 0;
-    }
-
-    QByteArray Part(const QString& Name) {
-        if (!Problem.isEmpty()) {
-            return {};
-        }
-        const QByteArray name = Name.toUtf8();
-        zip_stat_t stat;
-        zip_stat_init(&stat);
-        if (zip_stat(m_Zip, name.constData(), 0, &stat) != 0) {
-            return {};
-        }
-        if ((stat.valid & ZIP_STAT_SIZE) && stat.size > zip_uint64_t(NameWorkbook::MaxPartSize)) {
-            return TooLarge(Name);
-        }
-        zip_file_t* file = zip_fopen(m_Zip, name.constData(), 0);
-        if (file == nullptr) {
-            Problem = QStringLiteral("the part %1 cannot be unpacked").arg(Name);
-            return {};
-        }
-        // The size in the header is the packer's word only: what is unpacked is counted.
-        QByteArray bytes;
-        char buffer[65536];
-        zip_int64_t got = 0;
-        while ((got = zip_fread(file, buffer, sizeof buffer)) > 0) {
-            if (bytes.size() + got > NameWorkbook::MaxPartSize) {
-                zip_fclose(file);
-                return TooLarge(Name);
-            }
-            bytes.append(buffer, qsizetype(got));
-        }
+    const char* sheet = "xl/worksheets/sheet1.xml";
+    zip_stat_t stat;
+    zip_stat_init(&stat);
+    zip_file_t* file = zip_stat(zip, sheet, 0, &stat) == 0 ? zip_fopen(zip, sheet, 0) : nullptr;
+    QByteArray xml(file ? qsizetype(stat.size) : 0, Qt::Uninitialized);
+    const bool read = file && zip_fread(file, xml.data(), stat.size) == zip_int64_t(stat.size);
+    if (file) {
         zip_fclose(file);
-        if (got < 0) {
-            Problem = QStringLiteral("the part %1 cannot be unpacked").arg(Name);
-            return {};
+    }
+    if (!read) {
+        zip_discard(zip);
+        return QStringLiteral("the written sheet cannot be read again");
+    }
+    static const QRegularExpression blank(QStringLiteral(R"re(<c r="([BC]\d+)" s="(\d+)"/>)re"));
+    QString text = QString::fromUtf8(xml);
+    text.replace(blank,
+                 QStringLiteral(R"re(<c r="\1" s="\2" t="inlineStr"><is><t></t></is></c>)re"));
+    // Kept alive until zip_close has written it.
+    const QByteArray changed = text.toUtf8();
+    zip_source_t* source =
+        zip_source_buffer(zip, changed.constData(), zip_uint64_t(changed.size()), 0);
+    if (source == nullptr || zip_file_add(zip, sheet, source, ZIP_FL_OVERWRITE) < 0) {
+        if (source) {
+            zip_source_free(source);
         }
-        return bytes;
+        zip_discard(zip);
+        return QStringLiteral("the written sheet cannot be replaced");
     }
-
-    QString Problem;
-
-private:
-    QByteArray TooLarge(const QString& Name) {
-        Problem = QStringLiteral("the part %1 is larger than %2 MiB when unpacked")
-                      .arg(Name)
-                      .arg(NameWorkbook::MaxPartSize / (1024 * 1024));
-        return {};
+    if (zip_close(zip) != 0) {
+        zip_discard(zip);
+        return QStringLiteral("the written workbook cannot be closed");
     }
-
-    zip_t* m_Zip = nullptr;
-};
-
-// Reads on to the next start element; false at the end, or at a DTD, which is refused: no
-// entity a part declares is ever expanded.
-bool nextElement(QXmlStreamReader& xml, QString& problem) {
-    while (!xml.atEnd()) {
-        const QXmlStreamReader::TokenType token = xml.readNext();
-        if (token == QXmlStreamReader::DTD) {
-            problem = QStringLiteral("its XML declares entities, which a workbook never needs");
-            return false;
-        }
-        if (token == QXmlStreamReader::StartElement) {
-            return true;
-        }
-    }
-    if (xml.hasError() && problem.isEmpty()) {
-        problem = QStringLiteral("its XML is broken: %1").arg(xml.errorString());
-    }
-    return false;
-}
-
-// Text as the package writes it: "_x000D_" stands for a character XML cannot carry.
-QString unescaped(QString text) {
-    static const QRegularExpression escape(QStringLiteral("_x([0-9A-Fa-f]{4})_"));
-    if (!text.contains(QLatin1String("_x"))) {
-        return text;
-    }
-    QString out;
-    qsizetype from = 0;
-    for (auto it = escape.globalMatch(text); it.hasNext();) {
-        const QRegularExpressionMatch m = it.next();
-        out += QStringView(text).sliced(from, m.capturedStart() - from);
-        out += QChar(static_cast<char16_t>(m.captured(1).toUShort(nullptr, 16)));
-        from = m.capturedEnd();
-    }
-    out += QStringView(text).sliced(from);
-    return out;
-}
-
-// The text of every <t> inside the element the reader is on (a shared string or an inline
-// one, rich text runs included; phonetic hints left out).
-QString textOf(QXmlStreamReader& xml) {
-    QString text;
-    int depth = 1;
-    bool phonetic = false;
-    while (depth > 0 && !xml.atEnd()) {
-        switch (xml.readNext()) {
-        case QXmlStreamReader::StartElement:
-            ++depth;
-            if (xml.name() == QLatin1String("rPh")) {
-                phonetic = true;
-            } else if (xml.name() == QLatin1String("t") && !phonetic) {
-                text += unescaped(xml.readElementText());
-                --depth;
-            }
-            break;
-        case QXmlStreamReader::EndElement:
-            --depth;
-            if (xml.name() == QLatin1String("rPh")) {
-                phonetic = false;
-            }
-            break;
-        default:
-            break;
-        }
-    }
-    return text;
-}
-
-// The column (0 for A) and row of a cell reference such as "B12".
-bool cellAt(QStringView ref, int& column, int& row) {
-    column = 0;
-    qsizetype i = 0;
-    for (; i < ref.size() && ref[i].isLetter(); ++i) {
-        column = column * 26 + (ref[i].toUpper().unicode() - 'A' + 1);
-        if (column > 16384) {
-            return false;
-        }
-    }
-    bool ok = false;
-    row = ref.sliced(i).toInt(&ok);
-    column -= 1;
-    return i > 0 && ok && column >= 0 && row > 0;
+    return {};
 }
 
 } // namespace
@@ -237,9 +119,9 @@ NameWorkbook::Written NameWorkbook::WriteRows(const NameChanges& Rows, bool With
     lxw_row_t at = 1;
     for (const NameChange& row : Rows) {
         worksheet_write_number(sheet, at, 0, row.Index, nullptr);
-        worksheet_write_string(sheet, at, 1, row.NewName.toUtf8().constData(), text);
+        worksheet_write_string(sheet, at, 1, escaped(row.NewName).constData(), text);
         if (WithWas) {
-            worksheet_write_string(sheet, at, 2, row.Was.toUtf8().constData(), text);
+            worksheet_write_string(sheet, at, 2, escaped(row.Was).constData(), text);
         }
         ++at;
     }
@@ -248,6 +130,9 @@ NameWorkbook::Written NameWorkbook::WriteRows(const NameChanges& Rows, bool With
         return {{},
                 QStringLiteral("The workbook could not be written: %1")
                     .arg(QString::fromUtf8(lxw_strerror(closed)))};
+    }
+    if (const QString problem = emptyCellsAsText(path); !problem.isEmpty()) {
+        return {{}, QStringLiteral("The workbook could not be written: %1.").arg(problem)};
     }
     QFile written(file.fileName());
     if (!written.open(QIODevice::ReadOnly)) {
@@ -259,161 +144,7 @@ NameWorkbook::Written NameWorkbook::WriteRows(const NameChanges& Rows, bool With
 }
 
 ListCheck NameWorkbook::Check(const QByteArray& Zip, const Baza& Table, bool Transliterate) {
-    const auto refused = [](const QString& why) {
-        return ListCheck{ListCheck::Outcome::Refused,
-                         {},
-                         NameRows::Refused(QStringLiteral("It is not a workbook this editor can "
-                                                          "read: %1.")
-                                               .arg(why)),
-                         {}};
-    };
-    Package package(Zip);
-    if (!package.Problem.isEmpty()) {
-        return refused(package.Problem);
-    }
-    QString problem;
-
-    // The first sheet, by the workbook's list and its relationships.
-    QString sheetId;
-    {
-        QXmlStreamReader xml(package.Part(QStringLiteral("xl/workbook.xml")));
-        while (sheetId.isEmpty() && nextElement(xml, problem)) {
-            if (xml.name() == QLatin1String("sheet")) {
-                sheetId = xml.attributes().value(RelationshipsNs, QStringLiteral("id")).toString();
-            }
-        }
-    }
-    QString sheetPath;
-    {
-        QXmlStreamReader xml(package.Part(QStringLiteral("xl/_rels/workbook.xml.rels")));
-        while (sheetPath.isEmpty() && !sheetId.isEmpty() && nextElement(xml, problem)) {
-            if (xml.name() == QLatin1String("Relationship") &&
-                xml.attributes().value(QStringLiteral("Id")) == sheetId) {
-                const QString target = xml.attributes().value(QStringLiteral("Target")).toString();
-                sheetPath = target.startsWith(QLatin1Char('/')) ? target.mid(1)
-                                                                : QStringLiteral("xl/") + target;
-            }
-        }
-    }
-    if (!package.Problem.isEmpty() || !problem.isEmpty()) {
-        return refused(package.Problem.isEmpty() ? problem : package.Problem);
-    }
-    if (sheetPath.isEmpty()) {
-        return refused(QStringLiteral("it has no sheet"));
-    }
-    QStringList shared;
-    if (package.Has(QStringLiteral("xl/sharedStrings.xml"))) {
-        QXmlStreamReader xml(package.Part(QStringLiteral("xl/sharedStrings.xml")));
-        while (nextElement(xml, problem)) {
-            if (xml.name() == QLatin1String("si")) {
-                shared << textOf(xml);
-            }
-        }
-    }
-    if (!package.Problem.isEmpty() || !problem.isEmpty()) {
-        return refused(package.Problem.isEmpty() ? problem : package.Problem);
-    }
-
-    NameRows rows(Table, NameRows::Places::Cells, Transliterate);
-    QXmlStreamReader xml(package.Part(sheetPath));
-    ListRow row;
-    bool inRow = false;
-    const auto endRow = [&] {
-        if (inRow && !row.Fields.isEmpty()) {
-            while (!row.Fields.isEmpty() && row.Fields.back().isEmpty() && row.Fields.size() > 2) {
-                row.Fields.removeLast();
-            }
-            rows.Take(row);
-        }
-        inRow = false;
-    };
-    int rowNumber = 0;
-    while (nextElement(xml, problem)) {
-        if (xml.name() == QLatin1String("row")) {
-            endRow();
-            const QStringView r = xml.attributes().value(QStringLiteral("r"));
-            rowNumber = r.isEmpty() ? rowNumber + 1 : r.toInt();
-            row = ListRow{rowNumber, {}, ListRow::Cell::Text};
-            inRow = true;
-        } else if (xml.name() == QLatin1String("c") && inRow) {
-            const QXmlStreamAttributes attributes = xml.attributes();
-            int column = static_cast<int>(row.Fields.size());
-            int at = rowNumber;
-            if (attributes.hasAttribute(QStringLiteral("r")) &&
-                !cellAt(attributes.value(QStringLiteral("r")), column, at)) {
-                return refused(QStringLiteral("a cell has no place"));
-            }
-            const QString type = attributes.value(QStringLiteral("t")).toString();
-            QString value;
-            bool formula = false;
-            bool inlineText = false;
-            int depth = 1;
-            while (depth > 0 && !xml.atEnd()) {
-                const QXmlStreamReader::TokenType token = xml.readNext();
-                if (token == QXmlStreamReader::StartElement) {
-                    if (xml.name() == QLatin1String("v")) {
-                        value = xml.readElementText();
-                    } else if (xml.name() == QLatin1String("f")) {
-                        formula = true;
-                        xml.skipCurrentElement();
-                    } else if (xml.name() == QLatin1String("is")) {
-                        value = textOf(xml);
-                        inlineText = true;
-                    } else {
-                        ++depth;
-                    }
-                } else if (token == QXmlStreamReader::EndElement) {
-                    --depth;
-                }
-            }
-            ListRow::Cell kind = ListRow::Cell::Text;
-            if (formula) {
-                kind = ListRow::Cell::Formula;
-            } else if (type == QLatin1String("s")) {
-                const int index = value.toInt();
-                value = index >= 0 && index < shared.size() ? shared[index] : QString();
-            } else if (type == QLatin1String("e")) {
-                kind = ListRow::Cell::Error;
-            } else if (type == QLatin1String("b")) {
-                kind = ListRow::Cell::Boolean;
-            } else if (type == QLatin1String("d")) {
-                kind = ListRow::Cell::Date;
-            } else if (!inlineText && type != QLatin1String("str") &&
-                       type != QLatin1String("inlineStr") && !value.isEmpty()) {
-                kind = ListRow::Cell::Number; // a number, or a date stored as one
-            }
-            if (column == 0 && kind == ListRow::Cell::Number) {
-                const double number = value.toDouble();
-                if (number == double(qint64(number)) && number >= 0) {
-                    value = QString::number(qint64(number)); // an index typed as a number
-                }
-                kind = ListRow::Cell::Text;
-            }
-            if (column >= 2 && value.isEmpty()) {
-                continue; // an empty cell past the name is no column
-            }
-            // A patch's former name is the third column; any further one is one too many.
-            column = std::min(column, 3);
-            while (row.Fields.size() < column) {
-                row.Fields.append(QByteArray());
-            }
-            const QByteArray text = unescaped(value).toUtf8();
-            if (row.Fields.size() == column) {
-                row.Fields.append(text);
-            } else if (!text.isEmpty()) {
-                row.Fields[column] = text;
-            }
-            if (column == 1) {
-                row.NameCell =
-                    value.isEmpty() && kind == ListRow::Cell::Number ? ListRow::Cell::Text : kind;
-            }
-        }
-    }
-    endRow();
-    if (!package.Problem.isEmpty() || !problem.isEmpty()) {
-        return refused(package.Problem.isEmpty() ? problem : package.Problem);
-    }
-    return rows.Result();
+    return WorkbookReader::Check(Zip, Table, Transliterate);
 }
 
 } // namespace voxtrel

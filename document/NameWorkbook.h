@@ -11,14 +11,10 @@ class Baza;
 
 // Name lists as Office Open XML workbooks (.xlsx), for spreadsheets: one sheet with a header
 // row "index", "name", the index as a number and every name as a text cell in a column
-// formatted as Text, so that a spreadsheet neither evaluates nor converts a name.
+// formatted as Text, so that a spreadsheet neither evaluates nor converts a name; an empty
+// name is an empty text cell, and text that looks like an escape is escaped.
 class NameWorkbook {
 public:
-    // A part of the package is refused unread above this size, and the package holds at most
-    // MaxParts parts: a zip bomb ends there.
-    static constexpr qint64 MaxPartSize = 16 * 1024 * 1024;
-    static constexpr int MaxParts = 1000;
-
     struct Written {
         QByteArray Bytes; // empty when it failed
         QString Reason;
@@ -28,11 +24,13 @@ public:
     // A patch: each row's index, new name and (column "was") the name it replaces.
     static Written Write_Patch(const NameChanges& Rows, const QString& Folder);
 
-    // Checks the first sheet of the workbook Zip against Table by the rules of every name
-    // list; faults are named by their cells ("B12"). A name cell that holds a number, a date,
-    // a formula, a truth value or an error is refused, never converted. A package that is not
-    // a workbook, too large when unpacked, or whose XML declares entities is refused unread.
-    static ListCheck Check(const QByteArray& Zip, const Baza& Table, bool Transliterate = false);
+    // Checks the first visible sheet of the workbook Zip against Table by the rules of every
+    // name list; faults are named by their cells ("B12"). A name cell that holds a number, a
+    // date, a formula, a truth value or an error is refused, never converted. A package that
+    // is not a workbook, too large when unpacked, or whose XML declares entities is refused
+    // unread.
+    [[nodiscard]] static ListCheck Check(const QByteArray& Zip, const Baza& Table,
+                                         bool Transliterate = false);
 
     // Whether Bytes look like a zip package.
     static bool IsWorkbook(const QByteArray& Bytes) { return Bytes.startsWith("PK\x03\x04"); }

@@ -1,6 +1,7 @@
 #include "names/CodePage.h"
 
 #include <QStringDecoder>
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -133,15 +134,23 @@ bool CodePage::canEncode(QChar c) const {
 }
 
 bool CodePage::canEncode(const QString& text) const {
-    for (QChar c : text) {
-        if (!canEncode(c)) {
-            return false;
-        }
-    }
-    return true;
+    const auto holds = [this](const QString& chars) {
+        return std::all_of(chars.begin(), chars.end(), [this](QChar c) { return canEncode(c); });
+    };
+    return holds(text) || holds(text.normalized(QString::NormalizationForm_C));
 }
 
-QByteArray CodePage::encode(const QString& text) const {
+QString CodePage::Fitted(const QString& text) const {
+    for (const QChar c : text) {
+        if (!canEncode(c)) {
+            return text.normalized(QString::NormalizationForm_C);
+        }
+    }
+    return text;
+}
+
+QByteArray CodePage::encode(const QString& given) const {
+    const QString text = Fitted(given);
     QByteArray out;
     out.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {

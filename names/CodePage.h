@@ -27,9 +27,15 @@ public:
     QString decode(const QByteArray& bytes) const {
         return decode(bytes.constData(), bytes.size());
     }
+    // Text in the code page, as Fitted gives it.
     QByteArray encode(const QString& text) const;
-    // True when every character of text has a byte of its own in the code page.
+    // True when every character of Fitted(text) has a byte of its own in the code page.
     bool canEncode(const QString& text) const;
+    // Text as the code page takes it: unchanged when it can hold every character, otherwise
+    // composed (NFC), so that an "e" followed by a combining acute accent becomes the one
+    // character the code page has for it. A name read from the file is never recomposed, so
+    // that its bytes come back the same in a code page that holds combining marks.
+    [[nodiscard]] QString Fitted(const QString& text) const;
     bool canEncode(QChar c) const;
 
     CodePage(const char* name, const char* title); // builds the tables from the converter

@@ -9,25 +9,25 @@ seconds=${1:?usage: fuzz.sh SECONDS}
 
 bash scripts/setup.sh
 cmake --preset fuzz >/dev/null
-cmake --build build-fuzz -j "$(nproc)" --target fuzz_name_file fuzz_zlib_decompress fuzz_csv_import fuzz_corpus
+cmake --build build-fuzz -j "$(nproc)" --target fuzz_name_file fuzz_zlib_decompress fuzz_csv_import fuzz_workbook_import fuzz_journal_record fuzz_corpus
 
 dir=build-fuzz/fuzz
 mkdir -p "$dir/findings" "$dir/grown"
 export QT_QPA_PLATFORM=offscreen
 status=0
 pids=()
-for target in name_file:name_file zlib_decompress:zlib csv_import:csv; do
+for target in name_file:name_file zlib_decompress:zlib csv_import:csv workbook_import:workbook journal_record:journal; do
     name=${target%%:*}
     corpus=${target##*:}
     mkdir -p "$dir/grown/$corpus"
-    "$dir/fuzz_$name" -max_total_time="$seconds" -print_final_stats=1 -artifact_prefix="$dir/findings/$name-" \
+    "$dir/fuzz_$name" -max_total_time="$seconds" -print_final_stats=1 -rss_limit_mb=512 -timeout=5 -artifact_prefix="$dir/findings/$name-" \
         "$dir/grown/$corpus" "$dir/corpus/$corpus" >"$dir/fuzz_$name.log" 2>&1 &
     pids+=($!)
 done
 for pid in "${pids[@]}"; do
     wait "$pid" || status=1
 done
-for name in name_file zlib_decompress csv_import; do
+for name in name_file zlib_decompress csv_import workbook_import journal_record; do
     runs=$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$dir/fuzz_$name.log" | grep -o '[0-9]*$' || echo 0)
     rate=$(grep -o 'stat::average_exec_per_sec: *[0-9]*' "$dir/fuzz_$name.log" | grep -o '[0-9]*$' || echo 0)
     echo "fuzz_$name: $runs executions, $rate per second"

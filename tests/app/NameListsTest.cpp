@@ -190,8 +190,9 @@ private slots:
         QCOMPARE(rig.nameField()->text(), QString("Player 900"));
     }
 
-    // The preview's own rule: rows with replaced characters are shown as typed, and Apply
-    // waits for the check box that agrees to their replacements.
+    // The preview's own rule: rows with replaced characters are shown as typed, rows a
+    // spreadsheet seems to have converted are marked, and Apply waits for the check box that
+    // agrees to each.
     void previewAppliesReplacementsOnlyWhenAgreed() {
         NameChange plain;
         plain.Index = 1;
@@ -202,6 +203,11 @@ private slots:
         replaced.OldName = "Player 2";
         replaced.NewName = "Lukasz";
         replaced.Typed = QString::fromUtf8("Łukasz");
+        NameChange converted;
+        converted.Index = 3;
+        converted.OldName = "0123";
+        converted.NewName = converted.Typed = "123";
+        converted.Damage = "a number";
         bool applied = false;
         QTimer::singleShot(0, [&] {
             auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
@@ -217,11 +223,15 @@ private slots:
             QVERIFY(apply && !apply->isEnabled());
             dialog->findChild<QCheckBox*>("Replace")->setChecked(true);
             QCOMPARE(table->item(1, 2)->text(), QString("Lukasz"));
+            QVERIFY(!apply->isEnabled());
+            QVERIFY(table->item(2, 2)->toolTip().contains("a number"));
+            QVERIFY(table->item(0, 2)->toolTip().isEmpty());
+            dialog->findChild<QCheckBox*>("ApplyConverted")->setChecked(true);
             QVERIFY(apply->isEnabled());
             apply->click();
         });
         ChangePreviewDialog preview;
-        applied = preview.Confirm(nullptr, "Preview", {plain, replaced});
+        applied = preview.Confirm(nullptr, "Preview", {plain, replaced, converted});
         QVERIFY(applied);
     }
 };

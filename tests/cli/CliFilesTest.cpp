@@ -320,8 +320,9 @@ TEST(VoxtrelNames, OnlyPlainFilesAreReadAndTheListGoesWhereAsked) {
     ::close(listening);
     EXPECT_TRUE(QDir(c.app.appPath() + "zlib/temp").isEmpty()); // nothing was copied
 
-    // Export never writes over the name file, and writes into a FIFO as a stream.
-    const Result self = c.run({"export", c.file, "-o", c.file});
+    // Export never writes over the name file, even when told the format, and writes into a
+    // FIFO as a stream.
+    const Result self = c.run({"export", c.file, "-o", c.file, "--format", "csv"});
     EXPECT_EQ(self.code, 1);
     EXPECT_TRUE(self.err.contains("the name file itself")) << self.err.toStdString();
     EXPECT_TRUE(c.unchanged());

@@ -257,6 +257,66 @@ TEST(VoxtrelNames, PatchesBetweenFiles) {
     }
 }
 
+// A patch made where a name was empty guards that empty name in a workbook as in CSV: it
+// does not overwrite another file's name there.
+TEST(VoxtrelNames, AWorkbookPatchGuardsAnEmptyName) {
+    Cli c;
+    const QString game = c.app.userFile("game.bin");
+    const QString mine = c.app.userFile("mine.bin");
+    const QString other = c.app.userFile("other.bin");
+    ASSERT_TRUE(WriteCompressed(game, WithName(c.plain, 7, "")));
+    ASSERT_TRUE(WriteCompressed(mine, WithName(c.plain, 7, "Renamed")));
+    ASSERT_TRUE(WriteCompressed(other, WithName(c.plain, 7, "Ulolo Oranmundsen")));
+    const QByteArray untouched = ReadBytes(other);
+    for (const char* name : {"p.xlsx", "p.csv"}) {
+        const QString patch = c.app.userFile(name);
+        ASSERT_EQ(c.run({"diff", game, mine, "-o", patch}).code, 0);
+        const Result refused = c.run({"apply", patch, other});
+        EXPECT_EQ(refused.code, 1) << name;
+        EXPECT_TRUE(refused.err.contains("expected \"\", found \"Ulolo Oranmundsen\""))
+            << refused.err.toStdString();
+        EXPECT_EQ(ReadBytes(other), untouched);
+    }
+    EXPECT_EQ(c.run({"apply", c.app.userFile("p.xlsx"), game}).code, 0);
+    EXPECT_EQ(PythonDecompress(game), PythonDecompress(mine));
+}
+
+// Names a spreadsheet converted are refused row by row, with the advice; --force applies
+// them. An output name whose extension is neither .csv nor .xlsx is refused unless
+// --format says what to write.
+TEST(VoxtrelNames, SpreadsheetDamageAndUnknownFormatsAreRefused) {
+    Cli c;
+    ASSERT_TRUE(WriteCompressed(c.file, WithName(WithName(c.plain, 2, "0123"), 3, "00:30")));
+    c.before = ReadBytes(c.file);
+    const QByteArray list("index,name\r\n2,123\r\n3,12:30:00 AM\r\n4,Four\r\n");
+    const Result damaged = c.import(list);
+    EXPECT_EQ(damaged.code, 1);
+    EXPECT_TRUE(damaged.err.contains(
+        QString::fromUtf8("line 2: index 2: \"0123\" \u2192 \"123\" looks like a number")))
+        << damaged.err.toStdString();
+    EXPECT_TRUE(damaged.err.contains("Export the names as .xlsx"));
+    EXPECT_TRUE(damaged.err.contains("--force applies them all the same."));
+    EXPECT_TRUE(c.unchanged());
+    const Result applied = c.run({"apply", c.csv, c.file});
+    EXPECT_EQ(applied.code, 1);
+    EXPECT_TRUE(c.unchanged());
+    EXPECT_EQ(c.import(list, {"--force"}).code, 0);
+    EXPECT_EQ(PythonDecompress(c.file).mid(9872 + 88 * 2, 4), QByteArray("123\0", 4));
+
+    for (const QStringList& args :
+         {QStringList{"export", c.file, "-o", c.app.userFile("out.ods")},
+          QStringList{"diff", c.file, c.file, "-o", c.app.userFile("out.txt")}}) {
+        const Result r = c.run(args);
+        EXPECT_EQ(r.code, 2) << args.join(' ').toStdString();
+        EXPECT_TRUE(r.err.contains("The formats are .csv, .xlsx and -")) << r.err.toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(c.app.userFile("out.ods")));
+    EXPECT_FALSE(QFile::exists(c.app.userFile("out.txt")));
+    const QString ods = c.app.userFile("out.ods");
+    EXPECT_EQ(c.run({"export", c.file, "-o", ods, "--format", "xlsx"}).code, 0);
+    EXPECT_TRUE(ReadBytes(ods).startsWith("PK\x03\x04"));
+}
+
 TEST(VoxtrelNames, UsageErrorsExitWithTwo) {
     Cli c;
     for (const QStringList& args :

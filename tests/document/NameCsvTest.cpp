@@ -1,11 +1,9 @@
-// Name lists as CSV and as workbooks: what an export writes, and how the import checker takes
-// a list apart, accepts it whole, or refuses it whole with the failing lines or cells named.
-// Workbooks are written and read back by an independent library (openpyxl).
+// Name lists as CSV: what an export writes, and how the import checker takes a list apart,
+// accepts it whole, or refuses it whole with the failing lines named.
 #include "document/NameCsv.h"
 #include "NameFiles.h"
 #include "TestFiles.h"
 #include "document/NameLists.h"
-#include "document/NameWorkbook.h"
 #include "names/Baza.h"
 #include "names/CodePage.h"
 
@@ -248,150 +246,79 @@ TEST(NameCsv, ListsAsSpreadsheetsSaveThemImport) {
         << latin1.error.toStdString();
 }
 
-// A workbook as a spreadsheet program's own library writes it: inline strings, shared
-// strings and a rich text run are read as their text; values a spreadsheet would convert are
-// refused, each by its cell.
-TEST(NameWorkbook, TextCellsImportExactlyAndConvertedValuesAreRefused) {
-    Table t(10);
-    QTemporaryDir dir;
-    const QString made = dir.filePath("made.xlsx");
-    const PythonRun run = SystemPython(QStringLiteral(R"(
-import sys, datetime, re, zipfile, openpyxl
-wb = openpyxl.Workbook(); ws = wb.active
-ws.append(['index', 'name'])
-for row in [[1, 'Jérôme Ünal'], [2, '0123'], ['3', '1e5'], [4, 'RICH'], [5, 'SHARED'], [6, '=1+1']]:
-    ws.append(row)
-ws['B7'].data_type = 's'   # text that a spreadsheet would take for a formula
-ws.append([7, 42]); ws.append([8, datetime.date(2024, 3, 12)]); ws['A10'] = 9; ws['B10'] = '=SUM(1,2)'
-wb.save(sys.argv[1] + '.tmp')
-# Its cells are inline strings; two become shared strings, one of them a rich text run, as
-# other programs write them.
-shared = (b'<?xml version="1.0" encoding="UTF-8"?><sst xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main" count="2" uniqueCount="2">'
-          b'<si><r><t>Ri</t></r><r><rPr><b/></rPr><t xml:space="preserve">ch Run</t></r><rPh sb="0" eb="1"><t>x</t></rPh></si>'
-          b'<si><t>Shared Name</t></si></sst>')
-src = zipfile.ZipFile(sys.argv[1] + '.tmp'); dst = zipfile.ZipFile(sys.argv[1], 'w', zipfile.ZIP_DEFLATED)
-for item in src.infolist():
-    data = src.read(item.filename)
-    if item.filename == 'xl/worksheets/sheet1.xml':
-        data = re.sub(rb'<c r="B5" t="inlineStr"><is><t>RICH</t></is></c>', b'<c r="B5" t="s"><v>0</v></c>', data)
-        data = re.sub(rb'<c r="B6" t="inlineStr"><is><t>SHARED</t></is></c>', b'<c r="B6" t="s"><v>1</v></c>', data)
-        assert data.count(b't="s"') == 2
-    if item.filename == '[Content_Types].xml':
-        data = data.replace(b'</Types>', b'<Override PartName="/xl/sharedStrings.xml" ContentType="application/vnd.openxmlformats-officedocument.spreadsheetml.sharedStrings+xml"/></Types>')
-    if item.filename == 'xl/_rels/workbook.xml.rels':
-        data = data.replace(b'</Relationships>', b'<Relationship Id="rIdS" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/sharedStrings" Target="sharedStrings.xml"/></Relationships>')
-    dst.writestr(item, data)
-dst.writestr('xl/sharedStrings.xml', shared)
-dst.close()
-ws = openpyxl.load_workbook(sys.argv[1]).active   # still a workbook to its reader
-assert ws['B6'].value == 'Shared Name'
-)"),
-                                       {made});
-    ASSERT_EQ(run.exitCode, 0) << run.output.toStdString();
-    const ListCheck refused = NameWorkbook::Check(ReadBytes(made), t.table);
-    ASSERT_EQ(refused.Result, ListCheck::Outcome::Refused);
-    for (const char* cell : {"B8: the name cell holds a number", "B9: the name cell holds a number",
-                             "B10: the name cell holds a formula"}) {
-        EXPECT_TRUE(refused.Reason.contains(cell)) << refused.Reason.toStdString();
-    }
-    EXPECT_TRUE(refused.Reason.contains("format the name column as Text"));
-    EXPECT_EQ(refused.Reason.count('\n'), 3) << refused.Reason.toStdString();
-
-    // Without the converted rows, every text comes in as it was typed.
-    const PythonRun trimmed = SystemPython(
-        QStringLiteral(
-            "import sys, zipfile, re\n"
-            "src = zipfile.ZipFile(sys.argv[1]); dst = zipfile.ZipFile(sys.argv[2], 'w')\n"
-            "for item in src.infolist():\n"
-            "    data = src.read(item.filename)\n"
-            "    if item.filename == 'xl/worksheets/sheet1.xml':\n"
-            "        data = re.sub(rb'<row r=\"(8|9|10)\".*?</row>', b'', data)\n"
-            "    dst.writestr(item, data)\n"),
-        {made, dir.filePath("text.xlsx")});
-    ASSERT_EQ(trimmed.exitCode, 0) << trimmed.output.toStdString();
-    const ListCheck text = NameWorkbook::Check(ReadBytes(dir.filePath("text.xlsx")), t.table);
-    ASSERT_TRUE(text.Ok()) << text.Reason.toStdString();
-    QStringList names;
-    for (const NameChange& c : text.Changes) {
-        names << QString::number(c.Index) + "=" + c.NewName;
-    }
-    EXPECT_EQ(names, QStringList({QString::fromUtf8("1=Jérôme Ünal"), "2=0123", "3=1e5",
-                                  "4=Rich Run", "5=Shared Name", "6==1+1"}));
-}
-
-// The exported workbook as an independent reader sees it, and back through the checker.
-TEST(NameWorkbook, ExportIsTextInATextColumnAndReadsBackAsNoChange) {
-    Table t(1209);
-    QTemporaryDir dir;
-    const NameWorkbook::Written book = NameWorkbook::Write(t.table, dir.path() + "/");
-    ASSERT_FALSE(book.Bytes.isEmpty()) << book.Reason.toStdString();
-    ASSERT_TRUE(WriteBytes(dir.filePath("out.xlsx"), book.Bytes));
-    const PythonRun read = SystemPython(QStringLiteral(R"(
-import sys, openpyxl
-ws = openpyxl.load_workbook(sys.argv[1]).active
-names = [ws.cell(r, 2) for r in range(2, ws.max_row + 1)]
-assert [c.value for c in ws[1]] == ['index', 'name']
-assert all(c.data_type == 's' and c.number_format == '@' for c in names)
-assert all(ws.cell(r, 1).value == r - 2 for r in range(2, ws.max_row + 1))
-assert ws.column_dimensions['B'].number_format == '@' and ws.column_dimensions['B'].width >= 58
-assert ws.freeze_panes == 'A2'
-print(len(names), names[7].value)
-)"),
-                                        {dir.filePath("out.xlsx")});
-    EXPECT_EQ(read.output.trimmed(), QString("1209 Player 7"));
-    const ListCheck back = NameWorkbook::Check(book.Bytes, t.table);
-    EXPECT_TRUE(back.Ok()) << back.Reason.toStdString();
-    EXPECT_TRUE(back.Changes.isEmpty());
-}
-
-// Packages made to exhaust the reader are refused before they can: a part that unpacks to
-// 200 MiB, a stored part of 17 MiB, and XML that declares entities.
-TEST(NameWorkbook, HostilePackagesAreRefusedUnread) {
+// UTF-16 that is broken gives no name: half of a surrogate pair is refused with its line,
+// half a character at the end with the file.
+TEST(NameCsv, BrokenUtf16IsRefusedWithItsPlace) {
     Table t;
-    QTemporaryDir dir;
-    const PythonRun made = SystemPython(QStringLiteral(R"(
-import sys, re, zipfile, openpyxl
-openpyxl.Workbook().save(sys.argv[1] + '/good.xlsx')
-with zipfile.ZipFile(sys.argv[1] + '/good.xlsx') as good:
-    parts = [(item, good.read(item.filename)) for item in good.infolist()]
-def variant(name, change):
-    out = zipfile.ZipFile(sys.argv[1] + '/' + name, 'w', zipfile.ZIP_DEFLATED)
-    for item, data in parts:
-        change(out, item, data)
-    out.close()
-def bomb(out, item, data):
-    if item.filename == 'xl/worksheets/sheet1.xml':
-        data = data + b' ' * (200 * 1024 * 1024)
-    out.writestr(item, data)
-def stored(out, item, data):
-    if item.filename == 'xl/worksheets/sheet1.xml':
-        data = data + b' ' * (17 * 1024 * 1024)
-        item.compress_type = zipfile.ZIP_STORED
-    out.writestr(item, data)
-def entity(out, item, data):
-    if item.filename == 'xl/workbook.xml':
-        data = b'<!DOCTYPE lol [<!ENTITY a "aaaaaaaaaa"><!ENTITY b "&a;&a;&a;&a;">]>' + re.sub(rb'^<\?xml[^>]*\?>', b'', data)
-    out.writestr(item, data)
-variant('bomb.xlsx', bomb)
-variant('stored.xlsx', stored)
-variant('entity.xlsx', entity)
-)"),
-                                        {dir.path()});
-    ASSERT_EQ(made.exitCode, 0) << made.output.toStdString();
-    const struct {
-        QByteArray bytes;
-        const char* says;
-    } cases[] = {
-        {ReadBytes(dir.filePath("bomb.xlsx")), "larger than 16 MiB when unpacked"},
-        {ReadBytes(dir.filePath("stored.xlsx")), "larger than 16 MiB when unpacked"},
-        {ReadBytes(dir.filePath("entity.xlsx")), "declares entities"},
-        {QByteArray("PK\x03\x04 not really a package"), "cannot be opened"},
+    const auto utf16 = [](const QString& text, char16_t extra, bool odd) {
+        QByteArray bytes("\xFF\xFE");
+        for (const QChar c : text + (extra ? QString(QChar(extra)) + "\r\n" : QString())) {
+            bytes.append(char(c.unicode() & 0xFF)).append(char(c.unicode() >> 8));
+        }
+        return odd ? bytes + 'x' : bytes;
     };
-    for (const auto& c : cases) {
-        const ListCheck r = NameWorkbook::Check(c.bytes, t.table);
-        EXPECT_EQ(r.Result, ListCheck::Outcome::Refused);
-        EXPECT_TRUE(r.Reason.contains(c.says)) << r.Reason.toStdString();
+    const QString list = QStringLiteral("index,name\r\n1,One\r\n2,");
+    const Checked lone = check(utf16(list, 0xD800, false), t.table);
+    EXPECT_FALSE(lone.ok);
+    EXPECT_TRUE(lone.error.contains("line 3: half of a UTF-16 surrogate pair stands alone"))
+        << lone.error.toStdString();
+    const Checked odd = check(utf16(list + "Two\r\n", 0, true), t.table);
+    EXPECT_FALSE(odd.ok);
+    EXPECT_TRUE(odd.error.contains("The file ends in half a UTF-16 character"))
+        << odd.error.toStdString();
+    const Checked whole = check(utf16(list + "Two\r\n", 0, false), t.table);
+    EXPECT_TRUE(whole.ok) << whole.error.toStdString();
+}
+
+// A decomposed accent is the accented letter; a patch's empty or missing former name guards
+// an empty name, as a workbook's does.
+TEST(NameCsv, ComposedNamesAndEmptyFormerNames) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(WriteBytes(dir.filePath("n.unzlib"), WithName(NameImage(10), 7, "Ulolo")));
+    Baza table(dir.path());
+    ASSERT_TRUE(table.Wczytaj(dir.filePath("n.unzlib")));
+    const Checked cafe = check("index,name\n1,Cafe\xCC\x81\n", table);
+    ASSERT_TRUE(cafe.ok) << cafe.error.toStdString();
+    EXPECT_EQ(cafe.changes[0].NewName, QString::fromUtf8("Café"));
+    for (const QByteArray& patch :
+         {QByteArray("index,name,was\n7,Renamed,\n"), QByteArray("index,name,was\n7,Renamed\n")}) {
+        const ListCheck r = NameCsv::Check(patch, table);
+        EXPECT_EQ(r.Result, ListCheck::Outcome::Conflict) << patch.constData();
+        EXPECT_TRUE(r.Reason.contains("expected \"\", found \"Ulolo\"")) << r.Reason.toStdString();
     }
+}
+
+// A list a spreadsheet opened and saved: rows whose new name is what the spreadsheet made of
+// the name are marked one by one, with the advice, and the list is otherwise right.
+TEST(NameCsv, SpreadsheetDamageIsMarkedRowByRow) {
+    QByteArray image = NameImage(6);
+    const char* names[] = {"0123", "1e5", "12/03", "00:30", "=SUM(1;2)"};
+    for (int i = 0; i < 5; ++i) {
+        image = WithName(image, i, names[i]);
+    }
+    QTemporaryDir dir;
+    ASSERT_TRUE(WriteBytes(dir.filePath("n.unzlib"), image));
+    Baza table(dir.path());
+    ASSERT_TRUE(table.Wczytaj(dir.filePath("n.unzlib")));
+    const ListCheck r = NameCsv::Check("index,name\r\n0,123\r\n1,100000\r\n2,12/03/2026\r\n"
+                                       "3,12:30:00 AM\r\n4,3\r\n5,Renamed\r\n",
+                                       table);
+    ASSERT_TRUE(r.Ok()) << r.Reason.toStdString();
+    ASSERT_TRUE(r.Damaged());
+    ASSERT_EQ(r.Changes.size(), 6);
+    for (const char* row :
+         {"5 names look converted by a spreadsheet",
+          "line 2: index 0: \"0123\" \u2192 \"123\" "
+          "looks like a number",
+          "line 4: index 2: \"12/03\" \u2192 \"12/03/2026\" looks like a date",
+          "line 5: index 3: \"00:30\" \u2192 \"12:30:00 AM\" looks like a time",
+          "line 6: index 4: \"=SUM(1;2)\" \u2192 \"3\" looks like a formula's result",
+          "Export the names as .xlsx"}) {
+        EXPECT_TRUE(r.Damage.contains(QString::fromUtf8(row))) << r.Damage.toStdString();
+    }
+    EXPECT_FALSE(r.Damage.contains("Renamed"));
+    EXPECT_EQ(r.Changes[1].Damage, QString("a number"));
+    EXPECT_TRUE(r.Changes[5].Damage.isEmpty());
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "NameFileImage.h"
 #include "PosixTestPlatform.h"
 #include "names/Baza.h"
+#include "names/CodePage.h"
 
 #include <QDir>
 #include <QFile>
@@ -47,6 +48,24 @@ TEST(BazaRenaming, CharactersOutsideTheCodePageAreSavedAsQuestionMarks) {
     EXPECT_EQ(NameFileImage::nameField(t.ToImage(), 0), QByteArray("?\xF3"
                                                                    "d? \x80?")
                                                             .leftJustified(58, '\0'));
+}
+
+// A name typed with a combining accent (as some keyboards and file names give it) is saved as
+// the code page's one character for it; where the code page holds the combining accent
+// itself, the name is saved as typed, so a name read from such a file comes back the same.
+TEST(BazaRenaming, CombiningAccentsAreComposedOnlyWhereTheCodePageNeedsIt) {
+    TempApp app;
+    Baza t(app.path());
+    ASSERT_TRUE(t.Wczytaj(app.write("f", NameFileImage::withRecords(2))));
+    ASSERT_TRUE(t.Zmien_Dane(0, QStringLiteral("Cafe\u0301")));
+    EXPECT_EQ(NameFileImage::nameField(t.ToImage(), 0),
+              QByteArray("Caf\xE9").leftJustified(58, '\0'));
+    const CodePage* vietnamese = CodePage::Find(QStringLiteral("windows-1258"));
+    ASSERT_NE(vietnamese, nullptr);
+    t.setEncoding(*vietnamese);
+    ASSERT_TRUE(t.Zmien_Dane(1, QStringLiteral("Le\u0300")));
+    EXPECT_EQ(NameFileImage::nameField(t.ToImage(), 1),
+              QByteArray("Le\xCC").leftJustified(58, '\0'));
 }
 
 TEST(BazaSaving, TargetsAndSize) {
