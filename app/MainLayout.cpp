@@ -65,9 +65,12 @@ MainControls MainControls::Build(QWidget* Window, ButtonHost* Host,
     white.setColor(QPalette::Window, Qt::white);
     c.Client->setPalette(white);
 
+    // The pictures are decoration: a screen reader hears what they show.
     c.Image1 = named(new QLabel(c.Client), "Image1");
+    c.Image1->setAccessibleName(QStringLiteral("Voxtrel banner"));
 
     c.Image2 = named(new QLabel(c.Client), "Image2");
+    c.Image2->setAccessibleName(QStringLiteral("Football pitch with a ball, and GOAL!"));
     c.Image2->setPixmap(
         QPixmap::fromImage(Artwork::Pitch(MainLayout::Pitch.width(), MainLayout::Pitch.height())));
 

@@ -33,6 +33,9 @@ public:
     void ChangedAll();
 
 private:
+    // Whether the record's name differs from the name as last saved.
+    [[nodiscard]] bool Renamed(qint32 Record) const;
+
     const NameDocument& m_Document;
     std::function<bool(qint32)> m_Marked;
     QColor m_Tint;
