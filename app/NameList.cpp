@@ -153,18 +153,18 @@ void NameList::SearchChanged() {
         if (record >= 0) {
             SelectRecord(record);
         }
-        SetFound(m_Proxy->rowCount() > 0 || FilterText().isEmpty());
+        SetFound(m_Proxy->rowCount() > 0 || FilterText().isEmpty(), Match::Anywhere);
         return;
     }
     const bool found = Search::Find_Prefix(m_List, m_Search->text());
-    SetFound(found || m_Search->text().isEmpty());
+    SetFound(found || m_Search->text().isEmpty(), Match::Start);
 }
 
 void NameList::FindNext(bool Forward) {
-    SetFound(Search::Find_Next(m_List, m_Search->text(), Forward) >= 0);
+    SetFound(Search::Find_Next(m_List, m_Search->text(), Forward) >= 0, Match::Anywhere);
 }
 
-void NameList::SetFound(bool Found) {
+void NameList::SetFound(bool Found, Match How) {
     QPalette palette = m_Search->palette();
     const QColor base =
         Found ? QApplication::palette(m_Search).color(QPalette::Base) : QColor(255, 218, 218);
@@ -173,8 +173,11 @@ void NameList::SetFound(bool Found) {
         m_Search->setPalette(palette);
     }
     if (!Found) {
-        m_Status->showMessage(QStringLiteral("No name contains '%1'").arg(m_Search->text()));
-    } else if (m_Status->currentMessage().startsWith(QStringLiteral("No name contains"))) {
+        m_NotFound = (How == Match::Start ? QStringLiteral("No name starts with '%1'")
+                                          : QStringLiteral("No name contains '%1'"))
+                         .arg(m_Search->text());
+        m_Status->showMessage(m_NotFound);
+    } else if (!m_NotFound.isEmpty() && m_Status->currentMessage() == m_NotFound) {
         m_Status->clearMessage();
     }
 }
