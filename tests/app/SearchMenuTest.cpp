@@ -316,6 +316,11 @@ private slots:
             QTest::keyClick(menu, Qt::Key_Escape);
             QTRY_VERIFY(!menu->isVisible());
         }
+        auto* first = l.rig.find<QMenu>("Menu");
+        QTest::keyClick(&l.rig.window(), Qt::Key_F10); // opens the first menu, not only the bar
+        QTRY_VERIFY(first->isVisible());
+        QTest::keyClick(first, Qt::Key_Escape);
+        QTRY_VERIFY(!first->isVisible());
         QCOMPARE(l.rig.find<QAction>("Cmd_Zapisz")->iconText(),
                  QString("Save")); // the captions read as before
     }
