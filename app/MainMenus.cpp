@@ -59,8 +59,8 @@ void Build(QMenuBar* Bar, const DocumentController::Entries& File,
     separator(about, "Sep5");
     about->addAction(About.Copyright);
 
-    // F10 opens the first menu, as on the platform the editor comes from; Alt and a menu's
-    // letter open that menu.
+    // F10 opens the first menu (Qt gives the key no meaning here); Alt and a menu's letter
+    // open that menu.
     auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), Bar->window());
     f10->setObjectName(QStringLiteral("MenuKey"));
     QObject::connect(f10, &QShortcut::activated, Bar,
