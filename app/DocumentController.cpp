@@ -138,6 +138,8 @@ void DocumentController::OpenChosen(const QString& Path, const QString& Name) {
     TellRecovered(opened.Notes);
     switch (opened.Result) {
     case OpenResult::Outcome::Opened:
+        // What the status bar said was of the former file.
+        m_Window->statusBar()->clearMessage();
         m_Settings.setOpenFolder(QFileInfo(m_Document.FilePath()).absolutePath());
         // In the code page last chosen for a file of this name.
         if (const CodePage* page = CodePage::Find(m_Settings.Encoding(Name))) {
@@ -179,7 +181,10 @@ void DocumentController::UpdateCaption() {
     }
     if (!readOnly.isEmpty()) {
         m_Window->statusBar()->showMessage(readOnly);
+    } else if (m_Window->statusBar()->currentMessage() == m_ReadOnlyNote) {
+        m_Window->statusBar()->clearMessage(); // Save As went on with a file that can be written
     }
+    m_ReadOnlyNote = readOnly;
 }
 
 void DocumentController::EncodingChanged() {
@@ -198,8 +203,21 @@ bool DocumentController::MaybeSave() {
     if (!m_Document.IsModified()) {
         return true;
     }
-    const QString text = QStringLiteral("The names in %1 have changed. Save the changes?")
-                             .arg(QFileInfo(m_Document.FilePath()).fileName());
+    const QString name = QFileInfo(m_Document.FilePath()).fileName();
+    if (!m_Document.ReadOnly().isEmpty()) {
+        // Save would only fail: the changes can go to another file.
+        switch (m_Services.Messages->Choose(m_Window, Questions::UnsavedReadOnly(name), m_Title,
+                                            Questions::UnsavedReadOnlyButtons)) {
+        case Questions::SaveElsewhere:
+            return SaveAsChosen();
+        case Questions::DiscardChanges:
+            return true;
+        default:
+            return false;
+        }
+    }
+    const QString text =
+        QStringLiteral("The names in %1 have changed. Save the changes?").arg(name);
     switch (m_Services.Messages->AskToSave(m_Window, text, m_Title)) {
     case MessageBoxes::Answer::Save:
         return SaveFile();

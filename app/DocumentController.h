@@ -71,8 +71,8 @@ private:
     bool SaveFile(const QString& Target = {});
     // Asks for a file and saves to it; false when cancelled or failed.
     bool SaveAsChosen();
-    // With unsaved changes, asks whether to save them first: false when the user cancels
-    // or the save fails.
+    // With unsaved changes, asks whether to save them first (to another file, when the file
+    // cannot be written): false when the user cancels or the save fails.
     bool MaybeSave();
     void UpdateCaption();
     void EncodingChanged();
@@ -92,6 +92,7 @@ private:
     StatusNotes* m_Notes;
     Entries m_Actions;
     bool m_CloseWhenIdle = false; // the window was closed while the tool ran
+    QString m_ReadOnlyNote;       // why the open file cannot be written, as the status bar said
 };
 
 } // namespace voxtrel

@@ -132,10 +132,13 @@ MainControls MainControls::Build(QWidget* Window, ButtonHost* Host,
     white.setColor(QPalette::WindowText, Qt::black);
     c.Client->setPalette(white);
 
+    // The pictures are decoration: a screen reader hears what they show.
     c.Image1 = named(new QLabel(c.Client), "Image1");
+    c.Image1->setAccessibleName(QStringLiteral("Voxtrel banner"));
     new ArtworkAtRatio(c.Image1, Artwork::Banner);
 
     c.Image2 = named(new QLabel(c.Client), "Image2");
+    c.Image2->setAccessibleName(QStringLiteral("Football pitch with a ball, and GOAL!"));
     new ArtworkAtRatio(c.Image2, Artwork::Pitch);
 
     c.List1 = named(new QListView(c.Client), "List1");

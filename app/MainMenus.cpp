@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QShortcut>
 
 namespace voxtrel::MainMenus {
 namespace {
@@ -57,6 +58,13 @@ void Build(QMenuBar* Bar, const DocumentController::Entries& File,
     visit->addAction(About.cmdAuthorPage);
     separator(about, "Sep5");
     about->addAction(About.Copyright);
+
+    // F10 opens the first menu (Qt gives the key no meaning here); Alt and a menu's letter
+    // open that menu.
+    auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), Bar->window());
+    f10->setObjectName(QStringLiteral("MenuKey"));
+    QObject::connect(f10, &QShortcut::activated, Bar,
+                     [Bar, first] { Bar->setActiveAction(first->menuAction()); });
 }
 
 } // namespace voxtrel::MainMenus

@@ -12,7 +12,7 @@ class QMenuBar;
 namespace voxtrel {
 
 // The window's menus, in their order with their access keys and separators. Every entry is a
-// controller's own; this only places them.
+// controller's own; this only places them, and lets F10 open the first menu.
 namespace MainMenus {
 
 void Build(QMenuBar* Bar, const DocumentController::Entries& File,

@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListView>
@@ -21,6 +22,33 @@ namespace voxtrel {
 namespace {
 
 const QString SearchPlaceholder = QStringLiteral("Search...");
+
+// A view tells a screen reader that its new current row has the focus, wherever the keyboard
+// focus is. The search moves the list's current row while the user types in the box, and a
+// screen reader would follow each found row away from the box. Here the view hears of a new
+// current row as before while it has the keyboard focus; otherwise its row is repainted and
+// shown, and the screen reader finds it when the list takes the focus.
+void KeepItemFocusWithTheKeyboard(QListView* View) {
+    QItemSelectionModel* rows = View->selectionModel();
+    if (!QObject::disconnect(rows, SIGNAL(currentChanged(QModelIndex, QModelIndex)), View,
+                             SLOT(currentChanged(QModelIndex, QModelIndex)))) {
+        return; // connected some other way: the view keeps its own
+    }
+    QObject::connect(rows, &QItemSelectionModel::currentChanged, View,
+                     [View](const QModelIndex& current, const QModelIndex& previous) {
+                         if (View->hasFocus()) {
+                             QMetaObject::invokeMethod(View, "currentChanged", Qt::DirectConnection,
+                                                       Q_ARG(QModelIndex, current),
+                                                       Q_ARG(QModelIndex, previous));
+                             return;
+                         }
+                         View->update(previous);
+                         View->update(current);
+                         if (current.isValid() && View->hasAutoScroll()) {
+                             View->scrollTo(current);
+                         }
+                     });
+}
 
 } // namespace
 
@@ -34,6 +62,7 @@ NameList::NameList(QListView* List, QLineEdit* Search, QToolButton* Filter,
     m_Actions.MnuFilter->setCheckable(true);
     m_Proxy->setSourceModel(m_Model);
     m_List->setModel(m_Proxy);
+    KeepItemFocusWithTheKeyboard(m_List);
     connect(m_List->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         const qint32 record = SelectedRecord();
         m_Proxy->setPinned(record); // the selected record stays shown while it is worked on
@@ -124,18 +153,18 @@ void NameList::SearchChanged() {
         if (record >= 0) {
             SelectRecord(record);
         }
-        SetFound(m_Proxy->rowCount() > 0 || FilterText().isEmpty());
+        SetFound(m_Proxy->rowCount() > 0 || FilterText().isEmpty(), Match::Anywhere);
         return;
     }
     const bool found = Search::Find_Prefix(m_List, m_Search->text());
-    SetFound(found || m_Search->text().isEmpty());
+    SetFound(found || m_Search->text().isEmpty(), Match::Start);
 }
 
 void NameList::FindNext(bool Forward) {
-    SetFound(Search::Find_Next(m_List, m_Search->text(), Forward) >= 0);
+    SetFound(Search::Find_Next(m_List, m_Search->text(), Forward) >= 0, Match::Anywhere);
 }
 
-void NameList::SetFound(bool Found) {
+void NameList::SetFound(bool Found, Match How) {
     QPalette palette = m_Search->palette();
     const QColor base =
         Found ? QApplication::palette(m_Search).color(QPalette::Base) : QColor(255, 218, 218);
@@ -144,8 +173,11 @@ void NameList::SetFound(bool Found) {
         m_Search->setPalette(palette);
     }
     if (!Found) {
-        m_Status->showMessage(QStringLiteral("No name contains '%1'").arg(m_Search->text()));
-    } else if (m_Status->currentMessage().startsWith(QStringLiteral("No name contains"))) {
+        m_NotFound = (How == Match::Start ? QStringLiteral("No name starts with '%1'")
+                                          : QStringLiteral("No name contains '%1'"))
+                         .arg(m_Search->text());
+        m_Status->showMessage(m_NotFound);
+    } else if (!m_NotFound.isEmpty() && m_Status->currentMessage() == m_NotFound) {
         m_Status->clearMessage();
     }
 }

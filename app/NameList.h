@@ -64,9 +64,14 @@ signals:
     void RecordSelected(qint32 Record);
 
 private:
+    // How a search matched names: typing finds their start, Find next and the filter find
+    // the text anywhere in them.
+    enum class Match { Start, Anywhere };
+
     void SearchChanged();
-    // Shows whether the last search found a name: a tint and a status message when not.
-    void SetFound(bool Found);
+    // Shows whether the last search found a name: a tint and a status message, saying how it
+    // searched, when not.
+    void SetFound(bool Found, Match How);
     bool SearchEvent(QEvent* Event);
     // The search text as a filter: the box's own "Search..." is none.
     QString FilterText() const;
@@ -79,6 +84,7 @@ private:
     NameListModel* m_Model;
     NameFilter* m_Proxy;
     Entries m_Actions;
+    QString m_NotFound; // the status message of the last search that found nothing
 };
 
 } // namespace voxtrel

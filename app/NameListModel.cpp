@@ -24,12 +24,15 @@ QVariant NameListModel::data(const QModelIndex& index, int role) const {
     case Qt::AccessibleTextRole:
         return m_Document.Table().Get_Nazwa(record);
     case Qt::FontRole:
-        if (m_Document.Table().Get_Nazwa(record) != m_Document.SavedName(record)) {
+        if (Renamed(record)) {
             QFont bold;
             bold.setBold(true);
             return bold;
         }
         return {};
+    case Qt::AccessibleDescriptionRole:
+        // What the bold says, for a screen reader.
+        return Renamed(record) ? QStringLiteral("Renamed, not saved") : QString();
     case Qt::BackgroundRole:
         return m_Marked && m_Marked(record) ? QVariant(QBrush(m_Tint)) : QVariant();
     case RecordRole:
@@ -37,6 +40,10 @@ QVariant NameListModel::data(const QModelIndex& index, int role) const {
     default:
         return {};
     }
+}
+
+bool NameListModel::Renamed(qint32 Record) const {
+    return m_Document.Table().Get_Nazwa(Record) != m_Document.SavedName(Record);
 }
 
 void NameListModel::setMarks(std::function<bool(qint32 Record)> Marked, const QColor& Tint) {

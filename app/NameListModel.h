@@ -10,7 +10,8 @@ class NameDocument;
 
 // The document's names as a list: a row per record, its name as the code page in force reads
 // it, bold while it differs from the name as last saved, tinted while it is marked (it differs
-// from a compared file, say). It keeps no copy of the names: it follows the document.
+// from a compared file, say); a screen reader hears a bold name described as "Renamed, not
+// saved". It keeps no copy of the names: it follows the document.
 class NameListModel : public QAbstractListModel {
     Q_OBJECT
 public:
@@ -33,6 +34,9 @@ public:
     void ChangedAll();
 
 private:
+    // Whether the record's name differs from the name as last saved.
+    [[nodiscard]] bool Renamed(qint32 Record) const;
+
     const NameDocument& m_Document;
     std::function<bool(qint32)> m_Marked;
     QColor m_Tint;

@@ -36,6 +36,12 @@ QString ChangedOnDisk(const QString& Name) {
         .arg(Name);
 }
 
+QString UnsavedReadOnly(const QString& Name) {
+    return QStringLiteral("The names in %1 have changed, and %1 cannot be written. Save the "
+                          "changes to another file?")
+        .arg(Name);
+}
+
 QString Written(const QString& Path, const SaveResult& Saved) {
     const QString how = Saved.HowWritten();
     return QStringLiteral("Written to %1%2")

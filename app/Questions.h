@@ -20,6 +20,11 @@ QString ChangedOnDisk(const QString& Name);
 enum ChangedOnDiskAnswer { Overwrite, SaveAs, Cancel };
 inline const QStringList ChangedOnDiskButtons = {
     QStringLiteral("&Overwrite"), QStringLiteral("Save &As..."), QStringLiteral("Cancel")};
+// Unsaved changes to a file that cannot be written: Save As..., Discard, or Cancel.
+QString UnsavedReadOnly(const QString& Name);
+enum UnsavedReadOnlyAnswer { SaveElsewhere, DiscardChanges, KeepEditing };
+inline const QStringList UnsavedReadOnlyButtons = {
+    QStringLiteral("Save &As..."), QStringLiteral("&Discard"), QStringLiteral("Cancel")};
 // The detail under "Save File": where, and how when not by a replace.
 QString Written(const QString& Path, const SaveResult& Saved);
 // What the status bar says while a file not of a name file's size is open.

@@ -98,6 +98,9 @@ void frmMain::BuildControls() {
         }
         return false;
     });
+    // The window's frame resizes it; a grip in the status bar's corner would only be cut off
+    // at the window's bottom edge.
+    statusBar()->setSizeGripEnabled(false);
     m_Notes = std::make_unique<StatusNotes>(statusBar());
     m_Controls.List1->setFocus();
 }

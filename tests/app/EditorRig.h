@@ -44,14 +44,15 @@ public:
     }
     int Choose(QWidget*, const QString& Text, const QString&, const QStringList& Buttons) override {
         asked << Text;
-        Q_UNUSED(Buttons);
+        offered << Buttons;
         return choices.isEmpty() ? 0 : choices.takeFirst();
     }
     QList<Message> shown;
     QStringList asked;
     QList<Answer> answers;
     QList<bool> yesNo;
-    QList<int> choices; // by position; none left: the first button, going ahead
+    QList<int> choices;         // by position; none left: the first button, going ahead
+    QList<QStringList> offered; // the buttons of each choice
 };
 
 class FakeFileDialogs : public FileDialogs {

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QSizeGrip>
 #include <QStatusBar>
 #include <QTimer>
 #include <QtTest>
@@ -57,6 +58,10 @@ private slots:
         QCOMPARE(w.windowTitle(), QString("Voxtrel String Editor 2011"));
         QCOMPARE(w.centralWidget()->size(), QSize(763, 387)); // the designed size, the smallest
         QCOMPARE(w.centralWidget()->minimumSize(), QSize(763, 387));
+        // Nothing is cut off at the window's bottom edge: the frame resizes it, not a grip.
+        for (const QSizeGrip* grip : w.findChildren<QSizeGrip*>()) {
+            QVERIFY(!grip->isVisible());
+        }
         const QRect list = rig.list()->geometry();
         const QRect field = rig.nameField()->geometry();
         const QRect frame = rig.find<QGroupBox>("Frame1")->geometry();

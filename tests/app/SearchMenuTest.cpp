@@ -282,11 +282,17 @@ private slots:
         const QColor normal = l.box->palette().color(QPalette::Base);
         l.search("Garabekmar");
         QVERIFY(l.box->palette().color(QPalette::Base) != normal);
+        // Typing finds what a name starts with, Find next what it holds: each says so.
         QCOMPARE(l.rig.window().statusBar()->currentMessage(),
-                 QString("No name contains 'Garabekmar'"));
+                 QString("No name starts with 'Garabekmar'"));
         QCOMPARE(l.field->text(), QString("Baker")); // still the record typing would change
         QTest::keyClick(l.box, Qt::Key_Return);
         QVERIFY(l.box->palette().color(QPalette::Base) != normal);
+        QCOMPARE(l.rig.window().statusBar()->currentMessage(),
+                 QString("No name contains 'Garabekmar'"));
+        l.search("ker");
+        QCOMPARE(l.rig.window().statusBar()->currentMessage(),
+                 QString("No name starts with 'ker'"));
         l.search("ak");
         QTest::keyClick(l.box, Qt::Key_F3);
         QCOMPARE(l.list->currentRow(), 1);
@@ -310,6 +316,11 @@ private slots:
             QTest::keyClick(menu, Qt::Key_Escape);
             QTRY_VERIFY(!menu->isVisible());
         }
+        auto* first = l.rig.find<QMenu>("Menu");
+        QTest::keyClick(&l.rig.window(), Qt::Key_F10); // opens the first menu, not only the bar
+        QTRY_VERIFY(first->isVisible());
+        QTest::keyClick(first, Qt::Key_Escape);
+        QTRY_VERIFY(!first->isVisible());
         QCOMPARE(l.rig.find<QAction>("Cmd_Zapisz")->iconText(),
                  QString("Save")); // the captions read as before
     }

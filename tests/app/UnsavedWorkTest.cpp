@@ -11,6 +11,7 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QSettings>
+#include <QStatusBar>
 #include <QTimer>
 #include <QtTest>
 
@@ -282,6 +283,43 @@ private slots:
         QCOMPARE(e.rig.window().FilePath(), other);
         QCOMPARE(EditorRig::pythonDecompress(e.file), e.savedWith(5, "Five"));
         QCOMPARE(e.rig.messages->asked.size(), 2);
+    }
+
+    // Renames in a file that cannot be written are offered Save As, not a Save that would only
+    // fail; what the status bar said of that file goes when another opens.
+    void aFileThatCannotBeWrittenOffersSaveAs() {
+        Edited e;
+        e.rig.window().Cmd_Zapisz_Click();
+        QVERIFY(QFile::setPermissions(e.file, QFile::ReadOwner | QFile::ReadGroup));
+        const QString other = e.rig.userFile("other.bin");
+        QVERIFY(EditorRig::writeCompressed(other, EditorRig::nameImage(1209, "Other ")));
+        QStatusBar* status = e.rig.window().statusBar();
+        e.rig.open(e.file);
+        QVERIFY(status->currentMessage().contains("marked read-only"));
+        e.rig.open(other);
+        QCOMPARE(status->currentMessage(), QString());
+        e.rig.find<QLineEdit>("txtSearch")->setText("zzz"); // a search of this file
+        QVERIFY(!status->currentMessage().isEmpty());
+        e.rig.open(other);
+        QCOMPARE(status->currentMessage(), QString());
+
+        e.rig.open(e.file);
+        e.list->setCurrentRow(5);
+        e.retype("Kept");
+        e.rig.messages->choices = {2}; // Cancel
+        QVERIFY(!e.rig.window().close());
+        QCOMPARE(e.rig.messages->asked.last(),
+                 QString("The names in unnamed_1846.bin have changed, and unnamed_1846.bin cannot "
+                         "be written. Save the changes to another file?"));
+        QCOMPARE(e.rig.messages->offered.last(),
+                 QStringList({"Save &As...", "&Discard", "Cancel"}));
+        const QString copy = e.rig.userFile("kept.bin");
+        e.rig.files->next = copy;
+        e.rig.messages->choices = {0}; // Save As...
+        QVERIFY(e.rig.window().close());
+        QCOMPARE(EditorRig::pythonDecompress(copy), e.savedWith(5, "Kept"));
+        QVERIFY(!status->currentMessage().contains("read-only")); // kept.bin can be written
+        QVERIFY(QFile::setPermissions(e.file, QFile::ReadOwner | QFile::WriteOwner));
     }
 
     void aFileOfAnotherSizeIsOpenedOnlyWhenAskedFor() {

@@ -16,6 +16,8 @@ import tempfile
 import time
 import zlib
 
+from display import start_xvfb, xdo
+
 HEADER, RECORD, NAME = 9872, 88, 58
 TITLE = "Voxtrel String Editor 2011"
 
@@ -28,10 +30,6 @@ def wait_for(what, check, timeout=30.0):
             return result
         time.sleep(0.05)
     raise SystemExit(f"timed out waiting for {what}")
-
-
-def xdo(env, *args):
-    return subprocess.run(["xdotool", *args], env=env, capture_output=True, text=True).stdout.strip()
 
 
 def windows(env, name):
@@ -47,20 +45,6 @@ def tool_running(tool):
         except OSError:
             pass
     return False
-
-
-def start_xvfb():
-    """A virtual display on a free number; Xvfb itself picks it and says when it is ready."""
-    read_end, write_end = os.pipe()
-    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
-                            pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    os.close(write_end)
-    with os.fdopen(read_end) as announced:
-        number = announced.readline().strip()
-    if not number:
-        xvfb.kill()
-        raise SystemExit("Xvfb did not start")
-    return xvfb, number
 
 
 def name_at(data, i):
