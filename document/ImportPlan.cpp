@@ -36,7 +36,8 @@ QStringList FileCheck::Replaced() const {
     return replaced;
 }
 
-ImportPlan::ImportPlan(QString AppPath) : m_AppPath(std::move(AppPath)) {}
+ImportPlan::ImportPlan(QString AppPath, QString OpenFile)
+    : m_AppPath(std::move(AppPath)), m_OpenFile(std::move(OpenFile)) {}
 
 ImportPlan::~ImportPlan() = default;
 
@@ -55,7 +56,7 @@ FileCheck ImportPlan::Judge(const ListCheck& Checked, const ImportOptions& Optio
         return check;
     }
     // Names a spreadsheet seems to have converted go in only when asked for.
-    if (Checked.Damaged() && !Options.Force) {
+    if (Checked.Damaged() && !Options.Force && !Options.DamageAsked) {
         check.Result = FileCheck::Outcome::Damaged;
         check.Reason = Checked.Damage;
         return check;
@@ -71,6 +72,7 @@ const QList<FileCheck>& ImportPlan::Check(const QByteArray& List,
     m_Checks.clear();
     m_Documents.clear();
     QList<std::pair<dev_t, ino_t>> seen;
+    const auto open = m_OpenFile.isEmpty() ? std::nullopt : Identity(m_OpenFile);
     for (const ImportTarget& target : Targets) {
         auto document = std::make_unique<NameDocument>(m_AppPath);
         const CodePage& page = target.Encoding ? *target.Encoding : CodePage::Western();
@@ -79,6 +81,10 @@ const QList<FileCheck>& ImportPlan::Check(const QByteArray& List,
         if (identity && seen.contains(*identity)) {
             check.Result = FileCheck::Outcome::Duplicate;
             check.Reason = QStringLiteral("The same file is given twice.");
+        } else if (identity && identity == open) {
+            check.Result = FileCheck::Outcome::Duplicate;
+            check.Reason = QStringLiteral("It is the file open in the editor; Import names... "
+                                          "applies a list to it.");
         } else {
             if (identity) {
                 seen << *identity;

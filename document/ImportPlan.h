@@ -24,6 +24,9 @@ struct ImportOptions {
     bool Force = false;
     // Characters a file's code page cannot hold are replaced by their Latin forms.
     bool Transliterate = false;
+    // Names a spreadsheet seems to have converted go to a preview that marks each and asks,
+    // rather than being refused.
+    bool DamageAsked = false;
     // A file another program changed since it was read is written all the same.
     bool OverwriteChanged = false;
 };
@@ -38,7 +41,8 @@ struct ImportTarget {
 struct FileCheck {
     enum class Outcome {
         Ready,     // every check passed: Changes are what it gets (maybe none)
-        Duplicate, // the same file as one before it (as given, or through a link)
+        Duplicate, // the same file as one before it (as given, or through a link), or the
+                   // file open in the editor
         Unopened,  // not readable as a name file
         Refused,   // the list's rows are wrong for it (or the list could not be read)
         Conflict,  // names are not what the patch says they were; Force applies them
@@ -84,8 +88,9 @@ struct ImportWrite {
 // voxtrel-names import and apply all run it.
 class ImportPlan {
 public:
-    // AppPath: the application folder, as NameDocument takes it.
-    explicit ImportPlan(QString AppPath);
+    // AppPath: the application folder, as NameDocument takes it. OpenFile: the file open in
+    // the editor, which the plan refuses to write behind its back; empty for none.
+    explicit ImportPlan(QString AppPath, QString OpenFile = {});
     ~ImportPlan();
     ImportPlan(const ImportPlan&) = delete;
     ImportPlan& operator=(const ImportPlan&) = delete;
@@ -105,6 +110,7 @@ public:
 
 private:
     QString m_AppPath;
+    QString m_OpenFile;
     ImportOptions m_Options;
     QList<FileCheck> m_Checks;
     std::vector<std::unique_ptr<NameDocument>> m_Documents; // beside m_Checks
