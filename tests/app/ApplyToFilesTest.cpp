@@ -1,6 +1,6 @@
 // The window's Apply to other files: the preview per file, Apply only when every file passes,
 // the result per file; the patch of the current differences in the direction chosen, and the
-// compared file's name for the selected record.
+// compared file's name for the selected record; the import preview's reader notes.
 #include "EditorRig.h"
 
 #include <QAction>
@@ -95,6 +95,36 @@ private slots:
         auto* table = dialog->findChild<QTableWidget*>("ApplyFiles");
         QVERIFY(table->item(1, 6)->text().contains("open in the editor"));
         QVERIFY(!dialog->findChild<QPushButton*>("ApplyButton")->isEnabled());
+    }
+
+    // Import names shows what the workbook reader noticed in its preview: the sheet it read
+    // of several, and the hidden rows it read.
+    void importPreviewShowsTheReaderNotes() {
+        EditorRig rig;
+        const QString f = rig.userFile("e.bin");
+        QVERIFY(EditorRig::writeCompressed(f, EditorRig::nameImage(1209)));
+        const QString book = rig.userFile("two.xlsx");
+        const PythonRun made = SystemPython(QStringLiteral(R"(
+import sys, openpyxl
+wb = openpyxl.Workbook(); old = wb.active; old.title = 'old'
+old.append(['index', 'name'])
+ws = wb.create_sheet('names')
+for row in [['index', 'name'], [1, 'One'], [2, 'Two']]: ws.append(row)
+ws.row_dimensions[3].hidden = True
+wb.active = 1
+old.sheet_state = 'hidden'
+wb.save(sys.argv[1])
+)"),
+                                            {book});
+        QVERIFY2(made.exitCode == 0, qPrintable(made.output));
+        rig.open(f);
+        rig.preview->answers = {false};
+        rig.files->next = book;
+        rig.find<QAction>("MnuImportNames")->trigger();
+        QCOMPARE(rig.preview->notes,
+                 QList<QStringList>(
+                     {{"Read the sheet \"names\", the first visible one of 2 sheets.",
+                       "1 hidden row was read: 3."}}));
     }
 };
 
