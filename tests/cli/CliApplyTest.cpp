@@ -107,6 +107,26 @@ TEST(VoxtrelNamesApply, DryRunAndTheSameFileTwice) {
     }
 }
 
+// A save that fails after every check passed (here the tool cannot compress the second file)
+// leaves that file as it was, and the last line names which files were written and which not.
+TEST(VoxtrelNamesApply, AFailedSaveNamesWhatWasWritten) {
+    Versions v;
+    const QByteArray tool = ZLIBTOOL_PATH;
+    // The second compression fails; decompressing (reading, and checking a save) works.
+    const QString count = v.c.app.userFile("compressions");
+    v.c.app.replaceTool("if [ \"$2\" != \"-d\" ]; then echo >> \"" + count.toUtf8() +
+                        "\"; [ $(wc -l < \"" + count.toUtf8() +
+                        "\") -eq 2 ] && exit 1; fi\nexec \"" + tool + "\" \"$@\"\n");
+    const QByteArray before = ReadBytes(v.files[4]);
+    const Result r = v.c.run(QStringList{"apply", v.patch} + v.files.mid(3, 3));
+    EXPECT_EQ(r.code, 1);
+    EXPECT_TRUE(r.err.contains("Written: " + v.files[3] + ", " + v.files[5] +
+                               ". Not written: " + v.files[4] + "."))
+        << r.err.toStdString();
+    EXPECT_EQ(ReadBytes(v.files[4]), before);
+    EXPECT_EQ(v.name(5, 3), QByteArray("Three\0\0\0", 8));
+}
+
 // A Greek version takes its own code page: from --encoding-of, or from what the editor
 // remembers for its name. Read as Western it is refused for the Greek name, with the hint.
 // Transliterated, every replacement is listed with its file and index.
