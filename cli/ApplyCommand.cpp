@@ -61,7 +61,10 @@ int ApplyCommand::Execute(const QCommandLineParser& Parser, QTextStream& Out, QT
     }
     const bool dryRun = Parser.isSet(QStringLiteral("dry-run"));
     for (const FileCheck& check : checks) {
-        if (!check.Passes() && !dryRun) {
+        // A file not read as a name file has nothing to show beyond its refusal.
+        const bool read = check.Result != FileCheck::Outcome::Unopened &&
+                          check.Result != FileCheck::Outcome::Duplicate;
+        if (!read || (!check.Passes() && !dryRun)) {
             continue;
         }
         const QString shown = NativePath::Shown(check.File);
