@@ -50,16 +50,20 @@ public:
                              const QString& Filter) = 0;
     virtual QString SavePath(QWidget* Owner, const QString& Title, const QString& Suggested,
                              const QString& Filter) = 0;
+    // Any number of existing files; none when the user cancels.
+    virtual QStringList OpenPaths(QWidget* Owner, const QString& Title, const QString& Dir,
+                                  const QString& Filter) = 0;
 };
 
 // Shows the renames a name list asks for before any is applied: index, current name, new
 // name. True when the user applies them; Cancel (and Escape) is false. Rows whose typed name
 // (Typed) had characters replaced are marked, and Apply waits until the user agrees to the
-// replacements.
+// replacements. Notes are what the list's reader noticed (the sheet read, hidden rows).
 class ChangePreview {
 public:
     virtual ~ChangePreview() = default;
-    virtual bool Confirm(QWidget* Owner, const QString& Title, const NameChanges& Changes) = 0;
+    virtual bool Confirm(QWidget* Owner, const QString& Title, const NameChanges& Changes,
+                         const QStringList& Notes) = 0;
 };
 
 // Everything the main window asks of the platform. Tests replace any of them.

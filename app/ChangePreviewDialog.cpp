@@ -11,8 +11,8 @@
 
 namespace voxtrel {
 
-bool ChangePreviewDialog::Confirm(QWidget* Owner, const QString& Title,
-                                  const NameChanges& Changes) {
+bool ChangePreviewDialog::Confirm(QWidget* Owner, const QString& Title, const NameChanges& Changes,
+                                  const QStringList& Notes) {
     QDialog dialog(Owner);
     dialog.setObjectName(QStringLiteral("ChangePreview"));
     dialog.setWindowTitle(Title);
@@ -22,6 +22,13 @@ bool ChangePreviewDialog::Confirm(QWidget* Owner, const QString& Title,
                        .arg(Changes.size())
                        .arg(Changes.size() == 1 ? QStringLiteral("name") : QStringLiteral("names")),
                    &dialog));
+    // What the reader noticed: the sheet it read of several, the hidden rows it counted.
+    if (!Notes.isEmpty()) {
+        auto* notes = new QLabel(Notes.join(QLatin1Char('\n')), &dialog);
+        notes->setObjectName(QStringLiteral("ReaderNotes"));
+        notes->setWordWrap(true);
+        layout->addWidget(notes);
+    }
     auto* table = new QTableWidget(static_cast<int>(Changes.size()), 3, &dialog);
     table->setObjectName(QStringLiteral("Changes"));
     table->setHorizontalHeaderLabels(
@@ -77,7 +84,7 @@ bool ChangePreviewDialog::Confirm(QWidget* Owner, const QString& Title,
         replace =
             new QCheckBox(QStringLiteral("&Replace characters the code page cannot hold"), &dialog);
         replace->setObjectName(QStringLiteral("Replace"));
-        layout->insertWidget(2, replace);
+        layout->insertWidget(layout->indexOf(table) + 1, replace);
         QObject::connect(replace, &QCheckBox::toggled, &dialog, [=](bool on) {
             for (const int row : replaced) {
                 table->item(row, 2)->setText(on ? Changes[row].NewName : Changes[row].Typed);
@@ -91,7 +98,7 @@ bool ChangePreviewDialog::Confirm(QWidget* Owner, const QString& Title,
                            "\"123\"); apply them all the same"),
             &dialog);
         meant->setObjectName(QStringLiteral("ApplyConverted"));
-        layout->insertWidget(2, meant);
+        layout->insertWidget(layout->indexOf(table) + 1, meant);
         QObject::connect(meant, &QCheckBox::toggled, &dialog, allowApply);
     }
     allowApply();

@@ -9,6 +9,7 @@
 #include "document/NativePath.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFileInfo>
 #include <QStatusBar>
 #include <QWidget>
@@ -44,6 +45,13 @@ CompareMarks::CompareMarks(QWidget* Window, QString Title, NameList* List, NameD
     });
     connect(m_Actions.MnuNextDifference, &QAction::triggered, this, [this] { Step(true); });
     connect(m_Actions.MnuPreviousDifference, &QAction::triggered, this, [this] { Step(false); });
+    // The compared file's name of the record shown, beside the count.
+    connect(m_List, &NameList::RecordSelected, this, [this](qint32 Record) {
+        m_Selected = Record;
+        if (m_Compared.Active()) {
+            ShowCount();
+        }
+    });
     // A rename's row follows the document through the list; the count is said again.
     connect(&m_Document, &NameDocument::NameChanged, this, [this] {
         if (m_Compared.Active()) {
@@ -88,11 +96,15 @@ void CompareMarks::MarkAll() {
 
 void CompareMarks::ShowCount() {
     const qint32 count = m_Compared.Count(m_Document.Table());
+    const std::optional<QString> other = m_Compared.OtherName(m_Selected);
     m_Status->showMessage(
-        QStringLiteral("%1 %2 from %3 (F7: next, Shift+F7: previous)")
+        QStringLiteral("%1 %2 from %3 (F7: next, Shift+F7: previous)%4")
             .arg(count)
             .arg(count == 1 ? QStringLiteral("name differs") : QStringLiteral("names differ"))
-            .arg(NativePath::Shown(QFileInfo(m_Compared.Path()).fileName())));
+            .arg(NativePath::Shown(QFileInfo(m_Compared.Path()).fileName()))
+            .arg(other
+                     ? QStringLiteral(" \u00b7 record %1 there: \"%2\"").arg(m_Selected).arg(*other)
+                     : QString()));
 }
 
 void CompareMarks::Step(bool Forward) {
@@ -112,15 +124,38 @@ void CompareMarks::ExportDifferences() {
                                   m_Title, MessageBoxes::Icon::Information);
         return;
     }
+    // Which way the patch runs, in words: with the game's file open and the modded copy
+    // compared, the mod is "turns the open file into the compared one".
+    const QString open = QFileInfo(m_Document.FilePath()).fileName();
+    const QString other = QFileInfo(m_Compared.Path()).fileName();
+    const int way = m_Services.Messages->Choose(
+        m_Window,
+        QStringLiteral("Export a patch that turns %1 into %2 (it applies the renames of the "
+                       "open file), or one that turns %2 into %1?")
+            .arg(NativePath::Shown(other), NativePath::Shown(open)),
+        m_Title,
+        {QStringLiteral("&Turns %1 into %2").arg(NativePath::Shown(other), NativePath::Shown(open)),
+         QStringLiteral("Turns %1 &into %2").arg(NativePath::Shown(open), NativePath::Shown(other)),
+         QStringLiteral("Cancel")});
+    if (way != 0 && way != 1) {
+        return;
+    }
+    const auto direction =
+        way == 0 ? NameComparison::Direction::ToOpen : NameComparison::Direction::ToOther;
+    const QFileInfo from(way == 0 ? m_Compared.Path() : m_Document.FilePath());
+    const QFileInfo to(way == 0 ? m_Document.FilePath() : m_Compared.Path());
     const QString chosen = m_Services.Files->SavePath(
         m_Window, QStringLiteral("Export differences"),
-        FileTypes::Beside(m_Document.FilePath(), QStringLiteral("-patch.xlsx")),
+        QFileInfo(m_Document.FilePath())
+            .dir()
+            .filePath(QStringLiteral("patch %1 to %2.xlsx")
+                          .arg(from.completeBaseName(), to.completeBaseName())),
         FileTypes::ListWriteFilter);
     if (chosen.isEmpty()) {
         return;
     }
     const QString path = FileTypes::ListTarget(chosen);
-    const NameChanges rows = m_Compared.Differences(m_Document.Table());
+    const NameChanges rows = m_Compared.Differences(m_Document.Table(), direction);
     const SaveResult written =
         m_Document.Export_Patch(path, rows, NameLists::FormatFor(path), m_Compared.Path());
     m_Services.Messages->Show(

@@ -40,6 +40,8 @@ public:
     void FileOpened();
     // The tint of a line that differs from the compared file.
     static QColor Tint();
+    // The file compared with, for the patch of the differences; none when not comparing.
+    const NameComparison& Compared() const { return m_Compared; }
 
 private:
     // Asks for the file to compare with, reads it, and marks the list.
@@ -60,6 +62,7 @@ private:
     QStatusBar* m_Status;
     Entries m_Actions;
     NameComparison m_Compared;
+    qint32 m_Selected = -1; // the record the list shows, for its name in the compared file
 };
 
 } // namespace voxtrel

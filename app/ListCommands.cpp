@@ -3,6 +3,7 @@
 #include "app/MenuEntry.h"
 #include "app/ToolBusy.h"
 #include "document/FileTypes.h"
+#include "document/ImportPlan.h"
 #include "document/NameDocument.h"
 #include "document/NameLists.h"
 
@@ -69,8 +70,12 @@ void ListCommands::Import() {
     }
     // Characters the code page cannot hold are offered with their Latin forms, which the
     // preview applies only when asked.
-    const ListCheck checked = m_Document.Check_List(source, true);
-    if (!checked.Ok()) {
+    // The same rule as every import: conflicts refused; names a spreadsheet seems to have
+    // converted go to the preview, which marks each and asks.
+    ImportOptions options;
+    options.DamageAsked = true;
+    const FileCheck checked = ImportPlan::Judge(m_Document.Check_List(source, true), options);
+    if (!checked.Passes()) {
         m_Services.Messages->Show(m_Window, checked.Reason, m_Title, MessageBoxes::Icon::Warning);
         return;
     }
@@ -80,7 +85,7 @@ void ListCommands::Import() {
         return;
     }
     // Nothing changes before the user has seen every rename.
-    if (!m_Services.Preview->Confirm(m_Window, m_Title, checked.Changes)) {
+    if (!m_Services.Preview->Confirm(m_Window, m_Title, checked.Changes, checked.Notes)) {
         return;
     }
     if (!m_Document.Import(checked.Changes)) {

@@ -22,7 +22,7 @@ void separator(QMenu* menu, const char* name) {
 
 void Build(QMenuBar* Bar, const DocumentController::Entries& File,
            const ListCommands::Entries& Lists, const CompareMarks::Entries& Compare,
-           const NameEditor::Entries& Edit, const NameList::Entries& Search,
+           QAction* ApplyToFiles, const NameEditor::Entries& Edit, const NameList::Entries& Search,
            const AboutMenu::Entries& About) {
     QMenu* first = menu(Bar, QStringLiteral("&Menu"), "Menu");
     first->addAction(File.MnuFileOpen);
@@ -30,7 +30,7 @@ void Build(QMenuBar* Bar, const DocumentController::Entries& File,
     first->addActions({File.Cmd_Zapisz, File.MnuSaveAs});
     separator(first, "SepNames");
     first->addActions({Lists.MnuExportNames, Lists.MnuImportNames, Compare.MnuCompare,
-                       Compare.MnuExportDifferences});
+                       Compare.MnuExportDifferences, ApplyToFiles});
     separator(first, "SepEncoding");
     QMenu* encoding = first->addMenu(QStringLiteral("E&ncoding"));
     encoding->setObjectName(QStringLiteral("Encoding"));

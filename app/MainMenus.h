@@ -17,7 +17,7 @@ namespace MainMenus {
 
 void Build(QMenuBar* Bar, const DocumentController::Entries& File,
            const ListCommands::Entries& Lists, const CompareMarks::Entries& Compare,
-           const NameEditor::Entries& Edit, const NameList::Entries& Search,
+           QAction* ApplyToFiles, const NameEditor::Entries& Edit, const NameList::Entries& Search,
            const AboutMenu::Entries& About);
 
 } // namespace MainMenus

@@ -80,6 +80,11 @@ QString QtFileDialogs::OpenPath(QWidget* Owner, const QString& Title, const QStr
     return QFileDialog::getOpenFileName(Owner, Title, Dir, Filter);
 }
 
+QStringList QtFileDialogs::OpenPaths(QWidget* Owner, const QString& Title, const QString& Dir,
+                                     const QString& Filter) {
+    return QFileDialog::getOpenFileNames(Owner, Title, Dir, Filter);
+}
+
 QString QtFileDialogs::SavePath(QWidget* Owner, const QString& Title, const QString& Suggested,
                                 const QString& Filter) {
     return QFileDialog::getSaveFileName(Owner, Title, Suggested, Filter);

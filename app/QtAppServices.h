@@ -26,6 +26,8 @@ class QtFileDialogs : public FileDialogs {
 public:
     QString OpenPath(QWidget* Owner, const QString& Title, const QString& Dir,
                      const QString& Filter) override;
+    QStringList OpenPaths(QWidget* Owner, const QString& Title, const QString& Dir,
+                          const QString& Filter) override;
     QString SavePath(QWidget* Owner, const QString& Title, const QString& Suggested,
                      const QString& Filter) override;
 };

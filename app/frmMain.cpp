@@ -1,6 +1,7 @@
 #include "app/frmMain.h"
 
 #include "app/AboutMenu.h"
+#include "app/ApplyToFiles.h"
 #include "app/Artwork.h"
 #include "app/CompareMarks.h"
 #include "app/DocumentController.h"
@@ -68,12 +69,16 @@ frmMain::frmMain(AppServices services, QString appPath, QWidget* parent)
     m_Files = new DocumentController(this, AppTitle, m_Document, m_Services, m_Settings,
                                      m_StartFolder, m_Controls.cmdQSave, m_Notes.get());
     m_About = new AboutMenu(this, AppTitle, m_Services);
+    m_ApplyToFiles =
+        new ApplyToFiles(this, AppTitle, m_Document, m_Services, *m_Compare, m_Settings);
     MainMenus::Build(menuBar(), m_Files->Actions(), m_ListCommands->Actions(), m_Compare->Actions(),
-                     m_Editor->Actions(), m_List->Actions(), m_About->Actions());
+                     m_ApplyToFiles->Action(), m_Editor->Actions(), m_List->Actions(),
+                     m_About->Actions());
 
     connect(m_Files, &DocumentController::FileOpened, m_List, &NameList::Fill);
     connect(m_Files, &DocumentController::FileOpened, m_Compare, &CompareMarks::FileOpened);
     connect(m_Files, &DocumentController::FileOpened, m_ListCommands, &ListCommands::FileOpened);
+    connect(m_Files, &DocumentController::FileOpened, m_ApplyToFiles, &ApplyToFiles::FileOpened);
     connect(m_Files, &DocumentController::FileOpened, m_Editor, &NameEditor::FileOpened);
     connect(m_Files, &DocumentController::Saved, m_List, &NameList::ShowAll);
     restoreGeometry(m_Settings.Geometry());

@@ -12,6 +12,7 @@
 namespace voxtrel {
 
 class AboutMenu;
+class ApplyToFiles;
 class CompareMarks;
 class DocumentController;
 class ListCommands;
@@ -73,6 +74,7 @@ private:
     NameList* m_List = nullptr; // the list's lines, marks and search
     CompareMarks* m_Compare = nullptr;
     ListCommands* m_ListCommands = nullptr;
+    ApplyToFiles* m_ApplyToFiles = nullptr;
     NameEditor* m_Editor = nullptr;
     DocumentController* m_Files = nullptr;
     AboutMenu* m_About = nullptr;

@@ -5,9 +5,12 @@
 #include "dialogs/Scn_Common_Dialog.h"
 #include "tools/ToolCommands.h"
 
+#include <QAction>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -36,11 +39,28 @@ private:
     QString m_Path;
 };
 
+// The patch and the ten files Apply to other files... is given.
+class Files : public voxtrel::FileDialogs {
+public:
+    QString OpenPath(QWidget*, const QString&, const QString&, const QString&) override {
+        return patch;
+    }
+    QString SavePath(QWidget*, const QString&, const QString&, const QString&) override {
+        return {};
+    }
+    QStringList OpenPaths(QWidget*, const QString&, const QString&, const QString&) override {
+        return ten;
+    }
+    QString patch;
+    QStringList ten;
+};
+
 struct Setup {
     QTemporaryDir root;
     QString app = root.filePath("app") + QDir::separator();
     QString chosen = root.filePath("unnamed_1846.bin");
     std::shared_ptr<Silent> messages = std::make_shared<Silent>();
+    std::shared_ptr<Files> files = std::make_shared<Files>();
     std::unique_ptr<voxtrel::frmMain> window;
 
     Setup() {
@@ -51,6 +71,7 @@ struct Setup {
         QFile::rename(chosen + ".plain.zlib", chosen);
         voxtrel::AppServices services;
         services.Messages = messages;
+        services.Files = files;
         services.NewOpenDialog = [this] { return std::make_unique<Chosen>(chosen); };
         services.SettingsFile = app + "settings.ini";
         window = std::make_unique<voxtrel::frmMain>(services, app);
@@ -79,5 +100,37 @@ void BM_Save(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_Save)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
+
+// The preview of Apply to other files... for ten language versions and a 200-row patch:
+// each file opened (copy, decompress, load), checked and shown in its row.
+void BM_ApplyPreviewTenFiles(benchmark::State& state) {
+    Setup s;
+    s.window->MnuFileOpen_Click();
+    s.files->patch = s.root.filePath("patch.csv");
+    QFile patch(s.files->patch);
+    patch.open(QIODevice::WriteOnly);
+    patch.write("index,name\n");
+    for (int i = 0; i < 200; ++i) {
+        patch.write(QStringLiteral("%1,Patched %2\n").arg(i * 6).arg(i).toUtf8());
+    }
+    patch.close();
+    for (int n = 0; n < 10; ++n) {
+        s.files->ten << s.root.filePath(QStringLiteral("unnamed_%1.bin").arg(1845 + n + 20));
+        QFile::copy(s.chosen, s.files->ten.back());
+    }
+    QAction* apply = s.window->findChild<QAction*>(QStringLiteral("MnuApplyToFiles"));
+    for (auto _ : state) {
+        apply->trigger();
+    }
+    auto* preview = s.window->findChild<QDialog*>(QStringLiteral("ApplyToFiles"));
+    if (preview == nullptr ||
+        !preview->findChild<QPushButton*>(QStringLiteral("ApplyButton"))->isEnabled()) {
+        state.SkipWithError("the preview did not pass every file");
+    }
+}
+BENCHMARK(BM_ApplyPreviewTenFiles)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly();
 
 } // namespace

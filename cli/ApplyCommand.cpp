@@ -1,13 +1,12 @@
 #include "cli/ApplyCommand.h"
 
-#include "document/NameDocument.h"
+#include "document/ImportPlan.h"
 #include "document/NameLists.h"
 #include "document/NativePath.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
-#include <memory>
-#include <vector>
+#include <algorithm>
 
 namespace voxtrel::cli {
 
@@ -15,81 +14,108 @@ ApplyCommand::ApplyCommand()
     : Command(QStringLiteral("apply"), QStringLiteral("Apply one list to several name files."),
               QStringLiteral(
                   "Applies the list or patch LIST to every FILE, such as all ten language "
-                  "versions. Every file is opened and checked first (the list, its conflicts, "
-                  "the code page); only when all pass is any written, each by the verified "
-                  "save. The files are independent: should one fail to save after others were "
-                  "saved, those stay saved, and the last line says which were written and which "
-                  "were not. Exits 0 only when every file was saved or had nothing to "
-                  "change.")) {
+                  "versions, each in its own code page. Every file is opened and checked first "
+                  "(readable, a name file, the list, its conflicts, the code page, writable, not "
+                  "the same file twice); only when all pass is any written, each by the "
+                  "journalled save, else nothing is written and every refusal is named. Should a "
+                  "save fail after the checks passed, each file is as it was or fully written, "
+                  "and the last line says which were written and which were not. Exits 0 only "
+                  "when every file was saved or had nothing to change.")) {
     AddArgument(QStringLiteral("LIST"),
                 QStringLiteral("The list or patch, a workbook or CSV as import takes it; - reads "
                                "standard input."));
     AddFilesArgument(QStringLiteral("FILE"), QStringLiteral("The compressed name files."));
     SetNeeds(QStringLiteral("a list and one name file or more"));
+    AddOption({QStringLiteral("dry-run"),
+               QStringLiteral("Print, for each file, its code page, the names that would change, "
+                              "the conflicts and the characters replaced, and write nothing.")});
     AddListOptions();
-    AddEncodingOption(QStringLiteral("each FILE"));
+    AddEncodingOption(QStringLiteral("each FILE without --encoding-of or a remembered one"));
+    AddEncodingOfOption();
 }
 
 int ApplyCommand::Execute(const QCommandLineParser& Parser, QTextStream& Out, QTextStream& Err) {
     const QStringList files = Parser.positionalArguments().mid(2);
+    const std::optional<QList<ImportTarget>> targets = Targets(files, Parser, Err);
+    if (!targets) {
+        return UsageError;
+    }
     const NameLists::Loaded list = NameLists::Load(Parser.positionalArguments().at(1));
     if (list.Bytes.isEmpty()) {
         Err << NativePath::Shown(list.Reason) << Qt::endl;
         return Failed;
     }
     // Everything is checked before anything is written.
-    struct Target {
-        QString File;
-        std::unique_ptr<NameDocument> Document;
-        NameChanges Changes;
-    };
-    std::vector<Target> targets;
-    bool allPass = true;
-    for (const QString& file : files) {
-        auto document = std::make_unique<NameDocument>(QCoreApplication::applicationDirPath());
-        const OpenResult opened = Open_Name_File(*document, file, Parser, Err);
-        if (!opened.Ok()) {
-            Err << NativePath::Shown(file) << ": " << NativePath::Shown(opened.Reason) << Qt::endl;
-            allPass = false;
-            continue;
+    ImportPlan plan(QCoreApplication::applicationDirPath());
+    const QList<FileCheck>& checks = plan.Check(list.Bytes, *targets, Options(Parser));
+    QStringList notes; // the same list for every file: its notes said once
+    for (const FileCheck& check : checks) {
+        for (const QString& note : check.Notes) {
+            if (!notes.contains(note)) {
+                notes << note;
+                Err << note << Qt::endl;
+            }
         }
-        const ListCheck checked = NameLists::Check(list.Bytes, document->Table(),
-                                                   Parser.isSet(QStringLiteral("transliterate")));
-        if (targets.empty() && allPass) {
-            Print_Notes(checked, Err); // the same list for every file: said once
-        }
-        if (!Applicable(checked, Parser, Err, file)) {
-            allPass = false;
-            continue;
-        }
-        targets.push_back({file, std::move(document), checked.Changes});
+        PrintLikely(check, Err);
+        PrintRefusal(check, Err, true);
     }
-    if (!allPass) {
+    const bool dryRun = Parser.isSet(QStringLiteral("dry-run"));
+    for (const FileCheck& check : checks) {
+        // A file not read as a name file has nothing to show beyond its refusal.
+        const bool read = check.Result != FileCheck::Outcome::Unopened &&
+                          check.Result != FileCheck::Outcome::Duplicate;
+        if (!read || (!check.Passes() && !dryRun)) {
+            continue;
+        }
+        const QString shown = NativePath::Shown(check.File);
+        for (const QString& replaced : check.Replaced()) {
+            Out << shown << ": " << replaced << '\n';
+        }
+        if (dryRun) {
+            const qsizetype replaced = check.Replaced().size();
+            Out << shown << " (" << check.Encoding << "): " << Names(check.Changes.size())
+                << " would change, " << check.Conflicts
+                << (check.Conflicts == 1 ? " conflict, " : " conflicts, ") << replaced
+                << (replaced == 1 ? " name" : " names") << " with characters replaced"
+                << (check.Passes() ? QStringLiteral(".") : QStringLiteral("; refused."))
+                << Qt::endl;
+        }
+    }
+    if (!plan.Passes()) {
         Err << "Nothing was written." << Qt::endl;
         return Failed;
     }
-    QStringList written;
-    QStringList notWritten;
-    for (Target& target : targets) {
-        const QString shown = NativePath::Shown(target.File);
-        if (target.Changes.isEmpty()) {
-            Out << shown << ": no name changes; not written." << Qt::endl;
-            continue;
-        }
-        target.Document->Import(target.Changes);
-        const SaveResult saved = target.Document->Save();
-        if (saved.Ok()) {
-            Out << shown << ": " << Names(target.Changes.size()) << " changed; saved." << Qt::endl;
-            written << shown;
+    if (dryRun) {
+        Out << "Dry run: nothing was written." << Qt::endl;
+        return Done;
+    }
+    const ImportWrite written = plan.Write();
+    for (qsizetype i = 0; i < checks.size(); ++i) {
+        const FileCheck& check = checks[i];
+        const QString shown = NativePath::Shown(check.File);
+        const auto save = std::find_if(written.Saves.begin(), written.Saves.end(),
+                                       [&](const auto& s) { return s.first == check.File; });
+        if (save == written.Saves.end()) {
+            Out << shown << " (" << check.Encoding << "): no name changes; not written."
+                << Qt::endl;
+        } else if (save->second.Ok()) {
+            Out << shown << " (" << check.Encoding << "): " << Names(check.Changes.size())
+                << " changed; saved." << Qt::endl;
         } else {
             Out.flush();
-            Err << NativePath::Shown(saved.FailureText(target.File)) << Qt::endl;
-            notWritten << shown;
+            Err << NativePath::Shown(save->second.FailureText(check.File)) << Qt::endl;
         }
     }
-    if (!notWritten.isEmpty()) {
-        Err << "Written: " << (written.isEmpty() ? QStringLiteral("none") : written.join(", "))
-            << ". Not written: " << notWritten.join(", ") << "." << Qt::endl;
+    if (!written.Ok()) {
+        const auto shownAll = [](const QStringList& Files) {
+            QStringList shown;
+            for (const QString& f : Files) {
+                shown << NativePath::Shown(f);
+            }
+            return shown.isEmpty() ? QStringLiteral("none") : shown.join(", ");
+        };
+        Err << "Written: " << shownAll(written.Written)
+            << ". Not written: " << shownAll(written.NotWritten) << "." << Qt::endl;
         return Failed;
     }
     return Done;

@@ -3,7 +3,12 @@
 #include "document/NameDocument.h"
 #include "document/NameFileSize.h"
 #include "document/NativePath.h"
+#include "document/RememberedEncodings.h"
 #include "names/CodePage.h"
+
+#include <QFileInfo>
+#include <QHash>
+#include <algorithm>
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -50,41 +55,66 @@ OpenResult Command::Open_Name_File(NameDocument& Document, const QString& File,
     return opened;
 }
 
-bool Command::Applicable(const ListCheck& Checked, const QCommandLineParser& Parser,
-                         QTextStream& Err, const QString& File) {
-    const bool force = Parser.isSet(QStringLiteral("force"));
-    const QString where =
-        File.isEmpty() ? QString() : NativePath::Shown(File) + QStringLiteral(": ");
-    if (!Checked.Ok() && !(Checked.Result == ListCheck::Outcome::Conflict && force)) {
-        Err << where << NativePath::Shown(Checked.Reason)
-            << (Checked.Result == ListCheck::Outcome::Conflict
-                    ? QStringLiteral("\n--force applies them all the same.")
-                    : QString())
-            << Qt::endl;
-        return false;
+std::optional<QList<ImportTarget>>
+Command::Targets(const QStringList& Files, const QCommandLineParser& Parser, QTextStream& Err) {
+    const QString program = QCoreApplication::applicationName();
+    QHash<QString, const CodePage*> given; // by FILE as given
+    const QStringList pairs = Parser.optionNames().contains(QStringLiteral("encoding-of"))
+                                  ? Parser.values(QStringLiteral("encoding-of"))
+                                  : QStringList();
+    for (const QString& pair : pairs) {
+        const qsizetype at = pair.lastIndexOf(QLatin1Char('='));
+        const CodePage* page = at > 0 ? CodePage::Find(pair.mid(at + 1)) : nullptr;
+        const QString file = pair.left(at);
+        const bool known = std::any_of(Files.begin(), Files.end(), [&](const QString& f) {
+            return f == file || QFileInfo(f).fileName() == file;
+        });
+        if (page == nullptr || !known) {
+            Err << program << ": --encoding-of takes FILE=ENCODING, FILE one of the files "
+                << "given (or its bare name) and ENCODING one of " << Encodings().join(", ")
+                << "; not \"" << pair << "\"." << Qt::endl;
+            return std::nullopt;
+        }
+        given.insert(file, page);
     }
-    // Names a spreadsheet seems to have converted go in only when asked for.
-    if (Checked.Damaged() && !force) {
-        Err << where << NativePath::Shown(Checked.Damage)
-            << QStringLiteral("\n--force applies them all the same.") << Qt::endl;
-        return false;
+    QList<ImportTarget> targets;
+    for (const QString& file : Files) {
+        const CodePage* page = given.value(file, given.value(QFileInfo(file).fileName()));
+        if (page == nullptr) {
+            const std::optional<QString> remembered = RememberedEncodings::For(file);
+            page = remembered ? CodePage::Find(*remembered) : nullptr;
+        }
+        targets << ImportTarget{file, page ? page : &Encoding(Parser)};
     }
-    return true;
+    return targets;
 }
 
-void Command::Print_Notes(const ListCheck& Checked, QTextStream& Err, const QString& File) {
-    for (const QString& note : Checked.Notes) {
-        Err << (File.isEmpty() ? QString() : NativePath::Shown(File) + QStringLiteral(": ")) << note
-            << Qt::endl;
-    }
+ImportOptions Command::Options(const QCommandLineParser& Parser) {
+    ImportOptions options;
+    options.Force = Parser.isSet(QStringLiteral("force"));
+    options.Transliterate = Parser.isSet(QStringLiteral("transliterate"));
+    options.OverwriteChanged = Parser.optionNames().contains(QStringLiteral("overwrite-changed"));
+    return options;
 }
 
-void Command::Print_Changes(const ListCheck& Checked, QTextStream& Out) {
-    for (const QString& replaced : Checked.Replacements) {
-        Out << replaced << '\n';
+void Command::PrintRefusal(const FileCheck& Check, QTextStream& Err, bool Named) {
+    if (Check.Passes()) {
+        return;
     }
-    for (const NameChange& c : Checked.Changes) {
-        Out << c.Index << ": " << c.OldName << " -> " << c.NewName << '\n';
+    const bool forcible =
+        Check.Result == FileCheck::Outcome::Conflict || Check.Result == FileCheck::Outcome::Damaged;
+    Err << (Named ? NativePath::Shown(Check.File) + QStringLiteral(": ") : QString())
+        << NativePath::Shown(Check.Reason)
+        << (forcible ? QStringLiteral("\n--force applies them all the same.") : QString())
+        << Qt::endl;
+}
+
+void Command::PrintLikely(const FileCheck& Check, QTextStream& Err) {
+    if (Check.Likely) {
+        Err << "Warning: " << NativePath::Shown(Check.File) << ": its names read as "
+            << Check.Encoding << " look unlikely; it is more likely " << *Check.Likely
+            << " (--encoding-of " << QFileInfo(Check.File).fileName() << "=" << *Check.Likely
+            << ")." << Qt::endl;
     }
 }
 
@@ -146,6 +176,14 @@ void Command::AddListOptions() {
                               "letters (a Polish L with a stroke by L, a Cyrillic letter by its "
                               "transliteration), listing every replacement, instead of refusing "
                               "the list.")});
+}
+
+void Command::AddEncodingOfOption() {
+    AddOption({QStringLiteral("encoding-of"),
+               QStringLiteral("The code page of one FILE (as given, or its bare name); may be "
+                              "given again for each. A FILE without one takes the code page the "
+                              "editor last used for its name, then --encoding."),
+               QStringLiteral("FILE=ENCODING")});
 }
 
 void Command::AddFilesArgument(const QString& name, const QString& description) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/ImportPlan.h"
 #include "document/ListCheck.h"
 #include "document/NameLists.h"
 #include "document/OpenResult.h"
@@ -7,6 +8,7 @@
 #include <QCommandLineParser>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 class QTextStream;
 
@@ -48,14 +50,17 @@ public:
     static OpenResult Open_Name_File(NameDocument& Document, const QString& File,
                                      const QCommandLineParser& Parser, QTextStream& Err);
 
-    // Whether a checked list can be applied: Ready, or in Conflict with --force, and without
-    // names a spreadsheet seems to have converted unless --force. When not, says why on Err.
-    [[nodiscard]] static bool Applicable(const ListCheck& Checked, const QCommandLineParser& Parser,
-                                         QTextStream& Err, const QString& File = {});
-    // Prints what the reader noticed (the sheet read, hidden rows), a line each.
-    static void Print_Notes(const ListCheck& Checked, QTextStream& Err, const QString& File = {});
-    // Prints a checked list's replaced characters and renames, a line each.
-    static void Print_Changes(const ListCheck& Checked, QTextStream& Out);
+    // The files a list goes into, each with its code page: --encoding-of FILE=ENCODING
+    // (FILE as given or its bare name), else the one the editor remembers for its bare name,
+    // else --encoding, else windows-1252. None after a usage error, said on Err.
+    [[nodiscard]] static std::optional<QList<ImportTarget>>
+    Targets(const QStringList& Files, const QCommandLineParser& Parser, QTextStream& Err);
+    // --force, --transliterate and --overwrite-changed.
+    [[nodiscard]] static ImportOptions Options(const QCommandLineParser& Parser);
+    // Why a file was not passed, on Err; Named puts the file's name first.
+    static void PrintRefusal(const FileCheck& Check, QTextStream& Err, bool Named);
+    // The warning that a file's names suggest another code page, on Err.
+    static void PrintLikely(const FileCheck& Check, QTextStream& Err);
     // "1 name" or "3 names".
     static QString Names(qsizetype Count);
 
@@ -81,6 +86,8 @@ protected:
     void AddOption(const QCommandLineOption& option);
     // Adds --encoding, for the names in Files ("FILE", "OLD and NEW").
     void AddEncodingOption(const QString& Files);
+    // Adds --encoding-of, for the commands that take several name files.
+    void AddEncodingOfOption();
     // What the arguments are, in words, for the message that some are missing: "a name file".
     void SetNeeds(const QString& Needs) { m_Needs = Needs; }
     // Runs the command once the arguments have been parsed and counted.

@@ -1,6 +1,6 @@
 #include "cli/ImportCommand.h"
 
-#include "document/NameDocument.h"
+#include "document/ImportPlan.h"
 #include "document/NameLists.h"
 #include "document/NativePath.h"
 
@@ -45,33 +45,41 @@ int ImportCommand::Execute(const QCommandLineParser& Parser, QTextStream& Out, Q
         Err << NativePath::Shown(list.Reason) << Qt::endl;
         return Failed;
     }
-    NameDocument document(QCoreApplication::applicationDirPath());
-    // A file that does not decompress to a name file is not rewritten as one.
-    const OpenResult opened = Open_Name_File(document, file, Parser, Err);
-    if (!opened.Ok()) {
-        Err << NativePath::Shown(opened.Reason) << Qt::endl;
-        return Failed;
+    const std::optional<QList<ImportTarget>> targets = Targets({file}, Parser, Err);
+    if (!targets) {
+        return UsageError;
     }
-    const ListCheck checked = NameLists::Check(list.Bytes, document.Table(),
-                                               Parser.isSet(QStringLiteral("transliterate")));
-    Print_Notes(checked, Err);
-    if (!Applicable(checked, Parser, Err)) {
+    // A file that does not decompress to a name file is not rewritten as one.
+    ImportPlan plan(QCoreApplication::applicationDirPath());
+    const FileCheck checked = plan.Check(list.Bytes, *targets, Options(Parser)).constFirst();
+    for (const QString& note : checked.Notes) {
+        Err << note << Qt::endl;
+    }
+    PrintLikely(checked, Err);
+    const bool dryRun = Parser.isSet(QStringLiteral("dry-run"));
+    // A dry run shows the renames of a file it could not write all the same.
+    if (!checked.Passes() && !(dryRun && checked.Result == FileCheck::Outcome::ReadOnly)) {
+        PrintRefusal(checked, Err, false);
         return Failed;
     }
     const NameChanges& changes = checked.Changes;
-    Print_Changes(checked, Out);
+    for (const QString& replaced : checked.Replaced()) {
+        Out << replaced << '\n';
+    }
+    for (const NameChange& c : changes) {
+        Out << c.Index << ": " << c.OldName << " -> " << c.NewName << '\n';
+    }
     if (changes.isEmpty()) {
         Out << "No name changes; " << shown << " was not written." << Qt::endl;
         return Done;
     }
-    if (Parser.isSet(QStringLiteral("dry-run"))) {
+    if (dryRun) {
+        PrintRefusal(checked, Err, false);
         Out << Names(changes.size()) << " would change; dry run, nothing was written." << Qt::endl;
         return Done;
     }
-    document.Import(changes);
-    SaveOptions options;
-    options.OverwriteChanged = Parser.isSet(QStringLiteral("overwrite-changed"));
-    const SaveResult saved = document.Save(options);
+    const ImportWrite written = plan.Write();
+    const SaveResult& saved = written.Saves.constFirst().second;
     if (!saved.Ok()) {
         Out.flush();
         Err << NativePath::Shown(saved.FailureText(file)) << Qt::endl;

@@ -43,8 +43,19 @@ qint32 NameComparison::Count(const Baza& Current) const {
     return count;
 }
 
-NameChanges NameComparison::Differences(const Baza& Current) const {
-    return Active() ? NameLists::Differences(m_Other, Current) : NameChanges{};
+NameChanges NameComparison::Differences(const Baza& Current, Direction Way) const {
+    if (!Active()) {
+        return {};
+    }
+    return Way == Direction::ToOpen ? NameLists::Differences(m_Other, Current)
+                                    : NameLists::Differences(Current, m_Other);
+}
+
+std::optional<QString> NameComparison::OtherName(qint32 Index) const {
+    if (!Active() || Index < 0 || Index >= m_Other.Count()) {
+        return std::nullopt;
+    }
+    return m_Other.Get_Nazwa(Index);
 }
 
 } // namespace voxtrel

@@ -5,6 +5,7 @@
 #include "names/Baza.h"
 
 #include <QString>
+#include <optional>
 
 namespace voxtrel {
 
@@ -32,8 +33,16 @@ public:
     bool Differs(const Baza& Current, qint32 Index) const;
     // How many records of Current differ.
     qint32 Count(const Baza& Current) const;
-    // The records that differ, as a patch from the compared file's names to Current's.
-    NameChanges Differences(const Baza& Current) const;
+    // Which way a patch of the differences runs.
+    enum class Direction {
+        ToOther, // turns the open file into the compared one: the mod, with the game's open
+        ToOpen,  // turns the compared file into the open one
+    };
+    // The records that differ, as a patch in Way: ToOpen gives Current's names (was: the
+    // compared file's), ToOther the compared file's (was: Current's).
+    NameChanges Differences(const Baza& Current, Direction Way = Direction::ToOpen) const;
+    // The compared file's name of record Index; none when not comparing or past its end.
+    std::optional<QString> OtherName(qint32 Index) const;
 
 private:
     QString m_AppPath;

@@ -64,7 +64,12 @@ public:
         suggested = Suggested;
         return asked();
     }
-    QString next; // the path the next dialog "chooses"; empty cancels
+    QStringList OpenPaths(QWidget*, const QString&, const QString&, const QString&) override {
+        ++shown;
+        return nextFiles;
+    }
+    QString next;          // the path the next dialog "chooses"; empty cancels
+    QStringList nextFiles; // the files the next dialog for several "chooses"
     QString suggested;
     int shown = 0;
 
@@ -78,11 +83,14 @@ private:
 // Answers each preview with the next scripted answer, or Apply when none is left.
 class FakePreview : public ChangePreview {
 public:
-    bool Confirm(QWidget*, const QString&, const NameChanges& Changes) override {
+    bool Confirm(QWidget*, const QString&, const NameChanges& Changes,
+                 const QStringList& Notes) override {
         shown << Changes;
+        notes << Notes;
         return answers.isEmpty() || answers.takeFirst();
     }
     QList<NameChanges> shown;
+    QList<QStringList> notes;
     QList<bool> answers;
 };
 

@@ -231,7 +231,7 @@ private slots:
             apply->click();
         });
         ChangePreviewDialog preview;
-        applied = preview.Confirm(nullptr, "Preview", {plain, replaced, converted});
+        applied = preview.Confirm(nullptr, "Preview", {plain, replaced, converted}, {});
         QVERIFY(applied);
     }
 };

@@ -74,6 +74,9 @@ AppFolder::AppFolder() {
     // The journal of in-place writes goes here, in this process and the programs it starts.
     root.mkpath(QStringLiteral("state"));
     qputenv("XDG_STATE_HOME", QFile::encodeName(statePath()));
+    // What the editor remembers (code pages by file name) stays here too.
+    root.mkpath(QStringLiteral("config"));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_Root.filePath(QStringLiteral("config"))));
     restoreTool();
 }
 
