@@ -3,6 +3,7 @@
 #include "app/frmMain.h"
 #include "document/NativePath.h"
 #include "document/SaveJournal.h"
+#include "document/UiLanguage.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -50,6 +51,7 @@ int main(int argc, char** argv) {
         QCoreApplication core(argc, argv);
         QCoreApplication::setApplicationName(QStringLiteral("voxtrel-editor"));
         QCoreApplication::setApplicationVersion(QStringLiteral(VOXTREL_VERSION));
+        voxtrel::UiLanguage::Install(); // before the help text is built
         QCommandLineParser parser;
         parser.setApplicationDescription(
             QStringLiteral("Edits the names of a game's compressed name file."));
@@ -91,6 +93,7 @@ int main(int argc, char** argv) {
     }
 
     QApplication app(argc, argv);
+    voxtrel::UiLanguage::Install(); // before any window is built
     QApplication::setApplicationVersion(QStringLiteral(VOXTREL_VERSION));
     QApplication::setApplicationName(QStringLiteral("Voxtrel String Editor"));
     QApplication::setDesktopFileName(QStringLiteral("voxtrel-editor"));
