@@ -38,6 +38,21 @@ QString InstallFile(const QString& Folder, const QString& Prefix, const QString&
     return path;
 }
 
+// The locale messages follow, as C's setlocale reads it: LC_ALL, then LC_MESSAGES, then LANG.
+// "C" and "POSIX" (with or without a code set) ask for the program's own texts, whatever
+// LANGUAGE lists.
+bool MessagesInPosixLocale() {
+    QString value;
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        value = qEnvironmentVariable(name);
+        if (!value.isEmpty()) {
+            break;
+        }
+    }
+    const QString locale = value.section(QLatin1Char('.'), 0, 0);
+    return locale.isEmpty() || locale == QLatin1String("C") || locale == QLatin1String("POSIX");
+}
+
 // "pl-PL" is looked for as pl_PL, then pl.
 QStringList Candidates(const QString& Language) {
     QString name = Language;
@@ -73,6 +88,9 @@ QString UiLanguage::Choose(const QStringList& Languages, const QString& Folder) 
 
 UiLanguage::Installed UiLanguage::Install(const QString& Folder) {
     Installed out;
+    if (MessagesInPosixLocale()) {
+        return out;
+    }
     const QString folder = Folder.isEmpty() ? DefaultFolder() : Folder;
     out.Language = Choose(QLocale::system().uiLanguages(), folder);
     if (out.Language.isEmpty()) {

@@ -15,11 +15,12 @@ public:
         QStringList Files; // the .qm files now in use
     };
 
-    // Chooses the first of the user's languages (QLocale::uiLanguages: LANGUAGE, LC_ALL,
-    // LC_MESSAGES, LANG) that is English or has a translation in Folder, and installs that
-    // translation on the running application. Call it right after the application object is
-    // made, before any window or help text is built. Folder defaults to the application
-    // folder's translations/.
+    // Under the C or POSIX locale (LC_ALL, LC_MESSAGES, LANG, as setlocale reads them) the
+    // texts stay English. Otherwise chooses the first of the user's languages
+    // (QLocale::uiLanguages: LANGUAGE, or the locale) that is English or has a translation
+    // in Folder, and installs that translation on the running application. Call it right
+    // after the application object is made, before any window or help text is built. Folder
+    // defaults to the application folder's translations/.
     static Installed Install(const QString& Folder = {});
 
     // The same choice from a list of languages ("de-DE", "pl", "C"), without installing.
