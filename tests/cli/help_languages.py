@@ -14,7 +14,7 @@ import re
 import subprocess
 import sys
 
-app, kept = sys.argv[1], sys.argv[2]
+app, kept = os.path.abspath(sys.argv[1]), sys.argv[2]
 update = "--update" in sys.argv[3:]
 names = os.path.join(app, "voxtrel-names")
 editor = os.path.join(app, "voxtrel-editor")
@@ -35,7 +35,10 @@ def environment(language):
 
 
 def run(args, language, code=0):
-    done = subprocess.run(args, env=environment(language), capture_output=True, text=True,
+    # Started by their bare names from the application folder, as a user on the PATH does,
+    # so that no build folder shows in a usage line.
+    done = subprocess.run([os.path.basename(args[0])] + args[1:], env=environment(language),
+                          cwd=app, executable=args[0], capture_output=True, text=True,
                           timeout=60)
     if done.returncode != code:
         sys.exit(f"{language or 'C'}: {' '.join(args)} exited {done.returncode}, not {code}:\n"
