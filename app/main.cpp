@@ -8,6 +8,8 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QTimer>
+#include <QWindow>
+#include <chrono>
 #include <cstdio>
 
 namespace {
@@ -40,6 +42,23 @@ QList<QCommandLineOption> QtOptions() {
     }
     return options;
 }
+
+// For the start-up benchmark: prints the moment the window is first mapped, as nanoseconds
+// of the monotonic clock, and quits.
+class MappedProbe : public QObject {
+protected:
+    bool eventFilter(QObject* Watched, QEvent* Event) override {
+        if (Event->type() == QEvent::Expose && static_cast<QWindow*>(Watched)->isExposed()) {
+            const auto now = std::chrono::steady_clock::now().time_since_epoch();
+            std::printf("mapped %lld\n", static_cast<long long>(
+                                             std::chrono::nanoseconds(now).count()));
+            std::fflush(stdout);
+            Watched->removeEventFilter(this);
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        }
+        return QObject::eventFilter(Watched, Event);
+    }
+};
 
 } // namespace
 
@@ -106,13 +125,14 @@ int main(int argc, char** argv) {
         }
     }
     voxtrel::frmMain window;
+    MappedProbe probe;
+    if (qEnvironmentVariableIsSet("VOXTREL_QUIT_WHEN_SHOWN")) {
+        window.winId(); // the native window, to watch for its first exposure
+        window.windowHandle()->installEventFilter(&probe);
+    }
     window.show();
     if (!recovered.isEmpty()) {
         QTimer::singleShot(0, &window, [&window, recovered] { window.TellRecovered(recovered); });
-    }
-    if (qEnvironmentVariableIsSet("VOXTREL_QUIT_WHEN_SHOWN")) {
-        // For the start-up benchmark: gone once the first paint is done.
-        QTimer::singleShot(0, &app, &QCoreApplication::quit);
     }
     if (!files.isEmpty()) {
         const QString file = files.front();
