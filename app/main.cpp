@@ -50,8 +50,8 @@ protected:
     bool eventFilter(QObject* Watched, QEvent* Event) override {
         if (Event->type() == QEvent::Expose && static_cast<QWindow*>(Watched)->isExposed()) {
             const auto now = std::chrono::steady_clock::now().time_since_epoch();
-            std::printf("mapped %lld\n", static_cast<long long>(
-                                             std::chrono::nanoseconds(now).count()));
+            std::printf("mapped %lld\n",
+                        static_cast<long long>(std::chrono::nanoseconds(now).count()));
             std::fflush(stdout);
             Watched->removeEventFilter(this);
             QTimer::singleShot(0, qApp, &QCoreApplication::quit);
