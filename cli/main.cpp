@@ -5,6 +5,7 @@
 #include "cli/ExportCommand.h"
 #include "cli/ImportCommand.h"
 #include "document/NativePath.h"
+#include "document/UiLanguage.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -42,6 +43,7 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("voxtrel-names"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VOXTREL_VERSION));
+    voxtrel::UiLanguage::Install(); // before any help or message is built
     QTextStream out(stdout);
     QTextStream err(stderr);
 

@@ -1,6 +1,5 @@
 #include "document/ImportPlan.h"
 
-#include "document/LikelyEncoding.h"
 #include "document/NameDocument.h"
 #include "document/NameFileSize.h"
 #include "document/NameLists.h"
@@ -104,7 +103,7 @@ const QList<FileCheck>& ImportPlan::Check(const QByteArray& List,
                 document->SetEncoding(page);
                 check = Judge(NameLists::Check(List, document->Table(), Options.Transliterate),
                               Options);
-                check.Likely = LikelyEncoding::Instead(document->Table(), page);
+                check.Likely = NameLists::LikelyEncoding(document->Table(), page);
                 const QString readOnly = document->ReadOnly();
                 if (check.Passes() && !readOnly.isEmpty()) {
                     check.Result = FileCheck::Outcome::ReadOnly;

@@ -1,8 +1,7 @@
 #include "document/NameLists.h"
 
 #include "document/AtomicReplace.h"
-#include "document/NameCsv.h"
-#include "document/NameWorkbook.h"
+#include "document/ListFormats.h"
 #include "names/Baza.h"
 
 #include <QFileInfo>
@@ -53,9 +52,12 @@ Loaded Load(const QString& Path) {
 }
 
 ListCheck Check(const QByteArray& Bytes, const Baza& Table, bool Transliterate) {
+    const ListFormats::Found formats = ListFormats::Find();
+    if (!formats.Formats) {
+        return {ListCheck::Outcome::Unreadable, {}, formats.Reason, {}, {}, {}};
+    }
     // By what it holds, not by its name: a workbook saved as names.csv is still one.
-    return NameWorkbook::IsWorkbook(Bytes) ? NameWorkbook::Check(Bytes, Table, Transliterate)
-                                           : NameCsv::Check(Bytes, Table, Transliterate);
+    return formats.Formats->Check(Bytes, Table, Transliterate);
 }
 
 ListCheck Read(const QString& Path, const Baza& Table, bool Transliterate) {
@@ -67,17 +69,27 @@ ListCheck Read(const QString& Path, const Baza& Table, bool Transliterate) {
 }
 
 Written Write(const Baza& Table, Format As, const QString& WorkFolder) {
-    if (As == Format::Csv) {
-        return {NameCsv::Write(Table), {}};
+    const ListFormats::Found formats = ListFormats::Find();
+    if (!formats.Formats) {
+        return {{}, formats.Reason};
     }
-    return NameWorkbook::Write(Table, WorkFolder);
+    return formats.Formats->Write(Table, As == Format::Xlsx, WorkFolder);
 }
 
 Written Write_Patch(const NameChanges& Rows, Format As, const QString& WorkFolder) {
-    if (As == Format::Csv) {
-        return {NameCsv::Write_Patch(Rows), {}};
+    const ListFormats::Found formats = ListFormats::Find();
+    if (!formats.Formats) {
+        return {{}, formats.Reason};
     }
-    return NameWorkbook::Write_Patch(Rows, WorkFolder);
+    return formats.Formats->WritePatch(Rows, As == Format::Xlsx, WorkFolder);
+}
+
+std::optional<QString> LikelyEncoding(const Baza& Table, const CodePage& Chosen) {
+    const ListFormats::Found formats = ListFormats::Find();
+    if (!formats.Formats) {
+        return std::nullopt; // nothing better is known
+    }
+    return formats.Formats->LikelyEncoding(Table, Chosen);
 }
 
 NameChanges Differences(const Baza& Old, const Baza& New) {

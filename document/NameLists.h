@@ -5,10 +5,12 @@
 
 #include <QByteArray>
 #include <QString>
+#include <optional>
 
 namespace voxtrel {
 
 class Baza;
+class CodePage;
 
 // A name list in either of its formats: a workbook (.xlsx) for spreadsheets, CSV for scripts,
 // diffs and version control.
@@ -40,6 +42,10 @@ ListCheck Check(const QByteArray& Bytes, const Baza& Table, bool Transliterate =
 // checks it against Table; Transliterate replaces the characters Table's code page cannot hold
 // by their Latin forms.
 ListCheck Read(const QString& Path, const Baza& Table, bool Transliterate = false);
+
+// The code page Table's names suggest when Chosen looks wrong for them; none when Chosen
+// looks right, or when the list formats (which hold the detector) are not there.
+[[nodiscard]] std::optional<QString> LikelyEncoding(const Baza& Table, const CodePage& Chosen);
 
 // A list's bytes as made: empty, with the reason, when it could not be.
 using Written = NameWorkbook::Written;

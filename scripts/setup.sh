@@ -3,6 +3,7 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev qt6-base-dev qt6-multimedia-dev
+          qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
           libgtest-dev libgmock-dev libbenchmark-dev zlib1g-dev libxkbcommon-dev xvfb xauth
           fonts-liberation python3 xdotool libcsv-dev strace time
           pkg-config libxlsxwriter-dev libzip-dev python3-openpyxl libicu-dev

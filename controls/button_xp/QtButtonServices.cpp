@@ -4,7 +4,7 @@
 #include <QCursor>
 #include <QDesktopServices>
 #include <QFileInfo>
-#include <QSoundEffect>
+#include <QLibrary>
 
 namespace voxtrel {
 
@@ -26,27 +26,27 @@ QWidget* QtPointerLocator::WidgetUnderPointer() const {
     return QApplication::widgetAt(QCursor::pos());
 }
 
-QtSoundPlayer::QtSoundPlayer() = default;
+QtSoundPlayer::QtSoundPlayer(QString ModuleFolder) : m_ModuleFolder(std::move(ModuleFolder)) {}
 
-QtSoundPlayer::~QtSoundPlayer() {
-    delete m_Effect;
-}
+QtSoundPlayer::~QtSoundPlayer() = default;
 
 bool QtSoundPlayer::Play(const QString& FilePath) {
     if (!QFileInfo(FilePath).isFile()) {
         return false;
     }
-    if (!m_Effect) {
-        m_Effect = new QSoundEffect;
+    if (!m_Loaded) {
+        m_Loaded = true;
+        // The library stays loaded for the rest of the run: the player's code lives in it.
+        const QString folder =
+            m_ModuleFolder.isEmpty() ? QCoreApplication::applicationDirPath() : m_ModuleFolder;
+        QLibrary module(folder + QStringLiteral("/voxtrel-sound"));
+        using NewPlayer = SoundPlayer* (*)();
+        if (const auto make =
+                reinterpret_cast<NewPlayer>(module.resolve("VoxtrelNewSoundPlayer"))) {
+            m_Player.reset(make());
+        }
     }
-    // A new sound cuts off one still playing.
-    m_Effect->stop();
-    const QUrl source = QUrl::fromLocalFile(QFileInfo(FilePath).absoluteFilePath());
-    if (m_Effect->source() != source) {
-        m_Effect->setSource(source);
-    }
-    m_Effect->play();
-    return true;
+    return m_Player && m_Player->Play(FilePath);
 }
 
 void QtUrlOpener::Open(const QUrl& Url, QWidget* Owner) {

@@ -2,8 +2,6 @@
 
 #include "controls/button_xp/ButtonServices.h"
 
-class QSoundEffect;
-
 namespace voxtrel {
 
 // QCursor::pos and QApplication::widgetAt.
@@ -12,15 +10,20 @@ public:
     QWidget* WidgetUnderPointer() const override;
 };
 
-// QSoundEffect; a missing file or a machine without sound plays nothing.
+// QSoundEffect, from the module voxtrel-sound beside the program, loaded on the first sound
+// there is a file for; a missing file, a missing module or a machine without sound plays
+// nothing.
 class QtSoundPlayer : public SoundPlayer {
 public:
-    QtSoundPlayer();
+    // ModuleFolder: where voxtrel-sound is; empty for the running program's folder.
+    explicit QtSoundPlayer(QString ModuleFolder = {});
     ~QtSoundPlayer() override;
     bool Play(const QString& FilePath) override;
 
 private:
-    QSoundEffect* m_Effect = nullptr;
+    QString m_ModuleFolder;
+    std::unique_ptr<SoundPlayer> m_Player;
+    bool m_Loaded = false; // whether loading was tried
 };
 
 // QDesktopServices::openUrl.

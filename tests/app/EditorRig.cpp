@@ -48,7 +48,10 @@ public:
 
 } // namespace
 
-EditorRig::EditorRig(const QString& SettingsFile) {
+EditorRig::EditorRig(const QString& SettingsFile, std::shared_ptr<FakeMessages> Messages) {
+    if (Messages) {
+        messages = std::move(Messages);
+    }
     AppServices services;
     services.Messages = messages;
     services.Links = links;

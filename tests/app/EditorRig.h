@@ -138,7 +138,9 @@ private:
 class EditorRig {
 public:
     // SettingsFile: where the window keeps what it remembers; empty for a file of the rig's.
-    explicit EditorRig(const QString& SettingsFile = {});
+    // Messages: a recorder of the test's own, in place of a plain FakeMessages.
+    explicit EditorRig(const QString& SettingsFile = {},
+                       std::shared_ptr<FakeMessages> Messages = nullptr);
     ~EditorRig();
 
     QString appPath() const { return m_App.appPath(); }

@@ -454,6 +454,7 @@ private slots:
             // The command line at the same time, from the same application folder.
             const QString names = first.rig.appPath() + "voxtrel-names";
             QVERIFY(QFile::copy(VOXTREL_NAMES_PATH, names));
+            QVERIFY(QFile::copy(VOXTREL_LISTS_MODULE, first.rig.appPath() + "libvoxtrel-lists.so"));
             EditorRig::write(first.rig.userFile("n.csv"), "index,name\n1,Batch\n");
             QCOMPARE(QProcess::execute(names, {"import", other, first.rig.userFile("n.csv")}), 0);
             QCOMPARE(first.rig.workFiles(), firstFiles);

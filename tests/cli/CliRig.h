@@ -31,6 +31,8 @@ struct Cli {
 
     Cli() {
         EXPECT_TRUE(QFile::copy(VOXTREL_NAMES_PATH, app.appPath() + "voxtrel-names"));
+        // The list formats, which voxtrel-names loads from its own folder.
+        EXPECT_TRUE(QFile::copy(VOXTREL_LISTS_MODULE, app.appPath() + "libvoxtrel-lists.so"));
         EXPECT_TRUE(WriteCompressed(file, plain));
         before = ReadBytes(file);
     }

@@ -101,6 +101,20 @@ with tempfile.TemporaryDirectory() as tmp:
     if not os.path.isdir(os.path.join(cache, "voxtrel-editor")):
         failures.append("voxtrel-names did not work in the user's cache folder")
 
+    # The modules loaded on first use, and the translations, ship beside the programs.
+    app = os.path.join(root, "usr/lib/voxtrel-editor")
+    shipped = ["libvoxtrel-lists.so", "libvoxtrel-sound.so"] + [
+        f"translations/voxtrel_{language}.qm" for language in ("de", "pl", "ru", "el")]
+    absent = [name for name in shipped if not os.path.isfile(os.path.join(app, name))]
+    if absent:
+        failures.append(f"not in the package: {absent}")
+    book = os.path.join(tmp, "names.xlsx")
+    r = subprocess.run([os.path.join(root, "usr/bin/voxtrel-names"), "export", sample, "-o", book],
+                       env=dict(env, LANGUAGE="de", LC_ALL="de_DE.UTF-8"), capture_output=True,
+                       text=True)
+    if r.returncode != 0 or not open(book, "rb").read(4) == b"PK\x03\x04":
+        failures.append(f"a workbook export from the package, in German: {r.returncode} {r.stderr}")
+
     chosen = os.path.join(tmp, "unnamed_1846.bin")
     shutil.copy(sample, chosen)
     os.chmod(chosen, 0o644)
