@@ -1,5 +1,7 @@
 #include "app/AboutMenu.h"
 
+#include <QCoreApplication>
+
 #include "app/Links.h"
 #include "app/MenuEntry.h"
 #include "document/NativePath.h"
@@ -15,8 +17,11 @@ AboutMenu::AboutMenu(QWidget* Window, QString Title, const AppServices& Services
     : QObject(Window), m_Window(Window), m_Title(std::move(Title)),
       m_Services(Services), m_Actions{MenuEntry(this, Links::SiteHomeCaption, "cmdSiteHome"),
                                       MenuEntry(this, Links::PartnerCaption, "cmdPartnerSite"),
-                                      MenuEntry(this, Links::AuthorCaption, "cmdAuthorPage"),
-                                      MenuEntry(this, QStringLiteral("&Copyright"), "Copyright")} {
+                                      MenuEntry(this,
+                                                QCoreApplication::translate("voxtrel::Links",
+                                                                            Links::AuthorCaption),
+                                                "cmdAuthorPage"),
+                                      MenuEntry(this, tr("&Copyright"), "Copyright")} {
     const std::pair<QAction*, QString> pages[] = {{m_Actions.cmdSiteHome, Links::SiteHomeUrl},
                                                   {m_Actions.cmdPartnerSite, Links::PartnerUrl},
                                                   {m_Actions.cmdAuthorPage, Links::AuthorUrl}};
@@ -31,8 +36,7 @@ void AboutMenu::Visit(const QString& Url) {
         // Shown, so that the address can be copied into a browser by hand.
         m_Services.Messages->Show(
             m_Window,
-            NativePath::Shown(
-                QStringLiteral("No web browser could be opened for this page:\n%1").arg(Url)),
+            NativePath::Shown(tr("No web browser could be opened for this page:\n%1").arg(Url)),
             m_Title, MessageBoxes::Icon::Information);
     }
 }

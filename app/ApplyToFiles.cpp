@@ -55,8 +55,7 @@ ApplyToFiles::ApplyToFiles(QWidget* Window, QString Title, NameDocument& Documen
                            const EditorSettings& Settings)
     : QObject(Window), m_Window(Window), m_Title(std::move(Title)), m_Document(Document),
       m_Services(Services), m_Compare(Compare), m_Settings(Settings),
-      m_Action(MenuEntry(this, QStringLiteral("&Apply to other files..."), "MnuApplyToFiles", {},
-                         false)) {
+      m_Action(MenuEntry(this, tr("&Apply to other files..."), "MnuApplyToFiles", {}, false)) {
     connect(m_Action, &QAction::triggered, this, [this] {
         if (!ToolBusy::Refuse(m_Document) && m_Action->isEnabled()) {
             Start();
@@ -76,10 +75,10 @@ std::optional<ApplyToFiles::Patch> ApplyToFiles::ChoosePatch() {
         const QString open = NativePath::Shown(QFileInfo(m_Document.FilePath()).fileName());
         const QString other = NativePath::Shown(QFileInfo(compared.Path()).fileName());
         const int way = m_Services.Messages->Choose(
-            m_Window, QStringLiteral("Apply the current differences, or a patch file?"), m_Title,
-            {QStringLiteral("&Differences: turns %1 into %2").arg(other, open),
-             QStringLiteral("Differences: t&urns %1 into %2").arg(open, other),
-             QStringLiteral("A &patch file..."), QStringLiteral("Cancel")});
+            m_Window, tr("Apply the current differences, or a patch file?"), m_Title,
+            {tr("&Differences: turns %1 into %2").arg(other, open),
+             tr("Differences: t&urns %1 into %2").arg(open, other), tr("A &patch file..."),
+             tr("Cancel")});
         if (way == 0 || way == 1) {
             const NameChanges rows = compared.Differences(
                 m_Document.Table(),
@@ -91,14 +90,14 @@ std::optional<ApplyToFiles::Patch> ApplyToFiles::ChoosePatch() {
                                           MessageBoxes::Icon::Warning);
                 return std::nullopt;
             }
-            return Patch{patch.Bytes, QStringLiteral("the differences that turn %1 into %2")
+            return Patch{patch.Bytes, tr("the differences that turn %1 into %2")
                                           .arg(way == 0 ? other : open, way == 0 ? open : other)};
         }
         if (way != 2) {
             return std::nullopt;
         }
     }
-    const QString path = m_Services.Files->OpenPath(m_Window, QStringLiteral("Apply a patch"),
+    const QString path = m_Services.Files->OpenPath(m_Window, tr("Apply a patch"),
                                                     QFileInfo(m_Document.FilePath()).absolutePath(),
                                                     FileTypes::ListReadFilter);
     if (path.isEmpty()) {
@@ -119,8 +118,8 @@ void ApplyToFiles::Start() {
         return;
     }
     const QStringList files = m_Services.Files->OpenPaths(
-        m_Window, QStringLiteral("Apply to name files"),
-        QFileInfo(m_Document.FilePath()).absolutePath(), FileTypes::NameFileFilter);
+        m_Window, tr("Apply to name files"), QFileInfo(m_Document.FilePath()).absolutePath(),
+        FileTypes::NameFileFilter);
     if (files.isEmpty()) {
         return;
     }
@@ -146,10 +145,9 @@ void ApplyToFiles::ShowPreview() {
     layout->addWidget(m_Summary);
     m_Table = new QTableWidget(int(m_Files.size()), ColumnCount, dialog);
     m_Table->setObjectName(QStringLiteral("ApplyFiles"));
-    m_Table->setHorizontalHeaderLabels({QStringLiteral("File"), QStringLiteral("Code page"),
-                                        QStringLiteral("Names changed"),
-                                        QStringLiteral("Conflicts"), QStringLiteral("Replaced"),
-                                        QStringLiteral("Read-only"), QStringLiteral("Check")});
+    m_Table->setHorizontalHeaderLabels({tr("File"), tr("Code page"), tr("Names changed"),
+                                        tr("Conflicts"), tr("Replaced"), tr("Read-only"),
+                                        tr("Check")});
     m_Table->verticalHeader()->hide();
     m_Table->setSelectionBehavior(QAbstractItemView::SelectRows);
     for (int row = 0; row < m_Files.size(); ++row) {
@@ -168,14 +166,13 @@ void ApplyToFiles::ShowPreview() {
         connect(pages, &QComboBox::currentTextChanged, this, [this] { Recheck(); });
         m_Table->setCellWidget(row, PageColumn, pages);
     }
-    m_Replace =
-        new QCheckBox(QStringLiteral("&Replace characters a code page cannot hold"), dialog);
+    m_Replace = new QCheckBox(tr("&Replace characters a code page cannot hold"), dialog);
     m_Replace->setObjectName(QStringLiteral("ApplyReplace"));
     connect(m_Replace, &QCheckBox::toggled, this, [this] { Recheck(); });
     layout->addWidget(m_Table);
     layout->addWidget(m_Replace);
     auto* buttons = new QDialogButtonBox(dialog);
-    m_Apply = buttons->addButton(QStringLiteral("&Apply"), QDialogButtonBox::AcceptRole);
+    m_Apply = buttons->addButton(tr("&Apply"), QDialogButtonBox::AcceptRole);
     m_Apply->setObjectName(QStringLiteral("ApplyButton"));
     QPushButton* close = buttons->addButton(QDialogButtonBox::Close);
     close->setObjectName(QStringLiteral("ApplyClose"));
@@ -212,10 +209,10 @@ void ApplyToFiles::Recheck() {
         m_Table->setItem(row, ReplacedColumn, count(check.Replaced().size()));
         m_Table->setItem(
             row, ReadOnlyColumn,
-            Cell(check.Result == FileCheck::Outcome::ReadOnly ? QStringLiteral("Yes") : QString()));
-        QString state = check.Passes() ? QStringLiteral("Ready") : check.Reason;
+            Cell(check.Result == FileCheck::Outcome::ReadOnly ? tr("Yes") : QString()));
+        QString state = check.Passes() ? tr("Ready") : check.Reason;
         if (check.Likely) {
-            state += QStringLiteral(" Its names look like %1.").arg(*check.Likely);
+            state += tr(" Its names look like %1.").arg(*check.Likely);
         }
         auto* cell = Cell(NativePath::Shown(state));
         cell->setToolTip(NativePath::Shown(state));
@@ -227,8 +224,8 @@ void ApplyToFiles::Recheck() {
     const qsizetype passing =
         std::count_if(checks.begin(), checks.end(), [](const FileCheck& c) { return c.Passes(); });
     m_Summary->setText(
-        QStringLiteral("Applying %1 to %2 files: %3 of them pass. Apply writes them all, or none "
-                       "while any fails its check.")
+        tr("Applying %1 to %2 files: %3 of them pass. Apply writes them all, or none "
+           "while any fails its check.")
             .arg(m_Patch.Name)
             .arg(checks.size())
             .arg(passing));
@@ -242,10 +239,10 @@ void ApplyToFiles::Apply() {
     const ImportWrite written = m_Plan->Write();
     for (int row = 0; row < m_Files.size(); ++row) {
         const QString& file = m_Files[row];
-        QString state = QStringLiteral("No name changes; not written.");
+        QString state = tr("No name changes; not written.");
         for (const auto& [savedFile, saved] : written.Saves) {
             if (savedFile == file) {
-                state = saved.Ok() ? QStringLiteral("Saved.") : saved.FailureText(file);
+                state = saved.Ok() ? tr("Saved.") : saved.FailureText(file);
             }
         }
         m_Table->setItem(row, StateColumn, Cell(NativePath::Shown(state)));
@@ -257,10 +254,10 @@ void ApplyToFiles::Apply() {
         for (const QString& f : Files) {
             names << NativePath::Shown(QFileInfo(f).fileName());
         }
-        return names.isEmpty() ? QStringLiteral("none") : names.join(QStringLiteral(", "));
+        return names.isEmpty() ? tr("none") : names.join(QStringLiteral(", "));
     };
-    m_Summary->setText(written.Ok() ? QStringLiteral("Written: %1.").arg(shown(written.Written))
-                                    : QStringLiteral("Written: %1. Not written: %2.")
+    m_Summary->setText(written.Ok() ? tr("Written: %1.").arg(shown(written.Written))
+                                    : tr("Written: %1. Not written: %2.")
                                           .arg(shown(written.Written), shown(written.NotWritten)));
 }
 

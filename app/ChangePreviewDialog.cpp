@@ -1,5 +1,7 @@
 #include "app/ChangePreviewDialog.h"
 
+#include <QCoreApplication>
+
 #include <QCheckBox>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -17,11 +19,14 @@ bool ChangePreviewDialog::Confirm(QWidget* Owner, const QString& Title, const Na
     dialog.setObjectName(QStringLiteral("ChangePreview"));
     dialog.setWindowTitle(Title);
     auto* layout = new QVBoxLayout(&dialog);
-    layout->addWidget(
-        new QLabel(QStringLiteral("The list renames %1 %2. Nothing changes until you apply it.")
-                       .arg(Changes.size())
-                       .arg(Changes.size() == 1 ? QStringLiteral("name") : QStringLiteral("names")),
-                   &dialog));
+    layout->addWidget(new QLabel(
+        QCoreApplication::translate("voxtrel::ChangePreviewDialog",
+                                    "The list renames %1 %2. Nothing changes until you apply it.")
+            .arg(Changes.size())
+            .arg(Changes.size() == 1
+                     ? QCoreApplication::translate("voxtrel::ChangePreviewDialog", "name")
+                     : QCoreApplication::translate("voxtrel::ChangePreviewDialog", "names")),
+        &dialog));
     // What the reader noticed: the sheet it read of several, the hidden rows it counted.
     if (!Notes.isEmpty()) {
         auto* notes = new QLabel(Notes.join(QLatin1Char('\n')), &dialog);
@@ -32,7 +37,9 @@ bool ChangePreviewDialog::Confirm(QWidget* Owner, const QString& Title, const Na
     auto* table = new QTableWidget(static_cast<int>(Changes.size()), 3, &dialog);
     table->setObjectName(QStringLiteral("Changes"));
     table->setHorizontalHeaderLabels(
-        {QStringLiteral("Index"), QStringLiteral("Current name"), QStringLiteral("New name")});
+        {QCoreApplication::translate("voxtrel::ChangePreviewDialog", "Index"),
+         QCoreApplication::translate("voxtrel::ChangePreviewDialog", "Current name"),
+         QCoreApplication::translate("voxtrel::ChangePreviewDialog", "New name")});
     table->verticalHeader()->hide();
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -48,7 +55,9 @@ bool ChangePreviewDialog::Confirm(QWidget* Owner, const QString& Title, const Na
     table->horizontalHeader()->setStretchLastSection(true);
     layout->addWidget(table);
     auto* buttons = new QDialogButtonBox(&dialog);
-    QPushButton* apply = buttons->addButton(QStringLiteral("&Apply"), QDialogButtonBox::AcceptRole);
+    QPushButton* apply =
+        buttons->addButton(QCoreApplication::translate("voxtrel::ChangePreviewDialog", "&Apply"),
+                           QDialogButtonBox::AcceptRole);
     // Rows whose names hold characters the code page cannot: marked, shown as typed, and
     // applied only once the user agrees to their replacements.
     QList<int> replaced;
@@ -66,8 +75,10 @@ bool ChangePreviewDialog::Confirm(QWidget* Owner, const QString& Title, const Na
         }
         if (!change.Damage.isEmpty()) {
             converted << row;
-            const QString why = QStringLiteral("Looks like %1 a spreadsheet made of \"%2\"")
-                                    .arg(change.Damage, change.OldName);
+            const QString why =
+                QCoreApplication::translate("voxtrel::ChangePreviewDialog",
+                                            "Looks like %1 a spreadsheet made of \"%2\"")
+                    .arg(change.Damage, change.OldName);
             for (int column = 0; column < 3; ++column) {
                 table->item(row, column)->setBackground(QColor(255, 236, 179));
                 table->item(row, column)->setToolTip(why);
@@ -81,8 +92,10 @@ bool ChangePreviewDialog::Confirm(QWidget* Owner, const QString& Title, const Na
                           (meant == nullptr || meant->isChecked()));
     };
     if (!replaced.isEmpty()) {
-        replace =
-            new QCheckBox(QStringLiteral("&Replace characters the code page cannot hold"), &dialog);
+        replace = new QCheckBox(
+            QCoreApplication::translate("voxtrel::ChangePreviewDialog",
+                                        "&Replace characters the code page cannot hold"),
+            &dialog);
         replace->setObjectName(QStringLiteral("Replace"));
         layout->insertWidget(layout->indexOf(table) + 1, replace);
         QObject::connect(replace, &QCheckBox::toggled, &dialog, [=](bool on) {
@@ -93,10 +106,11 @@ bool ChangePreviewDialog::Confirm(QWidget* Owner, const QString& Title, const Na
         });
     }
     if (!converted.isEmpty()) {
-        meant = new QCheckBox(
-            QStringLiteral("The &marked names look converted by a spreadsheet (\"0123\" as "
-                           "\"123\"); apply them all the same"),
-            &dialog);
+        meant = new QCheckBox(QCoreApplication::translate(
+                                  "voxtrel::ChangePreviewDialog",
+                                  "The &marked names look converted by a spreadsheet (\"0123\" as "
+                                  "\"123\"); apply them all the same"),
+                              &dialog);
         meant->setObjectName(QStringLiteral("ApplyConverted"));
         layout->insertWidget(layout->indexOf(table) + 1, meant);
         QObject::connect(meant, &QCheckBox::toggled, &dialog, allowApply);

@@ -20,16 +20,13 @@ namespace voxtrel {
 CompareMarks::CompareMarks(QWidget* Window, QString Title, NameList* List, NameDocument& Document,
                            const AppServices& Services, QStatusBar* Status)
     : QObject(Window), m_Window(Window), m_Title(std::move(Title)), m_List(List),
-      m_Document(Document), m_Services(Services),
-      m_Status(Status), m_Actions{MenuEntry(this, QStringLiteral("&Compare with file..."),
-                                            "MnuCompare", {}, false),
-                                  MenuEntry(this, QStringLiteral("Export &differences..."),
-                                            "MnuExportDifferences", {}, false),
-                                  MenuEntry(this, QStringLiteral("Next &difference"),
-                                            "MnuNextDifference", QKeySequence(Qt::Key_F7)),
-                                  MenuEntry(this, QStringLiteral("Previous difference"),
-                                            "MnuPreviousDifference",
-                                            QKeySequence(Qt::SHIFT | Qt::Key_F7))},
+      m_Document(Document), m_Services(Services), m_Status(Status),
+      m_Actions{
+          MenuEntry(this, tr("&Compare with file..."), "MnuCompare", {}, false),
+          MenuEntry(this, tr("Export &differences..."), "MnuExportDifferences", {}, false),
+          MenuEntry(this, tr("Next &difference"), "MnuNextDifference", QKeySequence(Qt::Key_F7)),
+          MenuEntry(this, tr("Previous difference"), "MnuPreviousDifference",
+                    QKeySequence(Qt::SHIFT | Qt::Key_F7))},
       m_Compared(Document.AppPath()) {
     m_List->SetMarks(
         [this](qint32 record) { return m_Compared.Differs(m_Document.Table(), record); }, Tint());
@@ -72,7 +69,7 @@ void CompareMarks::FileOpened() {
 }
 
 void CompareMarks::Compare() {
-    const QString path = m_Services.Files->OpenPath(m_Window, QStringLiteral("Compare with file"),
+    const QString path = m_Services.Files->OpenPath(m_Window, tr("Compare with file"),
                                                     QFileInfo(m_Document.FilePath()).absolutePath(),
                                                     FileTypes::NameFileFilter);
     if (path.isEmpty()) {
@@ -98,13 +95,12 @@ void CompareMarks::ShowCount() {
     const qint32 count = m_Compared.Count(m_Document.Table());
     const std::optional<QString> other = m_Compared.OtherName(m_Selected);
     m_Status->showMessage(
-        QStringLiteral("%1 %2 from %3 (F7: next, Shift+F7: previous)%4")
+        tr("%1 %2 from %3 (F7: next, Shift+F7: previous)%4")
             .arg(count)
-            .arg(count == 1 ? QStringLiteral("name differs") : QStringLiteral("names differ"))
+            .arg(count == 1 ? tr("name differs") : tr("names differ"))
             .arg(NativePath::Shown(QFileInfo(m_Compared.Path()).fileName()))
-            .arg(other
-                     ? QStringLiteral(" \u00b7 record %1 there: \"%2\"").arg(m_Selected).arg(*other)
-                     : QString()));
+            .arg(other ? tr(" \u00b7 record %1 there: \"%2\"").arg(m_Selected).arg(*other)
+                       : QString()));
 }
 
 void CompareMarks::Step(bool Forward) {
@@ -119,8 +115,8 @@ void CompareMarks::Step(bool Forward) {
 void CompareMarks::ExportDifferences() {
     if (!m_Compared.Active()) {
         m_Services.Messages->Show(m_Window,
-                                  QStringLiteral("Compare with a file first (Menu > Compare "
-                                                 "with file...)."),
+                                  tr("Compare with a file first (Menu > Compare "
+                                     "with file...)."),
                                   m_Title, MessageBoxes::Icon::Information);
         return;
     }
@@ -130,13 +126,13 @@ void CompareMarks::ExportDifferences() {
     const QString other = QFileInfo(m_Compared.Path()).fileName();
     const int way = m_Services.Messages->Choose(
         m_Window,
-        QStringLiteral("Export a patch that turns %1 into %2 (it applies the renames of the "
-                       "open file), or one that turns %2 into %1?")
+        tr("Export a patch that turns %1 into %2 (it applies the renames of the "
+           "open file), or one that turns %2 into %1?")
             .arg(NativePath::Shown(other), NativePath::Shown(open)),
         m_Title,
-        {QStringLiteral("&Turns %1 into %2").arg(NativePath::Shown(other), NativePath::Shown(open)),
-         QStringLiteral("Turns %1 &into %2").arg(NativePath::Shown(open), NativePath::Shown(other)),
-         QStringLiteral("Cancel")});
+        {tr("&Turns %1 into %2").arg(NativePath::Shown(other), NativePath::Shown(open)),
+         tr("Turns %1 &into %2").arg(NativePath::Shown(open), NativePath::Shown(other)),
+         tr("Cancel")});
     if (way != 0 && way != 1) {
         return;
     }
@@ -145,7 +141,7 @@ void CompareMarks::ExportDifferences() {
     const QFileInfo from(way == 0 ? m_Compared.Path() : m_Document.FilePath());
     const QFileInfo to(way == 0 ? m_Document.FilePath() : m_Compared.Path());
     const QString chosen = m_Services.Files->SavePath(
-        m_Window, QStringLiteral("Export differences"),
+        m_Window, tr("Export differences"),
         QFileInfo(m_Document.FilePath())
             .dir()
             .filePath(QStringLiteral("patch %1 to %2.xlsx")
@@ -160,10 +156,9 @@ void CompareMarks::ExportDifferences() {
         m_Document.Export_Patch(path, rows, NameLists::FormatFor(path), m_Compared.Path());
     m_Services.Messages->Show(
         m_Window,
-        NativePath::Shown(
-            written.Ok()
-                ? QStringLiteral("%1 differences exported to \"%2\".").arg(rows.size()).arg(path)
-                : QStringLiteral("The differences were not exported:\n%1").arg(written.Reason)),
+        NativePath::Shown(written.Ok()
+                              ? tr("%1 differences exported to \"%2\".").arg(rows.size()).arg(path)
+                              : tr("The differences were not exported:\n%1").arg(written.Reason)),
         m_Title, written.Ok() ? MessageBoxes::Icon::Information : MessageBoxes::Icon::Warning);
 }
 

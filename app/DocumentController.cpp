@@ -30,13 +30,14 @@ DocumentController::DocumentController(QMainWindow* Window, QString Title, NameD
                                        StatusNotes* Notes)
     : QObject(Window), m_Window(Window), m_Title(std::move(Title)), m_Document(Document),
       m_Services(Services), m_Settings(Settings), m_StartFolder(std::move(StartFolder)),
-      m_QuickSave(QuickSave), m_Notes(Notes),
-      m_Actions{MenuEntry(this, QStringLiteral("&Open"), "MnuFileOpen", QKeySequence::Open),
-                MenuEntry(this, QStringLiteral("&Save"), "Cmd_Zapisz", QKeySequence::Save, false),
-                MenuEntry(this, QStringLiteral("Save &As..."), "MnuSaveAs",
-                          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), false),
-                MenuEntry(this, QStringLiteral("&Quit"), "MnuQuit", QKeySequence::Quit),
-                {}} {
+      m_QuickSave(QuickSave),
+      m_Notes(Notes), m_Actions{
+                          MenuEntry(this, tr("&Open"), "MnuFileOpen", QKeySequence::Open),
+                          MenuEntry(this, tr("&Save"), "Cmd_Zapisz", QKeySequence::Save, false),
+                          MenuEntry(this, tr("Save &As..."), "MnuSaveAs",
+                                    QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), false),
+                          MenuEntry(this, tr("&Quit"), "MnuQuit", QKeySequence::Quit),
+                          {}} {
     // The code page of the names, for the language version of the file: the platform the
     // files come from read them in its own, so the user chooses it here for this run.
     auto* pages = new QActionGroup(this);
@@ -95,16 +96,15 @@ void DocumentController::Open() {
         return;
     }
     std::unique_ptr<OpenFileDialog> dialog = m_Services.NewOpenDialog();
-    const QString path = dialog->OpenFileName(
-        m_Window, QStringLiteral("Otwórz plik buttów"), m_Settings.OpenFolder(),
-        QStringLiteral("unnamed_1846.bin (*.bin)|*.bin| Wszystkie pliki (*.*)|*.*"));
+    const QString path =
+        dialog->OpenFileName(m_Window, tr("Otwórz plik buttów"), m_Settings.OpenFolder(),
+                             tr("unnamed_1846.bin (*.bin)|*.bin| Wszystkie pliki (*.*)|*.*"));
     const QString name = dialog->TitleName();
 
     bool numeric = false;
     path.toDouble(&numeric);
     if (numeric) {
-        ShowMessage(QStringLiteral("A file wasn't chosen  !!"),
-                    QStringLiteral("Mistake of loading the file "),
+        ShowMessage(tr("A file wasn't chosen  !!"), tr("Mistake of loading the file "),
                     MessageBoxes::Icon::Information);
         return;
     }
@@ -123,8 +123,7 @@ void DocumentController::OpenChosen(const QString& Path, const QString& Name) {
     const OpenResult readable = NameDocument::Check_Readable(Path);
     if (readable.Result == OpenResult::Outcome::Missing ||
         readable.Result == OpenResult::Outcome::Unreadable) {
-        ShowMessage(QStringLiteral("A Mistake Appeared "), m_Title, MessageBoxes::Icon::None,
-                    readable.Reason);
+        ShowMessage(tr("A Mistake Appeared "), m_Title, MessageBoxes::Icon::None, readable.Reason);
         return;
     }
     if (!MaybeSave()) {
@@ -154,8 +153,7 @@ void DocumentController::OpenChosen(const QString& Path, const QString& Name) {
         break; // the file that was open stays open, with its list and its unsaved renames
     case OpenResult::Outcome::Missing:
     case OpenResult::Outcome::Unreadable:
-        ShowMessage(QStringLiteral("A Mistake Appeared "), m_Title, MessageBoxes::Icon::None,
-                    opened.Reason);
+        ShowMessage(tr("A Mistake Appeared "), m_Title, MessageBoxes::Icon::None, opened.Reason);
         break;
     case OpenResult::Outcome::Failed:
         ShowFailure(opened.Reason);
@@ -167,12 +165,11 @@ void DocumentController::OpenChosen(const QString& Path, const QString& Name) {
 void DocumentController::UpdateCaption() {
     // A file that cannot be written says so, and only Save As is offered for it.
     const QString readOnly = m_Document.ReadOnly();
-    m_Window->setWindowTitle(
-        m_Document.IsOpen()
-            ? NativePath::Shown(QFileInfo(m_Document.FilePath()).fileName()) +
-                  (readOnly.isEmpty() ? QString() : QStringLiteral(" [read-only]")) +
-                  QStringLiteral("[*] - ") + m_Title
-            : m_Title);
+    m_Window->setWindowTitle(m_Document.IsOpen()
+                                 ? NativePath::Shown(QFileInfo(m_Document.FilePath()).fileName()) +
+                                       (readOnly.isEmpty() ? QString() : tr(" [read-only]")) +
+                                       QStringLiteral("[*] - ") + m_Title
+                                 : m_Title);
     m_Window->setWindowModified(m_Document.IsModified());
     const bool save = m_Document.IsOpen() && readOnly.isEmpty();
     m_Actions.Cmd_Zapisz->setEnabled(save);
@@ -196,7 +193,7 @@ void DocumentController::EncodingChanged() {
         m_Settings.setEncoding(QFileInfo(m_Document.FilePath()).fileName(), page.Name());
     }
     m_Window->statusBar()->showMessage(
-        QStringLiteral("Names shown in %1 (%2).").arg(page.Name(), page.Title()));
+        tr("Names shown in %1 (%2).").arg(page.Name(), page.Title()));
 }
 
 bool DocumentController::MaybeSave() {
@@ -207,7 +204,7 @@ bool DocumentController::MaybeSave() {
     if (!m_Document.ReadOnly().isEmpty()) {
         // Save would only fail: the changes can go to another file.
         switch (m_Services.Messages->Choose(m_Window, Questions::UnsavedReadOnly(name), m_Title,
-                                            Questions::UnsavedReadOnlyButtons)) {
+                                            Questions::UnsavedReadOnlyButtons())) {
         case Questions::SaveElsewhere:
             return SaveAsChosen();
         case Questions::DiscardChanges:
@@ -216,8 +213,7 @@ bool DocumentController::MaybeSave() {
             return false;
         }
     }
-    const QString text =
-        QStringLiteral("The names in %1 have changed. Save the changes?").arg(name);
+    const QString text = tr("The names in %1 have changed. Save the changes?").arg(name);
     switch (m_Services.Messages->AskToSave(m_Window, text, m_Title)) {
     case MessageBoxes::Answer::Save:
         return SaveFile();
@@ -247,7 +243,7 @@ void DocumentController::SaveAs() {
 
 bool DocumentController::SaveFile(const QString& Target) {
     if (!m_Document.IsOpen()) {
-        ShowMessage(QStringLiteral("A Mistake Appeared "), m_Title, MessageBoxes::Icon::None);
+        ShowMessage(tr("A Mistake Appeared "), m_Title, MessageBoxes::Icon::None);
         return false;
     }
     const QString name = QFileInfo(m_Document.FilePath()).fileName();
@@ -255,7 +251,7 @@ bool DocumentController::SaveFile(const QString& Target) {
     // A file opened at another size than a name file's is not cut or padded unasked.
     options.AcceptResize = [this, &name](qint64 bytes) {
         return m_Services.Messages->Choose(m_Window, Questions::SaveOddSize(name, bytes), m_Title,
-                                           Questions::SaveOddSizeButtons) == 0;
+                                           Questions::SaveOddSizeButtons()) == 0;
     };
     LockWaitPanel lockWait(m_Window, name); // another program's lock is waited for in sight
     options.Waiting = lockWait.Waiter();
@@ -265,7 +261,7 @@ bool DocumentController::SaveFile(const QString& Target) {
     SaveResult saved = save();
     if (saved.Result == SaveResult::Outcome::ChangedOnDisk) {
         switch (m_Services.Messages->Choose(m_Window, Questions::ChangedOnDisk(name), m_Title,
-                                            Questions::ChangedOnDiskButtons)) {
+                                            Questions::ChangedOnDiskButtons())) {
         case Questions::Overwrite:
             options.OverwriteChanged = true;
             saved = save();
@@ -287,14 +283,14 @@ bool DocumentController::SaveFile(const QString& Target) {
     emit Saved();
     m_Notes->OddSize(m_Document.OddSize());
     UpdateCaption();
-    ShowMessage(QStringLiteral("Save File"), m_Title, MessageBoxes::Icon::None,
+    ShowMessage(tr("Save File"), m_Title, MessageBoxes::Icon::None,
                 Questions::Written(m_Document.FilePath(), saved));
     return true;
 }
 
 bool DocumentController::SaveAsChosen() {
     const QString target = m_Services.Files->SavePath(
-        m_Window, QStringLiteral("Save As"), m_Document.FilePath(), FileTypes::NameFileFilter);
+        m_Window, tr("Save As"), m_Document.FilePath(), FileTypes::NameFileFilter);
     return !target.isEmpty() && SaveFile(FileTypes::NameFileTarget(target));
 }
 

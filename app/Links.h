@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+
 #include <QString>
 
 namespace voxtrel::Links {
@@ -9,7 +11,9 @@ inline const QString SiteHomeCaption = QStringLiteral("Voxtrel Community");
 inline const QString SiteHomeUrl = QStringLiteral("https://community.voxtrel.example/");
 inline const QString PartnerCaption = QStringLiteral("Sunday League Hub");
 inline const QString PartnerUrl = QStringLiteral("https://league.sundayhub.example/");
-inline const QString AuthorCaption = QStringLiteral("Made by kicker_quill");
+// Translated where it is shown: "Made by" is the program's words, the member name is not.
+inline constexpr const char* AuthorCaption =
+    QT_TRANSLATE_NOOP("voxtrel::Links", "Made by kicker_quill");
 inline const QString AuthorUrl =
     QStringLiteral("https://community.voxtrel.example/members/kicker_quill");
 inline const QString Credit = QStringLiteral(

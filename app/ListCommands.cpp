@@ -18,10 +18,10 @@ namespace voxtrel {
 ListCommands::ListCommands(QWidget* Window, QString Title, NameDocument& Document,
                            const AppServices& Services)
     : QObject(Window), m_Window(Window), m_Title(std::move(Title)), m_Document(Document),
-      m_Services(Services), m_Actions{MenuEntry(this, QStringLiteral("&Export names..."),
-                                                "MnuExportNames", {}, false),
-                                      MenuEntry(this, QStringLiteral("&Import names..."),
-                                                "MnuImportNames", {}, false)} {
+      m_Services(Services), m_Actions{MenuEntry(this, tr("&Export names..."), "MnuExportNames", {},
+                                                false),
+                                      MenuEntry(this, tr("&Import names..."), "MnuImportNames", {},
+                                                false)} {
     connect(m_Actions.MnuExportNames, &QAction::triggered, this, [this] {
         if (!ToolBusy::Refuse(m_Document) && m_Actions.MnuExportNames->isEnabled()) {
             Export();
@@ -41,7 +41,7 @@ void ListCommands::FileOpened() {
 
 void ListCommands::Export() {
     const QString chosen = m_Services.Files->SavePath(
-        m_Window, QStringLiteral("Export names"),
+        m_Window, tr("Export names"),
         FileTypes::Beside(m_Document.FilePath(), QStringLiteral(".xlsx")),
         FileTypes::ListWriteFilter);
     if (chosen.isEmpty()) {
@@ -50,20 +50,19 @@ void ListCommands::Export() {
     const QString target = FileTypes::ListTarget(chosen);
     const SaveResult exported = m_Document.Export_List(target, NameLists::FormatFor(target));
     if (!exported.Ok()) {
-        m_Services.Messages->Show(
-            m_Window, QStringLiteral("The names were not exported:\n%1").arg(exported.Reason),
-            m_Title, MessageBoxes::Icon::Warning);
+        m_Services.Messages->Show(m_Window,
+                                  tr("The names were not exported:\n%1").arg(exported.Reason),
+                                  m_Title, MessageBoxes::Icon::Warning);
         return;
     }
     m_Services.Messages->Show(
-        m_Window,
-        QStringLiteral("%1 names exported to \"%2\".").arg(m_Document.Table().Count()).arg(target),
+        m_Window, tr("%1 names exported to \"%2\".").arg(m_Document.Table().Count()).arg(target),
         m_Title, MessageBoxes::Icon::Information);
 }
 
 void ListCommands::Import() {
     const QString source = m_Services.Files->OpenPath(
-        m_Window, QStringLiteral("Import names"), QFileInfo(m_Document.FilePath()).absolutePath(),
+        m_Window, tr("Import names"), QFileInfo(m_Document.FilePath()).absolutePath(),
         FileTypes::ListReadFilter);
     if (source.isEmpty()) {
         return;
@@ -80,8 +79,8 @@ void ListCommands::Import() {
         return;
     }
     if (checked.Changes.isEmpty()) {
-        m_Services.Messages->Show(m_Window, QStringLiteral("The name list changes no name."),
-                                  m_Title, MessageBoxes::Icon::Information);
+        m_Services.Messages->Show(m_Window, tr("The name list changes no name."), m_Title,
+                                  MessageBoxes::Icon::Information);
         return;
     }
     // Nothing changes before the user has seen every rename.
@@ -92,10 +91,9 @@ void ListCommands::Import() {
         QApplication::beep(); // the tool is working on the names
         return;
     }
-    m_Services.Messages->Show(m_Window,
-                              QStringLiteral("%1 names changed. Save writes them to the file.")
-                                  .arg(checked.Changes.size()),
-                              m_Title, MessageBoxes::Icon::Information);
+    m_Services.Messages->Show(
+        m_Window, tr("%1 names changed. Save writes them to the file.").arg(checked.Changes.size()),
+        m_Title, MessageBoxes::Icon::Information);
 }
 
 } // namespace voxtrel

@@ -1,5 +1,7 @@
 #include "app/LockWaitPanel.h"
 
+#include <QCoreApplication>
+
 #include <QEventLoop>
 #include <QProgressDialog>
 #include <QTimer>
@@ -21,8 +23,9 @@ bool LockWaitPanel::Wait(qint64 WaitedMs, const QString& Holder) {
     if (m_Panel == nullptr) {
         m_Panel = new QProgressDialog(m_Owner);
         m_Panel->setObjectName(QStringLiteral("lockWait"));
-        m_Panel->setWindowTitle(QStringLiteral("Waiting"));
-        m_Panel->setCancelButtonText(QStringLiteral("Cancel"));
+        m_Panel->setWindowTitle(QCoreApplication::translate("voxtrel::LockWaitPanel", "Waiting"));
+        m_Panel->setCancelButtonText(
+            QCoreApplication::translate("voxtrel::LockWaitPanel", "Cancel"));
         m_Panel->setRange(0, int(FileLock::LockBoundMs));
         m_Panel->setMinimumDuration(0);
         m_Panel->setWindowModality(Qt::WindowModal); // the window repaints; its menus wait
@@ -30,8 +33,11 @@ bool LockWaitPanel::Wait(qint64 WaitedMs, const QString& Holder) {
         m_Panel->show();
     }
     m_Panel->setLabelText(
-        QStringLiteral("%1 is locked by %2. Waiting for it...")
-            .arg(m_File, Holder.isEmpty() ? QStringLiteral("another program") : Holder));
+        QCoreApplication::translate("voxtrel::LockWaitPanel",
+                                    "%1 is locked by %2. Waiting for it...")
+            .arg(m_File, Holder.isEmpty() ? QCoreApplication::translate("voxtrel::LockWaitPanel",
+                                                                        "another program")
+                                          : Holder));
     m_Panel->setValue(int(WaitedMs));
     // One wait step with the events going, so that Cancel and painting work.
     QEventLoop step;

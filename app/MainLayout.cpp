@@ -1,5 +1,7 @@
 #include "app/MainLayout.h"
 
+#include <QCoreApplication>
+
 #include "app/Artwork.h"
 #include "controls/button_xp/Button_XP.h"
 #include "controls/button_xp/MemoryPropertyBag.h"
@@ -26,15 +28,18 @@ QFont namedFont(const QString& family, double points, bool bold) {
     return f;
 }
 
-const QString Label2Text = QStringLiteral("1)Other Version-unnamed_1845.bin\n\n"
-                                          "2)English Version-unnamed_1846.bin\n\n"
-                                          "3)Other Version-unnamed_1847.bin\n\n"
-                                          "4)Other Version-unnamed_1848.bin\n\n"
-                                          "5)Other Version-unnamed_1849.bin\n\n"
-                                          "6)Other Version-unnamed_1850.bin\n\n"
-                                          "7)Other Version-unnamed_1852.bin\n\n"
-                                          "8)Other Version-unnamed_1853.bin\n\n"
-                                          "9)Other Version-unnamed_1854.bin");
+QString Label2Text() {
+    return QCoreApplication::translate("voxtrel::MainLayout",
+                                       "1)Other Version-unnamed_1845.bin\n\n"
+                                       "2)English Version-unnamed_1846.bin\n\n"
+                                       "3)Other Version-unnamed_1847.bin\n\n"
+                                       "4)Other Version-unnamed_1848.bin\n\n"
+                                       "5)Other Version-unnamed_1849.bin\n\n"
+                                       "6)Other Version-unnamed_1850.bin\n\n"
+                                       "7)Other Version-unnamed_1852.bin\n\n"
+                                       "8)Other Version-unnamed_1853.bin\n\n"
+                                       "9)Other Version-unnamed_1854.bin");
+}
 
 // The Quick Save button's designed properties, loaded as the container loads them.
 void loadDesignedProperties(Button_XP* button) {
@@ -42,7 +47,8 @@ void loadDesignedProperties(Button_XP* button) {
     StdFontData font;
     font.Name = QStringLiteral("MS Sans Serif");
     font.Size = 8.25;
-    designed.set(QStringLiteral("Caption"), QStringLiteral("Quick Save"));
+    designed.set(QStringLiteral("Caption"),
+                 QCoreApplication::translate("voxtrel::MainLayout", "Quick Save"));
     designed.set(QStringLiteral("ButtonStyle"), QVariant::fromValue<qint32>(3));
     designed.set(QStringLiteral("Font"), QVariant::fromValue(font));
     designed.set(QStringLiteral("MousePointer"), QVariant::fromValue<qint16>(99));
@@ -134,15 +140,17 @@ MainControls MainControls::Build(QWidget* Window, ButtonHost* Host,
 
     // The pictures are decoration: a screen reader hears what they show.
     c.Image1 = named(new QLabel(c.Client), "Image1");
-    c.Image1->setAccessibleName(QStringLiteral("Voxtrel banner"));
+    c.Image1->setAccessibleName(
+        QCoreApplication::translate("voxtrel::MainLayout", "Voxtrel banner"));
     new ArtworkAtRatio(c.Image1, Artwork::Banner);
 
     c.Image2 = named(new QLabel(c.Client), "Image2");
-    c.Image2->setAccessibleName(QStringLiteral("Football pitch with a ball, and GOAL!"));
+    c.Image2->setAccessibleName(QCoreApplication::translate(
+        "voxtrel::MainLayout", "Football pitch with a ball, and GOAL!"));
     new ArtworkAtRatio(c.Image2, Artwork::Pitch);
 
     c.List1 = named(new QListView(c.Client), "List1");
-    c.List1->setAccessibleName(QStringLiteral("Names"));
+    c.List1->setAccessibleName(QCoreApplication::translate("voxtrel::MainLayout", "Names"));
     c.List1->setSelectionMode(QAbstractItemView::SingleSelection);
     c.List1->setUniformItemSizes(true);
     c.List1->setStyleSheet(
@@ -150,20 +158,20 @@ MainControls MainControls::Build(QWidget* Window, ButtonHost* Host,
     c.List1->setEditTriggers(QAbstractItemView::NoEditTriggers);
 
     c.txtSearch = named(new QLineEdit(c.Client), "txtSearch");
-    c.txtSearch->setAccessibleName(QStringLiteral("Search"));
-    c.txtSearch->setText(QStringLiteral("Search..."));
+    c.txtSearch->setAccessibleName(QCoreApplication::translate("voxtrel::MainLayout", "Search"));
+    c.txtSearch->setText(QCoreApplication::translate("voxtrel::MainLayout", "Search..."));
 
     c.Filter = named(new QToolButton(c.Client), "Filter");
     c.Filter->setCheckable(true);
     c.Filter->setText(QStringLiteral("\u2261"));
-    c.Filter->setToolTip(
-        QStringLiteral("Show only the names that hold the search text (Ctrl+Shift+F)"));
-    c.Filter->setAccessibleName(QStringLiteral("Filter"));
+    c.Filter->setToolTip(QCoreApplication::translate(
+        "voxtrel::MainLayout", "Show only the names that hold the search text (Ctrl+Shift+F)"));
+    c.Filter->setAccessibleName(QCoreApplication::translate("voxtrel::MainLayout", "Filter"));
     // Out of the designed tab order (list, search, name, Quick Save); Ctrl+Shift+F reaches it.
     c.Filter->setFocusPolicy(Qt::ClickFocus);
 
     c.txt0 = named(new QLineEdit(c.Client), "txt0");
-    c.txt0->setAccessibleName(QStringLiteral("Name"));
+    c.txt0->setAccessibleName(QCoreApplication::translate("voxtrel::MainLayout", "Name"));
     c.txt0->setMaxLength(static_cast<int>(layout::NameSize));
     c.txt0->setEnabled(false);
 
@@ -176,11 +184,14 @@ MainControls MainControls::Build(QWidget* Window, ButtonHost* Host,
     c.Label1->setTextFormat(Qt::PlainText);
     new ElidedName(c.Label1);
 
-    c.Frame1 = named(new QGroupBox(QStringLiteral("File dt0f.img"), c.Client), "Frame1");
+    c.Frame1 =
+        named(new QGroupBox(QCoreApplication::translate("voxtrel::MainLayout", "File dt0f.img"),
+                            c.Client),
+              "Frame1");
     c.Frame1->setAutoFillBackground(true);
     c.Frame1->setPalette(white);
 
-    c.Label2 = named(new QLabel(Label2Text, c.Frame1), "Label2");
+    c.Label2 = named(new QLabel(Label2Text(), c.Frame1), "Label2");
     c.Label2->move(MainLayout::FileList);
     c.Label2->setFont(namedFont(QStringLiteral("MS Sans Serif"), 9.75, true));
     c.Label2->adjustSize();

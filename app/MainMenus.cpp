@@ -1,5 +1,7 @@
 #include "app/MainMenus.h"
 
+#include <QCoreApplication>
+
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
@@ -24,7 +26,7 @@ void Build(QMenuBar* Bar, const DocumentController::Entries& File,
            const ListCommands::Entries& Lists, const CompareMarks::Entries& Compare,
            QAction* ApplyToFiles, const NameEditor::Entries& Edit, const NameList::Entries& Search,
            const AboutMenu::Entries& About) {
-    QMenu* first = menu(Bar, QStringLiteral("&Menu"), "Menu");
+    QMenu* first = menu(Bar, QCoreApplication::translate("voxtrel::MainMenus", "&Menu"), "Menu");
     first->addAction(File.MnuFileOpen);
     separator(first, "Sep");
     first->addActions({File.Cmd_Zapisz, File.MnuSaveAs});
@@ -32,7 +34,8 @@ void Build(QMenuBar* Bar, const DocumentController::Entries& File,
     first->addActions({Lists.MnuExportNames, Lists.MnuImportNames, Compare.MnuCompare,
                        Compare.MnuExportDifferences, ApplyToFiles});
     separator(first, "SepEncoding");
-    QMenu* encoding = first->addMenu(QStringLiteral("E&ncoding"));
+    QMenu* encoding =
+        first->addMenu(QCoreApplication::translate("voxtrel::MainMenus", "E&ncoding"));
     encoding->setObjectName(QStringLiteral("Encoding"));
     for (const auto& [action, page] : File.Encodings) {
         encoding->addAction(action);
@@ -40,7 +43,7 @@ void Build(QMenuBar* Bar, const DocumentController::Entries& File,
     separator(first, "SepQuit");
     first->addAction(File.MnuQuit);
 
-    QMenu* edit = menu(Bar, QStringLiteral("&Edit"), "Edit");
+    QMenu* edit = menu(Bar, QCoreApplication::translate("voxtrel::MainMenus", "&Edit"), "Edit");
     edit->addActions({Edit.MnuUndo, Edit.MnuRedo});
     edit->addSeparator();
     edit->addAction(Edit.MnuRevertName);
@@ -48,8 +51,8 @@ void Build(QMenuBar* Bar, const DocumentController::Entries& File,
     edit->addActions({Search.MnuFind, Search.MnuFilter, Compare.MnuNextDifference,
                       Compare.MnuPreviousDifference});
 
-    QMenu* about = menu(Bar, QStringLiteral("&About"), "About");
-    QMenu* visit = about->addMenu(QStringLiteral("&Visit"));
+    QMenu* about = menu(Bar, QCoreApplication::translate("voxtrel::MainMenus", "&About"), "About");
+    QMenu* visit = about->addMenu(QCoreApplication::translate("voxtrel::MainMenus", "&Visit"));
     visit->setObjectName(QStringLiteral("Visit"));
     visit->addAction(About.cmdSiteHome);
     separator(visit, "Sep2");

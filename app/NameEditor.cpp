@@ -28,17 +28,15 @@ NameEditor::NameEditor(QObject* Parent, NameDocument& Document, NameList* List, 
                        QLabel* Label, QLineEdit* Search, StatusNotes* Notes, QStatusBar* Status)
     : QObject(Parent), m_Document(Document), m_List(List), m_Field(Field), m_Label(Label),
       m_Notes(Notes),
-      m_Status(Status), m_Actions{
-                            Document.UndoStack()->createUndoAction(this, QStringLiteral("&Undo")),
-                            Document.UndoStack()->createRedoAction(this, QStringLiteral("&Redo")),
-                            MenuEntry(this, QStringLiteral("Re&vert name"), "MnuRevertName", {},
-                                      false)} {
+      m_Status(Status), m_Actions{Document.UndoStack()->createUndoAction(this, tr("&Undo")),
+                                  Document.UndoStack()->createRedoAction(this, tr("&Redo")),
+                                  MenuEntry(this, tr("Re&vert name"), "MnuRevertName", {}, false)} {
     m_Actions.MnuUndo->setObjectName(QStringLiteral("MnuUndo"));
     m_Actions.MnuUndo->setShortcut(QKeySequence::Undo);
     m_Actions.MnuRedo->setObjectName(QStringLiteral("MnuRedo"));
     m_Actions.MnuRedo->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
-    SetLabel1(QStringLiteral("Name."));
+    SetLabel1(tr("Name."));
     m_Field->setValidator(new NameValidator(
         [this]() -> const CodePage& { return m_Document.Encoding(); },
         [this](const QStringList& refused, const QString& kept) {
@@ -181,8 +179,8 @@ bool NameEditor::NameFieldEvent(QEvent* Event) {
         auto* key = static_cast<QKeyEvent*>(Event);
         if (m_Field->text().size() >= layout::NameSize && !m_Field->hasSelectedText() &&
             !key->text().isEmpty() && key->text().front().isPrint()) {
-            m_Status->showMessage(
-                QStringLiteral("A name holds at most %1 characters.").arg(layout::NameSize), 5000);
+            m_Status->showMessage(tr("A name holds at most %1 characters.").arg(layout::NameSize),
+                                  5000);
         }
         break;
     }

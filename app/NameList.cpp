@@ -21,7 +21,10 @@
 namespace voxtrel {
 namespace {
 
-const QString SearchPlaceholder = QStringLiteral("Search...");
+// The search box's words while it holds no search, as the window's layout puts them there.
+QString SearchPlaceholder() {
+    return QCoreApplication::translate("voxtrel::MainLayout", "Search...");
+}
 
 // A view tells a screen reader that its new current row has the focus, wherever the keyboard
 // focus is. The search moves the list's current row while the user types in the box, and a
@@ -56,8 +59,8 @@ NameList::NameList(QListView* List, QLineEdit* Search, QToolButton* Filter,
                    const NameDocument& Document, QStatusBar* Status, QObject* parent)
     : QObject(parent), m_List(List), m_Search(Search), m_Filter(Filter), m_Document(Document),
       m_Status(Status), m_Model(new NameListModel(Document, this)), m_Proxy(new NameFilter(this)),
-      m_Actions{MenuEntry(this, QStringLiteral("&Find"), "MnuFind", QKeySequence::Find),
-                MenuEntry(this, QStringLiteral("Fi&lter names"), "MnuFilter",
+      m_Actions{MenuEntry(this, tr("&Find"), "MnuFind", QKeySequence::Find),
+                MenuEntry(this, tr("Fi&lter names"), "MnuFilter",
                           QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F))} {
     m_Actions.MnuFilter->setCheckable(true);
     m_Proxy->setSourceModel(m_Model);
@@ -133,7 +136,7 @@ bool NameList::Filtering() const {
 }
 
 QString NameList::FilterText() const {
-    return m_Search->text() == SearchPlaceholder ? QString() : m_Search->text();
+    return m_Search->text() == SearchPlaceholder() ? QString() : m_Search->text();
 }
 
 void NameList::SetFiltering(bool On) {
@@ -173,9 +176,9 @@ void NameList::SetFound(bool Found, Match How) {
         m_Search->setPalette(palette);
     }
     if (!Found) {
-        m_NotFound = (How == Match::Start ? QStringLiteral("No name starts with '%1'")
-                                          : QStringLiteral("No name contains '%1'"))
-                         .arg(m_Search->text());
+        m_NotFound =
+            (How == Match::Start ? tr("No name starts with '%1'") : tr("No name contains '%1'"))
+                .arg(m_Search->text());
         m_Status->showMessage(m_NotFound);
     } else if (!m_NotFound.isEmpty() && m_Status->currentMessage() == m_NotFound) {
         m_Status->clearMessage();

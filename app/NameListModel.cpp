@@ -32,7 +32,7 @@ QVariant NameListModel::data(const QModelIndex& index, int role) const {
         return {};
     case Qt::AccessibleDescriptionRole:
         // What the bold says, for a screen reader.
-        return Renamed(record) ? QStringLiteral("Renamed, not saved") : QString();
+        return Renamed(record) ? tr("Renamed, not saved") : QString();
     case Qt::BackgroundRole:
         return m_Marked && m_Marked(record) ? QVariant(QBrush(m_Tint)) : QVariant();
     case RecordRole:

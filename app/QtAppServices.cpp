@@ -1,5 +1,7 @@
 #include "app/QtAppServices.h"
 
+#include <QCoreApplication>
+
 #include "app/ChangePreviewDialog.h"
 
 #include "dialogs/Scn_Common_Dialog.h"
@@ -32,7 +34,8 @@ MessageBoxes::Answer QtMessageBoxes::AskToSave(QWidget* Owner, const QString& Te
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, Owner);
     box.setObjectName(QStringLiteral("AskToSave"));
     box.button(QMessageBox::Discard)
-        ->setText(QStringLiteral("&Discard")); // D answers from the keyboard
+        ->setText(QCoreApplication::translate("voxtrel::QtAppServices",
+                                              "&Discard")); // D answers from the keyboard
     box.setDefaultButton(QMessageBox::Save);
     box.setEscapeButton(QMessageBox::Cancel);
     switch (box.exec()) {

@@ -1,5 +1,7 @@
 #include "app/Questions.h"
 
+#include <QCoreApplication>
+
 #include "document/NameFileSize.h"
 #include "document/SaveResult.h"
 #include "names/NameFileLayout.h"
@@ -17,40 +19,67 @@ QString bytes(qint64 count) {
 } // namespace
 
 QString OpenOddSize(const QString& Name, qint64 Bytes) {
-    return NameFileSize::WrongSize(Name, Bytes) + QStringLiteral(" Open it anyway?");
+    return NameFileSize::WrongSize(Name, Bytes) +
+           QCoreApplication::translate("voxtrel::Questions", " Open it anyway?");
 }
 
 QString SaveOddSize(const QString& Name, qint64 Bytes) {
     const qint64 difference = Bytes - layout::FileSize;
     const QString change =
-        difference > 0 ? QStringLiteral("the last %1 bytes are left out").arg(bytes(difference))
-                       : QStringLiteral("%1 bytes are added").arg(bytes(-difference));
-    return QStringLiteral("%1 decompressed to %2 bytes; a name file is %3 bytes. Saving writes a "
-                          "%3-byte name file: %4. Save?")
+        difference > 0
+            ? QCoreApplication::translate("voxtrel::Questions", "the last %1 bytes are left out")
+                  .arg(bytes(difference))
+            : QCoreApplication::translate("voxtrel::Questions", "%1 bytes are added")
+                  .arg(bytes(-difference));
+    return QCoreApplication::translate(
+               "voxtrel::Questions",
+               "%1 decompressed to %2 bytes; a name file is %3 bytes. Saving writes a "
+               "%3-byte name file: %4. Save?")
         .arg(Name, bytes(Bytes), bytes(layout::FileSize), change);
 }
 
+QStringList SaveOddSizeButtons() {
+    return {QCoreApplication::translate("voxtrel::Questions", "&Save"),
+            QCoreApplication::translate("voxtrel::Questions", "Cancel")};
+}
+
+QStringList ChangedOnDiskButtons() {
+    return {QCoreApplication::translate("voxtrel::Questions", "&Overwrite"),
+            QCoreApplication::translate("voxtrel::Questions", "Save &As..."),
+            QCoreApplication::translate("voxtrel::Questions", "Cancel")};
+}
+
+QStringList UnsavedReadOnlyButtons() {
+    return {QCoreApplication::translate("voxtrel::Questions", "Save &As..."),
+            QCoreApplication::translate("voxtrel::Questions", "&Discard"),
+            QCoreApplication::translate("voxtrel::Questions", "Cancel")};
+}
+
 QString ChangedOnDisk(const QString& Name) {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "voxtrel::Questions",
                "%1 was changed on disk since it was opened. Overwrite it, or cancel and keep both?")
         .arg(Name);
 }
 
 QString UnsavedReadOnly(const QString& Name) {
-    return QStringLiteral("The names in %1 have changed, and %1 cannot be written. Save the "
-                          "changes to another file?")
+    return QCoreApplication::translate(
+               "voxtrel::Questions",
+               "The names in %1 have changed, and %1 cannot be written. Save the "
+               "changes to another file?")
         .arg(Name);
 }
 
 QString Written(const QString& Path, const SaveResult& Saved) {
     const QString how = Saved.HowWritten();
-    return QStringLiteral("Written to %1%2")
+    return QCoreApplication::translate("voxtrel::Questions", "Written to %1%2")
         .arg(QDir::toNativeSeparators(Path),
              how.isEmpty() ? QString() : QStringLiteral(", ") + how + QLatin1Char('.'));
 }
 
 QString OddSizeNote(qint64 Bytes) {
-    return QStringLiteral("Not a name file's size: %1 bytes").arg(bytes(Bytes));
+    return QCoreApplication::translate("voxtrel::Questions", "Not a name file's size: %1 bytes")
+        .arg(bytes(Bytes));
 }
 
 QString Refused(const QStringList& Characters, const QString& Page, const QString& Title,
@@ -59,9 +88,11 @@ QString Refused(const QStringList& Characters, const QString& Page, const QStrin
     for (const QString& c : Characters) {
         quoted << QStringLiteral("'%1'").arg(c);
     }
-    return QStringLiteral("%1 cannot be stored in the %2 (%3) code page%4")
+    return QCoreApplication::translate("voxtrel::Questions",
+                                       "%1 cannot be stored in the %2 (%3) code page%4")
         .arg(quoted.join(QStringLiteral(", ")), Title, Page,
-             RestKept ? QStringLiteral("; the rest was kept.") : QStringLiteral("."));
+             RestKept ? QCoreApplication::translate("voxtrel::Questions", "; the rest was kept.")
+                      : QStringLiteral("."));
 }
 
 } // namespace voxtrel::Questions

@@ -14,17 +14,15 @@ namespace Questions {
 QString OpenOddSize(const QString& Name, qint64 Bytes);
 // Before writing such a file over itself as a name file: Save, or Cancel.
 QString SaveOddSize(const QString& Name, qint64 Bytes);
-inline const QStringList SaveOddSizeButtons = {QStringLiteral("&Save"), QStringLiteral("Cancel")};
+QStringList SaveOddSizeButtons();
 // Another program changed the file since it was opened: Overwrite, Save As..., or Cancel.
 QString ChangedOnDisk(const QString& Name);
 enum ChangedOnDiskAnswer { Overwrite, SaveAs, Cancel };
-inline const QStringList ChangedOnDiskButtons = {
-    QStringLiteral("&Overwrite"), QStringLiteral("Save &As..."), QStringLiteral("Cancel")};
+QStringList ChangedOnDiskButtons();
 // Unsaved changes to a file that cannot be written: Save As..., Discard, or Cancel.
 QString UnsavedReadOnly(const QString& Name);
 enum UnsavedReadOnlyAnswer { SaveElsewhere, DiscardChanges, KeepEditing };
-inline const QStringList UnsavedReadOnlyButtons = {
-    QStringLiteral("Save &As..."), QStringLiteral("&Discard"), QStringLiteral("Cancel")};
+QStringList UnsavedReadOnlyButtons();
 // The detail under "Save File": where, and how when not by a replace.
 QString Written(const QString& Path, const SaveResult& Saved);
 // What the status bar says while a file not of a name file's size is open.

@@ -1,5 +1,7 @@
 #include "app/StatusNotes.h"
 
+#include <QCoreApplication>
+
 #include "app/Questions.h"
 #include "names/NameFileLayout.h"
 
@@ -22,9 +24,10 @@ QLabel* note(QStatusBar* bar, const char* name) {
 StatusNotes::StatusNotes(QStatusBar* Bar)
     : m_NameLength(note(Bar, "NameLength")), m_OddSize(note(Bar, "OddSize")),
       m_Record(note(Bar, "Record")) {
-    m_NameLength->setMinimumWidth(m_NameLength->fontMetrics().horizontalAdvance(
-                                      QStringLiteral("%1 of %1").arg(layout::NameSize)) +
-                                  12);
+    m_NameLength->setMinimumWidth(
+        m_NameLength->fontMetrics().horizontalAdvance(
+            QCoreApplication::translate("voxtrel::StatusNotes", "%1 of %1").arg(layout::NameSize)) +
+        12);
     m_NameLength->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_NameLength->setContentsMargins(0, 0, 6, 0); // clear of the window's edge
     m_NameLength->hide();
@@ -33,7 +36,9 @@ StatusNotes::StatusNotes(QStatusBar* Bar)
 }
 
 void StatusNotes::NameLength(qsizetype Length, bool Shown) {
-    m_NameLength->setText(QStringLiteral("%1 of %2").arg(Length).arg(layout::NameSize));
+    m_NameLength->setText(QCoreApplication::translate("voxtrel::StatusNotes", "%1 of %2")
+                              .arg(Length)
+                              .arg(layout::NameSize));
     m_NameLength->setVisible(Shown);
 }
 
@@ -44,7 +49,8 @@ void StatusNotes::OddSize(qint64 Bytes) {
 
 void StatusNotes::Record(qint32 Index, qint32 Count, const QString& Page) {
     m_Record->setText(Count == 0 ? Page
-                                 : QStringLiteral("Record %1 of %2 \u00b7 %3")
+                                 : QCoreApplication::translate("voxtrel::StatusNotes",
+                                                               "Record %1 of %2 \u00b7 %3")
                                        .arg(std::clamp(Index, 0, Count - 1))
                                        .arg(Count)
                                        .arg(Page));

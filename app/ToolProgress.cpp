@@ -33,7 +33,7 @@ void ToolProgress::Running(bool running, const QString& what) {
 }
 
 void ToolProgress::Show() {
-    auto* dialog = new QProgressDialog(m_What, QStringLiteral("Cancel"), 0, 0, m_Owner);
+    auto* dialog = new QProgressDialog(m_What, tr("Cancel"), 0, 0, m_Owner);
     dialog->setObjectName(QStringLiteral("ToolProgress"));
     dialog->setWindowTitle(m_Title);
     dialog->setWindowModality(Qt::WindowModal);

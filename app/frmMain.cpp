@@ -49,7 +49,7 @@ frmMain::frmMain(AppServices services, QString appPath, QWidget* parent)
                                {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
 
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(AppTitle);
+    setWindowTitle(AppTitle());
     setWindowIcon(QIcon(QPixmap::fromImage(Artwork::AppIcon(64))));
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPointSizeF(8.25);
@@ -59,18 +59,18 @@ frmMain::frmMain(AppServices services, QString appPath, QWidget* parent)
 
     // Each controller runs its own flows and owns its menu entries; the window places the
     // entries and tells the controllers of one another.
-    m_Progress = new ToolProgress(&m_Document, this, AppTitle);
+    m_Progress = new ToolProgress(&m_Document, this, AppTitle());
     m_List = new NameList(m_Controls.List1, m_Controls.txtSearch, m_Controls.Filter, m_Document,
                           statusBar(), this);
-    m_Compare = new CompareMarks(this, AppTitle, m_List, m_Document, m_Services, statusBar());
+    m_Compare = new CompareMarks(this, AppTitle(), m_List, m_Document, m_Services, statusBar());
     m_Editor = new NameEditor(this, m_Document, m_List, m_Controls.txt0, m_Controls.Label1,
                               m_Controls.txtSearch, m_Notes.get(), statusBar());
-    m_ListCommands = new ListCommands(this, AppTitle, m_Document, m_Services);
-    m_Files = new DocumentController(this, AppTitle, m_Document, m_Services, m_Settings,
+    m_ListCommands = new ListCommands(this, AppTitle(), m_Document, m_Services);
+    m_Files = new DocumentController(this, AppTitle(), m_Document, m_Services, m_Settings,
                                      m_StartFolder, m_Controls.cmdQSave, m_Notes.get());
-    m_About = new AboutMenu(this, AppTitle, m_Services);
+    m_About = new AboutMenu(this, AppTitle(), m_Services);
     m_ApplyToFiles =
-        new ApplyToFiles(this, AppTitle, m_Document, m_Services, *m_Compare, m_Settings);
+        new ApplyToFiles(this, AppTitle(), m_Document, m_Services, *m_Compare, m_Settings);
     MainMenus::Build(menuBar(), m_Files->Actions(), m_ListCommands->Actions(), m_Compare->Actions(),
                      m_ApplyToFiles->Action(), m_Editor->Actions(), m_List->Actions(),
                      m_About->Actions());

@@ -27,7 +27,8 @@ class ToolProgress;
 class frmMain : public QMainWindow {
     Q_OBJECT
 public:
-    static inline const QString AppTitle = QStringLiteral("Voxtrel String Editor 2011");
+    // The title of the window and of its messages.
+    static QString AppTitle() { return tr("Voxtrel String Editor 2011"); }
 
     // appPath: the application folder, which holds zlib/zlibtool and zlib/temp/; empty
     // means the folder of the running program. It becomes the current folder.

@@ -1,9 +1,11 @@
 #include "app/Display.h"
+
 #include "app/EditorSettings.h"
 #include "app/frmMain.h"
 #include "document/NativePath.h"
 #include "document/SaveJournal.h"
 #include "document/UiLanguage.h"
+#include <QCoreApplication>
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -19,15 +21,21 @@ namespace {
 QList<QCommandLineOption> QtOptions() {
     QList<QCommandLineOption> options{
         {QStringLiteral("style"),
-         QStringLiteral("Qt: the widget style, such as Fusion (also -style=STYLE)."),
+         QCoreApplication::translate("voxtrel::EditorMain",
+                                     "Qt: the widget style, such as Fusion (also -style=STYLE)."),
          QStringLiteral("STYLE")},
         {QStringLiteral("stylesheet"),
-         QStringLiteral("Qt: a style sheet file for the window, such as one of high contrast."),
+         QCoreApplication::translate(
+             "voxtrel::EditorMain",
+             "Qt: a style sheet file for the window, such as one of high contrast."),
          QStringLiteral("FILE")},
         {QStringLiteral("platform"),
-         QStringLiteral("Qt: the platform plugin, such as xcb, wayland or offscreen."),
+         QCoreApplication::translate("voxtrel::EditorMain",
+                                     "Qt: the platform plugin, such as xcb, wayland or offscreen."),
          QStringLiteral("PLUGIN")},
-        {QStringLiteral("reverse"), QStringLiteral("Qt: lay the window out right to left.")}};
+        {QStringLiteral("reverse"),
+         QCoreApplication::translate("voxtrel::EditorMain",
+                                     "Qt: lay the window out right to left.")}};
     for (const char* name :
          {"platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "qwindowicon",
           "qwindowtitle", "session", "display", "geometry", "qmljsdebugger"}) {
@@ -72,19 +80,23 @@ int main(int argc, char** argv) {
         QCoreApplication::setApplicationVersion(QStringLiteral(VOXTREL_VERSION));
         voxtrel::UiLanguage::Install(); // before the help text is built
         QCommandLineParser parser;
-        parser.setApplicationDescription(
-            QStringLiteral("Edits the names of a game's compressed name file."));
+        parser.setApplicationDescription(QCoreApplication::translate(
+            "voxtrel::EditorMain", "Edits the names of a game's compressed name file."));
         parser.addHelpOption();
         parser.addVersionOption();
         parser.addPositionalArgument(
             QStringLiteral("FILE"),
-            QStringLiteral("A compressed name file to open, such as unnamed_1846.bin; a relative "
-                           "path is taken from the current folder."),
+            QCoreApplication::translate(
+                "voxtrel::EditorMain",
+                "A compressed name file to open, such as unnamed_1846.bin; a relative "
+                "path is taken from the current folder."),
             QStringLiteral("[FILE]"));
         const QCommandLineOption reset(
             QStringLiteral("reset-settings"),
-            QStringLiteral("Forget what the editor remembers: the window's place, the last "
-                           "folder, the code page of each file name."));
+            QCoreApplication::translate(
+                "voxtrel::EditorMain",
+                "Forget what the editor remembers: the window's place, the last "
+                "folder, the code page of each file name."));
         parser.addOption(reset);
         // Qt's own options, such as -style or -reverse, are left on the command line for
         // QApplication, which takes them below; a single dash starts a long option, as it

@@ -11,8 +11,11 @@
 namespace voxtrel::cli {
 
 ApplyCommand::ApplyCommand()
-    : Command(QStringLiteral("apply"), QStringLiteral("Apply one list to several name files."),
-              QStringLiteral(
+    : Command(QStringLiteral("apply"),
+              QCoreApplication::translate("voxtrel::ApplyCommand",
+                                          "Apply one list to several name files."),
+              QCoreApplication::translate(
+                  "voxtrel::ApplyCommand",
                   "Applies the list or patch LIST to every FILE, such as all ten language "
                   "versions, each in its own code page. Every file is opened and checked first "
                   "(readable, a name file, the list, its conflicts, the code page, writable, not "
@@ -22,15 +25,23 @@ ApplyCommand::ApplyCommand()
                   "and the last line says which were written and which were not. Exits 0 only "
                   "when every file was saved or had nothing to change.")) {
     AddArgument(QStringLiteral("LIST"),
-                QStringLiteral("The list or patch, a workbook or CSV as import takes it; - reads "
-                               "standard input."));
-    AddFilesArgument(QStringLiteral("FILE"), QStringLiteral("The compressed name files."));
-    SetNeeds(QStringLiteral("a list and one name file or more"));
+                QCoreApplication::translate(
+                    "voxtrel::ApplyCommand",
+                    "The list or patch, a workbook or CSV as import takes it; - reads "
+                    "standard input."));
+    AddFilesArgument(
+        QStringLiteral("FILE"),
+        QCoreApplication::translate("voxtrel::ApplyCommand", "The compressed name files."));
+    SetNeeds(
+        QCoreApplication::translate("voxtrel::ApplyCommand", "a list and one name file or more"));
     AddOption({QStringLiteral("dry-run"),
-               QStringLiteral("Print, for each file, its code page, the names that would change, "
-                              "the conflicts and the characters replaced, and write nothing.")});
+               QCoreApplication::translate(
+                   "voxtrel::ApplyCommand",
+                   "Print, for each file, its code page, the names that would change, "
+                   "the conflicts and the characters replaced, and write nothing.")});
     AddListOptions();
-    AddEncodingOption(QStringLiteral("each FILE without --encoding-of or a remembered one"));
+    AddEncodingOption(QCoreApplication::translate(
+        "voxtrel::ApplyCommand", "each FILE without --encoding-of or a remembered one"));
     AddEncodingOfOption();
 }
 
@@ -77,7 +88,9 @@ int ApplyCommand::Execute(const QCommandLineParser& Parser, QTextStream& Out, QT
                 << " would change, " << check.Conflicts
                 << (check.Conflicts == 1 ? " conflict, " : " conflicts, ") << replaced
                 << (replaced == 1 ? " name" : " names") << " with characters replaced"
-                << (check.Passes() ? QStringLiteral(".") : QStringLiteral("; refused."))
+                << (check.Passes()
+                        ? QStringLiteral(".")
+                        : QCoreApplication::translate("voxtrel::ApplyCommand", "; refused."))
                 << Qt::endl;
         }
     }

@@ -19,7 +19,8 @@ Command::Command(QString name, QString summary, QString description)
     : m_Name(std::move(name)), m_Summary(std::move(summary)) {
     m_Parser.setApplicationDescription(description);
     m_Parser.addHelpOption();
-    m_Parser.addPositionalArgument(m_Name, QStringLiteral("The command."), m_Name);
+    m_Parser.addPositionalArgument(
+        m_Name, QCoreApplication::translate("voxtrel::Command", "The command."), m_Name);
 }
 
 QStringList Command::Encodings() {
@@ -105,7 +106,9 @@ void Command::PrintRefusal(const FileCheck& Check, QTextStream& Err, bool Named)
         Check.Result == FileCheck::Outcome::Conflict || Check.Result == FileCheck::Outcome::Damaged;
     Err << (Named ? NativePath::Shown(Check.File) + QStringLiteral(": ") : QString())
         << NativePath::Shown(Check.Reason)
-        << (forcible ? QStringLiteral("\n--force applies them all the same.") : QString())
+        << (forcible ? QCoreApplication::translate("voxtrel::Command",
+                                                   "\n--force applies them all the same.")
+                     : QString())
         << Qt::endl;
 }
 
@@ -151,39 +154,49 @@ Command::Output Command::Output_Of(const QCommandLineParser& Parser, QTextStream
 
 void Command::AddOutputOptions(const QString& What) {
     AddOption({{QStringLiteral("o"), QStringLiteral("output")},
-               QStringLiteral("Write the %1 to OUT instead of standard output (-): OUT.xlsx a "
-                              "workbook, OUT.csv (or a name without an extension) CSV; any other "
-                              "extension is refused unless --format says which to write. A "
-                              "FIFO or a device is written as a stream; a name file read is "
-                              "refused.")
+               QCoreApplication::translate(
+                   "voxtrel::Command",
+                   "Write the %1 to OUT instead of standard output (-): OUT.xlsx a "
+                   "workbook, OUT.csv (or a name without an extension) CSV; any other "
+                   "extension is refused unless --format says which to write. A "
+                   "FIFO or a device is written as a stream; a name file read is "
+                   "refused.")
                    .arg(What),
                QStringLiteral("OUT")});
-    AddOption({QStringLiteral("format"),
-               QStringLiteral("xlsx or csv; without it, chosen by OUT's extension (CSV for "
-                              "standard output)."),
-               QStringLiteral("FORMAT")});
+    AddOption(
+        {QStringLiteral("format"),
+         QCoreApplication::translate("voxtrel::Command",
+                                     "xlsx or csv; without it, chosen by OUT's extension (CSV for "
+                                     "standard output)."),
+         QStringLiteral("FORMAT")});
 }
 
 void Command::AddListOptions() {
-    AddOption({QStringLiteral("force"),
-               QStringLiteral("Apply a patch's rows whose name is not what its \"was\" column "
-                              "says (a conflict), and rows whose new name looks like what a "
-                              "spreadsheet made of the name (\"0123\" as \"123\"), all the "
-                              "same. It does not write over a file that changed while it was "
-                              "being read.")});
-    AddOption({QStringLiteral("transliterate"),
-               QStringLiteral("Replace each character the code page cannot hold by its Latin "
-                              "letters (a Polish L with a stroke by L, a Cyrillic letter by its "
-                              "transliteration), listing every replacement, instead of refusing "
-                              "the list.")});
+    AddOption(
+        {QStringLiteral("force"),
+         QCoreApplication::translate(
+             "voxtrel::Command", "Apply a patch's rows whose name is not what its \"was\" column "
+                                 "says (a conflict), and rows whose new name looks like what a "
+                                 "spreadsheet made of the name (\"0123\" as \"123\"), all the "
+                                 "same. It does not write over a file that changed while it was "
+                                 "being read.")});
+    AddOption(
+        {QStringLiteral("transliterate"),
+         QCoreApplication::translate(
+             "voxtrel::Command", "Replace each character the code page cannot hold by its Latin "
+                                 "letters (a Polish L with a stroke by L, a Cyrillic letter by its "
+                                 "transliteration), listing every replacement, instead of refusing "
+                                 "the list.")});
 }
 
 void Command::AddEncodingOfOption() {
-    AddOption({QStringLiteral("encoding-of"),
-               QStringLiteral("The code page of one FILE (as given, or its bare name); may be "
-                              "given again for each. A FILE without one takes the code page the "
-                              "editor last used for its name, then --encoding."),
-               QStringLiteral("FILE=ENCODING")});
+    AddOption(
+        {QStringLiteral("encoding-of"),
+         QCoreApplication::translate(
+             "voxtrel::Command", "The code page of one FILE (as given, or its bare name); may be "
+                                 "given again for each. A FILE without one takes the code page the "
+                                 "editor last used for its name, then --encoding."),
+         QStringLiteral("FILE=ENCODING")});
 }
 
 void Command::AddFilesArgument(const QString& name, const QString& description) {
@@ -202,11 +215,13 @@ void Command::AddOption(const QCommandLineOption& option) {
 }
 
 void Command::AddEncodingOption(const QString& Files) {
-    AddOption({QStringLiteral("encoding"),
-               QStringLiteral("The code page of the names in %1, for the language version: %2. "
-                              "The default is windows-1252.")
-                   .arg(Files, Encodings().join(", ")),
-               QStringLiteral("NAME"), QStringLiteral("windows-1252")});
+    AddOption(
+        {QStringLiteral("encoding"),
+         QCoreApplication::translate(
+             "voxtrel::Command", "The code page of the names in %1, for the language version: %2. "
+                                 "The default is windows-1252.")
+             .arg(Files, Encodings().join(", ")),
+         QStringLiteral("NAME"), QStringLiteral("windows-1252")});
 }
 
 namespace {
@@ -235,7 +250,8 @@ QString Wrapped(const QString& Text) {
 int Command::Run(const QStringList& Arguments, QTextStream& Out, QTextStream& Err) {
     const QString program = QCoreApplication::applicationName();
     const QString usage =
-        QStringLiteral("Run \"%1 %2 --help\" for its usage.").arg(program, m_Name);
+        QCoreApplication::translate("voxtrel::Command", "Run \"%1 %2 --help\" for its usage.")
+            .arg(program, m_Name);
     if (!m_Parser.parse(QStringList{program} + Arguments)) {
         Err << program << ": " << m_Parser.errorText() << '\n' << usage << Qt::endl;
         return UsageError;

@@ -10,20 +10,28 @@
 namespace voxtrel::cli {
 
 DiffCommand::DiffCommand()
-    : Command(QStringLiteral("diff"), QStringLiteral("Write the names that differ as a patch."),
-              QStringLiteral(
+    : Command(QStringLiteral("diff"),
+              QCoreApplication::translate("voxtrel::DiffCommand",
+                                          "Write the names that differ as a patch."),
+              QCoreApplication::translate(
+                  "voxtrel::DiffCommand",
                   "Compares the name files OLD and NEW and writes one row per record "
                   "whose name differs: its index, NEW's name and OLD's (column "
                   "\"was\"), in index order. Apply the patch to other files with "
                   "import or apply: a row changes a name only where it is still "
                   "OLD's; a name that was empty in OLD has an empty \"was\", which guards an "
                   "empty name. Says on standard error how many differ.")) {
-    AddArgument(QStringLiteral("OLD"), QStringLiteral("The name file as it was, such as the "
-                                                      "game's own."));
-    AddArgument(QStringLiteral("NEW"), QStringLiteral("The name file with the renames."));
-    SetNeeds(QStringLiteral("two name files, the old and the new"));
+    AddArgument(QStringLiteral("OLD"),
+                QCoreApplication::translate("voxtrel::DiffCommand",
+                                            "The name file as it was, such as the "
+                                            "game's own."));
+    AddArgument(
+        QStringLiteral("NEW"),
+        QCoreApplication::translate("voxtrel::DiffCommand", "The name file with the renames."));
+    SetNeeds(
+        QCoreApplication::translate("voxtrel::DiffCommand", "two name files, the old and the new"));
     AddOutputOptions(QStringLiteral("patch"));
-    AddEncodingOption(QStringLiteral("OLD and NEW"));
+    AddEncodingOption(QCoreApplication::translate("voxtrel::DiffCommand", "OLD and NEW"));
 }
 
 int DiffCommand::Execute(const QCommandLineParser& Parser, QTextStream& Out, QTextStream& Err) {

@@ -10,14 +10,19 @@
 namespace voxtrel::cli {
 
 ExportCommand::ExportCommand()
-    : Command(QStringLiteral("export"), QStringLiteral("Write FILE's names as a list."),
-              QStringLiteral("Writes the names of the compressed name file FILE as a list: a "
-                             "header row \"index,name\", then one row per name. OUT.xlsx is a "
-                             "workbook for spreadsheets, its names in a column formatted as "
-                             "Text; anything else is CSV (UTF-8), for scripts, diffs and "
-                             "version control.")) {
-    AddArgument(QStringLiteral("FILE"), QStringLiteral("The compressed name file."));
-    SetNeeds(QStringLiteral("a name file"));
+    : Command(
+          QStringLiteral("export"),
+          QCoreApplication::translate("voxtrel::ExportCommand", "Write FILE's names as a list."),
+          QCoreApplication::translate(
+              "voxtrel::ExportCommand",
+              "Writes the names of the compressed name file FILE as a list: a "
+              "header row \"index,name\", then one row per name. OUT.xlsx is a "
+              "workbook for spreadsheets, its names in a column formatted as "
+              "Text; anything else is CSV (UTF-8), for scripts, diffs and "
+              "version control.")) {
+    AddArgument(QStringLiteral("FILE"),
+                QCoreApplication::translate("voxtrel::ExportCommand", "The compressed name file."));
+    SetNeeds(QCoreApplication::translate("voxtrel::ExportCommand", "a name file"));
     AddOutputOptions(QStringLiteral("list"));
     AddEncodingOption(QStringLiteral("FILE"));
 }

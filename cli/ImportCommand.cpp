@@ -11,13 +11,19 @@ namespace voxtrel::cli {
 
 ImportCommand::ImportCommand()
     : Command(QStringLiteral("import"),
-              QStringLiteral("Rename the names a list holds, and save FILE."),
-              QStringLiteral("Renames the names that the list NAMES holds and saves FILE where "
-                             "it is. Every row is checked first: if any is wrong, nothing "
-                             "changes.")) {
-    AddArgument(QStringLiteral("FILE"), QStringLiteral("The compressed name file to change."));
+              QCoreApplication::translate("voxtrel::ImportCommand",
+                                          "Rename the names a list holds, and save FILE."),
+              QCoreApplication::translate(
+                  "voxtrel::ImportCommand",
+                  "Renames the names that the list NAMES holds and saves FILE where "
+                  "it is. Every row is checked first: if any is wrong, nothing "
+                  "changes.")) {
+    AddArgument(QStringLiteral("FILE"),
+                QCoreApplication::translate("voxtrel::ImportCommand",
+                                            "The compressed name file to change."));
     AddArgument(QStringLiteral("NAMES"),
-                QStringLiteral(
+                QCoreApplication::translate(
+                    "voxtrel::ImportCommand",
                     "The list: a header row \"index,name\", then any of the rows of "
                     "an export (a patch adds a column \"was\": a row applies only where the name "
                     "is still what it was; an empty \"was\" guards an empty name, so such a row "
@@ -26,13 +32,16 @@ ImportCommand::ImportCommand()
                     "commas, semicolons or tabs). - reads it from standard input. Rows whose new "
                     "name looks like what a spreadsheet makes of the name (\"0123\" as \"123\", "
                     "\"00:30\" as \"12:30:00 AM\") are refused unless --force."));
-    SetNeeds(QStringLiteral("a name file and a list"));
-    AddOption(
-        {QStringLiteral("dry-run"), QStringLiteral("Print what would change, and write nothing.")});
+    SetNeeds(QCoreApplication::translate("voxtrel::ImportCommand", "a name file and a list"));
+    AddOption({QStringLiteral("dry-run"),
+               QCoreApplication::translate("voxtrel::ImportCommand",
+                                           "Print what would change, and write nothing.")});
     AddOption({QStringLiteral("overwrite-changed"),
-               QStringLiteral("Save FILE even if another program changed it while it was being "
-                              "read; without it, such a file is left as the other program "
-                              "wrote it and the import fails.")});
+               QCoreApplication::translate(
+                   "voxtrel::ImportCommand",
+                   "Save FILE even if another program changed it while it was being "
+                   "read; without it, such a file is left as the other program "
+                   "wrote it and the import fails.")});
     AddListOptions();
     AddEncodingOption(QStringLiteral("FILE"));
 }

@@ -18,15 +18,19 @@ using namespace voxtrel::cli;
 namespace {
 
 QString overview(const std::vector<std::unique_ptr<Command>>& commands) {
-    QString text = QStringLiteral(
+    QString text = QCoreApplication::translate(
+        "voxtrel::NamesMain",
         "Usage: voxtrel-names <command> [options]\n"
         "Takes the names of a compressed name file out as a list, puts them back, and\n"
         "shares renames between files as patches.\n\n"
         "Commands:\n");
     for (const auto& c : commands) {
-        text += QStringLiteral("  %1  %2\n").arg(c->Name(), -8).arg(c->Summary());
+        text += QCoreApplication::translate("voxtrel::NamesMain", "  %1  %2\n")
+                    .arg(c->Name(), -8)
+                    .arg(c->Summary());
     }
-    text += QStringLiteral(
+    text += QCoreApplication::translate(
+        "voxtrel::NamesMain",
         "\nRun \"voxtrel-names <command> --help\" for a command's options, and\n"
         "\"man voxtrel-names\" for the list formats and examples.\n"
         "Exit codes: 0 done; 1 failed: nothing was written, except after a double\n"
@@ -72,8 +76,11 @@ int main(int argc, char** argv) {
             return c->Run(args.mid(1), out, err);
         }
     }
-    err << (first.isEmpty() ? QStringLiteral("voxtrel-names: no command given.\n")
-                            : QStringLiteral("voxtrel-names: unknown command \"%1\".\n").arg(first))
+    err << (first.isEmpty() ? QCoreApplication::translate("voxtrel::NamesMain",
+                                                          "voxtrel-names: no command given.\n")
+                            : QCoreApplication::translate(
+                                  "voxtrel::NamesMain", "voxtrel-names: unknown command \"%1\".\n")
+                                  .arg(first))
         << overview(commands) << Qt::flush;
     return UsageError;
 }
