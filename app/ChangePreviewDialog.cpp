@@ -20,12 +20,14 @@ bool ChangePreviewDialog::Confirm(QWidget* Owner, const QString& Title, const Na
     dialog.setWindowTitle(Title);
     auto* layout = new QVBoxLayout(&dialog);
     layout->addWidget(new QLabel(
-        QCoreApplication::translate("voxtrel::ChangePreviewDialog",
-                                    "The list renames %1 %2. Nothing changes until you apply it.")
-            .arg(Changes.size())
-            .arg(Changes.size() == 1
-                     ? QCoreApplication::translate("voxtrel::ChangePreviewDialog", "name")
-                     : QCoreApplication::translate("voxtrel::ChangePreviewDialog", "names")),
+        Changes.size() == 1
+            ? QCoreApplication::translate(
+                  "voxtrel::ChangePreviewDialog",
+                  "The list renames %n name. Nothing changes until you apply it.", nullptr, 1)
+            : QCoreApplication::translate(
+                  "voxtrel::ChangePreviewDialog",
+                  "The list renames %n names. Nothing changes until you apply it.", nullptr,
+                  static_cast<int>(Changes.size())),
         &dialog));
     // What the reader noticed: the sheet it read of several, the hidden rows it counted.
     if (!Notes.isEmpty()) {

@@ -95,9 +95,9 @@ void CompareMarks::ShowCount() {
     const qint32 count = m_Compared.Count(m_Document.Table());
     const std::optional<QString> other = m_Compared.OtherName(m_Selected);
     m_Status->showMessage(
-        tr("%1 %2 from %3 (F7: next, Shift+F7: previous)%4")
-            .arg(count)
-            .arg(count == 1 ? tr("name differs") : tr("names differ"))
+        (count == 1
+             ? tr("%n name differs from %1 (F7: next, Shift+F7: previous)%2", nullptr, 1)
+             : tr("%n names differ from %1 (F7: next, Shift+F7: previous)%2", nullptr, count))
             .arg(NativePath::Shown(QFileInfo(m_Compared.Path()).fileName()))
             .arg(other ? tr(" \u00b7 record %1 there: \"%2\"").arg(m_Selected).arg(*other)
                        : QString()));

@@ -91,9 +91,10 @@ void ListCommands::Import() {
         QApplication::beep(); // the tool is working on the names
         return;
     }
-    m_Services.Messages->Show(
-        m_Window, tr("%1 names changed. Save writes them to the file.").arg(checked.Changes.size()),
-        m_Title, MessageBoxes::Icon::Information);
+    m_Services.Messages->Show(m_Window,
+                              tr("%n names changed. Save writes them to the file.", nullptr,
+                                 static_cast<int>(checked.Changes.size())),
+                              m_Title, MessageBoxes::Icon::Information);
 }
 
 } // namespace voxtrel

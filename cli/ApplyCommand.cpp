@@ -84,10 +84,17 @@ int ApplyCommand::Execute(const QCommandLineParser& Parser, QTextStream& Out, QT
         }
         if (dryRun) {
             const qsizetype replaced = check.Replaced().size();
-            Out << shown << " (" << check.Encoding << "): " << Names(check.Changes.size())
-                << " would change, " << check.Conflicts
-                << (check.Conflicts == 1 ? " conflict, " : " conflicts, ") << replaced
-                << (replaced == 1 ? " name" : " names") << " with characters replaced"
+            const qsizetype conflicts = check.Conflicts;
+            Out << QCoreApplication::translate(
+                       "voxtrel::ApplyCommand",
+                       "%1 (%2): %3 would change, %4, %5 with characters replaced")
+                       .arg(shown, check.Encoding, Names(check.Changes.size()),
+                            conflicts == 1
+                                ? QCoreApplication::translate("voxtrel::ApplyCommand",
+                                                              "%n conflict", nullptr, 1)
+                                : QCoreApplication::translate("voxtrel::ApplyCommand",
+                                                              "%n conflicts", nullptr, conflicts),
+                            Names(replaced))
                 << (check.Passes()
                         ? QStringLiteral(".")
                         : QCoreApplication::translate("voxtrel::ApplyCommand", "; refused."))
@@ -95,11 +102,13 @@ int ApplyCommand::Execute(const QCommandLineParser& Parser, QTextStream& Out, QT
         }
     }
     if (!plan.Passes()) {
-        Err << "Nothing was written." << Qt::endl;
+        Err << QCoreApplication::translate("voxtrel::ApplyCommand", "Nothing was written.")
+            << Qt::endl;
         return Failed;
     }
     if (dryRun) {
-        Out << "Dry run: nothing was written." << Qt::endl;
+        Out << QCoreApplication::translate("voxtrel::ApplyCommand", "Dry run: nothing was written.")
+            << Qt::endl;
         return Done;
     }
     const ImportWrite written = plan.Write();
@@ -109,11 +118,15 @@ int ApplyCommand::Execute(const QCommandLineParser& Parser, QTextStream& Out, QT
         const auto save = std::find_if(written.Saves.begin(), written.Saves.end(),
                                        [&](const auto& s) { return s.first == check.File; });
         if (save == written.Saves.end()) {
-            Out << shown << " (" << check.Encoding << "): no name changes; not written."
+            Out << QCoreApplication::translate("voxtrel::ApplyCommand",
+                                               "%1 (%2): no name changes; not written.")
+                       .arg(shown, check.Encoding)
                 << Qt::endl;
         } else if (save->second.Ok()) {
-            Out << shown << " (" << check.Encoding << "): " << Names(check.Changes.size())
-                << " changed; saved." << Qt::endl;
+            Out << QCoreApplication::translate("voxtrel::ApplyCommand",
+                                               "%1 (%2): %3 changed; saved.")
+                       .arg(shown, check.Encoding, Names(check.Changes.size()))
+                << Qt::endl;
         } else {
             Out.flush();
             Err << NativePath::Shown(save->second.FailureText(check.File)) << Qt::endl;
@@ -125,10 +138,12 @@ int ApplyCommand::Execute(const QCommandLineParser& Parser, QTextStream& Out, QT
             for (const QString& f : Files) {
                 shown << NativePath::Shown(f);
             }
-            return shown.isEmpty() ? QStringLiteral("none") : shown.join(", ");
+            return shown.isEmpty() ? QCoreApplication::translate("voxtrel::ApplyCommand", "none")
+                                   : shown.join(", ");
         };
-        Err << "Written: " << shownAll(written.Written)
-            << ". Not written: " << shownAll(written.NotWritten) << "." << Qt::endl;
+        Err << QCoreApplication::translate("voxtrel::ApplyCommand", "Written: %1. Not written: %2.")
+                   .arg(shownAll(written.Written), shownAll(written.NotWritten))
+            << Qt::endl;
         return Failed;
     }
     return Done;

@@ -71,9 +71,12 @@ Command::Targets(const QStringList& Files, const QCommandLineParser& Parser, QTe
             return f == file || QFileInfo(f).fileName() == file;
         });
         if (page == nullptr || !known) {
-            Err << program << ": --encoding-of takes FILE=ENCODING, FILE one of the files "
-                << "given (or its bare name) and ENCODING one of " << Encodings().join(", ")
-                << "; not \"" << pair << "\"." << Qt::endl;
+            Err << QCoreApplication::translate(
+                       "voxtrel::Command", "%1: --encoding-of takes FILE=ENCODING, FILE one of the "
+                                           "files given (or its bare name) and ENCODING one "
+                                           "of %2; not \"%3\".")
+                       .arg(program, Encodings().join(", "), pair)
+                << Qt::endl;
             return std::nullopt;
         }
         given.insert(file, page);
@@ -114,16 +117,20 @@ void Command::PrintRefusal(const FileCheck& Check, QTextStream& Err, bool Named)
 
 void Command::PrintLikely(const FileCheck& Check, QTextStream& Err) {
     if (Check.Likely) {
-        Err << "Warning: " << NativePath::Shown(Check.File) << ": its names read as "
-            << Check.Encoding << " look unlikely; it is more likely " << *Check.Likely
-            << " (--encoding-of " << QFileInfo(Check.File).fileName() << "=" << *Check.Likely
-            << ")." << Qt::endl;
+        Err << QCoreApplication::translate("voxtrel::Command",
+                                           "Warning: %1: its names read as %2 look unlikely; it is "
+                                           "more likely %3 (--encoding-of %4=%3).")
+                   .arg(NativePath::Shown(Check.File), Check.Encoding, *Check.Likely,
+                        QFileInfo(Check.File).fileName())
+            << Qt::endl;
     }
 }
 
 QString Command::Names(qsizetype Count) {
-    return QStringLiteral("%1 %2").arg(Count).arg(Count == 1 ? QStringLiteral("name")
-                                                             : QStringLiteral("names"));
+    // English tells one from many here; a translation has all its plural forms in each.
+    const int count = static_cast<int>(Count);
+    return Count == 1 ? QCoreApplication::translate("voxtrel::Command", "%n name", nullptr, count)
+                      : QCoreApplication::translate("voxtrel::Command", "%n names", nullptr, count);
 }
 
 Command::Output Command::Output_Of(const QCommandLineParser& Parser, QTextStream& Err) {
@@ -135,18 +142,22 @@ Command::Output Command::Output_Of(const QCommandLineParser& Parser, QTextStream
     if (Parser.isSet(QStringLiteral("format"))) {
         out.Ok = NameLists::FormatNamed(Parser.value(QStringLiteral("format")), out.As);
         if (!out.Ok) {
-            Err << program << ": --format takes xlsx or csv, not \""
-                << Parser.value(QStringLiteral("format")) << "\"." << Qt::endl;
+            Err << QCoreApplication::translate("voxtrel::Command",
+                                               "%1: --format takes xlsx or csv, not \"%2\".")
+                       .arg(program, Parser.value(QStringLiteral("format")))
+                << Qt::endl;
         }
         return out;
     }
     // A name whose extension asks for another format gets no CSV in disguise.
     out.Ok = NameLists::KnownTarget(out.Target);
     if (!out.Ok) {
-        Err << program << ": \"" << NativePath::Shown(out.Target)
-            << "\" has an extension this program does not write. The formats are .csv, .xlsx "
-               "and - (CSV on standard output); --format csv or --format xlsx writes that "
-               "format whatever the name."
+        Err << QCoreApplication::translate(
+                   "voxtrel::Command", "%1: \"%2\" has an extension this program does not write. "
+                                       "The formats are .csv, .xlsx and - (CSV on standard "
+                                       "output); --format csv or --format xlsx writes that "
+                                       "format whatever the name.")
+                   .arg(program, NativePath::Shown(out.Target))
             << Qt::endl;
     }
     return out;
@@ -261,8 +272,13 @@ int Command::Run(const QStringList& Arguments, QTextStream& Out, QTextStream& Er
         // The parser's usage line starts with the path the program was started by; the
         // program's name is what a user types.
         QString help = m_Parser.helpText();
-        const QString start = QStringLiteral("Usage: ");
-        const qsizetype end = help.indexOf(QStringLiteral(" [options]"));
+        // The parser's own words, in the language its translation speaks.
+        const char* parserContext = "QCommandLineParser";
+        const char* usageText = "Usage: %1";
+        const char* optionsText = "[options]";
+        const QString start = QCoreApplication::translate(parserContext, usageText).arg(QString());
+        const qsizetype end = help.indexOf(QLatin1Char(' ') +
+                                           QCoreApplication::translate(parserContext, optionsText));
         if (help.startsWith(start) && end > 0) {
             help.replace(start.size(), end - start.size(), program);
         }
@@ -278,9 +294,11 @@ int Command::Run(const QStringList& Arguments, QTextStream& Out, QTextStream& Er
             QStringList{program, m_Name, m_Arguments.join(QLatin1Char(' '))}.join(
                 QLatin1Char(' ')) +
             (m_MoreFiles ? QStringLiteral("...") : QString());
-        Err << program << ": " << m_Name
-            << (given.size() < m_Arguments.size() ? " needs " : " takes only ") << m_Needs << ": "
-            << synopsis << '\n'
+        Err << (given.size() < m_Arguments.size()
+                    ? QCoreApplication::translate("voxtrel::Command", "%1: %2 needs %3: %4")
+                    : QCoreApplication::translate("voxtrel::Command", "%1: %2 takes only %3: %4"))
+                   .arg(program, m_Name, m_Needs, synopsis)
+            << '\n'
             << usage << Qt::endl;
         return UsageError;
     }
@@ -288,8 +306,10 @@ int Command::Run(const QStringList& Arguments, QTextStream& Out, QTextStream& Er
     if (optionNames.contains(QStringLiteral("encoding"))) {
         const QString encoding = m_Parser.value(QStringLiteral("encoding"));
         if (CodePage::Find(encoding) == nullptr) {
-            Err << program << ": unknown encoding \"" << encoding
-                << "\". Supported: " << Encodings().join(", ") << Qt::endl;
+            Err << QCoreApplication::translate("voxtrel::Command",
+                                               "%1: unknown encoding \"%2\". Supported: %3")
+                       .arg(program, encoding, Encodings().join(", "))
+                << Qt::endl;
             return UsageError;
         }
     }

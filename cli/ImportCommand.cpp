@@ -79,12 +79,18 @@ int ImportCommand::Execute(const QCommandLineParser& Parser, QTextStream& Out, Q
         Out << c.Index << ": " << c.OldName << " -> " << c.NewName << '\n';
     }
     if (changes.isEmpty()) {
-        Out << "No name changes; " << shown << " was not written." << Qt::endl;
+        Out << QCoreApplication::translate("voxtrel::ImportCommand",
+                                           "No name changes; %1 was not written.")
+                   .arg(shown)
+            << Qt::endl;
         return Done;
     }
     if (dryRun) {
         PrintRefusal(checked, Err, false);
-        Out << Names(changes.size()) << " would change; dry run, nothing was written." << Qt::endl;
+        Out << QCoreApplication::translate("voxtrel::ImportCommand",
+                                           "%1 would change; dry run, nothing was written.")
+                   .arg(Names(changes.size()))
+            << Qt::endl;
         return Done;
     }
     const ImportWrite written = plan.Write();
@@ -95,8 +101,10 @@ int ImportCommand::Execute(const QCommandLineParser& Parser, QTextStream& Out, Q
         return Failed;
     }
     const QString how = saved.HowWritten();
-    Out << Names(changes.size()) << " changed; " << shown << " saved"
-        << (how.isEmpty() ? QString() : QStringLiteral(", ") + how) << "." << Qt::endl;
+    Out << QCoreApplication::translate("voxtrel::ImportCommand", "%1 changed; %2 saved%3.")
+               .arg(Names(changes.size()), shown,
+                    how.isEmpty() ? QString() : QStringLiteral(", ") + how)
+        << Qt::endl;
     return Done;
 }
 
