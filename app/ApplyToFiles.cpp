@@ -99,7 +99,7 @@ std::optional<ApplyToFiles::Patch> ApplyToFiles::ChoosePatch() {
     }
     const QString path = m_Services.Files->OpenPath(m_Window, tr("Apply a patch"),
                                                     QFileInfo(m_Document.FilePath()).absolutePath(),
-                                                    FileTypes::ListReadFilter);
+                                                    FileTypes::ListReadFilter());
     if (path.isEmpty()) {
         return std::nullopt;
     }
@@ -119,7 +119,7 @@ void ApplyToFiles::Start() {
     }
     const QStringList files = m_Services.Files->OpenPaths(
         m_Window, tr("Apply to name files"), QFileInfo(m_Document.FilePath()).absolutePath(),
-        FileTypes::NameFileFilter);
+        FileTypes::NameFileFilter());
     if (files.isEmpty()) {
         return;
     }

@@ -71,7 +71,7 @@ void CompareMarks::FileOpened() {
 void CompareMarks::Compare() {
     const QString path = m_Services.Files->OpenPath(m_Window, tr("Compare with file"),
                                                     QFileInfo(m_Document.FilePath()).absolutePath(),
-                                                    FileTypes::NameFileFilter);
+                                                    FileTypes::NameFileFilter());
     if (path.isEmpty()) {
         return;
     }
@@ -146,7 +146,7 @@ void CompareMarks::ExportDifferences() {
             .dir()
             .filePath(QStringLiteral("patch %1 to %2.xlsx")
                           .arg(from.completeBaseName(), to.completeBaseName())),
-        FileTypes::ListWriteFilter);
+        FileTypes::ListWriteFilter());
     if (chosen.isEmpty()) {
         return;
     }

@@ -290,7 +290,7 @@ bool DocumentController::SaveFile(const QString& Target) {
 
 bool DocumentController::SaveAsChosen() {
     const QString target = m_Services.Files->SavePath(
-        m_Window, tr("Save As"), m_Document.FilePath(), FileTypes::NameFileFilter);
+        m_Window, tr("Save As"), m_Document.FilePath(), FileTypes::NameFileFilter());
     return !target.isEmpty() && SaveFile(FileTypes::NameFileTarget(target));
 }
 

@@ -43,7 +43,7 @@ void ListCommands::Export() {
     const QString chosen = m_Services.Files->SavePath(
         m_Window, tr("Export names"),
         FileTypes::Beside(m_Document.FilePath(), QStringLiteral(".xlsx")),
-        FileTypes::ListWriteFilter);
+        FileTypes::ListWriteFilter());
     if (chosen.isEmpty()) {
         return;
     }
@@ -63,7 +63,7 @@ void ListCommands::Export() {
 void ListCommands::Import() {
     const QString source = m_Services.Files->OpenPath(
         m_Window, tr("Import names"), QFileInfo(m_Document.FilePath()).absolutePath(),
-        FileTypes::ListReadFilter);
+        FileTypes::ListReadFilter());
     if (source.isEmpty()) {
         return;
     }

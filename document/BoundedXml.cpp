@@ -1,5 +1,7 @@
 #include "document/BoundedXml.h"
 
+#include <QCoreApplication>
+
 namespace voxtrel {
 namespace {
 
@@ -33,9 +35,10 @@ bool tooManyAttributes(const QByteArray& xml, int most) {
 
 BoundedXml::BoundedXml(const QByteArray& Xml, Budget& Text) : m_Xml(Xml), m_Budget(Text) {
     if (tooManyAttributes(Xml, MaxAttributes)) {
-        m_Problem =
-            QStringLiteral("a tag holds more than %1 attributes, which a workbook never needs")
-                .arg(MaxAttributes);
+        m_Problem = QCoreApplication::translate(
+                        "voxtrel::BoundedXml",
+                        "a tag holds more than %1 attributes, which a workbook never needs")
+                        .arg(MaxAttributes);
     }
 }
 
@@ -50,11 +53,14 @@ BoundedXml::Token BoundedXml::Next() {
     while (!m_Xml.atEnd()) {
         switch (m_Xml.readNext()) {
         case QXmlStreamReader::DTD:
-            m_Problem = QStringLiteral("its XML declares entities, which a workbook never needs");
+            m_Problem = QCoreApplication::translate(
+                "voxtrel::BoundedXml", "its XML declares entities, which a workbook never needs");
             return Token::Done;
         case QXmlStreamReader::StartElement:
             if (++m_Depth > MaxDepth) {
-                m_Problem = QStringLiteral("its elements nest more than %1 deep").arg(MaxDepth);
+                m_Problem = QCoreApplication::translate("voxtrel::BoundedXml",
+                                                        "its elements nest more than %1 deep")
+                                .arg(MaxDepth);
                 return Token::Done;
             }
             return Token::Start;
@@ -64,7 +70,8 @@ BoundedXml::Token BoundedXml::Next() {
         case QXmlStreamReader::Characters:
             m_Budget.Left -= m_Xml.text().size();
             if (m_Budget.Left < 0) {
-                m_Problem = QStringLiteral("it holds more text than a list of names could");
+                m_Problem = QCoreApplication::translate(
+                    "voxtrel::BoundedXml", "it holds more text than a list of names could");
                 return Token::Done;
             }
             return Token::Text;
@@ -73,7 +80,8 @@ BoundedXml::Token BoundedXml::Next() {
         }
     }
     if (m_Xml.hasError()) {
-        m_Problem = QStringLiteral("its XML is broken: %1").arg(m_Xml.errorString());
+        m_Problem = QCoreApplication::translate("voxtrel::BoundedXml", "its XML is broken: %1")
+                        .arg(m_Xml.errorString());
     }
     return Token::Done;
 }

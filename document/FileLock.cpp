@@ -1,5 +1,7 @@
 #include "document/FileLock.h"
 
+#include <QCoreApplication>
+
 #include "document/NativePath.h"
 #include "document/ResolvedTarget.h"
 
@@ -39,18 +41,24 @@ FileLock::Taken FileLock::Take(const ResolvedTarget& Target, const LockWait& Wai
         if (waited.elapsed() >= LockBoundMs) {
             ::close(fd);
             taken.Result = Taken::Outcome::Busy;
-            taken.Reason = QStringLiteral("%1 is locked by %2; nothing written")
-                               .arg(NativePath::Shown(Target.Given()),
-                                    holder.isEmpty() ? QStringLiteral("another program") : holder);
+            taken.Reason =
+                QCoreApplication::translate("voxtrel::FileLock",
+                                            "%1 is locked by %2; nothing written")
+                    .arg(NativePath::Shown(Target.Given()),
+                         holder.isEmpty()
+                             ? QCoreApplication::translate("voxtrel::FileLock", "another program")
+                             : holder);
             return taken;
         }
         if (Wait) {
             if (!Wait(waited.elapsed(), holder)) {
                 ::close(fd);
                 taken.Result = Taken::Outcome::Cancelled;
-                taken.Reason = QStringLiteral("The save was cancelled while %1 was locked; "
-                                              "nothing written")
-                                   .arg(NativePath::Shown(Target.Given()));
+                taken.Reason =
+                    QCoreApplication::translate("voxtrel::FileLock",
+                                                "The save was cancelled while %1 was locked; "
+                                                "nothing written")
+                        .arg(NativePath::Shown(Target.Given()));
                 return taken;
             }
         } else {

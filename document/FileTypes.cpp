@@ -1,9 +1,24 @@
 #include "document/FileTypes.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
 namespace voxtrel::FileTypes {
+
+QString NameFileFilter() {
+    return QCoreApplication::translate("voxtrel::FileTypes", "Name files (*.bin);;All files (*)");
+}
+
+QString ListWriteFilter() {
+    return QCoreApplication::translate("voxtrel::FileTypes",
+                                       "Workbooks (*.xlsx);;CSV lists (*.csv);;All files (*)");
+}
+
+QString ListReadFilter() {
+    return QCoreApplication::translate("voxtrel::FileTypes",
+                                       "Name lists (*.xlsx *.csv);;All files (*)");
+}
 namespace {
 
 QString withSuffix(const QString& path, const QString& suffix) {

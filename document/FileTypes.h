@@ -7,12 +7,11 @@
 namespace voxtrel::FileTypes {
 
 // Compressed name files.
-inline const QString NameFileFilter = QStringLiteral("Name files (*.bin);;All files (*)");
+QString NameFileFilter();
 // A name list or a patch to write: a workbook first, the default.
-inline const QString ListWriteFilter =
-    QStringLiteral("Workbooks (*.xlsx);;CSV lists (*.csv);;All files (*)");
+QString ListWriteFilter();
 // A name list or a patch to read, of either format.
-inline const QString ListReadFilter = QStringLiteral("Name lists (*.xlsx *.csv);;All files (*)");
+QString ListReadFilter();
 
 // Path with ".bin" added when it has no suffix: a name file unless the name says otherwise.
 QString NameFileTarget(const QString& Path);

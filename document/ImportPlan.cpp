@@ -1,5 +1,7 @@
 #include "document/ImportPlan.h"
 
+#include <QCoreApplication>
+
 #include "document/NameDocument.h"
 #include "document/NameFileSize.h"
 #include "document/NameLists.h"
@@ -28,8 +30,9 @@ QStringList FileCheck::Replaced() const {
     QStringList replaced;
     for (const NameChange& c : Changes) {
         if (!c.Typed.isEmpty() && c.Typed != c.NewName) {
-            replaced
-                << QStringLiteral("index %1: %2 \u2192 %3").arg(c.Index).arg(c.Typed, c.NewName);
+            replaced << QCoreApplication::translate("voxtrel::ImportPlan", "index %1: %2 \u2192 %3")
+                            .arg(c.Index)
+                            .arg(c.Typed, c.NewName);
         }
     }
     return replaced;
@@ -79,11 +82,13 @@ const QList<FileCheck>& ImportPlan::Check(const QByteArray& List,
         const auto identity = Identity(target.File);
         if (identity && seen.contains(*identity)) {
             check.Result = FileCheck::Outcome::Duplicate;
-            check.Reason = QStringLiteral("The same file is given twice.");
+            check.Reason =
+                QCoreApplication::translate("voxtrel::ImportPlan", "The same file is given twice.");
         } else if (identity && identity == open) {
             check.Result = FileCheck::Outcome::Duplicate;
-            check.Reason = QStringLiteral("It is the file open in the editor; Import names... "
-                                          "applies a list to it.");
+            check.Reason = QCoreApplication::translate(
+                "voxtrel::ImportPlan", "It is the file open in the editor; Import names... "
+                                       "applies a list to it.");
         } else {
             if (identity) {
                 seen << *identity;
@@ -143,7 +148,8 @@ ImportWrite ImportPlan::Write() {
         if (document.Import(check.Changes)) {
             saved = document.Save(options);
         } else {
-            saved.Reason = QStringLiteral("The compression tool was busy.");
+            saved.Reason = QCoreApplication::translate("voxtrel::ImportPlan",
+                                                       "The compression tool was busy.");
         }
         (saved.Ok() ? result.Written : result.NotWritten) << check.File;
         result.Saves.push_back({check.File, saved});

@@ -30,7 +30,8 @@ ListFormats::Found ListFormats::Find() {
         found.Formats = entry();
     }
     if (!found.Formats) {
-        found.Reason = QStringLiteral("The name list formats could not be loaded: %1")
+        found.Reason = QCoreApplication::translate("voxtrel::ListFormats",
+                                                   "The name list formats could not be loaded: %1")
                            .arg(module.errorString());
     }
     return found;

@@ -1,6 +1,8 @@
 // Who holds a lock: Linux lists every lock in /proc/locks.
 #include "document/FileLock.h"
 
+#include <QCoreApplication>
+
 #include <QtGlobal>
 
 #ifdef Q_OS_LINUX
@@ -39,10 +41,13 @@ QString LockHolderOf(int Fd) {
             continue;
         }
         QFile comm(QStringLiteral("/proc/%1/comm").arg(pid));
-        const QString program = comm.open(QIODevice::ReadOnly)
-                                    ? QString::fromLocal8Bit(comm.readAll().trimmed())
-                                    : QStringLiteral("another program");
-        return QStringLiteral("%1 (pid %2)").arg(program).arg(pid);
+        const QString program =
+            comm.open(QIODevice::ReadOnly)
+                ? QString::fromLocal8Bit(comm.readAll().trimmed())
+                : QCoreApplication::translate("voxtrel::LockHolder", "another program");
+        return QCoreApplication::translate("voxtrel::LockHolder", "%1 (pid %2)")
+            .arg(program)
+            .arg(pid);
     }
     return {};
 }

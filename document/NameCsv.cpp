@@ -1,5 +1,7 @@
 #include "document/NameCsv.h"
 
+#include <QCoreApplication>
+
 #include "document/AtomicReplace.h"
 #include "document/NameRows.h"
 #include "names/Baza.h"
@@ -65,7 +67,8 @@ bool parse(const QByteArray& csv, char separator, const std::function<void(const
         const int before = collector.Count;
         if (csv_parse(&parser, &c, 1, Collector::Field, Collector::Record, &collector) != 1) {
             problem =
-                QStringLiteral(
+                QCoreApplication::translate(
+                    "voxtrel::NameCsv",
                     "line %1: a quote inside a field that is not quoted, or text after a closing "
                     "quote")
                     .arg(line);
@@ -81,8 +84,9 @@ bool parse(const QByteArray& csv, char separator, const std::function<void(const
         previous = c;
     }
     if (ok && csv_fini(&parser, Collector::Field, Collector::Record, &collector) != 0) {
-        problem =
-            QStringLiteral("line %1: a quoted field is never closed").arg(collector.Current.Row);
+        problem = QCoreApplication::translate("voxtrel::NameCsv",
+                                              "line %1: a quoted field is never closed")
+                      .arg(collector.Current.Row);
         ok = false;
     }
     csv_free(&parser);
@@ -119,17 +123,20 @@ QByteArray asUtf8(const QByteArray& csv, QString& problem) {
         const bool little = csv.startsWith("\xFF\xFE");
         const QByteArrayView units = QByteArrayView(csv).sliced(2);
         if (units.size() % 2 != 0) {
-            problem = QStringLiteral("The file ends in half a UTF-16 character: it was cut short "
-                                     "or is not UTF-16 text.");
+            problem = QCoreApplication::translate(
+                "voxtrel::NameCsv", "The file ends in half a UTF-16 character: it was cut short "
+                                    "or is not UTF-16 text.");
             return {};
         }
         QStringDecoder decoder(little ? QStringConverter::Utf16LE : QStringConverter::Utf16BE,
                                QStringConverter::Flag::Stateless);
         const QString text = decoder.decode(units);
         if (decoder.hasError() || !QStringView(text).isValidUtf16()) {
-            problem = QStringLiteral("line %1: half of a UTF-16 surrogate pair stands alone; "
-                                     "the text is broken.")
-                          .arg(lineOfLoneSurrogate(units, little));
+            problem =
+                QCoreApplication::translate(
+                    "voxtrel::NameCsv", "line %1: half of a UTF-16 surrogate pair stands alone; "
+                                        "the text is broken.")
+                    .arg(lineOfLoneSurrogate(units, little));
             return {};
         }
         return text.toUtf8();
@@ -138,8 +145,9 @@ QByteArray asUtf8(const QByteArray& csv, QString& problem) {
     const bool nulls =
         body.size() >= 4 && (body[0] == 0 || body[1] == 0) && (body[2] == 0 || body[3] == 0);
     if (nulls) {
-        problem = QStringLiteral("It is UTF-16 text without a byte-order mark; save it as UTF-8 "
-                                 "CSV and import it again.");
+        problem = QCoreApplication::translate(
+            "voxtrel::NameCsv", "It is UTF-16 text without a byte-order mark; save it as UTF-8 "
+                                "CSV and import it again.");
         return {};
     }
     if (!QByteArrayView(body).isValidUtf8()) {
@@ -155,8 +163,9 @@ QByteArray asUtf8(const QByteArray& csv, QString& problem) {
                 start = i + 1;
             }
         }
-        problem = QStringLiteral("line %1: it is not UTF-8 text; save it as UTF-8 CSV and "
-                                 "import it again.")
+        problem = QCoreApplication::translate(
+                      "voxtrel::NameCsv", "line %1: it is not UTF-8 text; save it as UTF-8 CSV and "
+                                          "import it again.")
                       .arg(line);
         return {};
     }

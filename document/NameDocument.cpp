@@ -1,5 +1,7 @@
 #include "document/NameDocument.h"
 
+#include <QCoreApplication>
+
 #include "document/NativePath.h"
 #include "document/RenameCommand.h"
 #include "document/SaveJournal.h"
@@ -62,7 +64,7 @@ OpenResult NameDocument::Open(const QString& FilePath, const QString& Name,
                               const SizeCheck& AcceptSize) {
     using Outcome = OpenResult::Outcome;
     if (ToolBusy()) {
-        return {Outcome::Failed, ToolRunner::BusyText};
+        return {Outcome::Failed, ToolRunner::BusyText()};
     }
     const QString name = Name.isEmpty() ? QFileInfo(FilePath).fileName() : Name;
     QStringList notes;
@@ -97,20 +99,23 @@ OpenResult NameDocument::OpenRecovered(const QString& FilePath, const QString& n
         QFile out(copy);
         if (!out.open(QIODevice::WriteOnly) || out.write(read.Bytes) != read.Bytes.size() ||
             !out.flush()) {
-            return {Outcome::Failed,
-                    QStringLiteral("The working folder cannot take a copy of \"%1\": %2")
-                        .arg(name, out.errorString())};
+            return {Outcome::Failed, QCoreApplication::translate(
+                                         "voxtrel::NameDocument",
+                                         "The working folder cannot take a copy of \"%1\": %2")
+                                         .arg(name, out.errorString())};
         }
     }
 
     const QString unpacked = ToolCommands::Decompress_File_Output(copy);
     QFile::remove(unpacked); // never load what an earlier run left behind
-    const ToolRunner::Run run = m_Tool.Start(ToolCommands::Decompress_File_Command(m_AppPath, copy),
-                                             copy, QStringLiteral("Decompressing %1...").arg(name));
+    const ToolRunner::Run run = m_Tool.Start(
+        ToolCommands::Decompress_File_Command(m_AppPath, copy), copy,
+        QCoreApplication::translate("voxtrel::NameDocument", "Decompressing %1...").arg(name));
     if (!run.Ok) {
-        return {
-            Outcome::Failed,
-            QStringLiteral("The file \"%1\" could not be decompressed:\n%2").arg(name, run.Reason)};
+        return {Outcome::Failed,
+                QCoreApplication::translate("voxtrel::NameDocument",
+                                            "The file \"%1\" could not be decompressed:\n%2")
+                    .arg(name, run.Reason)};
     }
     const qint64 size = QFileInfo(unpacked).size();
     if (size != layout::FileSize && AcceptSize && !AcceptSize(size)) {
@@ -119,8 +124,10 @@ OpenResult NameDocument::OpenRecovered(const QString& FilePath, const QString& n
     Baza fresh(m_AppPath);
     fresh.setEncoding(m_Table.Encoding());
     if (!fresh.Wczytaj(unpacked)) {
-        return {Outcome::Failed, QStringLiteral("The file \"%1\" could not be loaded:\n%2")
-                                     .arg(name, fresh.ErrorString())};
+        return {Outcome::Failed,
+                QCoreApplication::translate("voxtrel::NameDocument",
+                                            "The file \"%1\" could not be loaded:\n%2")
+                    .arg(name, fresh.ErrorString())};
     }
     m_Table = std::move(fresh);
     MarkSaved();
@@ -162,7 +169,8 @@ bool NameDocument::Import(const NameChanges& Changes) {
     if (Changes.isEmpty()) {
         return true;
     }
-    m_Undo.beginMacro(QStringLiteral("Import %1 names").arg(Changes.size()));
+    m_Undo.beginMacro(QCoreApplication::translate("voxtrel::NameDocument", "Import %1 names")
+                          .arg(Changes.size()));
     for (const NameChange& change : Changes) {
         const qint32 index = std::clamp(change.Index, 0, std::max(0, m_Table.Count() - 1));
         m_Undo.push(new RenameCommand(this, index, m_Table.Get_Nazwa_Bytes(index),
@@ -214,11 +222,12 @@ SaveResult NameDocument::Save_As(const QString& FilePath, const SaveOptions& Opt
 SaveResult NameDocument::SaveTo(const QString& FilePath, const SaveOptions& Options) {
     SaveResult result;
     if (ToolBusy()) {
-        result.Reason = ToolRunner::BusyText;
+        result.Reason = ToolRunner::BusyText();
         return result;
     }
     if (!m_Open) {
-        result.Reason = QStringLiteral("No name file is open.");
+        result.Reason =
+            QCoreApplication::translate("voxtrel::NameDocument", "No name file is open.");
         return result;
     }
     // Resolved once: the check, the lock and the write all work on this one file. A link is
@@ -228,8 +237,10 @@ SaveResult NameDocument::SaveTo(const QString& FilePath, const SaveOptions& Opti
         resolved.Result == TargetResolution::Outcome::NoFolder) {
         // The folder of the file that was read went away or was moved since.
         result.Result = SaveResult::Outcome::ChangedOnDisk;
-        result.Reason = QStringLiteral("\"%1\" was changed on disk since it was read: %2")
-                            .arg(QDir::toNativeSeparators(FilePath), resolved.Reason);
+        result.Reason =
+            QCoreApplication::translate("voxtrel::NameDocument",
+                                        "\"%1\" was changed on disk since it was read: %2")
+                .arg(QDir::toNativeSeparators(FilePath), resolved.Reason);
         return result;
     }
     if (!resolved.Ok()) {
@@ -258,8 +269,10 @@ SaveResult NameDocument::SaveTo(const QString& FilePath, const SaveOptions& Opti
         const FileStamp now = target.Restamp();
         if (sameFile && !Options.OverwriteChanged && ChangedSinceRead(target, now)) {
             result.Result = SaveResult::Outcome::ChangedOnDisk;
-            result.Reason = QStringLiteral("\"%1\" was changed on disk since it was read.")
-                                .arg(QDir::toNativeSeparators(FilePath));
+            result.Reason =
+                QCoreApplication::translate("voxtrel::NameDocument",
+                                            "\"%1\" was changed on disk since it was read.")
+                    .arg(QDir::toNativeSeparators(FilePath));
             return result;
         }
         result = m_Writer.Write(target, compressed, now);
@@ -293,21 +306,25 @@ bool NameDocument::ChangedSinceRead(const ResolvedTarget& Target, const FileStam
 NameDocument::Packed NameDocument::Compressed(const QString& Name) {
     if (!m_Table.Zapisz(QString())) {
         return {{},
-                QStringLiteral("The working file could not be written:\n%1")
+                QCoreApplication::translate("voxtrel::NameDocument",
+                                            "The working file could not be written:\n%1")
                     .arg(m_Table.ErrorString())};
     }
     const QString path = m_Table.Path();
     const QString packed = ToolCommands::Compress_Output(path);
     QFile::remove(packed);
-    ToolRunner::Run run = m_Tool.Start(ToolCommands::Compress_Command(m_AppPath, path), path,
-                                       QStringLiteral("Compressing %1...").arg(Name));
+    ToolRunner::Run run = m_Tool.Start(
+        ToolCommands::Compress_Command(m_AppPath, path), path,
+        QCoreApplication::translate("voxtrel::NameDocument", "Compressing %1...").arg(Name));
     if (!run.Ok) {
         return {{}, run.Reason};
     }
     bool ok = false;
     const QByteArray compressed = readAll(packed, &ok);
     if (!ok || compressed.isEmpty()) {
-        return {{}, QStringLiteral("The compression tool left no compressed file.")};
+        return {{},
+                QCoreApplication::translate("voxtrel::NameDocument",
+                                            "The compression tool left no compressed file.")};
     }
     // The compressed file must give back exactly the bytes written before it may replace
     // the user's file.
@@ -317,19 +334,26 @@ NameDocument::Packed NameDocument::Compressed(const QString& Name) {
     QFile::remove(check);
     if (!QFile::rename(packed, checked)) {
         return {{},
-                QStringLiteral("The compressed file could not be checked: the working folder "
-                               "refused a rename.")};
+                QCoreApplication::translate(
+                    "voxtrel::NameDocument",
+                    "The compressed file could not be checked: the working folder "
+                    "refused a rename.")};
     }
-    run = m_Tool.Start(ToolCommands::Decompress_File_Command(m_AppPath, checked), checked,
-                       QStringLiteral("Checking %1...").arg(Name));
+    run = m_Tool.Start(
+        ToolCommands::Decompress_File_Command(m_AppPath, checked), checked,
+        QCoreApplication::translate("voxtrel::NameDocument", "Checking %1...").arg(Name));
     if (!run.Ok) {
         return {{},
-                QStringLiteral("The compressed file could not be checked:\n%1").arg(run.Reason)};
+                QCoreApplication::translate("voxtrel::NameDocument",
+                                            "The compressed file could not be checked:\n%1")
+                    .arg(run.Reason)};
     }
     const QByteArray written = readAll(path);
     if (written.isEmpty() || readAll(check) != written) {
         return {{},
-                QStringLiteral("The compressed file does not decompress to the names written.")};
+                QCoreApplication::translate(
+                    "voxtrel::NameDocument",
+                    "The compressed file does not decompress to the names written.")};
     }
     return {compressed, {}};
 }
@@ -337,7 +361,8 @@ NameDocument::Packed NameDocument::Compressed(const QString& Name) {
 SaveResult NameDocument::Export_List(const QString& Target, NameLists::Format As) {
     SaveResult result;
     if (!m_Open) {
-        result.Reason = QStringLiteral("No name file is open.");
+        result.Reason =
+            QCoreApplication::translate("voxtrel::NameDocument", "No name file is open.");
         return result;
     }
     const NameLists::Written list = NameLists::Write(m_Table, As, m_Folder.Path());
@@ -369,12 +394,14 @@ QString NameDocument::ReadOnly() const {
         return {}; // a save asks about a file gone missing
     }
     if (!now.Regular || !(now.Mode & 0200)) {
-        return QStringLiteral("The file is marked read-only; Save As writes the names to "
-                              "another file.");
+        return QCoreApplication::translate(
+            "voxtrel::NameDocument", "The file is marked read-only; Save As writes the names to "
+                                     "another file.");
     }
     if (!MayWrite(link.Path)) {
-        return QStringLiteral("You may not write this file; Save As writes the names to "
-                              "another file.");
+        return QCoreApplication::translate(
+            "voxtrel::NameDocument", "You may not write this file; Save As writes the names to "
+                                     "another file.");
     }
     return {};
 }

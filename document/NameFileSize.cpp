@@ -1,5 +1,7 @@
 #include "document/NameFileSize.h"
 
+#include <QCoreApplication>
+
 #include "names/NameFileLayout.h"
 
 #include <QLocale>
@@ -8,7 +10,8 @@ namespace voxtrel::NameFileSize {
 
 QString WrongSize(const QString& Name, qint64 Bytes) {
     const QLocale english(QLocale::English);
-    return QStringLiteral("%1 is %2 bytes when decompressed; a name file is %3 bytes.")
+    return QCoreApplication::translate("voxtrel::NameFileSize",
+                                       "%1 is %2 bytes when decompressed; a name file is %3 bytes.")
         .arg(Name, english.toString(Bytes), english.toString(layout::FileSize));
 }
 

@@ -1,5 +1,7 @@
 #include "document/NameLists.h"
 
+#include <QCoreApplication>
+
 #include "document/AtomicReplace.h"
 #include "document/ListFormats.h"
 #include "names/Baza.h"
@@ -34,19 +36,26 @@ bool FormatNamed(const QString& Word, Format& Chosen) {
 
 Loaded Load(const QString& Path) {
     const FileRead read = ReadRegularFile(Path, MaxFileSize);
-    const QString shown = Path == QLatin1String("-") ? QStringLiteral("standard input")
-                                                     : QStringLiteral("\"%1\"").arg(Path);
+    const QString shown = Path == QLatin1String("-")
+                              ? QCoreApplication::translate("voxtrel::NameLists", "standard input")
+                              : QStringLiteral("\"%1\"").arg(Path);
     if (read.Result == FileRead::Outcome::TooLarge) {
         return {{},
-                QStringLiteral("The name list %1 is larger than 4 MiB; a list of 1209 names "
-                               "is far smaller.")
+                QCoreApplication::translate(
+                    "voxtrel::NameLists",
+                    "The name list %1 is larger than 4 MiB; a list of 1209 names "
+                    "is far smaller.")
                     .arg(shown)};
     }
     if (!read.Ok()) {
-        return {{}, QStringLiteral("The name list was not read: %1").arg(read.Reason)};
+        return {{},
+                QCoreApplication::translate("voxtrel::NameLists", "The name list was not read: %1")
+                    .arg(read.Reason)};
     }
     if (read.Bytes.isEmpty() || read.Bytes == "\xEF\xBB\xBF") {
-        return {{}, QStringLiteral("The name list %1 is empty.").arg(shown)};
+        return {{},
+                QCoreApplication::translate("voxtrel::NameLists", "The name list %1 is empty.")
+                    .arg(shown)};
     }
     return {read.Bytes, {}};
 }

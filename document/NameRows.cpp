@@ -1,5 +1,7 @@
 #include "document/NameRows.h"
 
+#include <QCoreApplication>
+
 #include "document/LatinForm.h"
 #include "document/SpreadsheetDamage.h"
 #include "names/Baza.h"
@@ -27,14 +29,17 @@ QString nameProblem(const QString& name, const CodePage& page) {
     const QList<uint> chars = name.toUcs4();
     for (const uint u : chars) {
         if (u == '\r' || u == '\n' || u == 0x2028 || u == 0x2029) {
-            return QStringLiteral("the name holds a line break");
+            return QCoreApplication::translate("voxtrel::NameRows", "the name holds a line break");
         }
         if (QChar::category(u) == QChar::Other_Control) {
-            return QStringLiteral("the name holds the control character %1").arg(codePoint(u));
+            return QCoreApplication::translate("voxtrel::NameRows",
+                                               "the name holds the control character %1")
+                .arg(codePoint(u));
         }
     }
     if (chars.size() > layout::NameSize) {
-        return QStringLiteral("the name has %1 characters; a name holds at most %2")
+        return QCoreApplication::translate("voxtrel::NameRows",
+                                           "the name has %1 characters; a name holds at most %2")
             .arg(chars.size())
             .arg(layout::NameSize);
     }
@@ -47,7 +52,7 @@ QString nameProblem(const QString& name, const CodePage& page) {
         }
     }
     if (!refused.isEmpty()) {
-        return QStringLiteral("%1 cannot be written in %2")
+        return QCoreApplication::translate("voxtrel::NameRows", "%1 cannot be written in %2")
             .arg(refused.join(QStringLiteral(", ")), page.Name());
     }
     return {};
@@ -80,19 +85,19 @@ bool parseIndex(const QByteArray& field, qint64& index) {
 QString cellKind(ListRow::Cell kind) {
     switch (kind) {
     case ListRow::Cell::Number:
-        return QStringLiteral("a number");
+        return QCoreApplication::translate("voxtrel::NameRows", "a number");
     case ListRow::Cell::Formula:
-        return QStringLiteral("a formula");
+        return QCoreApplication::translate("voxtrel::NameRows", "a formula");
     case ListRow::Cell::Error:
-        return QStringLiteral("an error value");
+        return QCoreApplication::translate("voxtrel::NameRows", "an error value");
     case ListRow::Cell::Boolean:
-        return QStringLiteral("TRUE or FALSE");
+        return QCoreApplication::translate("voxtrel::NameRows", "TRUE or FALSE");
     case ListRow::Cell::Date:
-        return QStringLiteral("a date");
+        return QCoreApplication::translate("voxtrel::NameRows", "a date");
     case ListRow::Cell::Text:
         break;
     }
-    return QStringLiteral("text");
+    return QCoreApplication::translate("voxtrel::NameRows", "text");
 }
 
 } // namespace
@@ -102,9 +107,9 @@ NameRows::NameRows(const Baza& Table, Places Style, bool Transliterate)
 
 QString NameRows::Place(int Row, int Column) const {
     if (m_Style == Places::Lines) {
-        return QStringLiteral("line %1").arg(Row);
+        return QCoreApplication::translate("voxtrel::NameRows", "line %1").arg(Row);
     }
-    return Column < 0 ? QStringLiteral("row %1").arg(Row)
+    return Column < 0 ? QCoreApplication::translate("voxtrel::NameRows", "row %1").arg(Row)
                       : QStringLiteral("%1%2").arg(QLatin1Char(Column == 0 ? 'A' : 'B')).arg(Row);
 }
 
@@ -128,7 +133,9 @@ void NameRows::Take(const ListRow& Row) {
         m_HasWas = Row.Fields == QList<QByteArray>{"index", "name", "was"};
         if (Row.Fields != QList<QByteArray>{"index", "name"} && !m_HasWas) {
             Refuse(Row.Row, m_Style == Places::Lines ? -1 : 0,
-                   QStringLiteral("the header must be \"index,name\" (or \"index,name,was\")"));
+                   QCoreApplication::translate(
+                       "voxtrel::NameRows",
+                       "the header must be \"index,name\" (or \"index,name,was\")"));
         }
         return;
     }
@@ -136,31 +143,37 @@ void NameRows::Take(const ListRow& Row) {
         m_HasWas ? QStringLiteral("index,name,was") : QStringLiteral("index,name");
     if (Row.Fields.size() < 2 || Row.Fields.size() > (m_HasWas ? 3 : 2)) {
         Refuse(Row.Row, -1,
-               Row.Fields.size() < 2
-                   ? QStringLiteral("a column is missing (expected %1)").arg(columns)
-                   : QStringLiteral("an extra column (expected %1)").arg(columns));
+               Row.Fields.size() < 2 ? QCoreApplication::translate(
+                                           "voxtrel::NameRows", "a column is missing (expected %1)")
+                                           .arg(columns)
+                                     : QCoreApplication::translate("voxtrel::NameRows",
+                                                                   "an extra column (expected %1)")
+                                           .arg(columns));
         return;
     }
     qint64 index = -1;
     if (!parseIndex(Row.Fields[0], index)) {
         Refuse(Row.Row, 0,
-               QStringLiteral("the index \"%1\" is not a whole number")
+               QCoreApplication::translate("voxtrel::NameRows",
+                                           "the index \"%1\" is not a whole number")
                    .arg(QString::fromUtf8(Row.Fields[0]).left(20)));
         return;
     }
     if (index >= m_Table.Count()) {
-        Refuse(
-            Row.Row, 0,
-            m_Table.Count() == 0
-                ? QStringLiteral("the index %1 is out of range: the file has no names").arg(index)
-                : QStringLiteral("the index %1 is out of range (0 to %2)")
-                      .arg(index)
-                      .arg(m_Table.Count() - 1));
+        Refuse(Row.Row, 0,
+               m_Table.Count() == 0
+                   ? QCoreApplication::translate(
+                         "voxtrel::NameRows", "the index %1 is out of range: the file has no names")
+                         .arg(index)
+                   : QCoreApplication::translate("voxtrel::NameRows",
+                                                 "the index %1 is out of range (0 to %2)")
+                         .arg(index)
+                         .arg(m_Table.Count() - 1));
         return;
     }
     if (m_Seen.contains(index)) {
         Refuse(Row.Row, 0,
-               QStringLiteral("the index %1 is also on %2")
+               QCoreApplication::translate("voxtrel::NameRows", "the index %1 is also on %2")
                    .arg(index)
                    .arg(Place(m_Seen.value(index), 0)));
         return;
@@ -169,20 +182,25 @@ void NameRows::Take(const ListRow& Row) {
     if (Row.NameCell != ListRow::Cell::Text) {
         // A spreadsheet would have changed what the name says: nothing is taken silently.
         Refuse(Row.Row, 1,
-               QStringLiteral("the name cell holds %1, not text; format the name column as Text "
-                              "and type the name again")
+               QCoreApplication::translate(
+                   "voxtrel::NameRows",
+                   "the name cell holds %1, not text; format the name column as Text "
+                   "and type the name again")
                    .arg(cellKind(Row.NameCell)));
         return;
     }
     if (Row.NameTooLong) {
         Refuse(Row.Row, 1,
-               QStringLiteral("the name has more than %1 characters; a name holds at most %1")
+               QCoreApplication::translate(
+                   "voxtrel::NameRows",
+                   "the name has more than %1 characters; a name holds at most %1")
                    .arg(layout::NameSize));
         return;
     }
     if (!QByteArrayView(Row.Fields[1]).isValidUtf8()) {
         Refuse(Row.Row, 1,
-               QStringLiteral("the name is not UTF-8 text; save the list as UTF-8 CSV"));
+               QCoreApplication::translate(
+                   "voxtrel::NameRows", "the name is not UTF-8 text; save the list as UTF-8 CSV"));
         return;
     }
     const CodePage& page = m_Table.Encoding();
@@ -210,7 +228,9 @@ void NameRows::Take(const ListRow& Row) {
         // the name was empty: it guards that empty name as "" does.
         const QByteArray was = Row.Fields.size() == 3 ? Row.Fields[2] : QByteArray();
         if (!QByteArrayView(was).isValidUtf8()) {
-            Refuse(Row.Row, -1, QStringLiteral("the former name is not UTF-8 text"));
+            Refuse(Row.Row, -1,
+                   QCoreApplication::translate("voxtrel::NameRows",
+                                               "the former name is not UTF-8 text"));
             return;
         }
         change.Was = page.Fitted(QString::fromUtf8(was));
@@ -219,7 +239,9 @@ void NameRows::Take(const ListRow& Row) {
             // Made for a file whose name here was another: applying it would overwrite a
             // name that has moved on.
             if (++m_ConflictCount <= MaxReported) {
-                m_Conflicts << QStringLiteral("%1: index %2: expected \"%3\", found \"%4\"")
+                m_Conflicts << QCoreApplication::translate(
+                                   "voxtrel::NameRows",
+                                   "%1: index %2: expected \"%3\", found \"%4\"")
                                    .arg(Place(Row.Row, -1))
                                    .arg(index)
                                    .arg(change.Was, old);
@@ -228,7 +250,8 @@ void NameRows::Take(const ListRow& Row) {
     }
     change.Damage = SpreadsheetDamage::Of(old, typed);
     if (!change.Damage.isEmpty() && ++m_DamageCount <= MaxReported) {
-        m_Damaged << QStringLiteral("%1: index %2: \"%3\" \u2192 \"%4\" looks like %5")
+        m_Damaged << QCoreApplication::translate("voxtrel::NameRows",
+                                                 "%1: index %2: \"%3\" \u2192 \"%4\" looks like %5")
                          .arg(Place(Row.Row, 1))
                          .arg(index)
                          .arg(old, typed, change.Damage);
@@ -237,36 +260,51 @@ void NameRows::Take(const ListRow& Row) {
 }
 
 QString NameRows::Refused(const QString& Why) {
-    return QStringLiteral("The name list was refused; no name was changed.\n") + Why;
+    return QCoreApplication::translate("voxtrel::NameRows",
+                                       "The name list was refused; no name was changed.\n") +
+           Why;
 }
 
 ListCheck NameRows::Result() {
     if (m_Header && m_Faults == 0) {
-        Refuse(1, -1, QStringLiteral("the header \"index,name\" is missing"));
+        Refuse(1, -1,
+               QCoreApplication::translate("voxtrel::NameRows",
+                                           "the header \"index,name\" is missing"));
     }
     QString damage;
     if (m_DamageCount > 0) {
-        damage = (m_DamageCount == 1
-                      ? QStringLiteral("1 name looks converted by a spreadsheet, not renamed")
-                      : QStringLiteral("%1 names look converted by a spreadsheet, not renamed")
-                            .arg(m_DamageCount)) +
-                 QStringLiteral("; no name was changed:\n") + m_Damaged.join(QLatin1Char('\n'));
+        damage =
+            (m_DamageCount == 1
+                 ? QCoreApplication::translate(
+                       "voxtrel::NameRows", "1 name looks converted by a spreadsheet, not renamed")
+                 : QCoreApplication::translate(
+                       "voxtrel::NameRows", "%1 names look converted by a spreadsheet, not renamed")
+                       .arg(m_DamageCount)) +
+            QCoreApplication::translate("voxtrel::NameRows", "; no name was changed:\n") +
+            m_Damaged.join(QLatin1Char('\n'));
         if (m_DamageCount > m_Damaged.size()) {
-            damage += QStringLiteral("\n... and %1 more.").arg(m_DamageCount - m_Damaged.size());
+            damage += QCoreApplication::translate("voxtrel::NameRows", "\n... and %1 more.")
+                          .arg(m_DamageCount - m_Damaged.size());
         }
-        damage += QStringLiteral(
+        damage += QCoreApplication::translate(
+            "voxtrel::NameRows",
             "\nA spreadsheet that opens a CSV list turns names that look like numbers, dates, "
             "times or formulas into values. Export the names as .xlsx, whose name column is "
             "Text, and edit that instead.");
     }
     if (m_Faults == 0 && m_ConflictCount > 0) {
         QString why =
-            (m_ConflictCount == 1 ? QStringLiteral("1 name is not what the patch says it was")
-                                  : QStringLiteral("%1 names are not what the patch says they were")
-                                        .arg(m_ConflictCount)) +
-            QStringLiteral("; no name was changed:\n") + m_Conflicts.join(QLatin1Char('\n'));
+            (m_ConflictCount == 1
+                 ? QCoreApplication::translate("voxtrel::NameRows",
+                                               "1 name is not what the patch says it was")
+                 : QCoreApplication::translate("voxtrel::NameRows",
+                                               "%1 names are not what the patch says they were")
+                       .arg(m_ConflictCount)) +
+            QCoreApplication::translate("voxtrel::NameRows", "; no name was changed:\n") +
+            m_Conflicts.join(QLatin1Char('\n'));
         if (m_ConflictCount > m_Conflicts.size()) {
-            why += QStringLiteral("\n... and %1 more.").arg(m_ConflictCount - m_Conflicts.size());
+            why += QCoreApplication::translate("voxtrel::NameRows", "\n... and %1 more.")
+                       .arg(m_ConflictCount - m_Conflicts.size());
         }
         return {ListCheck::Outcome::Conflict,
                 std::move(m_Changes),
@@ -281,8 +319,9 @@ ListCheck NameRows::Result() {
     }
     QString why = m_Problems.join(QLatin1Char('\n'));
     if (m_Faults > m_Problems.size()) {
-        why += QStringLiteral("\n... and %1 more lines with faults.")
-                   .arg(m_Faults - m_Problems.size());
+        why +=
+            QCoreApplication::translate("voxtrel::NameRows", "\n... and %1 more lines with faults.")
+                .arg(m_Faults - m_Problems.size());
     }
     return {ListCheck::Outcome::Refused, {}, Refused(why), {}, {}, m_Notes};
 }

@@ -1,5 +1,7 @@
 #include "document/NameWorkbook.h"
 
+#include <QCoreApplication>
+
 #include "document/WorkbookReader.h"
 #include "names/Baza.h"
 #include "names/NameFileLayout.h"
@@ -30,7 +32,8 @@ QString emptyCellsAsText(const QByteArray& path) {
     int error = 0;
     zip_t* zip = zip_open(path.constData(), 0, &error);
     if (zip == nullptr) {
-        return QStringLiteral("the written workbook cannot be opened again");
+        return QCoreApplication::translate("voxtrel::NameWorkbook",
+                                           "the written workbook cannot be opened again");
     }
     const char* sheet = "xl/worksheets/sheet1.xml";
     zip_stat_t stat;
@@ -43,7 +46,8 @@ QString emptyCellsAsText(const QByteArray& path) {
     }
     if (!read) {
         zip_discard(zip);
-        return QStringLiteral("the written sheet cannot be read again");
+        return QCoreApplication::translate("voxtrel::NameWorkbook",
+                                           "the written sheet cannot be read again");
     }
     static const QRegularExpression blank(QStringLiteral(R"re(<c r="([BC]\d+)" s="(\d+)"/>)re"));
     QString text = QString::fromUtf8(xml);
@@ -58,11 +62,13 @@ QString emptyCellsAsText(const QByteArray& path) {
             zip_source_free(source);
         }
         zip_discard(zip);
-        return QStringLiteral("the written sheet cannot be replaced");
+        return QCoreApplication::translate("voxtrel::NameWorkbook",
+                                           "the written sheet cannot be replaced");
     }
     if (zip_close(zip) != 0) {
         zip_discard(zip);
-        return QStringLiteral("the written workbook cannot be closed");
+        return QCoreApplication::translate("voxtrel::NameWorkbook",
+                                           "the written workbook cannot be closed");
     }
     return {};
 }
@@ -90,7 +96,8 @@ NameWorkbook::Written NameWorkbook::WriteRows(const NameChanges& Rows, bool With
     QTemporaryFile file(Folder + QStringLiteral("names-XXXXXX.xlsx"));
     if (!file.open()) {
         return {{},
-                QStringLiteral("No workbook can be made in the working folder: %1")
+                QCoreApplication::translate("voxtrel::NameWorkbook",
+                                            "No workbook can be made in the working folder: %1")
                     .arg(file.errorString())};
     }
     file.close();
@@ -100,7 +107,9 @@ NameWorkbook::Written NameWorkbook::WriteRows(const NameChanges& Rows, bool With
     options.tmpdir = temp.data();
     lxw_workbook* book = workbook_new_opt(path.constData(), &options);
     if (book == nullptr) {
-        return {{}, QStringLiteral("No workbook can be made in the working folder.")};
+        return {{},
+                QCoreApplication::translate("voxtrel::NameWorkbook",
+                                            "No workbook can be made in the working folder.")};
     }
     lxw_worksheet* sheet = workbook_add_worksheet(book, "names");
     lxw_format* text = workbook_add_format(book);
@@ -128,17 +137,22 @@ NameWorkbook::Written NameWorkbook::WriteRows(const NameChanges& Rows, bool With
     const lxw_error closed = workbook_close(book);
     if (closed != LXW_NO_ERROR) {
         return {{},
-                QStringLiteral("The workbook could not be written: %1")
+                QCoreApplication::translate("voxtrel::NameWorkbook",
+                                            "The workbook could not be written: %1")
                     .arg(QString::fromUtf8(lxw_strerror(closed)))};
     }
     if (const QString problem = emptyCellsAsText(path); !problem.isEmpty()) {
-        return {{}, QStringLiteral("The workbook could not be written: %1.").arg(problem)};
+        return {{},
+                QCoreApplication::translate("voxtrel::NameWorkbook",
+                                            "The workbook could not be written: %1.")
+                    .arg(problem)};
     }
     QFile written(file.fileName());
     if (!written.open(QIODevice::ReadOnly)) {
-        return {
-            {},
-            QStringLiteral("The workbook could not be read back: %1").arg(written.errorString())};
+        return {{},
+                QCoreApplication::translate("voxtrel::NameWorkbook",
+                                            "The workbook could not be read back: %1")
+                    .arg(written.errorString())};
     }
     return {written.readAll(), {}};
 }

@@ -1,6 +1,8 @@
 // Reading plain files, and what a file is: its stamp, where its links lead, who may write it.
 #include "document/PlainFile.h"
 
+#include <QCoreApplication>
+
 #include "document/NativePath.h"
 #include "document/ResolvedTarget.h"
 
@@ -60,20 +62,25 @@ FileRead readOpen(int in, const QString& shown, bool standardInput, qint64 MaxBy
     struct stat st {};
     if (::fstat(in, &st) != 0) {
         read.Result = FileRead::Outcome::Unreadable;
-        read.Reason = QStringLiteral("cannot read %1: %2").arg(shown, reasonOf(errno));
+        read.Reason = QCoreApplication::translate("voxtrel::PlainFile", "cannot read %1: %2")
+                          .arg(shown, reasonOf(errno));
         return read;
     }
     read.Stamp = stampOf(st);
     const bool stream = standardInput && (S_ISFIFO(st.st_mode) || S_ISCHR(st.st_mode));
     if (!S_ISREG(st.st_mode) && !stream) {
         read.Result = FileRead::Outcome::NotRegular;
-        read.Reason = S_ISDIR(st.st_mode) ? QStringLiteral("%1 is a folder, not a file.").arg(shown)
-                                          : QStringLiteral("%1 is not a regular file.").arg(shown);
+        read.Reason =
+            S_ISDIR(st.st_mode)
+                ? QCoreApplication::translate("voxtrel::PlainFile", "%1 is a folder, not a file.")
+                      .arg(shown)
+                : QCoreApplication::translate("voxtrel::PlainFile", "%1 is not a regular file.")
+                      .arg(shown);
         return read;
     }
     if (S_ISREG(st.st_mode) && st.st_size > MaxBytes) {
         read.Result = FileRead::Outcome::TooLarge;
-        read.Reason = QStringLiteral("%1 is larger than %2 MiB.")
+        read.Reason = QCoreApplication::translate("voxtrel::PlainFile", "%1 is larger than %2 MiB.")
                           .arg(shown)
                           .arg(double(MaxBytes) / (1024 * 1024), 0, 'g', 3);
         return read;
@@ -95,7 +102,8 @@ FileRead readOpen(int in, const QString& shown, bool standardInput, qint64 MaxBy
         }
         if (n < 0) {
             read.Result = FileRead::Outcome::Unreadable;
-            read.Reason = QStringLiteral("cannot read %1: %2").arg(shown, reasonOf(errno));
+            read.Reason = QCoreApplication::translate("voxtrel::PlainFile", "cannot read %1: %2")
+                              .arg(shown, reasonOf(errno));
             return read;
         }
         if (n == 0) {
@@ -103,9 +111,10 @@ FileRead readOpen(int in, const QString& shown, bool standardInput, qint64 MaxBy
         }
         if (bytes.size() + n > MaxBytes) { // it grew while being read
             read.Result = FileRead::Outcome::TooLarge;
-            read.Reason = QStringLiteral("%1 is larger than %2 MiB.")
-                              .arg(shown)
-                              .arg(double(MaxBytes) / (1024 * 1024), 0, 'g', 3);
+            read.Reason =
+                QCoreApplication::translate("voxtrel::PlainFile", "%1 is larger than %2 MiB.")
+                    .arg(shown)
+                    .arg(double(MaxBytes) / (1024 * 1024), 0, 'g', 3);
             return read;
         }
         bytes.append(buffer, n);
@@ -119,8 +128,9 @@ FileRead readOpen(int in, const QString& shown, bool standardInput, qint64 MaxBy
 
 FileRead ReadRegularFile(const QString& Path, qint64 MaxBytes, FileRead::Mode How) {
     FileRead read;
-    const QString shown =
-        Path == QLatin1String("-") ? QStringLiteral("standard input") : quoted(Path);
+    const QString shown = Path == QLatin1String("-")
+                              ? QCoreApplication::translate("voxtrel::PlainFile", "standard input")
+                              : quoted(Path);
     Descriptor in;
     if (Path == QLatin1String("-")) {
         in.fd = ::dup(STDIN_FILENO);
@@ -131,17 +141,23 @@ FileRead ReadRegularFile(const QString& Path, qint64 MaxBytes, FileRead::Mode Ho
     if (in.fd < 0) {
         const int error = errno;
         read.Result = error == ENOENT ? FileRead::Outcome::Missing : FileRead::Outcome::Unreadable;
-        read.Reason = error == ENOENT
-                          ? QStringLiteral("%1 does not exist.").arg(shown)
-                          : QStringLiteral("cannot read %1: %2").arg(shown, reasonOf(error));
+        read.Reason =
+            error == ENOENT
+                ? QCoreApplication::translate("voxtrel::PlainFile", "%1 does not exist.").arg(shown)
+                : QCoreApplication::translate("voxtrel::PlainFile", "cannot read %1: %2")
+                      .arg(shown, reasonOf(error));
         if (error == ENOENT && isLink(Path)) {
-            read.Reason = QStringLiteral("%1 is a link to a file that does not exist.").arg(shown);
+            read.Reason = QCoreApplication::translate("voxtrel::PlainFile",
+                                                      "%1 is a link to a file that does not exist.")
+                              .arg(shown);
         }
         struct stat st {};
         if (error != ENOENT && ::stat(NativePath::ToBytes(Path).constData(), &st) == 0 &&
             !S_ISREG(st.st_mode)) { // a socket cannot even be opened
             read.Result = FileRead::Outcome::NotRegular;
-            read.Reason = QStringLiteral("%1 is not a regular file.").arg(shown);
+            read.Reason =
+                QCoreApplication::translate("voxtrel::PlainFile", "%1 is not a regular file.")
+                    .arg(shown);
         }
         return read;
     }
@@ -155,8 +171,8 @@ FileRead ReadTarget(const ResolvedTarget& Target, qint64 MaxBytes) {
         FileRead read;
         const int error = errno;
         read.Result = error == ENOENT ? FileRead::Outcome::Missing : FileRead::Outcome::Unreadable;
-        read.Reason =
-            QStringLiteral("cannot read %1: %2").arg(quoted(Target.Given()), reasonOf(error));
+        read.Reason = QCoreApplication::translate("voxtrel::PlainFile", "cannot read %1: %2")
+                          .arg(quoted(Target.Given()), reasonOf(error));
         return read;
     }
     return readOpen(in.fd, quoted(Target.Given()), false, MaxBytes, FileRead::Mode::Whole);
@@ -209,11 +225,14 @@ LinkTarget FollowLinks(const QString& Path) {
     }
     struct stat st {};
     if (::stat(NativePath::ToBytes(Path).constData(), &st) != 0) {
-        return {
-            {},
-            errno == ELOOP
-                ? QStringLiteral("%1 is a link that leads back to itself.").arg(quoted(Path))
-                : QStringLiteral("%1 is a link to a file that does not exist.").arg(quoted(Path))};
+        return {{},
+                errno == ELOOP
+                    ? QCoreApplication::translate("voxtrel::PlainFile",
+                                                  "%1 is a link that leads back to itself.")
+                          .arg(quoted(Path))
+                    : QCoreApplication::translate("voxtrel::PlainFile",
+                                                  "%1 is a link to a file that does not exist.")
+                          .arg(quoted(Path))};
     }
     // A link into /proc (/dev/stdout to a pipe) has no real path; the link itself opens what
     // it leads to.

@@ -1,5 +1,7 @@
 #include "document/RememberedEncodings.h"
 
+#include <QCoreApplication>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -33,9 +35,12 @@ QString Refusal(const QString& File) {
         }
         const bool wanted = p == File ? S_ISREG(st.st_mode) : S_ISDIR(st.st_mode);
         if (S_ISLNK(st.st_mode) || !wanted) {
-            return QStringLiteral("Settings are not kept: \"%1\" is %2.")
-                .arg(p, S_ISLNK(st.st_mode) ? QStringLiteral("a link")
-                                            : QStringLiteral("not a regular file"));
+            return QCoreApplication::translate("voxtrel::RememberedEncodings",
+                                               "Settings are not kept: \"%1\" is %2.")
+                .arg(p, S_ISLNK(st.st_mode)
+                            ? QCoreApplication::translate("voxtrel::RememberedEncodings", "a link")
+                            : QCoreApplication::translate("voxtrel::RememberedEncodings",
+                                                          "not a regular file"));
         }
     }
     return {};

@@ -1,5 +1,7 @@
 #include "document/ResolvedTarget.h"
 
+#include <QCoreApplication>
+
 #include "document/NativePath.h"
 #include "document/PlainFile.h"
 
@@ -106,7 +108,9 @@ TargetResolution TargetResolution::Resolve(const QString& Path) {
         if (links > MaxLinks) {
             ::close(folder);
             out.Result = Outcome::Loop;
-            out.Reason = QStringLiteral("%1 is a link that leads back to itself.").arg(shown);
+            out.Reason = QCoreApplication::translate("voxtrel::ResolvedTarget",
+                                                     "%1 is a link that leads back to itself.")
+                             .arg(shown);
             return out;
         }
         const qsizetype slash = path.lastIndexOf('/');
@@ -115,14 +119,17 @@ TargetResolution TargetResolution::Resolve(const QString& Path) {
             folder = walk(folder, path.left(slash));
         }
         if (folder < 0) {
-            out.Reason = QStringLiteral("The folder of %1 cannot be opened: %2")
+            out.Reason = QCoreApplication::translate("voxtrel::ResolvedTarget",
+                                                     "The folder of %1 cannot be opened: %2")
                              .arg(shown, QString::fromLocal8Bit(std::strerror(errno)));
             return out;
         }
         if (name.isEmpty() || name == "." || name == "..") {
             ::close(folder);
             out.Result = Outcome::Folder;
-            out.Reason = QStringLiteral("%1 is a folder, not a file.").arg(shown);
+            out.Reason = QCoreApplication::translate("voxtrel::ResolvedTarget",
+                                                     "%1 is a folder, not a file.")
+                             .arg(shown);
             return out;
         }
         struct stat st {};
@@ -135,8 +142,12 @@ TargetResolution TargetResolution::Resolve(const QString& Path) {
                 out.Result = error == ELOOP ? Outcome::Loop : Outcome::Dangling;
                 out.Reason =
                     error == ELOOP
-                        ? QStringLiteral("%1 is a link that leads back to itself.").arg(shown)
-                        : QStringLiteral("%1 is a link to a file that does not exist.").arg(shown);
+                        ? QCoreApplication::translate("voxtrel::ResolvedTarget",
+                                                      "%1 is a link that leads back to itself.")
+                              .arg(shown)
+                        : QCoreApplication::translate("voxtrel::ResolvedTarget",
+                                                      "%1 is a link to a file that does not exist.")
+                              .arg(shown);
                 return out;
             }
             QByteArray target(PATH_MAX, '\0');
@@ -156,7 +167,9 @@ TargetResolution TargetResolution::Resolve(const QString& Path) {
             }
             if (length <= 0) {
                 ::close(folder);
-                out.Reason = QStringLiteral("%1 cannot be followed.").arg(shown);
+                out.Reason =
+                    QCoreApplication::translate("voxtrel::ResolvedTarget", "%1 cannot be followed.")
+                        .arg(shown);
                 return out;
             }
             path = target.left(length);
@@ -169,7 +182,9 @@ TargetResolution TargetResolution::Resolve(const QString& Path) {
         if (exists && S_ISDIR(st.st_mode)) {
             ::close(folder);
             out.Result = Outcome::Folder;
-            out.Reason = QStringLiteral("%1 is a folder, not a file.").arg(shown);
+            out.Reason = QCoreApplication::translate("voxtrel::ResolvedTarget",
+                                                     "%1 is a folder, not a file.")
+                             .arg(shown);
             return out;
         }
         out.Target.emplace();

@@ -1,5 +1,7 @@
 #include "document/SafeWriter.h"
 
+#include <QCoreApplication>
+
 #include "document/NativePath.h"
 #include "document/SaveJournal.h"
 
@@ -31,7 +33,8 @@ SaveResult SafeWriter::Write(const ResolvedTarget& Target, const QByteArray& Byt
     if (Now.Exists) {
         // A file marked read-only stays as it is, whoever runs the editor.
         if (!Now.Regular || !Target.MayWriteFile() || !(Now.Mode & 0200)) {
-            result.Reason = QStringLiteral("%1 is read-only.").arg(shown(Target));
+            result.Reason = QCoreApplication::translate("voxtrel::SafeWriter", "%1 is read-only.")
+                                .arg(shown(Target));
             return result;
         }
         SaveResult::InPlace why = SaveResult::InPlace::No;
@@ -51,7 +54,8 @@ SaveResult SafeWriter::Write(const ResolvedTarget& Target, const QByteArray& Byt
     const FileWrite replaced = AtomicReplace(Target, Bytes);
     if (!replaced.Ok()) {
         result.Reason =
-            QStringLiteral("%1 cannot be written:\n%2").arg(shown(Target), replaced.Reason);
+            QCoreApplication::translate("voxtrel::SafeWriter", "%1 cannot be written:\n%2")
+                .arg(shown(Target), replaced.Reason);
         return result;
     }
     result.Result = SaveResult::Outcome::Saved;
@@ -66,8 +70,9 @@ SaveResult SafeWriter::WriteOutput(const QString& Target, const QByteArray& Byte
         if (streamed.Ok()) {
             result.Result = SaveResult::Outcome::Saved;
         } else {
-            result.Reason =
-                QStringLiteral("Standard output cannot be written: %1").arg(streamed.Reason);
+            result.Reason = QCoreApplication::translate("voxtrel::SafeWriter",
+                                                        "Standard output cannot be written: %1")
+                                .arg(streamed.Reason);
         }
         return result;
     }
@@ -80,9 +85,10 @@ SaveResult SafeWriter::WriteOutput(const QString& Target, const QByteArray& Byte
     const FileStamp& now = target.Stamp();
     if (std::any_of(Not.begin(), Not.end(),
                     [&now](const FileStamp& n) { return now.SameFile(n); })) {
-        result.Reason =
-            QStringLiteral("\"%1\" is the name file itself; the list goes to another file.")
-                .arg(Target);
+        result.Reason = QCoreApplication::translate(
+                            "voxtrel::SafeWriter",
+                            "\"%1\" is the name file itself; the list goes to another file.")
+                            .arg(Target);
         return result;
     }
     if (target.Stream() || (now.Exists && !now.Regular)) {
@@ -92,7 +98,8 @@ SaveResult SafeWriter::WriteOutput(const QString& Target, const QByteArray& Byte
             result.Result = SaveResult::Outcome::Saved;
         } else {
             result.Reason =
-                QStringLiteral("\"%1\" cannot be written: %2").arg(Target, streamed.Reason);
+                QCoreApplication::translate("voxtrel::SafeWriter", "\"%1\" cannot be written: %2")
+                    .arg(Target, streamed.Reason);
         }
         return result;
     }
@@ -111,14 +118,16 @@ SaveResult SafeWriter::WriteInPlace(const ResolvedTarget& Target, const QByteArr
     const FileRead current = ReadTarget(Target, std::numeric_limits<qint64>::max());
     if (!current.Ok()) {
         result.Reason =
-            QStringLiteral("%1 cannot be written in place: %2").arg(shown(Target), current.Reason);
+            QCoreApplication::translate("voxtrel::SafeWriter", "%1 cannot be written in place: %2")
+                .arg(shown(Target), current.Reason);
         return result;
     }
     const QByteArray& former = current.Bytes;
     const SaveJournal::Begun journal = SaveJournal::Begin(Target, former, Bytes);
     if (!journal.Ok()) {
         result.Reason =
-            QStringLiteral("%1 cannot be written in place: %2.").arg(shown(Target), journal.Reason);
+            QCoreApplication::translate("voxtrel::SafeWriter", "%1 cannot be written in place: %2.")
+                .arg(shown(Target), journal.Reason);
         return result;
     }
     const FileWrite written = m_WriteInPlace(Target, Bytes);
@@ -129,11 +138,13 @@ SaveResult SafeWriter::WriteInPlace(const ResolvedTarget& Target, const QByteArr
         return result;
     }
     result.Reason =
-        QStringLiteral("%1 cannot be written in place:\n%2").arg(shown(Target), written.Reason);
+        QCoreApplication::translate("voxtrel::SafeWriter", "%1 cannot be written in place:\n%2")
+            .arg(shown(Target), written.Reason);
     const FileWrite back = voxtrel::WriteInPlace(Target, former);
     if (back.Ok()) {
         SaveJournal::Finish(journal.Id);
-        result.Reason += QStringLiteral("\nIts former content was written back.");
+        result.Reason += QCoreApplication::translate("voxtrel::SafeWriter",
+                                                     "\nIts former content was written back.");
         return result;
     }
     const FileRead after = ReadTarget(Target, std::numeric_limits<qint64>::max());
@@ -141,17 +152,20 @@ SaveResult SafeWriter::WriteInPlace(const ResolvedTarget& Target, const QByteArr
         // The disk would not confirm the write-back, yet the file reads as it was: it is
         // unchanged. The record stays: should the disk lose it after all, the next open
         // puts it back.
-        result.Reason += QStringLiteral("\nThe disk did not confirm writing its former content "
-                                        "back, but the file reads back unchanged.");
+        result.Reason += QCoreApplication::translate(
+            "voxtrel::SafeWriter", "\nThe disk did not confirm writing its former content "
+                                   "back, but the file reads back unchanged.");
         return result;
     }
     // The journal's copy is then the only one left; the next open puts it back.
     result.Result = SaveResult::Outcome::Rescued;
     result.RescuedCopy = journal.Copy;
-    result.Reason += QStringLiteral("\nIts former content could not be written back; a copy of "
+    result.Reason +=
+        QCoreApplication::translate("voxtrel::SafeWriter",
+                                    "\nIts former content could not be written back; a copy of "
                                     "it is kept in \"%1\", and the next time the file is opened "
                                     "it is put back, unless the file is whole with the new names.")
-                         .arg(QDir::toNativeSeparators(result.RescuedCopy));
+            .arg(QDir::toNativeSeparators(result.RescuedCopy));
     return result;
 }
 

@@ -1,5 +1,7 @@
 #include "document/SaveJournal.h"
 
+#include <QCoreApplication>
+
 #include "document/FileLock.h"
 #include "document/InPlaceWrite.h"
 #include "document/NativePath.h"
@@ -165,9 +167,12 @@ SaveJournal::Begun SaveJournal::Begin(const ResolvedTarget& Target, const QByteA
     if (folder.fd < 0) {
         begun.Reason =
             Folder().isEmpty()
-                ? QStringLiteral("there is no folder to keep its present content in (neither "
-                                 "XDG_STATE_HOME nor HOME is set)")
-                : QStringLiteral("its present content cannot be kept in \"%1\": %2")
+                ? QCoreApplication::translate(
+                      "voxtrel::SaveJournal",
+                      "there is no folder to keep its present content in (neither "
+                      "XDG_STATE_HOME nor HOME is set)")
+                : QCoreApplication::translate("voxtrel::SaveJournal",
+                                              "its present content cannot be kept in \"%1\": %2")
                       .arg(Folder(), reasonOf(errno));
         return begun;
     }
@@ -198,8 +203,10 @@ SaveJournal::Begun SaveJournal::Begin(const ResolvedTarget& Target, const QByteA
         ::unlinkat(folder.fd, (base + PartialEnd).constData(), 0);
         ::unlinkat(folder.fd, (base + RecordEnd).constData(), 0);
         ::unlinkat(folder.fd, (base + CopyEnd).constData(), 0);
-        begun.Reason = QStringLiteral("its present content cannot be kept in \"%1\": %2")
-                           .arg(Folder(), reasonOf(error));
+        begun.Reason =
+            QCoreApplication::translate("voxtrel::SaveJournal",
+                                        "its present content cannot be kept in \"%1\": %2")
+                .arg(Folder(), reasonOf(error));
         return begun;
     }
     begun.Result = Begun::Outcome::Begun;
@@ -219,12 +226,16 @@ QString SaveJournal::Recovered::Text() const {
     const QString file = NativePath::Shown(File);
     switch (Result) {
     case Outcome::Restored:
-        return QStringLiteral("%1 was restored: a save of it at %2 was cut off; it holds what it "
-                              "held before that save.")
+        return QCoreApplication::translate(
+                   "voxtrel::SaveJournal",
+                   "%1 was restored: a save of it at %2 was cut off; it holds what it "
+                   "held before that save.")
             .arg(file, When);
     case Outcome::Kept:
-        return QStringLiteral("A save of %1 at %2 was cut off, and %3; its content before that "
-                              "save is kept in \"%4\".")
+        return QCoreApplication::translate(
+                   "voxtrel::SaveJournal",
+                   "A save of %1 at %2 was cut off, and %3; its content before that "
+                   "save is kept in \"%4\".")
             .arg(file, When, Reason, Copy);
     case Outcome::Cleared:
     case Outcome::Busy:
@@ -279,14 +290,15 @@ QList<SaveJournal::Recovered> SaveJournal::Recover() {
         TargetResolution resolved = TargetResolution::Resolve(r.File);
         if (!resolved.Ok() || !resolved.Target->Stamp().Exists) {
             r.Result = Recovered::Outcome::Kept;
-            r.Reason = QStringLiteral("the file is gone");
+            r.Reason = QCoreApplication::translate("voxtrel::SaveJournal", "the file is gone");
             out << r;
             continue;
         }
         const ResolvedTarget& target = *resolved.Target;
         if (target.Stamp().Device != record->Device || target.Stamp().Inode != record->Inode) {
             r.Result = Recovered::Outcome::Kept;
-            r.Reason = QStringLiteral("another file has its name now");
+            r.Reason = QCoreApplication::translate("voxtrel::SaveJournal",
+                                                   "another file has its name now");
             out << r;
             continue;
         }
@@ -309,7 +321,8 @@ QList<SaveJournal::Recovered> SaveJournal::Recover() {
         const QByteArray copy = readSmall(folder.fd, base + CopyEnd);
         if (hashOf(copy) != record->OldHash) {
             r.Result = Recovered::Outcome::Kept;
-            r.Reason = QStringLiteral("the copy of its former content is damaged");
+            r.Reason = QCoreApplication::translate("voxtrel::SaveJournal",
+                                                   "the copy of its former content is damaged");
             out << r;
             continue;
         }
@@ -318,8 +331,10 @@ QList<SaveJournal::Recovered> SaveJournal::Recover() {
         const FileWrite back = WriteInPlace(target, copy);
         if (!back.Ok()) {
             r.Result = Recovered::Outcome::Kept;
-            r.Reason = QStringLiteral("its former content could not be written back (%1)")
-                           .arg(back.Reason);
+            r.Reason =
+                QCoreApplication::translate("voxtrel::SaveJournal",
+                                            "its former content could not be written back (%1)")
+                    .arg(back.Reason);
             out << r;
             continue;
         }

@@ -1,5 +1,7 @@
 #include "document/SaveResult.h"
 
+#include <QCoreApplication>
+
 #include <QDir>
 
 namespace voxtrel {
@@ -9,13 +11,19 @@ QString SaveResult::HowWritten() const {
     case InPlace::No:
         break;
     case InPlace::Folder:
-        return QStringLiteral("in place: its folder takes no new file beside it");
+        return QCoreApplication::translate("voxtrel::SaveResult",
+                                           "in place: its folder takes no new file beside it");
     case InPlace::LongName:
-        return QStringLiteral("in place: its name leaves no room for a temporary name beside it");
+        return QCoreApplication::translate(
+            "voxtrel::SaveResult",
+            "in place: its name leaves no room for a temporary name beside it");
     case InPlace::Links:
-        return QStringLiteral("in place: it has other names (hard links), which keep seeing it");
+        return QCoreApplication::translate(
+            "voxtrel::SaveResult",
+            "in place: it has other names (hard links), which keep seeing it");
     case InPlace::Owner:
-        return QStringLiteral("in place: a new file could not keep its owner and group");
+        return QCoreApplication::translate(
+            "voxtrel::SaveResult", "in place: a new file could not keep its owner and group");
     }
     return {};
 }
@@ -25,16 +33,21 @@ QString SaveResult::FailureText(const QString& FileName) const {
     case Outcome::Saved:
         return {};
     case Outcome::Rescued:
-        return QStringLiteral("%1 was not saved.\n%2").arg(FileName, Reason);
+        return QCoreApplication::translate("voxtrel::SaveResult", "%1 was not saved.\n%2")
+            .arg(FileName, Reason);
     case Outcome::Locked:
         return Reason;
     case Outcome::ChangedOnDisk:
-        return QStringLiteral("%1 changed while it was being read; nothing written.").arg(FileName);
+        return QCoreApplication::translate("voxtrel::SaveResult",
+                                           "%1 changed while it was being read; nothing written.")
+            .arg(FileName);
     case Outcome::Declined:
     case Outcome::Failed:
         break;
     }
-    return QStringLiteral("%1 was not saved; it is unchanged.\n%2").arg(FileName, Reason);
+    return QCoreApplication::translate("voxtrel::SaveResult",
+                                       "%1 was not saved; it is unchanged.\n%2")
+        .arg(FileName, Reason);
 }
 
 } // namespace voxtrel

@@ -1,5 +1,7 @@
 #include "document/SpreadsheetDamage.h"
 
+#include <QCoreApplication>
+
 #include <QList>
 #include <QLocale>
 #include <QRegularExpression>
@@ -149,29 +151,29 @@ QString Of(const QString& Was, const QString& Now) {
         return {};
     }
     if (Was.startsWith(QLatin1Char('=')) || (errorValue(Now) && !errorValue(Was))) {
-        return QStringLiteral("a formula's result");
+        return QCoreApplication::translate("voxtrel::SpreadsheetDamage", "a formula's result");
     }
     const std::optional<double> before = numberIn(Was);
     const std::optional<double> after = numberIn(Now);
     if (before && after && same(*before, *after)) {
-        return QStringLiteral("a number");
+        return QCoreApplication::translate("voxtrel::SpreadsheetDamage", "a number");
     }
     const std::optional<int> clock = timeIn(Was);
     if (clock) {
         const std::optional<int> shown = timeIn(Now);
         if ((shown && *shown == *clock) ||
             (after && same(*after * SecondsPerDay, double(*clock)))) {
-            return QStringLiteral("a time");
+            return QCoreApplication::translate("voxtrel::SpreadsheetDamage", "a time");
         }
     }
     const QList<int> typed = dateNumbers(Was, true);
     const QList<int> shown = dateNumbers(Now, true);
     if (typed.size() >= 2 && shown.size() >= typed.size() && within(typed, shown)) {
-        return QStringLiteral("a date");
+        return QCoreApplication::translate("voxtrel::SpreadsheetDamage", "a date");
     }
     static const QStringList truth = {QStringLiteral("true"), QStringLiteral("false")};
     if (truth.contains(Was.trimmed().toLower()) && Now == Was.trimmed().toUpper()) {
-        return QStringLiteral("TRUE or FALSE");
+        return QCoreApplication::translate("voxtrel::SpreadsheetDamage", "TRUE or FALSE");
     }
     return {};
 }

@@ -1,5 +1,7 @@
 #include "document/ToolRunner.h"
 
+#include <QCoreApplication>
+
 #include "tools/Scn_Process.h"
 #include "tools/ToolCommands.h"
 
@@ -7,13 +9,18 @@
 
 namespace voxtrel {
 
+QString ToolRunner::BusyText() {
+    return QCoreApplication::translate("voxtrel::ToolRunner",
+                                       "The compression tool is still running.");
+}
+
 ToolRunner::ToolRunner(QString AppPath, QObject* parent)
     : QObject(parent), m_AppPath(std::move(AppPath)) {}
 
 ToolRunner::Run ToolRunner::Start(const QString& Command, const QString& Input,
                                   const QString& What) {
     if (Busy()) {
-        return {false, BusyText};
+        return {false, BusyText()};
     }
     Scn_Process process;
     m_Running = &process;
@@ -22,21 +29,25 @@ ToolRunner::Run ToolRunner::Start(const QString& Command, const QString& Input,
     m_Running = nullptr;
     emit RunningChanged(false, What);
     if (process.Cancelled()) {
-        return {false, QStringLiteral("The compression tool was cancelled.")};
+        return {false, QCoreApplication::translate("voxtrel::ToolRunner",
+                                                   "The compression tool was cancelled.")};
     }
     if (!process.Started()) {
-        return {false, QStringLiteral("The compression tool could not be started:\n%1\n%2")
-                           .arg(ToolCommands::Tool_Path(m_AppPath), process.Start_Error())};
+        return {false,
+                QCoreApplication::translate("voxtrel::ToolRunner",
+                                            "The compression tool could not be started:\n%1\n%2")
+                    .arg(ToolCommands::Tool_Path(m_AppPath), process.Start_Error())};
     }
     if (process.Crashed() || process.Exit_Code() != 0) {
         // The tool names its input, a working file the user never chose: only its reason is
         // told.
         QString said = process.Error_Output().section(QLatin1Char('\n'), -1);
         said.remove(QStringLiteral("zlibtool: ") + Input + QStringLiteral(": "));
-        return {false, said.isEmpty()
-                           ? QStringLiteral("The compression tool failed (exit code %1).")
-                                 .arg(process.Exit_Code())
-                           : said};
+        return {false, said.isEmpty() ? QCoreApplication::translate(
+                                            "voxtrel::ToolRunner",
+                                            "The compression tool failed (exit code %1).")
+                                            .arg(process.Exit_Code())
+                                      : said};
     }
     return {true, {}};
 }

@@ -27,7 +27,7 @@ public:
     // Ends the run under way, which then fails as cancelled.
     void Cancel();
 
-    static inline const QString BusyText = QStringLiteral("The compression tool is still running.");
+    static QString BusyText();
 
 signals:
     void RunningChanged(bool Running, const QString& What);

@@ -1,5 +1,7 @@
 #include "document/WorkFolder.h"
 
+#include <QCoreApplication>
+
 #include "document/NativePath.h"
 #include "tools/ToolCommands.h"
 
@@ -51,13 +53,14 @@ int openOwnFolder(int at, const QByteArray& name, QString* why = nullptr) {
     }
     if (S_ISLNK(st.st_mode) || !S_ISDIR(st.st_mode)) {
         if (why) {
-            *why = QStringLiteral("it is a link, not a folder of its own");
+            *why = QCoreApplication::translate("voxtrel::WorkFolder",
+                                               "it is a link, not a folder of its own");
         }
         return -1;
     }
     if (st.st_uid != ::geteuid()) {
         if (why) {
-            *why = QStringLiteral("it belongs to another user");
+            *why = QCoreApplication::translate("voxtrel::WorkFolder", "it belongs to another user");
         }
         return -1;
     }
@@ -67,7 +70,8 @@ int openOwnFolder(int at, const QByteArray& name, QString* why = nullptr) {
                     now.st_uid != ::geteuid())) {
         ::close(fd); // swapped in between
         if (why) {
-            *why = QStringLiteral("it changed while it was opened");
+            *why = QCoreApplication::translate("voxtrel::WorkFolder",
+                                               "it changed while it was opened");
         }
         return -1;
     }
@@ -120,8 +124,9 @@ WorkFolder::WorkFolder(const QString& AppPath, const QString& Shared) {
         m_Fd = openOwnFolder(AT_FDCWD, withoutSeparator(path), &why);
         if (m_Fd < 0) {
             m_Problem =
-                QStringLiteral("The working folder \"%1\" is refused: %2. Nothing is "
-                               "opened until it is a folder of your own.")
+                QCoreApplication::translate("voxtrel::WorkFolder",
+                                            "The working folder \"%1\" is refused: %2. Nothing is "
+                                            "opened until it is a folder of your own.")
                     .arg(QDir::toNativeSeparators(path),
                          why.isEmpty() ? QString::fromLocal8Bit(std::strerror(errno)) : why);
             return;
@@ -148,7 +153,8 @@ WorkFolder::WorkFolder(const QString& AppPath, const QString& Shared) {
         } else {
             // The document then refuses to open anything, rather than work (and clear files)
             // anywhere else.
-            m_Problem = QStringLiteral("No working folder could be made in \"%1\": %2")
+            m_Problem = QCoreApplication::translate("voxtrel::WorkFolder",
+                                                    "No working folder could be made in \"%1\": %2")
                             .arg(QDir::toNativeSeparators(under), made.errorString());
         }
     }

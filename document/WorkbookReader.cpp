@@ -1,5 +1,7 @@
 #include "document/WorkbookReader.h"
 
+#include <QCoreApplication>
+
 #include "document/BoundedXml.h"
 #include "document/NameRows.h"
 #include "document/ZipPackage.h"
@@ -214,7 +216,8 @@ SharedStrings sharedOf(const QByteArray& part, BoundedXml::Budget& budget) {
          token = xml.Next()) {
         if (token == BoundedXml::Token::Start && xml.Name() == QLatin1String("si")) {
             if (shared.All.size() == WorkbookReader::MaxSharedStrings) {
-                shared.Problem = QStringLiteral("it holds more than %1 shared strings")
+                shared.Problem = QCoreApplication::translate("voxtrel::WorkbookReader",
+                                                             "it holds more than %1 shared strings")
                                      .arg(WorkbookReader::MaxSharedStrings);
                 return shared;
             }
@@ -261,10 +264,11 @@ public:
         EndRow();
         if (m_HiddenCount > 0) {
             m_Rows.Note(
-                QStringLiteral("%1 hidden %2 read: %3%4.")
+                QCoreApplication::translate("voxtrel::WorkbookReader", "%1 hidden %2 read: %3%4.")
                     .arg(m_HiddenCount)
-                    .arg(m_HiddenCount == 1 ? QStringLiteral("row was")
-                                            : QStringLiteral("rows were"))
+                    .arg(m_HiddenCount == 1
+                             ? QCoreApplication::translate("voxtrel::WorkbookReader", "row was")
+                             : QCoreApplication::translate("voxtrel::WorkbookReader", "rows were"))
                     .arg(m_Hidden.join(QStringLiteral(", ")))
                     .arg(m_HiddenCount > m_Hidden.size() ? QStringLiteral(", ...") : QString()));
         }
@@ -295,7 +299,8 @@ private:
         if (const QStringView r = xml.Attribute(QStringLiteral("r")); !r.isEmpty()) {
             const auto at = cellAt(r);
             if (!at) {
-                return QStringLiteral("a cell has no place");
+                return QCoreApplication::translate("voxtrel::WorkbookReader",
+                                                   "a cell has no place");
             }
             column = at->first;
             row = at->second;
@@ -332,8 +337,10 @@ private:
             const qsizetype index = value.Text.toLongLong(&ok);
             if (!ok || value.TooLong || index < 0 || index >= m_Shared.size()) {
                 Refuse(column, row,
-                       QStringLiteral("the cell points to shared string \"%1\", which the "
-                                      "workbook does not hold (it holds %2)")
+                       QCoreApplication::translate(
+                           "voxtrel::WorkbookReader",
+                           "the cell points to shared string \"%1\", which the "
+                           "workbook does not hold (it holds %2)")
                            .arg(value.Text.left(20))
                            .arg(m_Shared.size()));
                 return {};
@@ -351,7 +358,9 @@ private:
         }
         if (loneSurrogate(value.Text)) {
             Refuse(column, row,
-                   QStringLiteral("the text holds half of a surrogate pair; it is broken"));
+                   QCoreApplication::translate(
+                       "voxtrel::WorkbookReader",
+                       "the text holds half of a surrogate pair; it is broken"));
             return {};
         }
         if (column == 0 && kind == ListRow::Cell::Number) {
@@ -398,14 +407,15 @@ private:
 
 ListCheck WorkbookReader::Check(const QByteArray& Zip, const Baza& Table, bool Transliterate) {
     const auto refused = [](const QString& why) {
-        return ListCheck{
-            ListCheck::Outcome::Refused,
-            {},
-            NameRows::Refused(
-                QStringLiteral("It is not a workbook this editor can read: %1.").arg(why)),
-            {},
-            {},
-            {}};
+        return ListCheck{ListCheck::Outcome::Refused,
+                         {},
+                         NameRows::Refused(QCoreApplication::translate(
+                                               "voxtrel::WorkbookReader",
+                                               "It is not a workbook this editor can read: %1.")
+                                               .arg(why)),
+                         {},
+                         {},
+                         {}};
     };
     const ZipPackage::Opened opened = ZipPackage::Open(Zip);
     if (!opened.Package) {
@@ -426,8 +436,10 @@ ListCheck WorkbookReader::Check(const QByteArray& Zip, const Baza& Table, bool T
     const auto shown = std::find_if(sheets.All.begin(), sheets.All.end(),
                                     [](const Sheet& sheet) { return !sheet.Hidden; });
     if (shown == sheets.All.end()) {
-        return refused(sheets.All.isEmpty() ? QStringLiteral("it has no sheet")
-                                            : QStringLiteral("every sheet is hidden"));
+        return refused(
+            sheets.All.isEmpty()
+                ? QCoreApplication::translate("voxtrel::WorkbookReader", "it has no sheet")
+                : QCoreApplication::translate("voxtrel::WorkbookReader", "every sheet is hidden"));
     }
     const ZipPackage::Part relationships =
         package.Read(QStringLiteral("xl/_rels/workbook.xml.rels"));
@@ -439,7 +451,9 @@ ListCheck WorkbookReader::Check(const QByteArray& Zip, const Baza& Table, bool T
         return refused(targets.Problem);
     }
     if (targets.Sheet.isEmpty()) {
-        return refused(QStringLiteral("the sheet \"%1\" is missing").arg(shown->Name));
+        return refused(
+            QCoreApplication::translate("voxtrel::WorkbookReader", "the sheet \"%1\" is missing")
+                .arg(shown->Name));
     }
 
     SharedStrings shared;
@@ -456,7 +470,9 @@ ListCheck WorkbookReader::Check(const QByteArray& Zip, const Baza& Table, bool T
 
     NameRows rows(Table, NameRows::Places::Cells, Transliterate);
     if (sheets.All.size() > 1) {
-        rows.Note(QStringLiteral("Read the sheet \"%1\", the first visible one of %2 sheets.")
+        rows.Note(QCoreApplication::translate(
+                      "voxtrel::WorkbookReader",
+                      "Read the sheet \"%1\", the first visible one of %2 sheets.")
                       .arg(shown->Name)
                       .arg(sheets.All.size()));
     }

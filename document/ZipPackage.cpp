@@ -1,5 +1,7 @@
 #include "document/ZipPackage.h"
 
+#include <QCoreApplication>
+
 #include <zip.h>
 
 namespace voxtrel {
@@ -15,11 +17,14 @@ ZipPackage::Opened ZipPackage::Open(const QByteArray& Bytes) {
         if (source) {
             zip_source_free(source);
         }
-        return {std::nullopt, QStringLiteral("the package cannot be opened")};
+        return {std::nullopt,
+                QCoreApplication::translate("voxtrel::ZipPackage", "the package cannot be opened")};
     }
     ZipPackage package(archive);
     if (zip_get_num_entries(archive, 0) > MaxParts) {
-        return {std::nullopt, QStringLiteral("the package has more than %1 parts").arg(MaxParts)};
+        return {std::nullopt, QCoreApplication::translate("voxtrel::ZipPackage",
+                                                          "the package has more than %1 parts")
+                                  .arg(MaxParts)};
     }
     return {std::move(package), {}};
 }
@@ -42,19 +47,26 @@ ZipPackage::Part ZipPackage::Read(const QString& Name) const {
     const auto tooLarge = [&Name] {
         return Part{Part::Outcome::TooLarge,
                     {},
-                    QStringLiteral("the part %1 is larger than %2 MiB when unpacked")
+                    QCoreApplication::translate("voxtrel::ZipPackage",
+                                                "the part %1 is larger than %2 MiB when unpacked")
                         .arg(Name)
                         .arg(MaxPartSize / (1024 * 1024))};
     };
     const auto broken = [&Name] {
         return Part{
-            Part::Outcome::Broken, {}, QStringLiteral("the part %1 cannot be unpacked").arg(Name)};
+            Part::Outcome::Broken,
+            {},
+            QCoreApplication::translate("voxtrel::ZipPackage", "the part %1 cannot be unpacked")
+                .arg(Name)};
     };
     const QByteArray name = Name.toUtf8();
     zip_stat_t stat;
     zip_stat_init(&stat);
     if (zip_stat(m_Zip, name.constData(), 0, &stat) != 0) {
-        return {Part::Outcome::Missing, {}, QStringLiteral("the part %1 is missing").arg(Name)};
+        return {
+            Part::Outcome::Missing,
+            {},
+            QCoreApplication::translate("voxtrel::ZipPackage", "the part %1 is missing").arg(Name)};
     }
     if ((stat.valid & ZIP_STAT_SIZE) && stat.size > zip_uint64_t(MaxPartSize)) {
         return tooLarge(); // said so honestly
