@@ -1,5 +1,7 @@
 #include "app/ApplyToFiles.h"
 
+#include "app/ButtonWidth.h"
+
 #include "app/CompareMarks.h"
 #include "app/EditorSettings.h"
 #include "app/MenuEntry.h"
@@ -185,6 +187,7 @@ void ApplyToFiles::ShowPreview() {
     m_Table->resizeColumnsToContents();
     m_Table->horizontalHeader()->setStretchLastSection(true);
     dialog->resize(760, 360);
+    ButtonWidth::FitCaptions(dialog);
     dialog->show();
 }
 

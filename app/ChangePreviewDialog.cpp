@@ -1,5 +1,7 @@
 #include "app/ChangePreviewDialog.h"
 
+#include "app/ButtonWidth.h"
+
 #include <QCoreApplication>
 
 #include <QCheckBox>
@@ -125,6 +127,7 @@ bool ChangePreviewDialog::Confirm(QWidget* Owner, const QString& Title, const Na
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     layout->addWidget(buttons);
     dialog.resize(640, 420);
+    ButtonWidth::FitCaptions(&dialog);
     return dialog.exec() == QDialog::Accepted;
 }
 

@@ -1,5 +1,7 @@
 #include "app/LockWaitPanel.h"
 
+#include "app/ButtonWidth.h"
+
 #include <QCoreApplication>
 
 #include <QEventLoop>
@@ -30,6 +32,7 @@ bool LockWaitPanel::Wait(qint64 WaitedMs, const QString& Holder) {
         m_Panel->setMinimumDuration(0);
         m_Panel->setWindowModality(Qt::WindowModal); // the window repaints; its menus wait
         QObject::connect(m_Panel, &QProgressDialog::canceled, [this] { m_Cancelled = true; });
+        ButtonWidth::FitCaptions(m_Panel);
         m_Panel->show();
     }
     m_Panel->setLabelText(

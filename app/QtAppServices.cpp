@@ -1,5 +1,7 @@
 #include "app/QtAppServices.h"
 
+#include "app/ButtonWidth.h"
+
 #include <QCoreApplication>
 
 #include "app/ChangePreviewDialog.h"
@@ -25,6 +27,7 @@ void QtMessageBoxes::Show(QWidget* Owner, const QString& Text, const QString& Ti
                 : Kind == Icon::Warning   ? QMessageBox::Warning
                                           : QMessageBox::NoIcon);
     box.setStandardButtons(QMessageBox::Ok);
+    ButtonWidth::FitCaptions(&box);
     box.exec();
 }
 
@@ -38,6 +41,7 @@ MessageBoxes::Answer QtMessageBoxes::AskToSave(QWidget* Owner, const QString& Te
                                               "&Discard")); // D answers from the keyboard
     box.setDefaultButton(QMessageBox::Save);
     box.setEscapeButton(QMessageBox::Cancel);
+    ButtonWidth::FitCaptions(&box);
     switch (box.exec()) {
     case QMessageBox::Save:
         return Answer::Save;
@@ -52,6 +56,7 @@ bool QtMessageBoxes::AskYesNo(QWidget* Owner, const QString& Text, const QString
     QMessageBox box(QMessageBox::Question, Title, Text, QMessageBox::Yes | QMessageBox::No, Owner);
     box.setObjectName(QStringLiteral("AskYesNo"));
     box.setDefaultButton(QMessageBox::No);
+    ButtonWidth::FitCaptions(&box);
     return box.exec() == QMessageBox::Yes;
 }
 
@@ -68,6 +73,7 @@ int QtMessageBoxes::Choose(QWidget* Owner, const QString& Text, const QString& T
         box.setDefaultButton(qobject_cast<QPushButton*>(buttons.back()));
         box.setEscapeButton(buttons.back());
     }
+    ButtonWidth::FitCaptions(&box);
     box.exec();
     const int chosen = static_cast<int>(buttons.indexOf(box.clickedButton()));
     return chosen < 0 ? static_cast<int>(Buttons.size()) - 1 : chosen;

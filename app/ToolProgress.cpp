@@ -1,5 +1,7 @@
 #include "app/ToolProgress.h"
 
+#include "app/ButtonWidth.h"
+
 #include "document/NameDocument.h"
 
 #include <QApplication>
@@ -42,6 +44,7 @@ void ToolProgress::Show() {
     dialog->setAutoReset(false);
     connect(dialog, &QProgressDialog::canceled, m_Document, &NameDocument::Cancel_Tool);
     m_Dialog = dialog;
+    ButtonWidth::FitCaptions(dialog);
     dialog->show();
 }
 

@@ -20,7 +20,7 @@ names = os.path.join(app, "voxtrel-names")
 editor = os.path.join(app, "voxtrel-editor")
 
 # Languages whose command line speaks them; the others may still show English.
-TRANSLATED = set()
+TRANSLATED = {"de", "pl", "ru", "el"}
 
 
 def environment(language):
