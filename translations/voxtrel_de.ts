@@ -2,6 +2,80 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="en">
     <context>
+        <name>QCommandLineParser</name>
+        <message>
+            <source>Displays version information.</source>
+            <translation>Zeigt die Versionsinformation an.</translation>
+        </message>
+        <message>
+            <source>Displays help on commandline options.</source>
+            <translation>Zeigt die Hilfe zu den Kommandozeilenoptionen an.</translation>
+        </message>
+        <message>
+            <source>Displays help including Qt specific options.</source>
+            <translation>Zeigt die Hilfe einschließlich der Qt-spezifischen Optionen an.</translation>
+        </message>
+        <message>
+            <source>Unknown option '%1'.</source>
+            <translation>Unbekannte Option „%1“.</translation>
+        </message>
+        <message>
+            <source>Unknown options: %1.</source>
+            <translation>Unbekannte Optionen: %1.</translation>
+        </message>
+        <message>
+            <source>Missing value after '%1'.</source>
+            <translation>Fehlender Wert nach „%1“.</translation>
+        </message>
+        <message>
+            <source>Unexpected value after '%1'.</source>
+            <translation>Unerwarteter Wert nach „%1“.</translation>
+        </message>
+        <message>
+            <source>[options]</source>
+            <translation>[Optionen]</translation>
+        </message>
+        <message>
+            <source>Usage: %1</source>
+            <translation>Aufruf: %1</translation>
+        </message>
+        <message>
+            <source>Options:</source>
+            <translation>Optionen:</translation>
+        </message>
+        <message>
+            <source>Arguments:</source>
+            <translation>Argumente:</translation>
+        </message>
+    </context>
+    <context>
+        <name>QPlatformTheme</name>
+        <message>
+            <source>OK</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>Save</source>
+            <translation>Speichern</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Abbrechen</translation>
+        </message>
+        <message>
+            <source>Discard</source>
+            <translation>Verwerfen</translation>
+        </message>
+        <message>
+            <source>&amp;Yes</source>
+            <translation>&amp;Ja</translation>
+        </message>
+        <message>
+            <source>&amp;No</source>
+            <translation>&amp;Nein</translation>
+        </message>
+    </context>
+    <context>
         <name>voxtrel::AboutMenu</name>
         <message>
             <source>&amp;Copyright</source>

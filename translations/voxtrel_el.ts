@@ -2,6 +2,80 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="el_GR" sourcelanguage="en">
     <context>
+        <name>QCommandLineParser</name>
+        <message>
+            <source>Displays version information.</source>
+            <translation>Εμφανίζει πληροφορίες έκδοσης.</translation>
+        </message>
+        <message>
+            <source>Displays help on commandline options.</source>
+            <translation>Εμφανίζει βοήθεια για τις επιλογές γραμμής εντολών.</translation>
+        </message>
+        <message>
+            <source>Displays help including Qt specific options.</source>
+            <translation>Εμφανίζει βοήθεια, μαζί με τις επιλογές του Qt.</translation>
+        </message>
+        <message>
+            <source>Unknown option '%1'.</source>
+            <translation>Άγνωστη επιλογή «%1».</translation>
+        </message>
+        <message>
+            <source>Unknown options: %1.</source>
+            <translation>Άγνωστες επιλογές: %1.</translation>
+        </message>
+        <message>
+            <source>Missing value after '%1'.</source>
+            <translation>Λείπει τιμή μετά το «%1».</translation>
+        </message>
+        <message>
+            <source>Unexpected value after '%1'.</source>
+            <translation>Απρόσμενη τιμή μετά το «%1».</translation>
+        </message>
+        <message>
+            <source>[options]</source>
+            <translation>[επιλογές]</translation>
+        </message>
+        <message>
+            <source>Usage: %1</source>
+            <translation>Χρήση: %1</translation>
+        </message>
+        <message>
+            <source>Options:</source>
+            <translation>Επιλογές:</translation>
+        </message>
+        <message>
+            <source>Arguments:</source>
+            <translation>Ορίσματα:</translation>
+        </message>
+    </context>
+    <context>
+        <name>QPlatformTheme</name>
+        <message>
+            <source>OK</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>Save</source>
+            <translation>Αποθήκευση</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Άκυρο</translation>
+        </message>
+        <message>
+            <source>Discard</source>
+            <translation>Απόρριψη</translation>
+        </message>
+        <message>
+            <source>&amp;Yes</source>
+            <translation>&amp;Ναι</translation>
+        </message>
+        <message>
+            <source>&amp;No</source>
+            <translation>Ό&amp;χι</translation>
+        </message>
+    </context>
+    <context>
         <name>voxtrel::AboutMenu</name>
         <message>
             <source>&amp;Copyright</source>

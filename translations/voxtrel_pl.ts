@@ -2,6 +2,80 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl_PL" sourcelanguage="en">
     <context>
+        <name>QCommandLineParser</name>
+        <message>
+            <source>Displays version information.</source>
+            <translation>Wyświetla informacje o wersji.</translation>
+        </message>
+        <message>
+            <source>Displays help on commandline options.</source>
+            <translation>Wyświetla pomoc dotyczącą opcji wiersza poleceń.</translation>
+        </message>
+        <message>
+            <source>Displays help including Qt specific options.</source>
+            <translation>Wyświetla pomoc, w tym opcje specyficzne dla Qt.</translation>
+        </message>
+        <message>
+            <source>Unknown option '%1'.</source>
+            <translation>Nieznana opcja „%1”.</translation>
+        </message>
+        <message>
+            <source>Unknown options: %1.</source>
+            <translation>Nieznane opcje: %1.</translation>
+        </message>
+        <message>
+            <source>Missing value after '%1'.</source>
+            <translation>Brak wartości po „%1”.</translation>
+        </message>
+        <message>
+            <source>Unexpected value after '%1'.</source>
+            <translation>Nieoczekiwana wartość po „%1”.</translation>
+        </message>
+        <message>
+            <source>[options]</source>
+            <translation>[opcje]</translation>
+        </message>
+        <message>
+            <source>Usage: %1</source>
+            <translation>Sposób użycia: %1</translation>
+        </message>
+        <message>
+            <source>Options:</source>
+            <translation>Opcje:</translation>
+        </message>
+        <message>
+            <source>Arguments:</source>
+            <translation>Argumenty:</translation>
+        </message>
+    </context>
+    <context>
+        <name>QPlatformTheme</name>
+        <message>
+            <source>OK</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>Save</source>
+            <translation>Zapisz</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Anuluj</translation>
+        </message>
+        <message>
+            <source>Discard</source>
+            <translation>Odrzuć</translation>
+        </message>
+        <message>
+            <source>&amp;Yes</source>
+            <translation>&amp;Tak</translation>
+        </message>
+        <message>
+            <source>&amp;No</source>
+            <translation>&amp;Nie</translation>
+        </message>
+    </context>
+    <context>
         <name>voxtrel::AboutMenu</name>
         <message>
             <source>&amp;Copyright</source>

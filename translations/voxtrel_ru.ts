@@ -2,6 +2,80 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU" sourcelanguage="en">
     <context>
+        <name>QCommandLineParser</name>
+        <message>
+            <source>Displays version information.</source>
+            <translation>Показывает сведения о версии.</translation>
+        </message>
+        <message>
+            <source>Displays help on commandline options.</source>
+            <translation>Показывает справку по параметрам командной строки.</translation>
+        </message>
+        <message>
+            <source>Displays help including Qt specific options.</source>
+            <translation>Показывает справку, включая параметры Qt.</translation>
+        </message>
+        <message>
+            <source>Unknown option '%1'.</source>
+            <translation>Неизвестный параметр «%1».</translation>
+        </message>
+        <message>
+            <source>Unknown options: %1.</source>
+            <translation>Неизвестные параметры: %1.</translation>
+        </message>
+        <message>
+            <source>Missing value after '%1'.</source>
+            <translation>Нет значения после «%1».</translation>
+        </message>
+        <message>
+            <source>Unexpected value after '%1'.</source>
+            <translation>Неожиданное значение после «%1».</translation>
+        </message>
+        <message>
+            <source>[options]</source>
+            <translation>[параметры]</translation>
+        </message>
+        <message>
+            <source>Usage: %1</source>
+            <translation>Использование: %1</translation>
+        </message>
+        <message>
+            <source>Options:</source>
+            <translation>Параметры:</translation>
+        </message>
+        <message>
+            <source>Arguments:</source>
+            <translation>Аргументы:</translation>
+        </message>
+    </context>
+    <context>
+        <name>QPlatformTheme</name>
+        <message>
+            <source>OK</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>Save</source>
+            <translation>Сохранить</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Отмена</translation>
+        </message>
+        <message>
+            <source>Discard</source>
+            <translation>Отбросить</translation>
+        </message>
+        <message>
+            <source>&amp;Yes</source>
+            <translation>&amp;Да</translation>
+        </message>
+        <message>
+            <source>&amp;No</source>
+            <translation>&amp;Нет</translation>
+        </message>
+    </context>
+    <context>
         <name>voxtrel::AboutMenu</name>
         <message>
             <source>&amp;Copyright</source>
