@@ -25,7 +25,7 @@ ApplyCommand::ApplyCommand()
                 QStringLiteral("The list or patch, a workbook or CSV as import takes it; - reads "
                                "standard input."));
     AddFilesArgument(QStringLiteral("FILE"), QStringLiteral("The compressed name files."));
-    SetNeeds(QStringLiteral("a list and one name file or more"));
+    setNeeds(QStringLiteral("a list and one name file or more"));
     AddOption({QStringLiteral("dry-run"),
                QStringLiteral("Print, for each file, its code page, the names that would change, "
                               "the conflicts and the characters replaced, and write nothing.")});
