@@ -86,7 +86,7 @@ std::optional<ApplyToFiles::Patch> ApplyToFiles::ChoosePatch() {
                 m_Document.Table(),
                 way == 0 ? NameComparison::Direction::ToOpen : NameComparison::Direction::ToOther);
             const NameLists::Written patch =
-                NameLists::Write_Patch(rows, NameLists::Format::Csv, m_Document.WorkFolder());
+                NameLists::WritePatch(rows, NameLists::Format::Csv, m_Document.WorkFolder());
             if (patch.Bytes.isEmpty()) {
                 m_Services.Messages->Show(m_Window, patch.Reason, m_Title,
                                           MessageBoxes::Icon::Warning);

@@ -48,7 +48,7 @@ void ListCommands::Export() {
         return;
     }
     const QString target = FileTypes::ListTarget(chosen);
-    const SaveResult exported = m_Document.Export_List(target, NameLists::FormatFor(target));
+    const SaveResult exported = m_Document.ExportList(target, NameLists::FormatFor(target));
     if (!exported.Ok()) {
         m_Services.Messages->Show(m_Window,
                                   tr("The names were not exported:\n%1").arg(exported.Reason),
@@ -73,7 +73,7 @@ void ListCommands::Import() {
     // converted go to the preview, which marks each and asks.
     ImportOptions options;
     options.DamageAsked = true;
-    const FileCheck checked = ImportPlan::Judge(m_Document.Check_List(source, true), options);
+    const FileCheck checked = ImportPlan::Judge(m_Document.CheckList(source, true), options);
     if (!checked.Passes()) {
         m_Services.Messages->Show(m_Window, checked.Reason, m_Title, MessageBoxes::Icon::Warning);
         return;

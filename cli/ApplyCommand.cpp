@@ -32,7 +32,7 @@ ApplyCommand::ApplyCommand()
     AddFilesArgument(
         QStringLiteral("FILE"),
         QCoreApplication::translate("voxtrel::ApplyCommand", "The compressed name files."));
-    SetNeeds(
+    setNeeds(
         QCoreApplication::translate("voxtrel::ApplyCommand", "a list and one name file or more"));
     AddOption({QStringLiteral("dry-run"),
                QCoreApplication::translate(

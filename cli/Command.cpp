@@ -36,8 +36,8 @@ const CodePage& Command::Encoding(const QCommandLineParser& Parser) {
     return page ? *page : CodePage::Western(); // Run has refused unknown names already
 }
 
-OpenResult Command::Open_Name_File(NameDocument& Document, const QString& File,
-                                   const QCommandLineParser& Parser, QTextStream& Err) {
+OpenResult Command::OpenNameFile(NameDocument& Document, const QString& File,
+                                 const QCommandLineParser& Parser, QTextStream& Err) {
     qint64 size = 0;
     const auto nameFileSize = [&size](qint64 bytes) {
         size = bytes;
@@ -51,7 +51,7 @@ OpenResult Command::Open_Name_File(NameDocument& Document, const QString& File,
         opened.Reason = NameFileSize::WrongSize(File, size);
     }
     if (opened.Ok()) {
-        Document.SetEncoding(Encoding(Parser));
+        Document.setEncoding(Encoding(Parser));
     }
     return opened;
 }
@@ -133,7 +133,7 @@ QString Command::Names(qsizetype Count) {
                       : QCoreApplication::translate("voxtrel::Command", "%n names", nullptr, count);
 }
 
-Command::Output Command::Output_Of(const QCommandLineParser& Parser, QTextStream& Err) {
+Command::Output Command::OutputOf(const QCommandLineParser& Parser, QTextStream& Err) {
     Output out;
     out.Target = Parser.isSet(QStringLiteral("output")) ? Parser.value(QStringLiteral("output"))
                                                         : QStringLiteral("-");

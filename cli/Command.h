@@ -47,8 +47,8 @@ public:
     // decompress to a name file is refused: its names would be none, or nonsense.
     // A file of another size than a name file's is Declined, with the sizes as its reason.
     // What recovering cut saves did first is said on Err, a line each.
-    static OpenResult Open_Name_File(NameDocument& Document, const QString& File,
-                                     const QCommandLineParser& Parser, QTextStream& Err);
+    static OpenResult OpenNameFile(NameDocument& Document, const QString& File,
+                                   const QCommandLineParser& Parser, QTextStream& Err);
 
     // The files a list goes into, each with its code page: --encoding-of FILE=ENCODING
     // (FILE as given or its bare name), else the one the editor remembers for its bare name,
@@ -72,7 +72,7 @@ public:
         NameLists::Format As = NameLists::Format::Csv;
         bool Ok = false;
     };
-    static Output Output_Of(const QCommandLineParser& Parser, QTextStream& Err);
+    static Output OutputOf(const QCommandLineParser& Parser, QTextStream& Err);
 
 protected:
     // Adds -o and --format, for the commands that write lists; What names what they write.
@@ -89,7 +89,7 @@ protected:
     // Adds --encoding-of, for the commands that take several name files.
     void AddEncodingOfOption();
     // What the arguments are, in words, for the message that some are missing: "a name file".
-    void SetNeeds(const QString& Needs) { m_Needs = Needs; }
+    void setNeeds(const QString& Needs) { m_Needs = Needs; }
     // Runs the command once the arguments have been parsed and counted.
     virtual int Execute(const QCommandLineParser& Parser, QTextStream& Out, QTextStream& Err) = 0;
 

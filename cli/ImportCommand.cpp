@@ -32,7 +32,7 @@ ImportCommand::ImportCommand()
                     "commas, semicolons or tabs). - reads it from standard input. Rows whose new "
                     "name looks like what a spreadsheet makes of the name (\"0123\" as \"123\", "
                     "\"00:30\" as \"12:30:00 AM\") are refused unless --force."));
-    SetNeeds(QCoreApplication::translate("voxtrel::ImportCommand", "a name file and a list"));
+    setNeeds(QCoreApplication::translate("voxtrel::ImportCommand", "a name file and a list"));
     AddOption({QStringLiteral("dry-run"),
                QCoreApplication::translate("voxtrel::ImportCommand",
                                            "Print what would change, and write nothing.")});

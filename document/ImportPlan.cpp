@@ -105,7 +105,7 @@ const QList<FileCheck>& ImportPlan::Check(const QByteArray& List,
                                    ? NameFileSize::WrongSize(target.File, size)
                                    : opened.Reason;
             } else {
-                document->SetEncoding(page);
+                document->setEncoding(page);
                 check = Judge(NameLists::Check(List, document->Table(), Options.Transliterate),
                               Options);
                 check.Likely = NameLists::LikelyEncoding(document->Table(), page);

@@ -41,7 +41,7 @@ std::optional<QString> Instead(const Baza& Table, const CodePage& Chosen) {
     qsizetype letters = 0;
     qsizetype accented = 0;
     for (qint32 i = 0; i < Table.Count(); ++i) {
-        const QByteArray bytes = Table.Get_Nazwa_Bytes(i);
+        const QByteArray bytes = Table.GetNazwaBytes(i);
         if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return quint8(c) < 0x80; })) {
             continue;
         }

@@ -23,8 +23,8 @@ public:
     }
     voxtrel::NameWorkbook::Written WritePatch(const voxtrel::NameChanges& Rows, bool Workbook,
                                               const QString& WorkFolder) const override {
-        return Workbook ? voxtrel::NameWorkbook::Write_Patch(Rows, WorkFolder)
-                        : voxtrel::NameWorkbook::Written{voxtrel::NameCsv::Write_Patch(Rows), {}};
+        return Workbook ? voxtrel::NameWorkbook::WritePatch(Rows, WorkFolder)
+                        : voxtrel::NameWorkbook::Written{voxtrel::NameCsv::WritePatch(Rows), {}};
     }
     std::optional<QString> LikelyEncoding(const voxtrel::Baza& Table,
                                           const voxtrel::CodePage& Chosen) const override {

@@ -85,7 +85,7 @@ Written Write(const Baza& Table, Format As, const QString& WorkFolder) {
     return formats.Formats->Write(Table, As == Format::Xlsx, WorkFolder);
 }
 
-Written Write_Patch(const NameChanges& Rows, Format As, const QString& WorkFolder) {
+Written WritePatch(const NameChanges& Rows, Format As, const QString& WorkFolder) {
     const ListFormats::Found formats = ListFormats::Find();
     if (!formats.Formats) {
         return {{}, formats.Reason};
@@ -104,7 +104,7 @@ std::optional<QString> LikelyEncoding(const Baza& Table, const CodePage& Chosen)
 NameChanges Differences(const Baza& Old, const Baza& New) {
     NameChanges differ;
     for (qint32 i = 0; i < std::min(Old.Count(), New.Count()); ++i) {
-        if (Old.Get_Nazwa_Bytes(i) != New.Get_Nazwa_Bytes(i)) {
+        if (Old.GetNazwaBytes(i) != New.GetNazwaBytes(i)) {
             NameChange change;
             change.Index = i;
             change.OldName = Old.Get_Nazwa(i);
