@@ -75,7 +75,7 @@ struct AppServices {
     ButtonServices Button;
 
     // The real implementations for whatever is left unset.
-    AppServices withDefaults() const;
+    AppServices WithDefaults() const;
 };
 
 } // namespace voxtrel

@@ -30,7 +30,7 @@ CompareMarks::CompareMarks(QWidget* Window, QString Title, NameList* List, NameD
                                             "MnuPreviousDifference",
                                             QKeySequence(Qt::SHIFT | Qt::Key_F7))},
       m_Compared(Document.AppPath()) {
-    m_List->SetMarks(
+    m_List->setMarks(
         [this](qint32 record) { return m_Compared.Differs(m_Document.Table(), record); }, Tint());
     connect(m_Actions.MnuCompare, &QAction::triggered, this, [this] {
         if (!ToolBusy::Refuse(m_Document)) {
@@ -122,7 +122,7 @@ void CompareMarks::ExportDifferences() {
     const QString path = FileTypes::ListTarget(chosen);
     const NameChanges rows = m_Compared.Differences(m_Document.Table());
     const SaveResult written =
-        m_Document.Export_Patch(path, rows, NameLists::FormatFor(path), m_Compared.Path());
+        m_Document.ExportPatch(path, rows, NameLists::FormatFor(path), m_Compared.Path());
     m_Services.Messages->Show(
         m_Window,
         NativePath::Shown(

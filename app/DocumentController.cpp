@@ -46,7 +46,7 @@ DocumentController::DocumentController(QMainWindow* Window, QString Title, NameD
         action->setObjectName(page->Name());
         action->setCheckable(true);
         action->setChecked(page == &m_Document.Encoding());
-        connect(action, &QAction::triggered, this, [this, page] { m_Document.SetEncoding(*page); });
+        connect(action, &QAction::triggered, this, [this, page] { m_Document.setEncoding(*page); });
         m_Actions.Encodings.append({action, page});
     }
     connect(m_Actions.MnuFileOpen, &QAction::triggered, this, &DocumentController::Open);
@@ -120,7 +120,7 @@ void DocumentController::OpenFile(const QString& Path) {
 }
 
 void DocumentController::OpenChosen(const QString& Path, const QString& Name) {
-    const OpenResult readable = NameDocument::Check_Readable(Path);
+    const OpenResult readable = NameDocument::CheckReadable(Path);
     if (readable.Result == OpenResult::Outcome::Missing ||
         readable.Result == OpenResult::Outcome::Unreadable) {
         ShowMessage(QStringLiteral("A Mistake Appeared "), m_Title, MessageBoxes::Icon::None,
@@ -141,7 +141,7 @@ void DocumentController::OpenChosen(const QString& Path, const QString& Name) {
         m_Settings.setOpenFolder(QFileInfo(m_Document.FilePath()).absolutePath());
         // In the code page last chosen for a file of this name.
         if (const CodePage* page = CodePage::Find(m_Settings.Encoding(Name))) {
-            m_Document.SetEncoding(*page);
+            m_Document.setEncoding(*page);
         }
         emit FileOpened();
         m_Actions.MnuSaveAs->setEnabled(true);
@@ -242,7 +242,7 @@ bool DocumentController::SaveFile(const QString& Target) {
     LockWaitPanel lockWait(m_Window, name); // another program's lock is waited for in sight
     options.Waiting = lockWait.Waiter();
     const auto save = [this, &Target, &options] {
-        return Target.isEmpty() ? m_Document.Save(options) : m_Document.Save_As(Target, options);
+        return Target.isEmpty() ? m_Document.Save(options) : m_Document.SaveAs(Target, options);
     };
     SaveResult saved = save();
     if (saved.Result == SaveResult::Outcome::ChangedOnDisk) {
@@ -265,7 +265,7 @@ bool DocumentController::SaveFile(const QString& Target) {
         ShowFailure(saved.FailureText(name));
         return false;
     }
-    m_Document.Clear_Work_Folder();
+    m_Document.ClearWorkFolder();
     emit Saved();
     m_Notes->OddSize(m_Document.OddSize());
     UpdateCaption();
@@ -289,7 +289,7 @@ bool DocumentController::MayClose() {
     if (!MaybeSave()) {
         return false;
     }
-    m_Document.Clear_Work_Folder();
+    m_Document.ClearWorkFolder();
     return true;
 }
 

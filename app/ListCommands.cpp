@@ -47,7 +47,7 @@ void ListCommands::Export() {
         return;
     }
     const QString target = FileTypes::ListTarget(chosen);
-    const SaveResult exported = m_Document.Export_List(target, NameLists::FormatFor(target));
+    const SaveResult exported = m_Document.ExportList(target, NameLists::FormatFor(target));
     if (!exported.Ok()) {
         m_Services.Messages->Show(
             m_Window, QStringLiteral("The names were not exported:\n%1").arg(exported.Reason),
@@ -69,7 +69,7 @@ void ListCommands::Import() {
     }
     // Characters the code page cannot hold are offered with their Latin forms, which the
     // preview applies only when asked.
-    const ListCheck checked = m_Document.Check_List(source, true);
+    const ListCheck checked = m_Document.CheckList(source, true);
     if (!checked.Ok()) {
         m_Services.Messages->Show(m_Window, checked.Reason, m_Title, MessageBoxes::Icon::Warning);
         return;

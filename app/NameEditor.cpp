@@ -38,7 +38,7 @@ NameEditor::NameEditor(QObject* Parent, NameDocument& Document, NameList* List, 
     m_Actions.MnuRedo->setObjectName(QStringLiteral("MnuRedo"));
     m_Actions.MnuRedo->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
-    SetLabel1(QStringLiteral("Name."));
+    setLabel1(QStringLiteral("Name."));
     m_Field->setValidator(new NameValidator(
         [this]() -> const CodePage& { return m_Document.Encoding(); },
         [this](const QStringList& refused, const QString& kept) {
@@ -77,7 +77,7 @@ NameEditor::NameEditor(QObject* Parent, NameDocument& Document, NameList* List, 
     });
 }
 
-void NameEditor::SetLabel1(const QString& Text) {
+void NameEditor::setLabel1(const QString& Text) {
     m_Label->setText(Text);
     m_Label->adjustSize();
 }
@@ -85,7 +85,7 @@ void NameEditor::SetLabel1(const QString& Text) {
 void NameEditor::ShowName(const QString& Name) {
     const QScopedValueRollback<bool> filling(m_Filling, true);
     m_Field->setText(Name);
-    SetLabel1(Name);
+    setLabel1(Name);
 }
 
 void NameEditor::FileOpened() {
@@ -126,7 +126,7 @@ void NameEditor::txt_Change() {
         }
         return;
     }
-    SetLabel1(m_Field->text());
+    setLabel1(m_Field->text());
     // The line of the record that was renamed: past the end that is the last one.
     m_List->Show(std::clamp(m_SelIndex, 0, m_Document.Table().Count() - 1));
 }
@@ -188,7 +188,7 @@ bool NameEditor::NameFieldEvent(QEvent* Event) {
     }
     case QEvent::MouseButtonPress:
         if (m_Field->isEnabled()) {
-            SetLabel1(m_Field->text());
+            setLabel1(m_Field->text());
         }
         break;
     default:

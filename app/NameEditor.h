@@ -53,7 +53,7 @@ private:
     void ShowChanged();
     // Puts Name in the field and the label without renaming anything.
     void ShowName(const QString& Name);
-    void SetLabel1(const QString& Text);
+    void setLabel1(const QString& Text);
     void ShowNameLength();
     void ShowRecord();
     // The name field's hook: it says its length and its limit.

@@ -45,7 +45,7 @@ NameList::NameList(QListView* List, QLineEdit* Search, QToolButton* Filter,
     // The toggle beside the box and the menu entry are one switch: a click on the toggle
     // checks the entry, and the entry, however checked, filters and sets the toggle.
     connect(m_Filter, &QToolButton::toggled, m_Actions.MnuFilter, &QAction::setChecked);
-    connect(m_Actions.MnuFilter, &QAction::toggled, this, &NameList::SetFiltering);
+    connect(m_Actions.MnuFilter, &QAction::toggled, this, &NameList::setFiltering);
     connect(m_Actions.MnuFind, &QAction::triggered, this, [this] {
         m_Search->setFocus(Qt::ShortcutFocusReason);
         Search::Select_All(m_Search);
@@ -56,7 +56,7 @@ NameList::NameList(QListView* List, QLineEdit* Search, QToolButton* Filter,
     new EventHook(m_Search, [this](QEvent* e) { return SearchEvent(e); });
 }
 
-void NameList::SetMarks(std::function<bool(qint32 Record)> Marked, const QColor& Tint) {
+void NameList::setMarks(std::function<bool(qint32 Record)> Marked, const QColor& Tint) {
     m_Model->setMarks(std::move(Marked), Tint);
 }
 
@@ -78,23 +78,23 @@ qint32 NameList::RecordAt(int Row) const {
 }
 
 qint32 NameList::SelectedRecord() const {
-    const int row = Search::Current_Row(m_List);
+    const int row = Search::CurrentRow(m_List);
     return row < 0 ? -1 : RecordAt(row);
 }
 
 void NameList::SelectRecord(qint32 Record) {
     const QModelIndex shown = m_Proxy->mapFromSource(m_Model->index(Record));
     if (shown.isValid()) {
-        Search::Set_Current_Row(m_List, shown.row());
+        Search::SetCurrentRow(m_List, shown.row());
     }
 }
 
 bool NameList::SelectNext(bool Forward, const std::function<bool(qint32 Record)>& Matches) {
     const std::optional<int> row =
-        NameSearch::Next(m_Proxy->rowCount(), Search::Current_Row(m_List), Forward,
+        NameSearch::Next(m_Proxy->rowCount(), Search::CurrentRow(m_List), Forward,
                          [this, &Matches](int at) { return Matches(RecordAt(at)); });
     if (row) {
-        Search::Set_Current_Row(m_List, *row);
+        Search::SetCurrentRow(m_List, *row);
     }
     return row.has_value();
 }
@@ -107,7 +107,7 @@ QString NameList::FilterText() const {
     return m_Search->text() == SearchPlaceholder ? QString() : m_Search->text();
 }
 
-void NameList::SetFiltering(bool On) {
+void NameList::setFiltering(bool On) {
     m_Filter->setChecked(On); // its entry, already On, stays as it is
     const qint32 record = SelectedRecord();
     m_Proxy->setFilterFixedString(On ? FilterText() : QString());
@@ -124,18 +124,18 @@ void NameList::SearchChanged() {
         if (record >= 0) {
             SelectRecord(record);
         }
-        SetFound(m_Proxy->rowCount() > 0 || FilterText().isEmpty());
+        setFound(m_Proxy->rowCount() > 0 || FilterText().isEmpty());
         return;
     }
-    const bool found = Search::Find_Prefix(m_List, m_Search->text());
-    SetFound(found || m_Search->text().isEmpty());
+    const bool found = Search::FindPrefix(m_List, m_Search->text());
+    setFound(found || m_Search->text().isEmpty());
 }
 
 void NameList::FindNext(bool Forward) {
-    SetFound(Search::Find_Next(m_List, m_Search->text(), Forward) >= 0);
+    setFound(Search::FindNext(m_List, m_Search->text(), Forward) >= 0);
 }
 
-void NameList::SetFound(bool Found) {
+void NameList::setFound(bool Found) {
     QPalette palette = m_Search->palette();
     const QColor base =
         Found ? QApplication::palette(m_Search).color(QPalette::Base) : QColor(255, 218, 218);

@@ -37,7 +37,7 @@ public:
     const Entries& Actions() const { return m_Actions; }
 
     // Lines of the records Marked holds get the background Tint.
-    void SetMarks(std::function<bool(qint32 Record)> Marked, const QColor& Tint);
+    void setMarks(std::function<bool(qint32 Record)> Marked, const QColor& Tint);
     // Every name of the document anew, none selected.
     void Fill();
     // The record's row shows its name and its marks.
@@ -54,7 +54,7 @@ public:
     // Matches holds, round the ends; false when none does.
     bool SelectNext(bool Forward, const std::function<bool(qint32 Record)>& Matches);
     // Shows only the names holding the search text, or all again; the toggle shows it.
-    void SetFiltering(bool On);
+    void setFiltering(bool On);
     bool Filtering() const;
     // The record of the view's row Row.
     qint32 RecordAt(int Row) const;
@@ -66,7 +66,7 @@ signals:
 private:
     void SearchChanged();
     // Shows whether the last search found a name: a tint and a status message when not.
-    void SetFound(bool Found);
+    void setFound(bool Found);
     bool SearchEvent(QEvent* Event);
     // The search text as a filter: the box's own "Search..." is none.
     QString FilterText() const;

@@ -85,7 +85,7 @@ QString QtFileDialogs::SavePath(QWidget* Owner, const QString& Title, const QStr
     return QFileDialog::getSaveFileName(Owner, Title, Suggested, Filter);
 }
 
-AppServices AppServices::withDefaults() const {
+AppServices AppServices::WithDefaults() const {
     AppServices s = *this;
     if (!s.Messages) {
         s.Messages = std::make_shared<QtMessageBoxes>();
@@ -102,7 +102,7 @@ AppServices AppServices::withDefaults() const {
     if (!s.Preview) {
         s.Preview = std::make_shared<ChangePreviewDialog>();
     }
-    s.Button = s.Button.withDefaults();
+    s.Button = s.Button.WithDefaults();
     return s;
 }
 

@@ -20,7 +20,7 @@ QString textAt(QListView* list, int row) {
 
 } // namespace
 
-int Current_Row(QListView* List) {
+int CurrentRow(QListView* List) {
     const QItemSelectionModel* selection = List->selectionModel();
     if (selection == nullptr || !selection->hasSelection()) {
         return -1;
@@ -28,7 +28,7 @@ int Current_Row(QListView* List) {
     return selection->selectedIndexes().value(0).row();
 }
 
-void Set_Current_Row(QListView* List, int Row) {
+void SetCurrentRow(QListView* List, int Row) {
     if (Row < 0 || Row >= rows(List)) {
         List->clearSelection();
         List->setCurrentIndex(QModelIndex());
@@ -39,29 +39,29 @@ void Set_Current_Row(QListView* List, int Row) {
     List->scrollTo(index);
 }
 
-bool Find_Prefix(QListView* List, const QString& Text) {
+bool FindPrefix(QListView* List, const QString& Text) {
     for (int row = 0; row < rows(List); ++row) {
         if (textAt(List, row).startsWith(Text, Qt::CaseInsensitive)) {
-            Set_Current_Row(List, row);
+            SetCurrentRow(List, row);
             return true;
         }
     }
-    Set_Current_Row(List, -1);
+    SetCurrentRow(List, -1);
     return false;
 }
 
-int Find_Next(QListView* List, const QString& Text, bool Forward) {
+int FindNext(QListView* List, const QString& Text, bool Forward) {
     if (Text.isEmpty()) {
         return -1;
     }
     const std::optional<int> row =
-        NameSearch::Next(rows(List), Current_Row(List), Forward, [List, &Text](int at) {
+        NameSearch::Next(rows(List), CurrentRow(List), Forward, [List, &Text](int at) {
             return textAt(List, at).contains(Text, Qt::CaseInsensitive);
         });
     if (!row) {
         return -1;
     }
-    Set_Current_Row(List, *row);
+    SetCurrentRow(List, *row);
     return *row;
 }
 
@@ -70,22 +70,22 @@ void Move_Selection(QListView* List, QLineEdit* Box, double Direction, bool Copy
     if (count == 0) {
         return;
     }
-    int idx = Current_Row(List);
+    int idx = CurrentRow(List);
     if (idx == -1) {
         idx = 0;
     }
     if (Direction == 1) {
         if (idx > 0) {
-            Set_Current_Row(List, idx - 1);
+            SetCurrentRow(List, idx - 1);
         }
     } else if (Direction == 2) {
         if (idx + 1 < count) { // past the last row the request fails and is ignored
-            Set_Current_Row(List, idx + 1);
+            SetCurrentRow(List, idx + 1);
         }
     } else {
         return;
     }
-    const int selected = Current_Row(List);
+    const int selected = CurrentRow(List);
     if (Copy && selected >= 0) {
         Box->setText(textAt(List, selected));
         Select_All(Box);

@@ -18,16 +18,16 @@ void Select_All(QLineEdit* Box);
 
 // Selects the first row that begins with Text, ignoring case, or no row when none does; true
 // when a row was found.
-bool Find_Prefix(QListView* List, const QString& Text);
+bool FindPrefix(QListView* List, const QString& Text);
 
 // Selects the next row after the selected one (or before it, when not Forward) that contains
 // Text anywhere, ignoring case, wrapping at the ends; returns its row, or -1 when no row
 // contains it (the selection then stays).
-int Find_Next(QListView* List, const QString& Text, bool Forward);
+int FindNext(QListView* List, const QString& Text, bool Forward);
 
 // The selected row, or -1.
-int Current_Row(QListView* List);
+int CurrentRow(QListView* List);
 // Selects Row (and makes it the current one), or nothing for -1.
-void Set_Current_Row(QListView* List, int Row);
+void SetCurrentRow(QListView* List, int Row);
 
 } // namespace voxtrel::Search

@@ -40,7 +40,7 @@ void ToolProgress::Show() {
     dialog->setMinimumDuration(0);
     dialog->setAutoClose(false);
     dialog->setAutoReset(false);
-    connect(dialog, &QProgressDialog::canceled, m_Document, &NameDocument::Cancel_Tool);
+    connect(dialog, &QProgressDialog::canceled, m_Document, &NameDocument::CancelTool);
     m_Dialog = dialog;
     dialog->show();
 }

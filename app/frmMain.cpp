@@ -36,9 +36,9 @@ QString resolveAppPath(const QString& given) {
 } // namespace
 
 frmMain::frmMain(AppServices services, QString appPath, QWidget* parent)
-    : QMainWindow(parent), m_Services(services.withDefaults()), m_AppPath(resolveAppPath(appPath)),
+    : QMainWindow(parent), m_Services(services.WithDefaults()), m_AppPath(resolveAppPath(appPath)),
       m_StartFolder(QDir::currentPath()), m_Settings(m_Services.SettingsFile),
-      m_Document(m_AppPath, WorkFolder::Shared_Work_Folder(m_AppPath)) {
+      m_Document(m_AppPath, WorkFolder::SharedWorkFolder(m_AppPath)) {
     // Paths the user gives are taken from where the editor was started; the application
     // folder becomes the current folder only after that was noted.
     QDir::setCurrent(m_AppPath);
@@ -118,7 +118,7 @@ void frmMain::MnuSaveAs_Click() {
     m_Files->SaveAs();
 }
 
-void frmMain::Open_File(const QString& Path) {
+void frmMain::OpenFile(const QString& Path) {
     m_Files->OpenFile(Path);
 }
 
@@ -150,7 +150,7 @@ void frmMain::dropEvent(QDropEvent* event) {
     event->acceptProposedAction();
     const QString path = urls.front().toLocalFile();
     // After the drop has finished: the open may ask questions of its own.
-    QTimer::singleShot(0, this, [this, path] { Open_File(path); });
+    QTimer::singleShot(0, this, [this, path] { OpenFile(path); });
 }
 
 } // namespace voxtrel

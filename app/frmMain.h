@@ -47,7 +47,7 @@ public:
     void MnuSaveAs_Click();
     // Opens Path through the same steps as Open, without the dialog: for a file given on
     // the command line or dropped on the window.
-    void Open_File(const QString& Path);
+    void OpenFile(const QString& Path);
     // Tells the user, once, what recovering cut saves did (SaveJournal); nothing when empty.
     void TellRecovered(const QStringList& Notes);
 

@@ -113,7 +113,7 @@ int main(int argc, char** argv) {
     }
     if (!files.isEmpty()) {
         const QString file = files.front();
-        QTimer::singleShot(0, &window, [&window, file] { window.Open_File(file); });
+        QTimer::singleShot(0, &window, [&window, file] { window.OpenFile(file); });
     }
     return app.exec();
 }

@@ -44,8 +44,8 @@ struct Setup {
     std::unique_ptr<voxtrel::frmMain> window;
 
     Setup() {
-        QDir().mkpath(voxtrel::ToolCommands::Work_Folder(app));
-        QFile::copy(ZLIBTOOL_PATH, voxtrel::ToolCommands::Tool_Path(app));
+        QDir().mkpath(voxtrel::ToolCommands::ToolWorkFolder(app));
+        QFile::copy(ZLIBTOOL_PATH, voxtrel::ToolCommands::ToolPath(app));
         voxtrel::bench::WriteFullNameFile(chosen + ".plain");
         QProcess::execute(ZLIBTOOL_PATH, {chosen + ".plain"});
         QFile::rename(chosen + ".plain.zlib", chosen);

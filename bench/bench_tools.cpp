@@ -65,7 +65,7 @@ void BM_ZlibTool_RefusesAGigabyte(benchmark::State& state) {
     for (auto _ : state) {
         p.Run_Process(cmd, 0);
     }
-    if (p.Exit_Code() != 1) {
+    if (p.ExitCode() != 1) {
         state.SkipWithError("the tool did not refuse the file");
     }
 }

@@ -25,7 +25,7 @@ ApplyCommand::ApplyCommand()
                 QStringLiteral("The list or patch, a workbook or CSV as import takes it; - reads "
                                "standard input."));
     AddFilesArgument(QStringLiteral("FILE"), QStringLiteral("The compressed name files."));
-    SetNeeds(QStringLiteral("a list and one name file or more"));
+    setNeeds(QStringLiteral("a list and one name file or more"));
     AddListOptions();
     AddEncodingOption(QStringLiteral("each FILE"));
 }
@@ -47,7 +47,7 @@ int ApplyCommand::Execute(const QCommandLineParser& Parser, QTextStream& Out, QT
     bool allPass = true;
     for (const QString& file : files) {
         auto document = std::make_unique<NameDocument>(QCoreApplication::applicationDirPath());
-        const OpenResult opened = Open_Name_File(*document, file, Parser, Err);
+        const OpenResult opened = OpenNameFile(*document, file, Parser, Err);
         if (!opened.Ok()) {
             Err << NativePath::Shown(file) << ": " << NativePath::Shown(opened.Reason) << Qt::endl;
             allPass = false;
@@ -56,7 +56,7 @@ int ApplyCommand::Execute(const QCommandLineParser& Parser, QTextStream& Out, QT
         const ListCheck checked = NameLists::Check(list.Bytes, document->Table(),
                                                    Parser.isSet(QStringLiteral("transliterate")));
         if (targets.empty() && allPass) {
-            Print_Notes(checked, Err); // the same list for every file: said once
+            PrintNotes(checked, Err); // the same list for every file: said once
         }
         if (!Applicable(checked, Parser, Err, file)) {
             allPass = false;

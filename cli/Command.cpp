@@ -30,8 +30,8 @@ const CodePage& Command::Encoding(const QCommandLineParser& Parser) {
     return page ? *page : CodePage::Western(); // Run has refused unknown names already
 }
 
-OpenResult Command::Open_Name_File(NameDocument& Document, const QString& File,
-                                   const QCommandLineParser& Parser, QTextStream& Err) {
+OpenResult Command::OpenNameFile(NameDocument& Document, const QString& File,
+                                 const QCommandLineParser& Parser, QTextStream& Err) {
     qint64 size = 0;
     const auto nameFileSize = [&size](qint64 bytes) {
         size = bytes;
@@ -45,7 +45,7 @@ OpenResult Command::Open_Name_File(NameDocument& Document, const QString& File,
         opened.Reason = NameFileSize::WrongSize(File, size);
     }
     if (opened.Ok()) {
-        Document.SetEncoding(Encoding(Parser));
+        Document.setEncoding(Encoding(Parser));
     }
     return opened;
 }
@@ -72,14 +72,14 @@ bool Command::Applicable(const ListCheck& Checked, const QCommandLineParser& Par
     return true;
 }
 
-void Command::Print_Notes(const ListCheck& Checked, QTextStream& Err, const QString& File) {
+void Command::PrintNotes(const ListCheck& Checked, QTextStream& Err, const QString& File) {
     for (const QString& note : Checked.Notes) {
         Err << (File.isEmpty() ? QString() : NativePath::Shown(File) + QStringLiteral(": ")) << note
             << Qt::endl;
     }
 }
 
-void Command::Print_Changes(const ListCheck& Checked, QTextStream& Out) {
+void Command::PrintChanges(const ListCheck& Checked, QTextStream& Out) {
     for (const QString& replaced : Checked.Replacements) {
         Out << replaced << '\n';
     }
@@ -93,7 +93,7 @@ QString Command::Names(qsizetype Count) {
                                                              : QStringLiteral("names"));
 }
 
-Command::Output Command::Output_Of(const QCommandLineParser& Parser, QTextStream& Err) {
+Command::Output Command::OutputOf(const QCommandLineParser& Parser, QTextStream& Err) {
     Output out;
     out.Target = Parser.isSet(QStringLiteral("output")) ? Parser.value(QStringLiteral("output"))
                                                         : QStringLiteral("-");

@@ -45,17 +45,17 @@ public:
     // decompress to a name file is refused: its names would be none, or nonsense.
     // A file of another size than a name file's is Declined, with the sizes as its reason.
     // What recovering cut saves did first is said on Err, a line each.
-    static OpenResult Open_Name_File(NameDocument& Document, const QString& File,
-                                     const QCommandLineParser& Parser, QTextStream& Err);
+    static OpenResult OpenNameFile(NameDocument& Document, const QString& File,
+                                   const QCommandLineParser& Parser, QTextStream& Err);
 
     // Whether a checked list can be applied: Ready, or in Conflict with --force, and without
     // names a spreadsheet seems to have converted unless --force. When not, says why on Err.
     [[nodiscard]] static bool Applicable(const ListCheck& Checked, const QCommandLineParser& Parser,
                                          QTextStream& Err, const QString& File = {});
     // Prints what the reader noticed (the sheet read, hidden rows), a line each.
-    static void Print_Notes(const ListCheck& Checked, QTextStream& Err, const QString& File = {});
+    static void PrintNotes(const ListCheck& Checked, QTextStream& Err, const QString& File = {});
     // Prints a checked list's replaced characters and renames, a line each.
-    static void Print_Changes(const ListCheck& Checked, QTextStream& Out);
+    static void PrintChanges(const ListCheck& Checked, QTextStream& Out);
     // "1 name" or "3 names".
     static QString Names(qsizetype Count);
 
@@ -67,7 +67,7 @@ public:
         NameLists::Format As = NameLists::Format::Csv;
         bool Ok = false;
     };
-    static Output Output_Of(const QCommandLineParser& Parser, QTextStream& Err);
+    static Output OutputOf(const QCommandLineParser& Parser, QTextStream& Err);
 
 protected:
     // Adds -o and --format, for the commands that write lists; What names what they write.
@@ -82,7 +82,7 @@ protected:
     // Adds --encoding, for the names in Files ("FILE", "OLD and NEW").
     void AddEncodingOption(const QString& Files);
     // What the arguments are, in words, for the message that some are missing: "a name file".
-    void SetNeeds(const QString& Needs) { m_Needs = Needs; }
+    void setNeeds(const QString& Needs) { m_Needs = Needs; }
     // Runs the command once the arguments have been parsed and counted.
     virtual int Execute(const QCommandLineParser& Parser, QTextStream& Out, QTextStream& Err) = 0;
 

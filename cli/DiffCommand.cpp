@@ -21,7 +21,7 @@ DiffCommand::DiffCommand()
     AddArgument(QStringLiteral("OLD"), QStringLiteral("The name file as it was, such as the "
                                                       "game's own."));
     AddArgument(QStringLiteral("NEW"), QStringLiteral("The name file with the renames."));
-    SetNeeds(QStringLiteral("two name files, the old and the new"));
+    setNeeds(QStringLiteral("two name files, the old and the new"));
     AddOutputOptions(QStringLiteral("patch"));
     AddEncodingOption(QStringLiteral("OLD and NEW"));
 }
@@ -29,14 +29,14 @@ DiffCommand::DiffCommand()
 int DiffCommand::Execute(const QCommandLineParser& Parser, QTextStream& Out, QTextStream& Err) {
     const QString oldFile = Parser.positionalArguments().at(1);
     const QString newFile = Parser.positionalArguments().at(2);
-    const Output output = Output_Of(Parser, Err);
+    const Output output = OutputOf(Parser, Err);
     if (!output.Ok) {
         return UsageError;
     }
     NameDocument before(QCoreApplication::applicationDirPath());
     NameDocument after(QCoreApplication::applicationDirPath());
     for (auto [document, file] : {std::pair{&before, oldFile}, std::pair{&after, newFile}}) {
-        const OpenResult opened = Open_Name_File(*document, file, Parser, Err);
+        const OpenResult opened = OpenNameFile(*document, file, Parser, Err);
         if (!opened.Ok()) {
             Err << NativePath::Shown(opened.Reason) << Qt::endl;
             return Failed;
@@ -44,7 +44,7 @@ int DiffCommand::Execute(const QCommandLineParser& Parser, QTextStream& Out, QTe
     }
     const NameChanges differ = NameLists::Differences(before.Table(), after.Table());
     Out.flush();
-    const SaveResult written = after.Export_Patch(output.Target, differ, output.As, oldFile);
+    const SaveResult written = after.ExportPatch(output.Target, differ, output.As, oldFile);
     if (!written.Ok()) {
         Err << NativePath::Shown(written.Reason) << Qt::endl;
         return Failed;

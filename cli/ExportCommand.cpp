@@ -17,25 +17,25 @@ ExportCommand::ExportCommand()
                              "Text; anything else is CSV (UTF-8), for scripts, diffs and "
                              "version control.")) {
     AddArgument(QStringLiteral("FILE"), QStringLiteral("The compressed name file."));
-    SetNeeds(QStringLiteral("a name file"));
+    setNeeds(QStringLiteral("a name file"));
     AddOutputOptions(QStringLiteral("list"));
     AddEncodingOption(QStringLiteral("FILE"));
 }
 
 int ExportCommand::Execute(const QCommandLineParser& Parser, QTextStream& Out, QTextStream& Err) {
     const QString file = Parser.positionalArguments().at(1);
-    const Output output = Output_Of(Parser, Err);
+    const Output output = OutputOf(Parser, Err);
     if (!output.Ok) {
         return UsageError;
     }
     NameDocument document(QCoreApplication::applicationDirPath());
-    const OpenResult opened = Open_Name_File(document, file, Parser, Err);
+    const OpenResult opened = OpenNameFile(document, file, Parser, Err);
     if (!opened.Ok()) {
         Err << NativePath::Shown(opened.Reason) << Qt::endl;
         return Failed;
     }
     Out.flush();
-    const SaveResult written = document.Export_List(output.Target, output.As);
+    const SaveResult written = document.ExportList(output.Target, output.As);
     if (!written.Ok()) {
         Err << NativePath::Shown(written.Reason) << Qt::endl;
         return Failed;

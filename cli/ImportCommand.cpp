@@ -26,7 +26,7 @@ ImportCommand::ImportCommand()
                     "commas, semicolons or tabs). - reads it from standard input. Rows whose new "
                     "name looks like what a spreadsheet makes of the name (\"0123\" as \"123\", "
                     "\"00:30\" as \"12:30:00 AM\") are refused unless --force."));
-    SetNeeds(QStringLiteral("a name file and a list"));
+    setNeeds(QStringLiteral("a name file and a list"));
     AddOption(
         {QStringLiteral("dry-run"), QStringLiteral("Print what would change, and write nothing.")});
     AddOption({QStringLiteral("overwrite-changed"),
@@ -47,19 +47,19 @@ int ImportCommand::Execute(const QCommandLineParser& Parser, QTextStream& Out, Q
     }
     NameDocument document(QCoreApplication::applicationDirPath());
     // A file that does not decompress to a name file is not rewritten as one.
-    const OpenResult opened = Open_Name_File(document, file, Parser, Err);
+    const OpenResult opened = OpenNameFile(document, file, Parser, Err);
     if (!opened.Ok()) {
         Err << NativePath::Shown(opened.Reason) << Qt::endl;
         return Failed;
     }
     const ListCheck checked = NameLists::Check(list.Bytes, document.Table(),
                                                Parser.isSet(QStringLiteral("transliterate")));
-    Print_Notes(checked, Err);
+    PrintNotes(checked, Err);
     if (!Applicable(checked, Parser, Err)) {
         return Failed;
     }
     const NameChanges& changes = checked.Changes;
-    Print_Changes(checked, Out);
+    PrintChanges(checked, Out);
     if (changes.isEmpty()) {
         Out << "No name changes; " << shown << " was not written." << Qt::endl;
         return Done;

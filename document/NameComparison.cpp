@@ -10,7 +10,7 @@ NameComparison::NameComparison(const QString& AppPath) : m_AppPath(AppPath), m_O
 
 OpenResult NameComparison::Open(const QString& Path, const CodePage& Encoding) {
     NameDocument other(m_AppPath);
-    other.SetEncoding(Encoding);
+    other.setEncoding(Encoding);
     qint64 size = 0;
     OpenResult opened = other.Open(Path, {}, [&size](qint64 Bytes) {
         size = Bytes;
@@ -32,7 +32,7 @@ void NameComparison::Clear() {
 
 bool NameComparison::Differs(const Baza& Current, qint32 Index) const {
     return Active() && Index >= 0 && Index < m_Other.Count() && Index < Current.Count() &&
-           Current.Get_Nazwa_Bytes(Index) != m_Other.Get_Nazwa_Bytes(Index);
+           Current.GetNazwaBytes(Index) != m_Other.GetNazwaBytes(Index);
 }
 
 qint32 NameComparison::Count(const Baza& Current) const {

@@ -199,7 +199,7 @@ QByteArray NameCsv::Write(const Baza& Table) {
     return out;
 }
 
-QByteArray NameCsv::Write_Patch(const NameChanges& Rows) {
+QByteArray NameCsv::WritePatch(const NameChanges& Rows) {
     QByteArray out = Bom + QByteArrayLiteral("index,name,was\r\n");
     for (const NameChange& row : Rows) {
         out += QByteArray::number(row.Index) + ',' + field(row.NewName) + ',' + field(row.Was) +

@@ -20,7 +20,7 @@ public:
     static QByteArray Write(const Baza& Table);
     // A patch: a header row "index,name,was", then each row's index, new name and the name
     // it replaces.
-    static QByteArray Write_Patch(const NameChanges& Rows);
+    static QByteArray WritePatch(const NameChanges& Rows);
 
     // Checks every row of Csv against Table: Ready with the renames it asks for (rows whose
     // name equals the record's name change nothing and are left out), or Refused naming each

@@ -47,14 +47,14 @@ OpenResult refusedOpen(const FileRead& probe) {
 } // namespace
 
 NameDocument::NameDocument(QString AppPath, QString SharedFolder, QObject* parent)
-    : QObject(parent), m_AppPath(ToolCommands::With_Separator(std::move(AppPath))),
+    : QObject(parent), m_AppPath(ToolCommands::WithSeparator(std::move(AppPath))),
       m_Folder(m_AppPath, SharedFolder), m_Tool(m_AppPath), m_Table(m_AppPath), m_Saved(m_AppPath) {
     connect(&m_Tool, &ToolRunner::RunningChanged, this, &NameDocument::ToolRunningChanged);
 }
 
 NameDocument::~NameDocument() = default;
 
-OpenResult NameDocument::Check_Readable(const QString& FilePath) {
+OpenResult NameDocument::CheckReadable(const QString& FilePath) {
     return refusedOpen(ReadRegularFile(FilePath, MaxFileSize, FileRead::Mode::Probe));
 }
 
@@ -103,9 +103,9 @@ OpenResult NameDocument::OpenRecovered(const QString& FilePath, const QString& n
         }
     }
 
-    const QString unpacked = ToolCommands::Decompress_File_Output(copy);
+    const QString unpacked = ToolCommands::DecompressFileOutput(copy);
     QFile::remove(unpacked); // never load what an earlier run left behind
-    const ToolRunner::Run run = m_Tool.Start(ToolCommands::Decompress_File_Command(m_AppPath, copy),
+    const ToolRunner::Run run = m_Tool.Start(ToolCommands::DecompressFileCommand(m_AppPath, copy),
                                              copy, QStringLiteral("Decompressing %1...").arg(name));
     if (!run.Ok) {
         return {
@@ -138,15 +138,15 @@ bool NameDocument::Rename(qint32 Index, const QString& Name, bool Separate) {
         return false;
     }
     const qint32 index = std::clamp(Index, 0, m_Table.Count() - 1);
-    const QByteArray name = m_Table.Encode_Nazwa(Name);
-    const QByteArray old = m_Table.Get_Nazwa_Bytes(index);
+    const QByteArray name = m_Table.EncodeNazwa(Name);
+    const QByteArray old = m_Table.GetNazwaBytes(index);
     if (name != old) {
         m_Undo.push(new RenameCommand(this, index, old, name, Separate));
     }
     return true;
 }
 
-void NameDocument::SetEncoding(const CodePage& Encoding) {
+void NameDocument::setEncoding(const CodePage& Encoding) {
     if (&Encoding == &m_Table.Encoding()) {
         return;
     }
@@ -165,8 +165,8 @@ bool NameDocument::Import(const NameChanges& Changes) {
     m_Undo.beginMacro(QStringLiteral("Import %1 names").arg(Changes.size()));
     for (const NameChange& change : Changes) {
         const qint32 index = std::clamp(change.Index, 0, std::max(0, m_Table.Count() - 1));
-        m_Undo.push(new RenameCommand(this, index, m_Table.Get_Nazwa_Bytes(index),
-                                      m_Table.Encode_Nazwa(change.NewName)));
+        m_Undo.push(new RenameCommand(this, index, m_Table.GetNazwaBytes(index),
+                                      m_Table.EncodeNazwa(change.NewName)));
     }
     m_Undo.endMacro();
     return true;
@@ -176,14 +176,14 @@ QString NameDocument::SavedName(qint32 Index) const {
     return m_Saved.Get_Nazwa(Index);
 }
 
-void NameDocument::SetName(qint32 Index, const QByteArray& Name) {
-    if (!m_Table.Zmien_Dane_Bytes(Index, Name)) {
+void NameDocument::setName(qint32 Index, const QByteArray& Name) {
+    if (!m_Table.ZmienDaneBytes(Index, Name)) {
         return;
     }
     // The modified mark follows the names themselves: an undo, a redo, a revert or an
     // import that brings every name back leaves nothing to save.
     const bool was = IsModified();
-    if (m_Table.Get_Nazwa_Bytes(Index) == m_Saved.Get_Nazwa_Bytes(Index)) {
+    if (m_Table.GetNazwaBytes(Index) == m_Saved.GetNazwaBytes(Index)) {
         m_Differing.remove(Index);
     } else {
         m_Differing.insert(Index);
@@ -207,7 +207,7 @@ SaveResult NameDocument::Save(const SaveOptions& Options) {
     return SaveTo(m_FilePath, Options);
 }
 
-SaveResult NameDocument::Save_As(const QString& FilePath, const SaveOptions& Options) {
+SaveResult NameDocument::SaveAs(const QString& FilePath, const SaveOptions& Options) {
     return SaveTo(NativePath::Absolute(FilePath), Options);
 }
 
@@ -297,9 +297,9 @@ NameDocument::Packed NameDocument::Compressed(const QString& Name) {
                     .arg(m_Table.ErrorString())};
     }
     const QString path = m_Table.Path();
-    const QString packed = ToolCommands::Compress_Output(path);
+    const QString packed = ToolCommands::CompressOutput(path);
     QFile::remove(packed);
-    ToolRunner::Run run = m_Tool.Start(ToolCommands::Compress_Command(m_AppPath, path), path,
+    ToolRunner::Run run = m_Tool.Start(ToolCommands::CompressCommand(m_AppPath, path), path,
                                        QStringLiteral("Compressing %1...").arg(Name));
     if (!run.Ok) {
         return {{}, run.Reason};
@@ -312,7 +312,7 @@ NameDocument::Packed NameDocument::Compressed(const QString& Name) {
     // The compressed file must give back exactly the bytes written before it may replace
     // the user's file.
     const QString checked = WorkFile(QStringLiteral("check.zlib"));
-    const QString check = ToolCommands::Decompress_File_Output(checked);
+    const QString check = ToolCommands::DecompressFileOutput(checked);
     QFile::remove(checked);
     QFile::remove(check);
     if (!QFile::rename(packed, checked)) {
@@ -320,7 +320,7 @@ NameDocument::Packed NameDocument::Compressed(const QString& Name) {
                 QStringLiteral("The compressed file could not be checked: the working folder "
                                "refused a rename.")};
     }
-    run = m_Tool.Start(ToolCommands::Decompress_File_Command(m_AppPath, checked), checked,
+    run = m_Tool.Start(ToolCommands::DecompressFileCommand(m_AppPath, checked), checked,
                        QStringLiteral("Checking %1...").arg(Name));
     if (!run.Ok) {
         return {{},
@@ -334,7 +334,7 @@ NameDocument::Packed NameDocument::Compressed(const QString& Name) {
     return {compressed, {}};
 }
 
-SaveResult NameDocument::Export_List(const QString& Target, NameLists::Format As) {
+SaveResult NameDocument::ExportList(const QString& Target, NameLists::Format As) {
     SaveResult result;
     if (!m_Open) {
         result.Reason = QStringLiteral("No name file is open.");
@@ -348,10 +348,10 @@ SaveResult NameDocument::Export_List(const QString& Target, NameLists::Format As
     return m_Writer.WriteOutput(Target, list.Bytes, {StampOf(m_FilePath)});
 }
 
-SaveResult NameDocument::Export_Patch(const QString& Target, const NameChanges& Rows,
-                                      NameLists::Format As, const QString& Other) {
+SaveResult NameDocument::ExportPatch(const QString& Target, const NameChanges& Rows,
+                                     NameLists::Format As, const QString& Other) {
     SaveResult result;
-    const NameLists::Written patch = NameLists::Write_Patch(Rows, As, m_Folder.Path());
+    const NameLists::Written patch = NameLists::WritePatch(Rows, As, m_Folder.Path());
     if (patch.Bytes.isEmpty()) {
         result.Reason = patch.Reason;
         return result;
@@ -379,7 +379,7 @@ QString NameDocument::ReadOnly() const {
     return {};
 }
 
-ListCheck NameDocument::Check_List(const QString& Path, bool Transliterate) const {
+ListCheck NameDocument::CheckList(const QString& Path, bool Transliterate) const {
     return NameLists::Read(Path, m_Table, Transliterate);
 }
 
@@ -387,7 +387,7 @@ QString NameDocument::WorkFile(const QString& Name) const {
     return m_Folder.File(Name, {m_FilePath, m_Target});
 }
 
-void NameDocument::Clear_Work_Folder() {
+void NameDocument::ClearWorkFolder() {
     m_Folder.Clear(m_FilePath);
 }
 

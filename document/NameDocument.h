@@ -42,7 +42,7 @@ class NameDocument : public QObject {
     Q_OBJECT
 public:
     // AppPath: the application folder, ending in a separator; it holds zlib/zlibtool and
-    // Data.dll. SharedFolder: a working folder to share (WorkFolder::Shared_Work_Folder), or
+    // Data.dll. SharedFolder: a working folder to share (WorkFolder::SharedWorkFolder), or
     // empty for a private one.
     explicit NameDocument(QString AppPath, QString SharedFolder = {}, QObject* parent = nullptr);
     ~NameDocument() override;
@@ -66,7 +66,7 @@ public:
     // Whether Open could read FilePath at all: Opened when it could, else Missing or
     // Unreadable with the reason. Nothing is read; for a caller that asks other questions
     // first.
-    static OpenResult Check_Readable(const QString& FilePath);
+    static OpenResult CheckReadable(const QString& FilePath);
 
     // Writes the table to its working file, compresses it, checks that the compressed file
     // gives back the same bytes, and only then writes the chosen file, if it is still the
@@ -75,7 +75,7 @@ public:
     SaveResult Save(const SaveOptions& Options = {});
     // Saves the same verified way to another file, which from then on is the chosen file;
     // the former file stays as it was.
-    SaveResult Save_As(const QString& FilePath, const SaveOptions& Options = {});
+    SaveResult SaveAs(const QString& FilePath, const SaveOptions& Options = {});
     // Why the chosen file cannot be written, as it is on disk now (marked read-only, or not
     // the user's to write); empty when Save can write it.
     QString ReadOnly() const;
@@ -84,14 +84,14 @@ public:
 
     // Every name as a list in the format As to Target, as SafeWriter::WriteOutput writes:
     // "-" is standard output; the name file itself is refused.
-    SaveResult Export_List(const QString& Target, NameLists::Format As);
-    // The patch Rows (index, name, was) in the format As to Target, as Export_List writes;
+    SaveResult ExportList(const QString& Target, NameLists::Format As);
+    // The patch Rows (index, name, was) in the format As to Target, as ExportList writes;
     // neither this file nor Other (the one it was compared with) is written over.
-    SaveResult Export_Patch(const QString& Target, const NameChanges& Rows, NameLists::Format As,
-                            const QString& Other = {});
+    SaveResult ExportPatch(const QString& Target, const NameChanges& Rows, NameLists::Format As,
+                           const QString& Other = {});
     // Reads the list at Path ("-": standard input), CSV or workbook, and checks it against
     // the names.
-    ListCheck Check_List(const QString& Path, bool Transliterate = false) const;
+    ListCheck CheckList(const QString& Path, bool Transliterate = false) const;
     // Applies checked renames as one undoable step; false while the tool is running.
     bool Import(const NameChanges& Changes);
 
@@ -105,7 +105,7 @@ public:
     // The code page names are shown and typed in. Switching decodes the same bytes again:
     // no byte changes, and undo and the modified mark go on as they were.
     const CodePage& Encoding() const { return m_Table.Encoding(); }
-    void SetEncoding(const CodePage& Encoding);
+    void setEncoding(const CodePage& Encoding);
 
     bool IsOpen() const { return m_Open; }
     // Whether some name differs from the file as opened or last saved.
@@ -117,13 +117,13 @@ public:
     QUndoStack* UndoStack() { return &m_Undo; }
     SafeWriter& Writer() { return m_Writer; }
 
-    // True while the compression tool runs; Cancel_Tool ends that run, which then fails.
+    // True while the compression tool runs; CancelTool ends that run, which then fails.
     bool ToolBusy() const { return m_Tool.Busy(); }
-    void Cancel_Tool() { m_Tool.Cancel(); }
+    void CancelTool() { m_Tool.Cancel(); }
 
     // Deletes every plain file in the working folder, except the chosen file itself should
     // it lie there, and any copy a failed save rescued there. Errors are ignored.
-    void Clear_Work_Folder();
+    void ClearWorkFolder();
 
 signals:
     // A record's name changed: by a rename, an import, an undo or a redo.
@@ -137,7 +137,7 @@ signals:
 
 private:
     friend class RenameCommand;
-    void SetName(qint32 Index, const QByteArray& Name);
+    void setName(qint32 Index, const QByteArray& Name);
     SaveResult SaveTo(const QString& FilePath, const SaveOptions& Options);
     OpenResult OpenRecovered(const QString& FilePath, const QString& Name,
                              const SizeCheck& AcceptSize);

@@ -73,17 +73,17 @@ Written Write(const Baza& Table, Format As, const QString& WorkFolder) {
     return NameWorkbook::Write(Table, WorkFolder);
 }
 
-Written Write_Patch(const NameChanges& Rows, Format As, const QString& WorkFolder) {
+Written WritePatch(const NameChanges& Rows, Format As, const QString& WorkFolder) {
     if (As == Format::Csv) {
-        return {NameCsv::Write_Patch(Rows), {}};
+        return {NameCsv::WritePatch(Rows), {}};
     }
-    return NameWorkbook::Write_Patch(Rows, WorkFolder);
+    return NameWorkbook::WritePatch(Rows, WorkFolder);
 }
 
 NameChanges Differences(const Baza& Old, const Baza& New) {
     NameChanges differ;
     for (qint32 i = 0; i < std::min(Old.Count(), New.Count()); ++i) {
-        if (Old.Get_Nazwa_Bytes(i) != New.Get_Nazwa_Bytes(i)) {
+        if (Old.GetNazwaBytes(i) != New.GetNazwaBytes(i)) {
             NameChange change;
             change.Index = i;
             change.OldName = Old.Get_Nazwa(i);

@@ -46,7 +46,7 @@ using Written = NameWorkbook::Written;
 // Every record of Table in Format; a workbook is made in WorkFolder.
 Written Write(const Baza& Table, Format As, const QString& WorkFolder);
 // A patch of Rows (index, name, was) in Format.
-Written Write_Patch(const NameChanges& Rows, Format As, const QString& WorkFolder);
+Written WritePatch(const NameChanges& Rows, Format As, const QString& WorkFolder);
 
 // The records whose name bytes differ between Old and New, in index order, each with New's
 // name and (as Was) Old's.

@@ -81,7 +81,7 @@ NameWorkbook::Written NameWorkbook::Write(const Baza& Table, const QString& Fold
     return WriteRows(rows, false, Folder);
 }
 
-NameWorkbook::Written NameWorkbook::Write_Patch(const NameChanges& Rows, const QString& Folder) {
+NameWorkbook::Written NameWorkbook::WritePatch(const NameChanges& Rows, const QString& Folder) {
     return WriteRows(Rows, true, Folder);
 }
 

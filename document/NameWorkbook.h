@@ -22,7 +22,7 @@ public:
     // Every record of Table as a workbook, made through a temporary file in Folder.
     static Written Write(const Baza& Table, const QString& Folder);
     // A patch: each row's index, new name and (column "was") the name it replaces.
-    static Written Write_Patch(const NameChanges& Rows, const QString& Folder);
+    static Written WritePatch(const NameChanges& Rows, const QString& Folder);
 
     // Checks the first visible sheet of the workbook Zip against Table by the rules of every
     // name list; faults are named by their cells ("B12"). A name cell that holds a number, a

@@ -18,11 +18,11 @@ RenameCommand::RenameCommand(NameDocument* document, qint32 index, QByteArray ol
 }
 
 void RenameCommand::undo() {
-    m_Document->SetName(m_Index, m_Old);
+    m_Document->setName(m_Index, m_Old);
 }
 
 void RenameCommand::redo() {
-    m_Document->SetName(m_Index, m_New);
+    m_Document->setName(m_Index, m_New);
 }
 
 bool RenameCommand::mergeWith(const QUndoCommand* other) {

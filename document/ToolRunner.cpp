@@ -26,16 +26,16 @@ ToolRunner::Run ToolRunner::Start(const QString& Command, const QString& Input,
     }
     if (!process.Started()) {
         return {false, QStringLiteral("The compression tool could not be started:\n%1\n%2")
-                           .arg(ToolCommands::Tool_Path(m_AppPath), process.Start_Error())};
+                           .arg(ToolCommands::ToolPath(m_AppPath), process.StartError())};
     }
-    if (process.Crashed() || process.Exit_Code() != 0) {
+    if (process.Crashed() || process.ExitCode() != 0) {
         // The tool names its input, a working file the user never chose: only its reason is
         // told.
-        QString said = process.Error_Output().section(QLatin1Char('\n'), -1);
+        QString said = process.ErrorOutput().section(QLatin1Char('\n'), -1);
         said.remove(QStringLiteral("zlibtool: ") + Input + QStringLiteral(": "));
         return {false, said.isEmpty()
                            ? QStringLiteral("The compression tool failed (exit code %1).")
-                                 .arg(process.Exit_Code())
+                                 .arg(process.ExitCode())
                            : said};
     }
     return {true, {}};

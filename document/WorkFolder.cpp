@@ -114,7 +114,7 @@ WorkFolder::WorkFolder(const QString& AppPath, const QString& Shared) {
     if (!Shared.isEmpty()) {
         // One instance at a time works in a shared folder; another gets a private one, so
         // that no instance ever empties a folder another is working in.
-        path = ToolCommands::With_Separator(Shared);
+        path = ToolCommands::WithSeparator(Shared);
         QDir().mkpath(path);
         QString why;
         m_Fd = openOwnFolder(AT_FDCWD, withoutSeparator(path), &why);
@@ -136,8 +136,8 @@ WorkFolder::WorkFolder(const QString& AppPath, const QString& Shared) {
         }
     }
     if (path.isEmpty()) {
-        const QString under = Private_Work_Parent(AppPath);
-        Remove_Stale_Work_Folders(under);
+        const QString under = PrivateWorkParent(AppPath);
+        RemoveStaleWorkFolders(under);
         QTemporaryDir made(under + PrivatePrefix + QStringLiteral("XXXXXX"));
         made.setAutoRemove(false); // cleared by its names and removed by this, when done
         if (made.isValid()) {
@@ -152,7 +152,7 @@ WorkFolder::WorkFolder(const QString& AppPath, const QString& Shared) {
                             .arg(QDir::toNativeSeparators(under), made.errorString());
         }
     }
-    m_Path = path.isEmpty() ? QString() : ToolCommands::With_Separator(path);
+    m_Path = path.isEmpty() ? QString() : ToolCommands::WithSeparator(path);
 }
 
 WorkFolder::~WorkFolder() {
@@ -202,12 +202,12 @@ void WorkFolder::Clear(const QString& UserFile) const {
     }
 }
 
-QString WorkFolder::Shared_Work_Folder(const QString& AppPath) {
-    const QString own = ToolCommands::Work_Folder(ToolCommands::With_Separator(AppPath));
+QString WorkFolder::SharedWorkFolder(const QString& AppPath) {
+    const QString own = ToolCommands::ToolWorkFolder(ToolCommands::WithSeparator(AppPath));
     if (writableFolder(own)) {
         return own;
     }
-    const QString cache = Cache_Folder();
+    const QString cache = CacheFolder();
     if (cache.isEmpty()) {
         return own;
     }
@@ -215,16 +215,16 @@ QString WorkFolder::Shared_Work_Folder(const QString& AppPath) {
     return cache + QStringLiteral("work/");
 }
 
-QString WorkFolder::Private_Work_Parent(const QString& AppPath) {
-    const QString temp = ToolCommands::With_Separator(QDir::tempPath());
-    if (writableFolder(ToolCommands::Work_Folder(ToolCommands::With_Separator(AppPath)))) {
+QString WorkFolder::PrivateWorkParent(const QString& AppPath) {
+    const QString temp = ToolCommands::WithSeparator(QDir::tempPath());
+    if (writableFolder(ToolCommands::ToolWorkFolder(ToolCommands::WithSeparator(AppPath)))) {
         return temp;
     }
-    const QString cache = Cache_Folder();
+    const QString cache = CacheFolder();
     return !cache.isEmpty() && QDir().mkpath(cache) ? cache : temp;
 }
 
-void WorkFolder::Remove_Stale_Work_Folders(const QString& Parent) {
+void WorkFolder::RemoveStaleWorkFolders(const QString& Parent) {
     const int parent =
         ::open(withoutSeparator(Parent).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (parent < 0) {
@@ -265,7 +265,7 @@ void WorkFolder::Remove_Stale_Work_Folders(const QString& Parent) {
     ::close(parent);
 }
 
-QString WorkFolder::Cache_Folder() {
+QString WorkFolder::CacheFolder() {
     const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
     return base.isEmpty() ? QString() : base + QStringLiteral("/voxtrel-editor/");
 }

@@ -39,19 +39,19 @@ public:
     // The window's shared folder: AppPath + "zlib/temp/" where that folder exists and can be
     // written, as in a folder the user installed; otherwise, as for an installed package, a
     // folder of the user's own under the cache location, made when needed.
-    static QString Shared_Work_Folder(const QString& AppPath);
+    static QString SharedWorkFolder(const QString& AppPath);
     // Where private folders go: the system's temporary folder beside a writable application
     // folder, else the user's cache location.
-    static QString Private_Work_Parent(const QString& AppPath);
+    static QString PrivateWorkParent(const QString& AppPath);
     // Private folders are named PrivatePrefix + six letters or digits.
     static inline const QString PrivatePrefix = QStringLiteral("voxtrel-work-");
     // Clears and removes the private folders under Parent that a killed run left a day ago
     // or more: only this user's, never through a link, and only the files named as working
     // files are; a folder that holds anything else stays.
-    static void Remove_Stale_Work_Folders(const QString& Parent);
+    static void RemoveStaleWorkFolders(const QString& Parent);
     // The user's own folder of ours under the cache location, ending in a separator; empty
     // when there is none.
-    static QString Cache_Folder();
+    static QString CacheFolder();
     // Whether Name is one this program, or the tool it runs, gives a file in a working folder.
     static bool WorkFileName(const QByteArray& Name);
 

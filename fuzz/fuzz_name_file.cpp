@@ -19,14 +19,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using voxtrel::Baza;
     const QByteArray in(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     Baza first{QString()};
-    check(first.Wczytaj_Image(in));
+    check(first.WczytajImage(in));
     const QByteArray image = first.ToImage();
     check(image.size() == 117585);
     Baza second{QString()};
-    check(second.Wczytaj_Image(image));
+    check(second.WczytajImage(image));
     check(second.Count() == 1209); // a saved image always has room for all 1209 records
     for (qint32 i = 0; i < first.Count(); ++i) {
-        check(first.Get_Nazwa_Bytes(i) == second.Get_Nazwa_Bytes(i));
+        check(first.GetNazwaBytes(i) == second.GetNazwaBytes(i));
         check(first.Get_Pole(i) == second.Get_Pole(i));
         check(first.Get_Pole13(i) == second.Get_Pole13(i));
         check(first.Get_Pole26(i) == second.Get_Pole26(i));

@@ -50,7 +50,7 @@ QString Baza::Get_Nazwa(qint32 Index) const {
     return i < 0 ? QString() : m_Encoding->decode(m_Records[i].Nazwa);
 }
 
-QByteArray Baza::Get_Nazwa_Bytes(qint32 Index) const {
+QByteArray Baza::GetNazwaBytes(qint32 Index) const {
     const qint32 i = Clamp_Index(Index);
     return i < 0 ? QByteArray() : m_Records[i].Nazwa;
 }
@@ -123,7 +123,7 @@ bool Baza::Wczytaj(const QString& Str_Path) {
     return ReadTail(bytes);
 }
 
-bool Baza::Wczytaj_Image(const QByteArray& Bytes) {
+bool Baza::WczytajImage(const QByteArray& Bytes) {
     m_Error.clear();
     m_Records.clear();
     m_Header.fill('\0', HeaderSize);
@@ -191,10 +191,10 @@ bool Baza::Zmien_Dane(qint32 Index, const QString& Nazwa) {
     if (Count() == 0 || !m_Loaded) {
         return false;
     }
-    return Zmien_Dane_Bytes(Index, Encode_Nazwa(Nazwa));
+    return ZmienDaneBytes(Index, EncodeNazwa(Nazwa));
 }
 
-QByteArray Baza::Encode_Nazwa(const QString& Nazwa) const {
+QByteArray Baza::EncodeNazwa(const QString& Nazwa) const {
     // Encoded at once in the code page in force: what the list shows is what is saved. A
     // zero byte ends the name in the file: nothing after it is kept.
     const QByteArray bytes = m_Encoding->encode(Nazwa.left(NameSize));
@@ -202,7 +202,7 @@ QByteArray Baza::Encode_Nazwa(const QString& Nazwa) const {
     return zero < 0 ? bytes : bytes.left(zero);
 }
 
-bool Baza::Zmien_Dane_Bytes(qint32 Index, const QByteArray& Bytes) {
+bool Baza::ZmienDaneBytes(qint32 Index, const QByteArray& Bytes) {
     if (Count() == 0 || !m_Loaded) {
         return false;
     }

@@ -24,10 +24,10 @@ public:
 
     // The bytes Zmien_Dane stores for Nazwa: its first 58 characters in the code page in
     // force, up to a zero byte.
-    QByteArray Encode_Nazwa(const QString& Nazwa) const;
+    QByteArray EncodeNazwa(const QString& Nazwa) const;
     // A name's bytes as the file holds them, and a rename given in bytes (cut to 58).
-    QByteArray Get_Nazwa_Bytes(qint32 Index) const;
-    bool Zmien_Dane_Bytes(qint32 Index, const QByteArray& Bytes);
+    QByteArray GetNazwaBytes(qint32 Index) const;
+    bool ZmienDaneBytes(qint32 Index, const QByteArray& Bytes);
 
     bool Zmien_Dane(qint32 Index, const QString& Nazwa);
     QString Path() const;
@@ -66,7 +66,7 @@ public:
     bool Wczytaj(const QString& Str_Path);
     // Loads a name file's bytes held in memory, as Wczytaj loads a file; the trailing block
     // is the image's own, as when Data.dll is missing.
-    bool Wczytaj_Image(const QByteArray& Bytes);
+    bool WczytajImage(const QByteArray& Bytes);
     bool Zapisz(const QString& Str_Path);
     static bool File_Exists(const QString& Str_Path);
     qint32 Count() const;

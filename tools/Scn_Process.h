@@ -23,12 +23,12 @@ public:
 
     // Whether the last Run_Process started its program, and how that program ended.
     bool Started() const { return m_Started; }
-    qint32 Exit_Code() const { return m_ExitCode; }
+    qint32 ExitCode() const { return m_ExitCode; }
     bool Crashed() const { return m_Crashed; }
     // What the program printed on its error output (its last line is its complaint).
-    QString Error_Output() const { return m_ErrorOutput; }
+    QString ErrorOutput() const { return m_ErrorOutput; }
     // Why the program could not be started, when it could not.
-    QString Start_Error() const { return m_StartError; }
+    QString StartError() const { return m_StartError; }
 
 private:
     QProcess* m_Running = nullptr;

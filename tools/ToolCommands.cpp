@@ -18,19 +18,19 @@ constexpr auto ExeSuffix = "";
 
 } // namespace
 
-QString ToolCommands::With_Separator(QString Path) {
+QString ToolCommands::WithSeparator(QString Path) {
     if (!Path.endsWith(QLatin1Char('/')) && !Path.endsWith(separator())) {
         Path += separator();
     }
     return Path;
 }
 
-QString ToolCommands::Tool_Path(const QString& AppPath) {
+QString ToolCommands::ToolPath(const QString& AppPath) {
     return AppPath + QStringLiteral("zlib") + separator() + QStringLiteral("zlibtool") +
            QLatin1String(ExeSuffix);
 }
 
-QString ToolCommands::Work_Folder(const QString& AppPath) {
+QString ToolCommands::ToolWorkFolder(const QString& AppPath) {
     return AppPath + QStringLiteral("zlib") + separator() + QStringLiteral("temp") + separator();
 }
 
@@ -40,27 +40,27 @@ QString ToolCommands::Quote(const QString& Argument) {
     return QLatin1Char('"') + escaped + QLatin1Char('"');
 }
 
-QString ToolCommands::Decompress_Command(const QString& AppPath, const QString& Name) {
-    return Decompress_File_Command(AppPath, Work_Folder(AppPath) + Name);
+QString ToolCommands::DecompressCommand(const QString& AppPath, const QString& Name) {
+    return DecompressFileCommand(AppPath, ToolWorkFolder(AppPath) + Name);
 }
 
-QString ToolCommands::Decompress_Output(const QString& AppPath, const QString& Name) {
-    return Decompress_File_Output(Work_Folder(AppPath) + Name);
+QString ToolCommands::DecompressOutput(const QString& AppPath, const QString& Name) {
+    return DecompressFileOutput(ToolWorkFolder(AppPath) + Name);
 }
 
-QString ToolCommands::Decompress_File_Command(const QString& AppPath, const QString& FilePath) {
-    return Quote(Tool_Path(AppPath)) + QLatin1Char(' ') + Quote(FilePath) + QStringLiteral(" -d");
+QString ToolCommands::DecompressFileCommand(const QString& AppPath, const QString& FilePath) {
+    return Quote(ToolPath(AppPath)) + QLatin1Char(' ') + Quote(FilePath) + QStringLiteral(" -d");
 }
 
-QString ToolCommands::Decompress_File_Output(const QString& FilePath) {
+QString ToolCommands::DecompressFileOutput(const QString& FilePath) {
     return FilePath + QStringLiteral(".unzlib");
 }
 
-QString ToolCommands::Compress_Command(const QString& AppPath, const QString& FilePath) {
-    return Quote(Tool_Path(AppPath)) + QLatin1Char(' ') + Quote(FilePath);
+QString ToolCommands::CompressCommand(const QString& AppPath, const QString& FilePath) {
+    return Quote(ToolPath(AppPath)) + QLatin1Char(' ') + Quote(FilePath);
 }
 
-QString ToolCommands::Compress_Output(const QString& FilePath) {
+QString ToolCommands::CompressOutput(const QString& FilePath) {
     return FilePath + QStringLiteral(".zlib");
 }
 

@@ -10,22 +10,22 @@ namespace voxtrel {
 class ToolCommands {
 public:
     // Path with a separator at its end, as AppPath and the working folder always have.
-    static QString With_Separator(QString Path);
+    static QString WithSeparator(QString Path);
 
-    static QString Tool_Path(const QString& AppPath);
-    static QString Work_Folder(const QString& AppPath);
+    static QString ToolPath(const QString& AppPath);
+    static QString ToolWorkFolder(const QString& AppPath);
 
-    // Decompresses the copy of the chosen file, Work_Folder + Name, into Name + ".unzlib".
-    static QString Decompress_Command(const QString& AppPath, const QString& Name);
-    static QString Decompress_Output(const QString& AppPath, const QString& Name);
+    // Decompresses the copy of the chosen file, ToolWorkFolder + Name, into Name + ".unzlib".
+    static QString DecompressCommand(const QString& AppPath, const QString& Name);
+    static QString DecompressOutput(const QString& AppPath, const QString& Name);
     // The same for a compressed file anywhere: FilePath is decompressed into
     // FilePath + ".unzlib".
-    static QString Decompress_File_Command(const QString& AppPath, const QString& FilePath);
-    static QString Decompress_File_Output(const QString& FilePath);
+    static QString DecompressFileCommand(const QString& AppPath, const QString& FilePath);
+    static QString DecompressFileOutput(const QString& FilePath);
 
     // Compresses FilePath (the name table's path) into FilePath + ".zlib".
-    static QString Compress_Command(const QString& AppPath, const QString& FilePath);
-    static QString Compress_Output(const QString& FilePath);
+    static QString CompressCommand(const QString& AppPath, const QString& FilePath);
+    static QString CompressOutput(const QString& FilePath);
 
     // One argument in double quotes; a double quote inside it is written as three, so it
     // can never end the argument early.

@@ -17,7 +17,7 @@ namespace fs = std::filesystem;
 
 enum ExitCode { Ok = 0, Failed = 1, Usage = 2 };
 
-constexpr auto Usage_Text = "usage: zlibtool INPUT [-d]";
+constexpr auto UsageText = "usage: zlibtool INPUT [-d]";
 
 // Inputs larger than this are refused unread: a name file is 117585 bytes, and its
 // compressed form smaller still.
@@ -82,7 +82,7 @@ std::FILE* createTemporary(const fs::path& folder, fs::path& temp) {
 int ZlibToolMain::run(int argc, char** argv, std::ostream& said, std::ostream& err) {
     const std::string first = argc > 1 ? argv[1] : "";
     if (argc == 2 && (first == "--help" || first == "-h")) {
-        said << Usage_Text << "\n"
+        said << UsageText << "\n"
              << "  writes INPUT.zlib, or with -d INPUT.unzlib, through a temporary name; an\n"
              << "  existing output is replaced only by a finished one.\n"
              << "exit codes: 0 done, 1 failed (nothing written), 2 a usage error" << std::endl;
@@ -95,7 +95,7 @@ int ZlibToolMain::run(int argc, char** argv, std::ostream& said, std::ostream& e
     const bool decompress = argc == 3 && std::string(argv[2]) == "-d";
     // An input whose name starts with "-" is given as ./-name.
     if ((argc != 2 && !decompress) || first.empty() || first.front() == '-') {
-        err << Usage_Text << std::endl;
+        err << UsageText << std::endl;
         return Usage;
     }
     const fs::path input = argv[1];

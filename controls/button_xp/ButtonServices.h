@@ -35,7 +35,7 @@ struct ButtonServices {
     std::shared_ptr<SoundPlayer> Sound;
     std::shared_ptr<UrlOpener> Urls;
 
-    ButtonServices withDefaults() const;
+    ButtonServices WithDefaults() const;
 };
 
 } // namespace voxtrel

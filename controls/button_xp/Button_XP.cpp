@@ -93,7 +93,7 @@ bool toInt64(const QVariant& v, qlonglong& out) {
 } // namespace
 
 Button_XP::Button_XP(QWidget* parent, ButtonHost* host, ButtonServices services)
-    : QWidget(parent), m_Services(services.withDefaults()) {
+    : QWidget(parent), m_Services(services.WithDefaults()) {
     ButtonAccessible::Install(); // a screen reader hears a button, not an unnamed pane
     if (host) {
         m_Host = host;

@@ -8,7 +8,7 @@
 
 namespace voxtrel {
 
-ButtonServices ButtonServices::withDefaults() const {
+ButtonServices ButtonServices::WithDefaults() const {
     ButtonServices s = *this;
     if (!s.Pointer) {
         s.Pointer = std::make_shared<QtPointerLocator>();

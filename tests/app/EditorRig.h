@@ -111,8 +111,8 @@ public:
     std::shared_ptr<Item> item(int Row) const {
         return std::make_shared<Item>(Item{m_View->model()->index(Row, 0)});
     }
-    int currentRow() const { return Search::Current_Row(m_View); }
-    void setCurrentRow(int Row) { Search::Set_Current_Row(m_View, Row); }
+    int currentRow() const { return Search::CurrentRow(m_View); }
+    void setCurrentRow(int Row) { Search::SetCurrentRow(m_View, Row); }
     QRect geometry() const { return m_View->geometry(); }
     bool hasFocus() const { return m_View->hasFocus(); }
     void setFocus() { m_View->setFocus(); }

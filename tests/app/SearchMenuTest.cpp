@@ -120,7 +120,7 @@ private slots:
         for (const QList<QVariant>& signal : changed) {
             QCOMPARE(signal[0].toModelIndex().row(), signal[1].toModelIndex().row()); // one row
         }
-        document.SetEncoding(*CodePage::Find("windows-1251"));
+        document.setEncoding(*CodePage::Find("windows-1251"));
         QCOMPARE(l.rig.listLines()[2],
                  QString::fromUtf8("C\u0430rter")); // the same byte, read again
     }

@@ -189,7 +189,7 @@ private slots:
         QDir().mkpath(rig.appPath() + "samples");
         QVERIFY(EditorRig::writeCompressed(rig.appPath() + "samples/unnamed_1846.bin",
                                            EditorRig::nameImage(1209, "App ")));
-        rig.window().Open_File("samples/unnamed_1846.bin");
+        rig.window().OpenFile("samples/unnamed_1846.bin");
         QCOMPARE(rig.window().FilePath(), mine);
         QCOMPARE(rig.listLines()[0], QString("Mine 0"));
 
@@ -205,7 +205,7 @@ private slots:
         QTRY_COMPARE(rig.window().FilePath(), dropped);
 
         // A missing file says so, with its full path, under the usual words.
-        rig.window().Open_File("missing.bin");
+        rig.window().OpenFile("missing.bin");
         QCOMPARE(rig.messages->shown.last().text, QString("A Mistake Appeared "));
         QVERIFY2(rig.messages->shown.last().detail.contains(start.filePath("missing.bin") +
                                                             "\" does not exist"),
@@ -408,7 +408,7 @@ private slots:
             QVERIFY(second.Document().WorkFolder() != first.rig.workFolder());
             const QString other = first.rig.userFile("other.bin");
             QVERIFY(EditorRig::writeCompressed(other, EditorRig::nameImage(1209)));
-            second.Open_File(other);
+            second.OpenFile(other);
             QCOMPARE(second.NameTable().Count(), 1209);
             QVERIFY(second.close()); // empties its own folder only
             QCOMPARE(first.rig.workFiles(), firstFiles);
@@ -451,7 +451,7 @@ private slots:
         const QString given = e.rig.userFile("given.bin");
         QVERIFY(EditorRig::writeCompressed(given, EditorRig::nameImage(1209, "Given ")));
         e.rig.messages->answers = {Answer::Discard};
-        e.rig.window().Open_File(given);
+        e.rig.window().OpenFile(given);
         QCOMPARE(e.rig.window().FilePath(), given);
         QCOMPARE(e.rig.dialogsOpened, 1); // only the first file came through the dialog
         QCOMPARE(e.rig.listLines()[0], QString("Given 0"));

@@ -60,7 +60,7 @@ TEST(NameDocument, SaveGivesBackEveryByteButTheRenamedName) {
     EXPECT_EQ(o.doc.SavedName(7), QString::fromUtf8("Jérôme Ünal"));
 
     // Saving again without the working files, as after the window empties its folder.
-    o.doc.Clear_Work_Folder();
+    o.doc.ClearWorkFolder();
     EXPECT_TRUE(QDir(o.app.workFolder()).isEmpty());
     ASSERT_TRUE(o.doc.Rename(8, "Eight"));
     ASSERT_TRUE(o.doc.Save().Ok());
@@ -183,14 +183,14 @@ TEST(NameDocument, SwitchingTheCodePageKeepsEveryByteAndUndo) {
     Opened o;
     const CodePage& central = *CodePage::Find("windows-1250");
     const CodePage& cyrillic = *CodePage::Find("windows-1251");
-    o.doc.SetEncoding(central);
+    o.doc.setEncoding(central);
     ASSERT_TRUE(o.doc.Rename(3, QString::fromUtf8("Łukasz Żak")));
-    o.doc.SetEncoding(cyrillic);
+    o.doc.setEncoding(cyrillic);
     EXPECT_EQ(o.doc.Table().Get_Nazwa(3),
               QString::fromUtf8("Јukasz Їak")); // the same bytes, read again
     ASSERT_TRUE(o.doc.Rename(4, QString::fromUtf8("Шевченко")));
     EXPECT_TRUE(o.doc.IsModified());
-    o.doc.SetEncoding(CodePage::Western());
+    o.doc.setEncoding(CodePage::Western());
     ASSERT_TRUE(o.doc.Save().Ok());
     QByteArray expected = WithName(o.plain, 3,
                                    "\xA3ukasz \xAF"
@@ -201,8 +201,8 @@ TEST(NameDocument, SwitchingTheCodePageKeepsEveryByteAndUndo) {
     // Undo gives back the bytes there were, whatever the code page in force.
     o.doc.UndoStack()->undo();
     o.doc.UndoStack()->undo();
-    EXPECT_EQ(o.doc.Table().Get_Nazwa_Bytes(3), QByteArray("Player 3"));
-    EXPECT_EQ(o.doc.Table().Get_Nazwa_Bytes(4), QByteArray("Player 4"));
+    EXPECT_EQ(o.doc.Table().GetNazwaBytes(3), QByteArray("Player 3"));
+    EXPECT_EQ(o.doc.Table().GetNazwaBytes(4), QByteArray("Player 4"));
 }
 
 TEST(NameDocument, PrivateWorkingFoldersNeverMeet) {
@@ -217,7 +217,7 @@ TEST(NameDocument, PrivateWorkingFoldersNeverMeet) {
         EXPECT_FALSE(first.WorkFolder().startsWith(app.appPath()));
         ASSERT_TRUE(first.Open(chosen).Ok());
         ASSERT_TRUE(second.Open(chosen).Ok());
-        first.Clear_Work_Folder();
+        first.ClearWorkFolder();
         EXPECT_TRUE(QDir(first.WorkFolder()).isEmpty());
         EXPECT_FALSE(QDir(second.WorkFolder()).isEmpty());
         folder = second.WorkFolder();
@@ -237,7 +237,7 @@ TEST(NameDocument, CancelEndsAHangingToolAndTheRunFails) {
         busy = o.doc.ToolBusy();
         renamed = o.doc.Rename(1, "During");
         busyError = o.doc.Save().Reason;
-        o.doc.Cancel_Tool();
+        o.doc.CancelTool();
     });
     const SaveResult saved = o.doc.Save();
     const QString error = saved.Reason;

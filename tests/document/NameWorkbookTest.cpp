@@ -207,7 +207,7 @@ TEST(NameWorkbook, APatchKeepsAnEmptyFormerNameAndItsColumns) {
     row.NewName = "Renamed";
     row.Was = "";
     row.HasWas = true;
-    const NameWorkbook::Written patch = NameWorkbook::Write_Patch({row}, dir.path() + "/");
+    const NameWorkbook::Written patch = NameWorkbook::WritePatch({row}, dir.path() + "/");
     ASSERT_FALSE(patch.Bytes.isEmpty()) << patch.Reason.toStdString();
     ASSERT_TRUE(WriteBytes(dir.filePath("p.xlsx"), patch.Bytes));
     const PythonRun made = SystemPython(Rewrite + QStringLiteral(R"(

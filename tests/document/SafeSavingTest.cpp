@@ -82,14 +82,14 @@ TEST(SafeSaving, ALinkedOrForeignWorkingFolderIsRefused) {
         const QString chosen = app.userFile("unnamed_1846.bin");
         ASSERT_TRUE(WriteCompressed(chosen, NameImage(3)));
         {
-            NameDocument doc(app.appPath(), WorkFolder::Shared_Work_Folder(app.appPath()));
+            NameDocument doc(app.appPath(), WorkFolder::SharedWorkFolder(app.appPath()));
             EXPECT_TRUE(doc.WorkFolderProblem().contains(linked ? "it is a link"
                                                                 : "it belongs to another user"))
                 << doc.WorkFolderProblem().toStdString();
             const OpenResult opened = doc.Open(chosen);
             EXPECT_FALSE(opened.Ok());
             EXPECT_EQ(opened.Reason, doc.WorkFolderProblem());
-            doc.Clear_Work_Folder();
+            doc.ClearWorkFolder();
         }
         const QString kept = linked ? victim : work;
         EXPECT_EQ(QDir(kept).entryList(QDir::Files).size(), 3);
@@ -108,11 +108,11 @@ TEST(SafeSaving, AUsersFileInTheWorkingFolderIsNeverDeleted) {
     const QByteArray plain = NameImage(5);
     ASSERT_TRUE(WriteCompressed(chosen, plain));
     {
-        NameDocument doc(app.appPath(), WorkFolder::Shared_Work_Folder(app.appPath()));
+        NameDocument doc(app.appPath(), WorkFolder::SharedWorkFolder(app.appPath()));
         ASSERT_TRUE(doc.Open(chosen).Ok());
         ASSERT_TRUE(doc.Rename(1, "One"));
         ASSERT_TRUE(doc.Save().Ok());
-        doc.Clear_Work_Folder();
+        doc.ClearWorkFolder();
     }
     QStringList left = QDir(app.workFolder()).entryList(QDir::Files | QDir::Hidden);
     left.removeAll(".voxtrel-editor.lock");

@@ -70,7 +70,7 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "cycle %d: save failed: %s\n", cycle, qPrintable(saved.Reason));
             return 1;
         }
-        document.Clear_Work_Folder();
+        document.ClearWorkFolder();
         if (decompressed(chosen) != expected) {
             std::fprintf(stderr, "cycle %d: the saved file differs from the expected bytes\n",
                          cycle);

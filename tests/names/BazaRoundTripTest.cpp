@@ -142,7 +142,7 @@ TEST(BazaCodePages, EveryByteReadsAsTheConverterSaysAndSavesAsItWas) {
         // Each name shown, typed back in the same code page, encodes to the same bytes.
         for (int r = 0; r < 5; ++r) {
             const QString shown = t.Get_Nazwa(r);
-            EXPECT_EQ(page->encode(shown), t.Get_Nazwa_Bytes(r));
+            EXPECT_EQ(page->encode(shown), t.GetNazwaBytes(r));
             ASSERT_TRUE(t.Zmien_Dane(r, shown));
         }
         ASSERT_TRUE(t.Zapisz(app.file("again")));
@@ -161,9 +161,9 @@ TEST(BazaCodePages, SwitchingChangesWhatIsShownNeverTheBytes) {
     EXPECT_EQ(t.Get_Nazwa(0), QString::fromUtf8("ŁÄŮ"));
     t.setEncoding(*CodePage::Find("windows-1251"));
     EXPECT_EQ(t.Get_Nazwa(0), QString::fromUtf8("ЈДЩ"));
-    EXPECT_EQ(t.Get_Nazwa_Bytes(0), QByteArray("\xA3\xC4\xD9"));
+    EXPECT_EQ(t.GetNazwaBytes(0), QByteArray("\xA3\xC4\xD9"));
     ASSERT_TRUE(t.Zmien_Dane(0, QString::fromUtf8("Шевченко")));
-    EXPECT_EQ(t.Get_Nazwa_Bytes(0), QByteArray("\xD8\xE5\xE2\xF7\xE5\xED\xEA\xEE"));
+    EXPECT_EQ(t.GetNazwaBytes(0), QByteArray("\xD8\xE5\xE2\xF7\xE5\xED\xEA\xEE"));
 }
 
 } // namespace

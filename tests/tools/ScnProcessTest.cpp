@@ -33,7 +33,7 @@ TEST(ScnProcess, WindowKeepsHandlingEventsDuringALongRun) {
     const qint64 elapsed = clock.elapsed();
 
     EXPECT_TRUE(p.Started());
-    EXPECT_EQ(p.Exit_Code(), 0);
+    EXPECT_EQ(p.ExitCode(), 0);
     EXPECT_GE(elapsed, 1900);
     EXPECT_LT(elapsed, 4000);
     EXPECT_GT(ticks, 100); // about 200 ticks of 10 ms in two seconds
@@ -47,7 +47,7 @@ TEST(ScnProcess, MissingProgramReturnsAtOnce) {
     p.Run_Process(QStringLiteral("\"/nonexistent folder/program\" \"arg\""), 0);
     EXPECT_LT(clock.elapsed(), 1000);
     EXPECT_FALSE(p.Started());
-    EXPECT_FALSE(p.Start_Error().isEmpty());
+    EXPECT_FALSE(p.StartError().isEmpty());
 
     p.Run_Process(QString(), 0);
     EXPECT_FALSE(p.Started());
@@ -57,13 +57,13 @@ TEST(ScnProcess, ReportsExitCodeAndErrorOutput) {
     Scn_Process p;
     p.Run_Process(QStringLiteral("sh -c \"echo complaint >&2; exit 3\""), 0);
     EXPECT_TRUE(p.Started());
-    EXPECT_EQ(p.Exit_Code(), 3);
-    EXPECT_EQ(p.Error_Output(), QStringLiteral("complaint"));
+    EXPECT_EQ(p.ExitCode(), 3);
+    EXPECT_EQ(p.ErrorOutput(), QStringLiteral("complaint"));
 
     // The state of one run does not leak into the next.
     p.Run_Process(QStringLiteral("true"), 0);
-    EXPECT_EQ(p.Exit_Code(), 0);
-    EXPECT_TRUE(p.Error_Output().isEmpty());
+    EXPECT_EQ(p.ExitCode(), 0);
+    EXPECT_TRUE(p.ErrorOutput().isEmpty());
 }
 
 // A real zlibtool in an application folder whose path has spaces and non-ASCII letters,
@@ -71,15 +71,15 @@ TEST(ScnProcess, ReportsExitCodeAndErrorOutput) {
 TEST(ScnProcess, ZlibToolRoundTrip) {
     QTemporaryDir root;
     const QString appPath = root.filePath(QString::fromUtf8("app folder Łódź")) + QDir::separator();
-    ASSERT_TRUE(QDir().mkpath(ToolCommands::Work_Folder(appPath)));
-    ASSERT_TRUE(QFile::copy(ZLIBTOOL_PATH, ToolCommands::Tool_Path(appPath)));
+    ASSERT_TRUE(QDir().mkpath(ToolCommands::ToolWorkFolder(appPath)));
+    ASSERT_TRUE(QFile::copy(ZLIBTOOL_PATH, ToolCommands::ToolPath(appPath)));
 
     const QString name = QString::fromUtf8("unnamed \"1846\" é.bin");
     QByteArray original;
     for (int i = 0; i < 117585; ++i) {
         original.append(static_cast<char>((qint64(i) * i) % 251));
     }
-    const QString plain = ToolCommands::Work_Folder(appPath) + QStringLiteral("plain.unzlib");
+    const QString plain = ToolCommands::ToolWorkFolder(appPath) + QStringLiteral("plain.unzlib");
     {
         QFile f(plain);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
@@ -87,17 +87,17 @@ TEST(ScnProcess, ZlibToolRoundTrip) {
     }
 
     Scn_Process p;
-    p.Run_Process(ToolCommands::Compress_Command(appPath, plain), 0);
-    ASSERT_TRUE(p.Started()) << p.Start_Error().toStdString();
-    ASSERT_EQ(p.Exit_Code(), 0) << p.Error_Output().toStdString();
-    const QString compressed = ToolCommands::Compress_Output(plain);
+    p.Run_Process(ToolCommands::CompressCommand(appPath, plain), 0);
+    ASSERT_TRUE(p.Started()) << p.StartError().toStdString();
+    ASSERT_EQ(p.ExitCode(), 0) << p.ErrorOutput().toStdString();
+    const QString compressed = ToolCommands::CompressOutput(plain);
     ASSERT_TRUE(QFile::exists(compressed));
 
     // The compressed file becomes the "chosen" file under an awkward bare name.
-    ASSERT_TRUE(QFile::rename(compressed, ToolCommands::Work_Folder(appPath) + name));
-    p.Run_Process(ToolCommands::Decompress_Command(appPath, name), 0);
-    ASSERT_EQ(p.Exit_Code(), 0) << p.Error_Output().toStdString();
-    QFile back(ToolCommands::Decompress_Output(appPath, name));
+    ASSERT_TRUE(QFile::rename(compressed, ToolCommands::ToolWorkFolder(appPath) + name));
+    p.Run_Process(ToolCommands::DecompressCommand(appPath, name), 0);
+    ASSERT_EQ(p.ExitCode(), 0) << p.ErrorOutput().toStdString();
+    QFile back(ToolCommands::DecompressOutput(appPath, name));
     ASSERT_TRUE(back.open(QIODevice::ReadOnly));
     EXPECT_TRUE(back.readAll() == original);
 }
