@@ -6,7 +6,7 @@ packages=(cmake ninja-build g++ clang libclang-rt-14-dev qt6-base-dev qt6-multim
           libgtest-dev libgmock-dev libbenchmark-dev zlib1g-dev libxkbcommon-dev xvfb xauth
           fonts-liberation python3 xdotool libcsv-dev strace time
           pkg-config libxlsxwriter-dev libzip-dev python3-openpyxl libicu-dev
-          lintian desktop-file-utils appstream help2man dpkg-dev man-db)
+          lintian desktop-file-utils appstream help2man dpkg-dev man-db clang-tidy)
 
 missing=()
 for p in "${packages[@]}"; do
