@@ -20,6 +20,7 @@
 #include <QMainWindow>
 #include <QStatusBar>
 #include <QTimer>
+#include <optional>
 #include <utility>
 
 namespace voxtrel {
@@ -164,21 +165,20 @@ void DocumentController::OpenChosen(const QString& Path, const QString& Name) {
 
 void DocumentController::UpdateCaption() {
     // A file that cannot be written says so, and only Save As is offered for it.
-    const QString readOnly = m_Document.ReadOnly();
-    m_Window->setWindowTitle(
-        m_Document.IsOpen()
-            ? NativePath::Shown(QFileInfo(m_Document.FilePath()).fileName()) +
-                  (readOnly.isEmpty() ? QString() : QStringLiteral(" [read-only]")) +
-                  QStringLiteral("[*] - ") + m_Title
-            : m_Title);
+    const std::optional<QString> readOnly = m_Document.ReadOnly();
+    m_Window->setWindowTitle(m_Document.IsOpen()
+                                 ? NativePath::Shown(QFileInfo(m_Document.FilePath()).fileName()) +
+                                       (readOnly ? QStringLiteral(" [read-only]") : QString()) +
+                                       QStringLiteral("[*] - ") + m_Title
+                                 : m_Title);
     m_Window->setWindowModified(m_Document.IsModified());
-    const bool save = m_Document.IsOpen() && readOnly.isEmpty();
+    const bool save = m_Document.IsOpen() && !readOnly;
     m_Actions.Cmd_Zapisz->setEnabled(save);
     if (m_QuickSave->Enabled() != save) {
         m_QuickSave->setEnabled(save);
     }
-    if (!readOnly.isEmpty()) {
-        m_Window->statusBar()->showMessage(readOnly);
+    if (readOnly) {
+        m_Window->statusBar()->showMessage(*readOnly);
     }
 }
 

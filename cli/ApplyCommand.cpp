@@ -32,9 +32,9 @@ ApplyCommand::ApplyCommand()
 
 int ApplyCommand::Execute(const QCommandLineParser& Parser, QTextStream& Out, QTextStream& Err) {
     const QStringList files = Parser.positionalArguments().mid(2);
-    const NameLists::Loaded list = NameLists::Load(Parser.positionalArguments().at(1));
-    if (list.Bytes.isEmpty()) {
-        Err << NativePath::Shown(list.Reason) << Qt::endl;
+    const Result<QByteArray> list = NameLists::Load(Parser.positionalArguments().at(1));
+    if (!list.Ok()) {
+        Err << NativePath::Shown(list.Reason()) << Qt::endl;
         return Failed;
     }
     // Everything is checked before anything is written.
@@ -53,7 +53,7 @@ int ApplyCommand::Execute(const QCommandLineParser& Parser, QTextStream& Out, QT
             allPass = false;
             continue;
         }
-        const ListCheck checked = NameLists::Check(list.Bytes, document->Table(),
+        const ListCheck checked = NameLists::Check(list.Value(), document->Table(),
                                                    Parser.isSet(QStringLiteral("transliterate")));
         if (targets.empty() && allPass) {
             PrintNotes(checked, Err); // the same list for every file: said once
@@ -76,7 +76,13 @@ int ApplyCommand::Execute(const QCommandLineParser& Parser, QTextStream& Out, QT
             Out << shown << ": no name changes; not written." << Qt::endl;
             continue;
         }
-        target.Document->Import(target.Changes);
+        if (const Result<qsizetype> imported = target.Document->Import(target.Changes);
+            !imported.Ok()) {
+            Out.flush();
+            Err << shown << ": " << imported.Reason() << Qt::endl;
+            notWritten << shown;
+            continue;
+        }
         const SaveResult saved = target.Document->Save();
         if (saved.Ok()) {
             Out << shown << ": " << Names(target.Changes.size()) << " changed; saved." << Qt::endl;

@@ -40,9 +40,9 @@ ImportCommand::ImportCommand()
 int ImportCommand::Execute(const QCommandLineParser& Parser, QTextStream& Out, QTextStream& Err) {
     const QString file = Parser.positionalArguments().at(1);
     const QString shown = NativePath::Shown(file); // as messages show it
-    const NameLists::Loaded list = NameLists::Load(Parser.positionalArguments().at(2));
-    if (list.Bytes.isEmpty()) {
-        Err << NativePath::Shown(list.Reason) << Qt::endl;
+    const Result<QByteArray> list = NameLists::Load(Parser.positionalArguments().at(2));
+    if (!list.Ok()) {
+        Err << NativePath::Shown(list.Reason()) << Qt::endl;
         return Failed;
     }
     NameDocument document(QCoreApplication::applicationDirPath());
@@ -52,7 +52,7 @@ int ImportCommand::Execute(const QCommandLineParser& Parser, QTextStream& Out, Q
         Err << NativePath::Shown(opened.Reason) << Qt::endl;
         return Failed;
     }
-    const ListCheck checked = NameLists::Check(list.Bytes, document.Table(),
+    const ListCheck checked = NameLists::Check(list.Value(), document.Table(),
                                                Parser.isSet(QStringLiteral("transliterate")));
     PrintNotes(checked, Err);
     if (!Applicable(checked, Parser, Err)) {
@@ -68,7 +68,10 @@ int ImportCommand::Execute(const QCommandLineParser& Parser, QTextStream& Out, Q
         Out << Names(changes.size()) << " would change; dry run, nothing was written." << Qt::endl;
         return Done;
     }
-    document.Import(changes);
+    if (const Result<qsizetype> imported = document.Import(changes); !imported.Ok()) {
+        Err << imported.Reason() << Qt::endl;
+        return Failed;
+    }
     SaveOptions options;
     options.OverwriteChanged = Parser.isSet(QStringLiteral("overwrite-changed"));
     const SaveResult saved = document.Save(options);
