@@ -62,9 +62,9 @@ DocumentController::DocumentController(QMainWindow* Window, QString Title, NameD
             &DocumentController::EncodingChanged);
     // After Save As the window edits the new file.
     connect(&m_Document, &NameDocument::FilePathChanged, this, &DocumentController::UpdateCaption);
-    if (!m_Document.WorkFolderProblem().isEmpty()) {
+    if (const Result<QString> folder = m_Document.WorkFolderMade(); !folder.Ok()) {
         // Said when it happens, once the window is up: nothing can be opened.
-        QTimer::singleShot(0, this, [this] { ShowFailure(m_Document.WorkFolderProblem()); });
+        QTimer::singleShot(0, this, [this, why = folder.Reason()] { ShowFailure(why); });
     }
 }
 

@@ -79,8 +79,8 @@ OpenResult NameDocument::Open(const QString& FilePath, const QString& Name,
 OpenResult NameDocument::OpenRecovered(const QString& FilePath, const QString& name,
                                        const SizeCheck& AcceptSize) {
     using Outcome = OpenResult::Outcome;
-    if (m_Folder.Path().isEmpty()) {
-        return {Outcome::Failed, m_Folder.Problem()};
+    if (const Result<QString> folder = m_Folder.Folder(); !folder.Ok()) {
+        return {Outcome::Failed, folder.Reason()};
     }
     // Read once, checked before a byte is copied: a FIFO, a device or a huge file never
     // reaches the working folder.

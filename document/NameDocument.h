@@ -49,9 +49,9 @@ public:
     explicit NameDocument(QString AppPath, QString SharedFolder = {}, QObject* parent = nullptr);
     ~NameDocument() override;
 
-    // Why no working folder could be made, right after construction; empty when one was.
-    // Such a document opens nothing.
-    QString WorkFolderProblem() const { return m_Folder.Problem(); }
+    // The working folder made at construction, or why none could be: such a document opens
+    // nothing.
+    [[nodiscard]] Result<QString> WorkFolderMade() const { return m_Folder.Folder(); }
 
     // The compressed file the user chose is refused unread above this size.
     static constexpr qint64 MaxFileSize = 64 * 1024 * 1024;
