@@ -107,7 +107,7 @@ OpenResult NameDocument::OpenRecovered(const QString& FilePath, const QString& n
     QFile::remove(unpacked); // never load what an earlier run left behind
     const ToolRunner::Run run = m_Tool.Start(ToolCommands::DecompressFileCommand(m_AppPath, copy),
                                              copy, QStringLiteral("Decompressing %1...").arg(name));
-    if (!run.Ok) {
+    if (!run.Ok()) {
         return {
             Outcome::Failed,
             QStringLiteral("The file \"%1\" could not be decompressed:\n%2").arg(name, run.Reason)};
@@ -301,7 +301,7 @@ Result<QByteArray> NameDocument::Compressed(const QString& Name) {
     QFile::remove(packed);
     ToolRunner::Run run = m_Tool.Start(ToolCommands::CompressCommand(m_AppPath, path), path,
                                        QStringLiteral("Compressing %1...").arg(Name));
-    if (!run.Ok) {
+    if (!run.Ok()) {
         return Result<QByteArray>::Refused(run.Reason);
     }
     const std::optional<QByteArray> compressed = readAll(packed);
@@ -322,7 +322,7 @@ Result<QByteArray> NameDocument::Compressed(const QString& Name) {
     }
     run = m_Tool.Start(ToolCommands::DecompressFileCommand(m_AppPath, checked), checked,
                        QStringLiteral("Checking %1...").arg(Name));
-    if (!run.Ok) {
+    if (!run.Ok()) {
         return Result<QByteArray>::Refused(
             QStringLiteral("The compressed file could not be checked:\n%1").arg(run.Reason));
     }
