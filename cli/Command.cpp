@@ -123,28 +123,32 @@ QString Command::Names(qsizetype Count) {
                                                              : QStringLiteral("names"));
 }
 
-Command::Output Command::OutputOf(const QCommandLineParser& Parser, QTextStream& Err) {
+std::optional<Command::Output> Command::OutputOf(const QCommandLineParser& Parser,
+                                                 QTextStream& Err) {
     Output out;
     out.Target = Parser.isSet(QStringLiteral("output")) ? Parser.value(QStringLiteral("output"))
                                                         : QStringLiteral("-");
     out.As = NameLists::FormatFor(out.Target);
     const QString program = QCoreApplication::applicationName();
     if (Parser.isSet(QStringLiteral("format"))) {
-        out.Ok = NameLists::FormatNamed(Parser.value(QStringLiteral("format")), out.As);
-        if (!out.Ok) {
+        const std::optional<NameLists::Format> named =
+            NameLists::FormatNamed(Parser.value(QStringLiteral("format")));
+        if (!named) {
             Err << program << ": --format takes xlsx or csv, not \""
                 << Parser.value(QStringLiteral("format")) << "\"." << Qt::endl;
+            return std::nullopt;
         }
+        out.As = *named;
         return out;
     }
     // A name whose extension asks for another format gets no CSV in disguise.
-    out.Ok = NameLists::KnownTarget(out.Target);
-    if (!out.Ok) {
+    if (!NameLists::KnownTarget(out.Target)) {
         Err << program << ": \"" << NativePath::Shown(out.Target)
             << "\" has an extension this program does not write. The formats are .csv, .xlsx "
                "and - (CSV on standard output); --format csv or --format xlsx writes that "
                "format whatever the name."
             << Qt::endl;
+        return std::nullopt;
     }
     return out;
 }

@@ -13,7 +13,7 @@ ToolRunner::ToolRunner(QString AppPath, QObject* parent)
 ToolRunner::Run ToolRunner::Start(const QString& Command, const QString& Input,
                                   const QString& What) {
     if (Busy()) {
-        return {false, BusyText};
+        return {Run::Outcome::Busy, BusyText};
     }
     Scn_Process process;
     m_Running = &process;
@@ -22,23 +22,24 @@ ToolRunner::Run ToolRunner::Start(const QString& Command, const QString& Input,
     m_Running = nullptr;
     emit RunningChanged(false, What);
     if (process.Cancelled()) {
-        return {false, QStringLiteral("The compression tool was cancelled.")};
+        return {Run::Outcome::Cancelled, QStringLiteral("The compression tool was cancelled.")};
     }
     if (!process.Started()) {
-        return {false, QStringLiteral("The compression tool could not be started:\n%1\n%2")
-                           .arg(ToolCommands::ToolPath(m_AppPath), process.StartError())};
+        return {Run::Outcome::NotStarted,
+                QStringLiteral("The compression tool could not be started:\n%1\n%2")
+                    .arg(ToolCommands::ToolPath(m_AppPath), process.StartError())};
     }
     if (process.Crashed() || process.ExitCode() != 0) {
         // The tool names its input, a working file the user never chose: only its reason is
         // told.
         QString said = process.ErrorOutput().section(QLatin1Char('\n'), -1);
         said.remove(QStringLiteral("zlibtool: ") + Input + QStringLiteral(": "));
-        return {false, said.isEmpty()
-                           ? QStringLiteral("The compression tool failed (exit code %1).")
-                                 .arg(process.ExitCode())
-                           : said};
+        return {Run::Outcome::Failed,
+                said.isEmpty() ? QStringLiteral("The compression tool failed (exit code %1).")
+                                     .arg(process.ExitCode())
+                               : said};
     }
-    return {true, {}};
+    return {Run::Outcome::Done, {}};
 }
 
 void ToolRunner::Cancel() {
