@@ -87,13 +87,13 @@ std::optional<ApplyToFiles::Patch> ApplyToFiles::ChoosePatch() {
                 way == 0 ? NameComparison::Direction::ToOpen : NameComparison::Direction::ToOther);
             const NameLists::Written patch =
                 NameLists::WritePatch(rows, NameLists::Format::Csv, m_Document.WorkFolder());
-            if (patch.Bytes.isEmpty()) {
-                m_Services.Messages->Show(m_Window, patch.Reason, m_Title,
+            if (!patch.Ok()) {
+                m_Services.Messages->Show(m_Window, patch.Reason(), m_Title,
                                           MessageBoxes::Icon::Warning);
                 return std::nullopt;
             }
-            return Patch{patch.Bytes, tr("the differences that turn %1 into %2")
-                                          .arg(way == 0 ? other : open, way == 0 ? open : other)};
+            return Patch{patch.Value(), tr("the differences that turn %1 into %2")
+                                            .arg(way == 0 ? other : open, way == 0 ? open : other)};
         }
         if (way != 2) {
             return std::nullopt;
@@ -105,13 +105,13 @@ std::optional<ApplyToFiles::Patch> ApplyToFiles::ChoosePatch() {
     if (path.isEmpty()) {
         return std::nullopt;
     }
-    const NameLists::Loaded loaded = NameLists::Load(path);
-    if (loaded.Bytes.isEmpty()) {
-        m_Services.Messages->Show(m_Window, NativePath::Shown(loaded.Reason), m_Title,
+    const Result<QByteArray> loaded = NameLists::Load(path);
+    if (!loaded.Ok()) {
+        m_Services.Messages->Show(m_Window, NativePath::Shown(loaded.Reason()), m_Title,
                                   MessageBoxes::Icon::Warning);
         return std::nullopt;
     }
-    return Patch{loaded.Bytes, NativePath::Shown(QFileInfo(path).fileName())};
+    return Patch{loaded.Value(), NativePath::Shown(QFileInfo(path).fileName())};
 }
 
 void ApplyToFiles::Start() {

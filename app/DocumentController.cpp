@@ -20,6 +20,7 @@
 #include <QMainWindow>
 #include <QStatusBar>
 #include <QTimer>
+#include <optional>
 #include <utility>
 
 namespace voxtrel {
@@ -62,9 +63,9 @@ DocumentController::DocumentController(QMainWindow* Window, QString Title, NameD
             &DocumentController::EncodingChanged);
     // After Save As the window edits the new file.
     connect(&m_Document, &NameDocument::FilePathChanged, this, &DocumentController::UpdateCaption);
-    if (!m_Document.WorkFolderProblem().isEmpty()) {
+    if (const Result<QString> folder = m_Document.WorkFolderMade(); !folder.Ok()) {
         // Said when it happens, once the window is up: nothing can be opened.
-        QTimer::singleShot(0, this, [this] { ShowFailure(m_Document.WorkFolderProblem()); });
+        QTimer::singleShot(0, this, [this, why = folder.Reason()] { ShowFailure(why); });
     }
 }
 
@@ -164,24 +165,24 @@ void DocumentController::OpenChosen(const QString& Path, const QString& Name) {
 
 void DocumentController::UpdateCaption() {
     // A file that cannot be written says so, and only Save As is offered for it.
-    const QString readOnly = m_Document.ReadOnly();
+    const std::optional<QString> readOnly = m_Document.ReadOnly();
     m_Window->setWindowTitle(m_Document.IsOpen()
                                  ? NativePath::Shown(QFileInfo(m_Document.FilePath()).fileName()) +
-                                       (readOnly.isEmpty() ? QString() : tr(" [read-only]")) +
+                                       (readOnly ? tr(" [read-only]") : QString()) +
                                        QStringLiteral("[*] - ") + m_Title
                                  : m_Title);
     m_Window->setWindowModified(m_Document.IsModified());
-    const bool save = m_Document.IsOpen() && readOnly.isEmpty();
+    const bool save = m_Document.IsOpen() && !readOnly;
     m_Actions.Cmd_Zapisz->setEnabled(save);
     if (m_QuickSave->Enabled() != save) {
         m_QuickSave->setEnabled(save);
     }
-    if (!readOnly.isEmpty()) {
-        m_Window->statusBar()->showMessage(readOnly);
+    if (readOnly) {
+        m_Window->statusBar()->showMessage(*readOnly);
     } else if (m_Window->statusBar()->currentMessage() == m_ReadOnlyNote) {
         m_Window->statusBar()->clearMessage(); // Save As went on with a file that can be written
     }
-    m_ReadOnlyNote = readOnly;
+    m_ReadOnlyNote = readOnly.value_or(QString());
 }
 
 void DocumentController::EncodingChanged() {
@@ -201,7 +202,7 @@ bool DocumentController::MaybeSave() {
         return true;
     }
     const QString name = QFileInfo(m_Document.FilePath()).fileName();
-    if (!m_Document.ReadOnly().isEmpty()) {
+    if (m_Document.ReadOnly()) {
         // Save would only fail: the changes can go to another file.
         switch (m_Services.Messages->Choose(m_Window, Questions::UnsavedReadOnly(name), m_Title,
                                             Questions::UnsavedReadOnlyButtons())) {

@@ -87,7 +87,7 @@ void ListCommands::Import() {
     if (!m_Services.Preview->Confirm(m_Window, m_Title, checked.Changes, checked.Notes)) {
         return;
     }
-    if (!m_Document.Import(checked.Changes)) {
+    if (!m_Document.Import(checked.Changes).Ok()) {
         QApplication::beep(); // the tool is working on the names
         return;
     }

@@ -51,14 +51,14 @@ int ApplyCommand::Execute(const QCommandLineParser& Parser, QTextStream& Out, QT
     if (!targets) {
         return UsageError;
     }
-    const NameLists::Loaded list = NameLists::Load(Parser.positionalArguments().at(1));
-    if (list.Bytes.isEmpty()) {
-        Err << NativePath::Shown(list.Reason) << Qt::endl;
+    const Result<QByteArray> list = NameLists::Load(Parser.positionalArguments().at(1));
+    if (!list.Ok()) {
+        Err << NativePath::Shown(list.Reason()) << Qt::endl;
         return Failed;
     }
     // Everything is checked before anything is written.
     ImportPlan plan(QCoreApplication::applicationDirPath());
-    const QList<FileCheck>& checks = plan.Check(list.Bytes, *targets, Options(Parser));
+    const QList<FileCheck>& checks = plan.Check(list.Value(), *targets, Options(Parser));
     QStringList notes; // the same list for every file: its notes said once
     for (const FileCheck& check : checks) {
         for (const QString& note : check.Notes) {

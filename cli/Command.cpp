@@ -133,25 +133,28 @@ QString Command::Names(qsizetype Count) {
                       : QCoreApplication::translate("voxtrel::Command", "%n names", nullptr, count);
 }
 
-Command::Output Command::OutputOf(const QCommandLineParser& Parser, QTextStream& Err) {
+std::optional<Command::Output> Command::OutputOf(const QCommandLineParser& Parser,
+                                                 QTextStream& Err) {
     Output out;
     out.Target = Parser.isSet(QStringLiteral("output")) ? Parser.value(QStringLiteral("output"))
                                                         : QStringLiteral("-");
     out.As = NameLists::FormatFor(out.Target);
     const QString program = QCoreApplication::applicationName();
     if (Parser.isSet(QStringLiteral("format"))) {
-        out.Ok = NameLists::FormatNamed(Parser.value(QStringLiteral("format")), out.As);
-        if (!out.Ok) {
+        const std::optional<NameLists::Format> named =
+            NameLists::FormatNamed(Parser.value(QStringLiteral("format")));
+        if (!named) {
             Err << QCoreApplication::translate("voxtrel::Command",
                                                "%1: --format takes xlsx or csv, not \"%2\".")
                        .arg(program, Parser.value(QStringLiteral("format")))
                 << Qt::endl;
+            return std::nullopt;
         }
+        out.As = *named;
         return out;
     }
     // A name whose extension asks for another format gets no CSV in disguise.
-    out.Ok = NameLists::KnownTarget(out.Target);
-    if (!out.Ok) {
+    if (!NameLists::KnownTarget(out.Target)) {
         Err << QCoreApplication::translate(
                    "voxtrel::Command", "%1: \"%2\" has an extension this program does not write. "
                                        "The formats are .csv, .xlsx and - (CSV on standard "
@@ -159,6 +162,7 @@ Command::Output Command::OutputOf(const QCommandLineParser& Parser, QTextStream&
                                        "format whatever the name.")
                    .arg(program, NativePath::Shown(out.Target))
             << Qt::endl;
+        return std::nullopt;
     }
     return out;
 }

@@ -64,15 +64,15 @@ public:
     // "1 name" or "3 names".
     static QString Names(qsizetype Count);
 
-    // Where a list goes and in which format, from -o and --format; Ok false after a usage
-    // error (an unknown --format, or an extension that is neither .csv nor .xlsx without
-    // --format), said on Err.
+    // Where a list goes and in which format, from -o and --format; none after a usage error
+    // (an unknown --format, or an extension that is neither .csv nor .xlsx without --format),
+    // said on Err.
     struct Output {
         QString Target; // "-": standard output
         NameLists::Format As = NameLists::Format::Csv;
-        bool Ok = false;
     };
-    static Output OutputOf(const QCommandLineParser& Parser, QTextStream& Err);
+    [[nodiscard]] static std::optional<Output> OutputOf(const QCommandLineParser& Parser,
+                                                        QTextStream& Err);
 
 protected:
     // Adds -o and --format, for the commands that write lists; What names what they write.

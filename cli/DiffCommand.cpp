@@ -37,8 +37,8 @@ DiffCommand::DiffCommand()
 int DiffCommand::Execute(const QCommandLineParser& Parser, QTextStream& Out, QTextStream& Err) {
     const QString oldFile = Parser.positionalArguments().at(1);
     const QString newFile = Parser.positionalArguments().at(2);
-    const Output output = OutputOf(Parser, Err);
-    if (!output.Ok) {
+    const std::optional<Output> output = OutputOf(Parser, Err);
+    if (!output) {
         return UsageError;
     }
     NameDocument before(QCoreApplication::applicationDirPath());
@@ -52,7 +52,7 @@ int DiffCommand::Execute(const QCommandLineParser& Parser, QTextStream& Out, QTe
     }
     const NameChanges differ = NameLists::Differences(before.Table(), after.Table());
     Out.flush();
-    const SaveResult written = after.ExportPatch(output.Target, differ, output.As, oldFile);
+    const SaveResult written = after.ExportPatch(output->Target, differ, output->As, oldFile);
     if (!written.Ok()) {
         Err << NativePath::Shown(written.Reason) << Qt::endl;
         return Failed;

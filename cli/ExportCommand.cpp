@@ -29,8 +29,8 @@ ExportCommand::ExportCommand()
 
 int ExportCommand::Execute(const QCommandLineParser& Parser, QTextStream& Out, QTextStream& Err) {
     const QString file = Parser.positionalArguments().at(1);
-    const Output output = OutputOf(Parser, Err);
-    if (!output.Ok) {
+    const std::optional<Output> output = OutputOf(Parser, Err);
+    if (!output) {
         return UsageError;
     }
     NameDocument document(QCoreApplication::applicationDirPath());
@@ -40,7 +40,7 @@ int ExportCommand::Execute(const QCommandLineParser& Parser, QTextStream& Out, Q
         return Failed;
     }
     Out.flush();
-    const SaveResult written = document.ExportList(output.Target, output.As);
+    const SaveResult written = document.ExportList(output->Target, output->As);
     if (!written.Ok()) {
         Err << NativePath::Shown(written.Reason) << Qt::endl;
         return Failed;

@@ -49,9 +49,9 @@ ImportCommand::ImportCommand()
 int ImportCommand::Execute(const QCommandLineParser& Parser, QTextStream& Out, QTextStream& Err) {
     const QString file = Parser.positionalArguments().at(1);
     const QString shown = NativePath::Shown(file); // as messages show it
-    const NameLists::Loaded list = NameLists::Load(Parser.positionalArguments().at(2));
-    if (list.Bytes.isEmpty()) {
-        Err << NativePath::Shown(list.Reason) << Qt::endl;
+    const Result<QByteArray> list = NameLists::Load(Parser.positionalArguments().at(2));
+    if (!list.Ok()) {
+        Err << NativePath::Shown(list.Reason()) << Qt::endl;
         return Failed;
     }
     const std::optional<QList<ImportTarget>> targets = Targets({file}, Parser, Err);
@@ -60,7 +60,7 @@ int ImportCommand::Execute(const QCommandLineParser& Parser, QTextStream& Out, Q
     }
     // A file that does not decompress to a name file is not rewritten as one.
     ImportPlan plan(QCoreApplication::applicationDirPath());
-    const FileCheck checked = plan.Check(list.Bytes, *targets, Options(Parser)).constFirst();
+    const FileCheck checked = plan.Check(list.Value(), *targets, Options(Parser)).constFirst();
     for (const QString& note : checked.Notes) {
         Err << note << Qt::endl;
     }

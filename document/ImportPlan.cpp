@@ -109,10 +109,10 @@ const QList<FileCheck>& ImportPlan::Check(const QByteArray& List,
                 check = Judge(NameLists::Check(List, document->Table(), Options.Transliterate),
                               Options);
                 check.Likely = NameLists::LikelyEncoding(document->Table(), page);
-                const QString readOnly = document->ReadOnly();
-                if (check.Passes() && !readOnly.isEmpty()) {
+                const std::optional<QString> readOnly = document->ReadOnly();
+                if (check.Passes() && readOnly) {
                     check.Result = FileCheck::Outcome::ReadOnly;
-                    check.Reason = readOnly.section(QLatin1Char(';'), 0, 0) + QLatin1Char('.');
+                    check.Reason = readOnly->section(QLatin1Char(';'), 0, 0) + QLatin1Char('.');
                 }
             }
             check.Notes = opened.Notes + check.Notes;
@@ -145,11 +145,10 @@ ImportWrite ImportPlan::Write() {
             continue;
         }
         SaveResult saved;
-        if (document.Import(check.Changes)) {
+        if (const Result<qsizetype> imported = document.Import(check.Changes); imported.Ok()) {
             saved = document.Save(options);
         } else {
-            saved.Reason = QCoreApplication::translate("voxtrel::ImportPlan",
-                                                       "The compression tool was busy.");
+            saved.Reason = imported.Reason();
         }
         (saved.Ok() ? result.Written : result.NotWritten) << check.File;
         result.Saves.push_back({check.File, saved});

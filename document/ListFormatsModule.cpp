@@ -19,12 +19,12 @@ public:
     voxtrel::NameWorkbook::Written Write(const voxtrel::Baza& Table, bool Workbook,
                                          const QString& WorkFolder) const override {
         return Workbook ? voxtrel::NameWorkbook::Write(Table, WorkFolder)
-                        : voxtrel::NameWorkbook::Written{voxtrel::NameCsv::Write(Table), {}};
+                        : voxtrel::NameWorkbook::Written::Made(voxtrel::NameCsv::Write(Table));
     }
     voxtrel::NameWorkbook::Written WritePatch(const voxtrel::NameChanges& Rows, bool Workbook,
                                               const QString& WorkFolder) const override {
         return Workbook ? voxtrel::NameWorkbook::WritePatch(Rows, WorkFolder)
-                        : voxtrel::NameWorkbook::Written{voxtrel::NameCsv::WritePatch(Rows), {}};
+                        : voxtrel::NameWorkbook::Written::Made(voxtrel::NameCsv::WritePatch(Rows));
     }
     std::optional<QString> LikelyEncoding(const voxtrel::Baza& Table,
                                           const voxtrel::CodePage& Chosen) const override {

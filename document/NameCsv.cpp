@@ -4,6 +4,7 @@
 
 #include "document/AtomicReplace.h"
 #include "document/NameRows.h"
+#include "document/Result.h"
 #include "names/Baza.h"
 #include "names/CodePage.h"
 #include "names/NameFileLayout.h"
@@ -11,6 +12,7 @@
 #include <QStringDecoder>
 #include <csv.h>
 #include <functional>
+#include <optional>
 
 namespace voxtrel {
 namespace {
@@ -45,10 +47,10 @@ int noSpace(unsigned char) {
     return 0;
 } // spaces belong to the name: never trimmed
 
-// Splits Csv into rows with fields between Separator, each handed to Take. False at the first
-// quoting fault, with its line in Problem. Lines end at CR, LF or CRLF alike.
-bool parse(const QByteArray& csv, char separator, const std::function<void(const ListRow&)>& take,
-           QString& problem) {
+// Splits Csv into rows with fields between Separator, each handed to Take, up to the first
+// quoting fault: that fault, with its line, if there is one. Lines end at CR, LF or CRLF alike.
+std::optional<QString> parse(const QByteArray& csv, char separator,
+                             const std::function<void(const ListRow&)>& take) {
     csv_parser parser;
     csv_init(&parser, CSV_STRICT | CSV_STRICT_FINI);
     csv_set_space_func(&parser, noSpace);
@@ -56,7 +58,7 @@ bool parse(const QByteArray& csv, char separator, const std::function<void(const
     Collector collector{take, {}, 0};
     int line = 1;
     bool inRecord = false;
-    bool ok = true;
+    std::optional<QString> problem;
     char previous = 0;
     // One byte at a time, so that every record knows the line it starts on.
     for (const char c : csv) {
@@ -72,7 +74,6 @@ bool parse(const QByteArray& csv, char separator, const std::function<void(const
                     "line %1: a quote inside a field that is not quoted, or text after a closing "
                     "quote")
                     .arg(line);
-            ok = false;
             break;
         }
         if (collector.Count != before) {
@@ -83,14 +84,13 @@ bool parse(const QByteArray& csv, char separator, const std::function<void(const
         }
         previous = c;
     }
-    if (ok && csv_fini(&parser, Collector::Field, Collector::Record, &collector) != 0) {
+    if (!problem && csv_fini(&parser, Collector::Field, Collector::Record, &collector) != 0) {
         problem = QCoreApplication::translate("voxtrel::NameCsv",
                                               "line %1: a quoted field is never closed")
                       .arg(collector.Current.Row);
-        ok = false;
     }
     csv_free(&parser);
-    return ok;
+    return problem;
 }
 
 // The line of UTF-16 Units (after the mark) on which the first unpaired surrogate stands.
@@ -117,38 +117,35 @@ int lineOfLoneSurrogate(QByteArrayView units, bool little) {
 }
 
 // The list as UTF-8 without a mark: as it is, or from UTF-16 with a mark of either order.
-// Empty, with the reason, for text of any other encoding or broken UTF-16.
-QByteArray asUtf8(const QByteArray& csv, QString& problem) {
+// Refused, with the reason, for text of any other encoding or broken UTF-16.
+Result<QByteArray> asUtf8(const QByteArray& csv) {
     if (csv.startsWith("\xFF\xFE") || csv.startsWith("\xFE\xFF")) {
         const bool little = csv.startsWith("\xFF\xFE");
         const QByteArrayView units = QByteArrayView(csv).sliced(2);
         if (units.size() % 2 != 0) {
-            problem = QCoreApplication::translate(
+            return Result<QByteArray>::Refused(QCoreApplication::translate(
                 "voxtrel::NameCsv", "The file ends in half a UTF-16 character: it was cut short "
-                                    "or is not UTF-16 text.");
-            return {};
+                                    "or is not UTF-16 text."));
         }
         QStringDecoder decoder(little ? QStringConverter::Utf16LE : QStringConverter::Utf16BE,
                                QStringConverter::Flag::Stateless);
         const QString text = decoder.decode(units);
         if (decoder.hasError() || !QStringView(text).isValidUtf16()) {
-            problem =
+            return Result<QByteArray>::Refused(
                 QCoreApplication::translate(
                     "voxtrel::NameCsv", "line %1: half of a UTF-16 surrogate pair stands alone; "
                                         "the text is broken.")
-                    .arg(lineOfLoneSurrogate(units, little));
-            return {};
+                    .arg(lineOfLoneSurrogate(units, little)));
         }
-        return text.toUtf8();
+        return Result<QByteArray>::Made(text.toUtf8());
     }
     const QByteArray body = csv.startsWith(Bom) ? csv.mid(Bom.size()) : csv;
     const bool nulls =
         body.size() >= 4 && (body[0] == 0 || body[1] == 0) && (body[2] == 0 || body[3] == 0);
     if (nulls) {
-        problem = QCoreApplication::translate(
+        return Result<QByteArray>::Refused(QCoreApplication::translate(
             "voxtrel::NameCsv", "It is UTF-16 text without a byte-order mark; save it as UTF-8 "
-                                "CSV and import it again.");
-        return {};
+                                "CSV and import it again."));
     }
     if (!QByteArrayView(body).isValidUtf8()) {
         // The first line that is not: a list in a Western code page, say.
@@ -163,13 +160,13 @@ QByteArray asUtf8(const QByteArray& csv, QString& problem) {
                 start = i + 1;
             }
         }
-        problem = QCoreApplication::translate(
-                      "voxtrel::NameCsv", "line %1: it is not UTF-8 text; save it as UTF-8 CSV and "
-                                          "import it again.")
-                      .arg(line);
-        return {};
+        return Result<QByteArray>::Refused(
+            QCoreApplication::translate("voxtrel::NameCsv",
+                                        "line %1: it is not UTF-8 text; save it as UTF-8 CSV and "
+                                        "import it again.")
+                .arg(line));
     }
-    return body;
+    return Result<QByteArray>::Made(body);
 }
 
 // The separator a spreadsheet chose, from the header line: a comma, a semicolon (lists from
@@ -218,16 +215,15 @@ QByteArray NameCsv::WritePatch(const NameChanges& Rows) {
 }
 
 ListCheck NameCsv::Check(const QByteArray& Csv, const Baza& Table, bool Transliterate) {
-    QString encoding;
-    const QByteArray body = asUtf8(Csv, encoding);
-    if (!encoding.isEmpty()) {
-        return {ListCheck::Outcome::Refused, {}, NameRows::Refused(encoding), {}, {}, {}};
+    const Result<QByteArray> utf8 = asUtf8(Csv);
+    if (!utf8.Ok()) {
+        return {ListCheck::Outcome::Refused, {}, NameRows::Refused(utf8.Reason()), {}, {}, {}};
     }
+    const QByteArray& body = utf8.Value();
     NameRows rows(Table, NameRows::Places::Lines, Transliterate);
-    QString problem;
-    if (!parse(
-            body, separatorOf(body), [&rows](const ListRow& row) { rows.Take(row); }, problem)) {
-        rows.Fault(problem);
+    if (const std::optional<QString> problem =
+            parse(body, separatorOf(body), [&rows](const ListRow& row) { rows.Take(row); })) {
+        rows.Fault(*problem);
     }
     return rows.Result();
 }

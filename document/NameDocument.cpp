@@ -17,13 +17,13 @@
 namespace voxtrel {
 namespace {
 
-QByteArray readAll(const QString& path, bool* ok = nullptr) {
+// The file's bytes; none when it cannot be opened.
+std::optional<QByteArray> readAll(const QString& path) {
     QFile f(path);
-    const bool opened = f.open(QIODevice::ReadOnly);
-    if (ok) {
-        *ok = opened;
+    if (!f.open(QIODevice::ReadOnly)) {
+        return std::nullopt;
     }
-    return opened ? f.readAll() : QByteArray();
+    return f.readAll();
 }
 
 QByteArray hashOf(const QByteArray& bytes) {
@@ -81,8 +81,8 @@ OpenResult NameDocument::Open(const QString& FilePath, const QString& Name,
 OpenResult NameDocument::OpenRecovered(const QString& FilePath, const QString& name,
                                        const SizeCheck& AcceptSize) {
     using Outcome = OpenResult::Outcome;
-    if (m_Folder.Path().isEmpty()) {
-        return {Outcome::Failed, m_Folder.Problem()};
+    if (const Result<QString> folder = m_Folder.Folder(); !folder.Ok()) {
+        return {Outcome::Failed, folder.Reason()};
     }
     // Read once, checked before a byte is copied: a FIFO, a device or a huge file never
     // reaches the working folder.
@@ -111,7 +111,7 @@ OpenResult NameDocument::OpenRecovered(const QString& FilePath, const QString& n
     const ToolRunner::Run run = m_Tool.Start(
         ToolCommands::DecompressFileCommand(m_AppPath, copy), copy,
         QCoreApplication::translate("voxtrel::NameDocument", "Decompressing %1...").arg(name));
-    if (!run.Ok) {
+    if (!run.Ok()) {
         return {Outcome::Failed,
                 QCoreApplication::translate("voxtrel::NameDocument",
                                             "The file \"%1\" could not be decompressed:\n%2")
@@ -162,12 +162,12 @@ void NameDocument::setEncoding(const CodePage& Encoding) {
     emit EncodingChanged();
 }
 
-bool NameDocument::Import(const NameChanges& Changes) {
+Result<qsizetype> NameDocument::Import(const NameChanges& Changes) {
     if (ToolBusy()) {
-        return false;
+        return Result<qsizetype>::Refused(ToolRunner::BusyText());
     }
     if (Changes.isEmpty()) {
-        return true;
+        return Result<qsizetype>::Made(0);
     }
     m_Undo.beginMacro(QCoreApplication::translate("voxtrel::NameDocument", "Import %1 names")
                           .arg(Changes.size()));
@@ -177,7 +177,7 @@ bool NameDocument::Import(const NameChanges& Changes) {
                                       m_Table.EncodeNazwa(change.NewName)));
     }
     m_Undo.endMacro();
-    return true;
+    return Result<qsizetype>::Made(Changes.size());
 }
 
 QString NameDocument::SavedName(qint32 Index) const {
@@ -254,12 +254,12 @@ SaveResult NameDocument::SaveTo(const QString& FilePath, const SaveOptions& Opti
         return result;
     }
     m_Target = FilePath; // no working file may be it
-    const Packed packed = Compressed(QFileInfo(FilePath).fileName());
-    if (packed.Bytes.isEmpty()) {
-        result.Reason = packed.Reason;
+    const Result<QByteArray> packed = Compressed(QFileInfo(FilePath).fileName());
+    if (!packed.Ok()) {
+        result.Reason = packed.Reason();
         return result;
     }
-    const QByteArray& compressed = packed.Bytes;
+    const QByteArray& compressed = packed.Value();
     {
         // Two savers of one file take turns: what is checked here is what is written over.
         const FileLock::Taken lock = FileLock::Take(target, Options.Waiting);
@@ -303,12 +303,12 @@ bool NameDocument::ChangedSinceRead(const ResolvedTarget& Target, const FileStam
     return !current.Ok() || hashOf(current.Bytes) != m_Hash;
 }
 
-NameDocument::Packed NameDocument::Compressed(const QString& Name) {
+Result<QByteArray> NameDocument::Compressed(const QString& Name) {
     if (!m_Table.Zapisz(QString())) {
-        return {{},
-                QCoreApplication::translate("voxtrel::NameDocument",
-                                            "The working file could not be written:\n%1")
-                    .arg(m_Table.ErrorString())};
+        return Result<QByteArray>::Refused(
+            QCoreApplication::translate("voxtrel::NameDocument",
+                                        "The working file could not be written:\n%1")
+                .arg(m_Table.ErrorString()));
     }
     const QString path = m_Table.Path();
     const QString packed = ToolCommands::CompressOutput(path);
@@ -316,15 +316,13 @@ NameDocument::Packed NameDocument::Compressed(const QString& Name) {
     ToolRunner::Run run = m_Tool.Start(
         ToolCommands::CompressCommand(m_AppPath, path), path,
         QCoreApplication::translate("voxtrel::NameDocument", "Compressing %1...").arg(Name));
-    if (!run.Ok) {
-        return {{}, run.Reason};
+    if (!run.Ok()) {
+        return Result<QByteArray>::Refused(run.Reason);
     }
-    bool ok = false;
-    const QByteArray compressed = readAll(packed, &ok);
-    if (!ok || compressed.isEmpty()) {
-        return {{},
-                QCoreApplication::translate("voxtrel::NameDocument",
-                                            "The compression tool left no compressed file.")};
+    const std::optional<QByteArray> compressed = readAll(packed);
+    if (!compressed || compressed->isEmpty()) {
+        return Result<QByteArray>::Refused(QCoreApplication::translate(
+            "voxtrel::NameDocument", "The compression tool left no compressed file."));
     }
     // The compressed file must give back exactly the bytes written before it may replace
     // the user's file.
@@ -333,29 +331,26 @@ NameDocument::Packed NameDocument::Compressed(const QString& Name) {
     QFile::remove(checked);
     QFile::remove(check);
     if (!QFile::rename(packed, checked)) {
-        return {{},
-                QCoreApplication::translate(
-                    "voxtrel::NameDocument",
-                    "The compressed file could not be checked: the working folder "
-                    "refused a rename.")};
+        return Result<QByteArray>::Refused(QCoreApplication::translate(
+            "voxtrel::NameDocument", "The compressed file could not be checked: the working folder "
+                                     "refused a rename."));
     }
     run = m_Tool.Start(
         ToolCommands::DecompressFileCommand(m_AppPath, checked), checked,
         QCoreApplication::translate("voxtrel::NameDocument", "Checking %1...").arg(Name));
-    if (!run.Ok) {
-        return {{},
-                QCoreApplication::translate("voxtrel::NameDocument",
-                                            "The compressed file could not be checked:\n%1")
-                    .arg(run.Reason)};
+    if (!run.Ok()) {
+        return Result<QByteArray>::Refused(
+            QCoreApplication::translate("voxtrel::NameDocument",
+                                        "The compressed file could not be checked:\n%1")
+                .arg(run.Reason));
     }
-    const QByteArray written = readAll(path);
-    if (written.isEmpty() || readAll(check) != written) {
-        return {{},
-                QCoreApplication::translate(
-                    "voxtrel::NameDocument",
-                    "The compressed file does not decompress to the names written.")};
+    const std::optional<QByteArray> written = readAll(path);
+    if (!written || written->isEmpty() || readAll(check) != written) {
+        return Result<QByteArray>::Refused(QCoreApplication::translate(
+            "voxtrel::NameDocument",
+            "The compressed file does not decompress to the names written."));
     }
-    return {compressed, {}};
+    return Result<QByteArray>::Made(*compressed);
 }
 
 SaveResult NameDocument::ExportList(const QString& Target, NameLists::Format As) {
@@ -366,32 +361,32 @@ SaveResult NameDocument::ExportList(const QString& Target, NameLists::Format As)
         return result;
     }
     const NameLists::Written list = NameLists::Write(m_Table, As, m_Folder.Path());
-    if (list.Bytes.isEmpty()) {
-        result.Reason = list.Reason;
+    if (!list.Ok()) {
+        result.Reason = list.Reason();
         return result;
     }
-    return m_Writer.WriteOutput(Target, list.Bytes, {StampOf(m_FilePath)});
+    return m_Writer.WriteOutput(Target, list.Value(), {StampOf(m_FilePath)});
 }
 
 SaveResult NameDocument::ExportPatch(const QString& Target, const NameChanges& Rows,
                                      NameLists::Format As, const QString& Other) {
     SaveResult result;
     const NameLists::Written patch = NameLists::WritePatch(Rows, As, m_Folder.Path());
-    if (patch.Bytes.isEmpty()) {
-        result.Reason = patch.Reason;
+    if (!patch.Ok()) {
+        result.Reason = patch.Reason();
         return result;
     }
-    return m_Writer.WriteOutput(Target, patch.Bytes, {StampOf(m_FilePath), StampOf(Other)});
+    return m_Writer.WriteOutput(Target, patch.Value(), {StampOf(m_FilePath), StampOf(Other)});
 }
 
-QString NameDocument::ReadOnly() const {
+std::optional<QString> NameDocument::ReadOnly() const {
     if (!m_Open) {
-        return {};
+        return std::nullopt;
     }
     const LinkTarget link = FollowLinks(m_FilePath);
     const FileStamp now = StampOf(link.Path);
     if (!link.Ok() || !now.Exists) {
-        return {}; // a save asks about a file gone missing
+        return std::nullopt; // a save asks about a file gone missing
     }
     if (!now.Regular || !(now.Mode & 0200)) {
         return QCoreApplication::translate(
@@ -403,7 +398,7 @@ QString NameDocument::ReadOnly() const {
             "voxtrel::NameDocument", "You may not write this file; Save As writes the names to "
                                      "another file.");
     }
-    return {};
+    return std::nullopt;
 }
 
 ListCheck NameDocument::CheckList(const QString& Path, bool Transliterate) const {

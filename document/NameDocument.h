@@ -4,6 +4,7 @@
 #include "document/ListCheck.h"
 #include "document/NameLists.h"
 #include "document/OpenResult.h"
+#include "document/Result.h"
 #include "document/SafeWriter.h"
 #include "document/SaveResult.h"
 #include "document/ToolRunner.h"
@@ -15,6 +16,7 @@
 #include <QString>
 #include <QUndoStack>
 #include <functional>
+#include <optional>
 
 namespace voxtrel {
 
@@ -47,9 +49,9 @@ public:
     explicit NameDocument(QString AppPath, QString SharedFolder = {}, QObject* parent = nullptr);
     ~NameDocument() override;
 
-    // Why no working folder could be made, right after construction; empty when one was.
-    // Such a document opens nothing.
-    QString WorkFolderProblem() const { return m_Folder.Problem(); }
+    // The working folder made at construction, or why none could be: such a document opens
+    // nothing.
+    [[nodiscard]] Result<QString> WorkFolderMade() const { return m_Folder.Folder(); }
 
     // The compressed file the user chose is refused unread above this size.
     static constexpr qint64 MaxFileSize = 64 * 1024 * 1024;
@@ -77,8 +79,8 @@ public:
     // the former file stays as it was.
     SaveResult SaveAs(const QString& FilePath, const SaveOptions& Options = {});
     // Why the chosen file cannot be written, as it is on disk now (marked read-only, or not
-    // the user's to write); empty when Save can write it.
-    QString ReadOnly() const;
+    // the user's to write); none when Save can write it.
+    [[nodiscard]] std::optional<QString> ReadOnly() const;
     // The decompressed size of the file as opened, when it is not a name file's; else 0.
     qint64 OddSize() const { return m_OddSize; }
 
@@ -92,8 +94,9 @@ public:
     // Reads the list at Path ("-": standard input), CSV or workbook, and checks it against
     // the names.
     ListCheck CheckList(const QString& Path, bool Transliterate = false) const;
-    // Applies checked renames as one undoable step; false while the tool is running.
-    bool Import(const NameChanges& Changes);
+    // Applies checked renames as one undoable step: how many names it renamed, or why none
+    // (the tool is running).
+    Result<qsizetype> Import(const NameChanges& Changes);
 
     // Renames one record (the index is clamped into the records) as an undoable step; a
     // rename merges into the step before it when that renamed the same record, unless
@@ -143,13 +146,8 @@ private:
                              const SizeCheck& AcceptSize);
     // The names as they are now are the file's.
     void MarkSaved();
-    // The table, written, compressed and checked: the compressed bytes, or none and the
-    // reason.
-    struct Packed {
-        QByteArray Bytes;
-        QString Reason;
-    };
-    Packed Compressed(const QString& Name);
+    // The table, written, compressed and checked: the compressed bytes, or why there are none.
+    Result<QByteArray> Compressed(const QString& Name);
     // Whether Target, as Now finds it, is no longer the file that was read.
     bool ChangedSinceRead(const ResolvedTarget& Target, const FileStamp& Now) const;
     QString WorkFile(const QString& Name) const;

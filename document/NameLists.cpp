@@ -22,42 +22,39 @@ bool KnownTarget(const QString& Path) {
            suffix.compare(QLatin1String("xlsx"), Qt::CaseInsensitive) == 0;
 }
 
-bool FormatNamed(const QString& Word, Format& Chosen) {
+std::optional<Format> FormatNamed(const QString& Word) {
     if (Word.compare(QLatin1String("xlsx"), Qt::CaseInsensitive) == 0) {
-        Chosen = Format::Xlsx;
-        return true;
+        return Format::Xlsx;
     }
     if (Word.compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0) {
-        Chosen = Format::Csv;
-        return true;
+        return Format::Csv;
     }
-    return false;
+    return std::nullopt;
 }
 
-Loaded Load(const QString& Path) {
+Result<QByteArray> Load(const QString& Path) {
     const FileRead read = ReadRegularFile(Path, MaxFileSize);
     const QString shown = Path == QLatin1String("-")
                               ? QCoreApplication::translate("voxtrel::NameLists", "standard input")
                               : QStringLiteral("\"%1\"").arg(Path);
     if (read.Result == FileRead::Outcome::TooLarge) {
-        return {{},
-                QCoreApplication::translate(
-                    "voxtrel::NameLists",
-                    "The name list %1 is larger than 4 MiB; a list of 1209 names "
-                    "is far smaller.")
-                    .arg(shown)};
+        return Result<QByteArray>::Refused(
+            QCoreApplication::translate(
+                "voxtrel::NameLists", "The name list %1 is larger than 4 MiB; a list of 1209 names "
+                                      "is far smaller.")
+                .arg(shown));
     }
     if (!read.Ok()) {
-        return {{},
-                QCoreApplication::translate("voxtrel::NameLists", "The name list was not read: %1")
-                    .arg(read.Reason)};
+        return Result<QByteArray>::Refused(
+            QCoreApplication::translate("voxtrel::NameLists", "The name list was not read: %1")
+                .arg(read.Reason));
     }
     if (read.Bytes.isEmpty() || read.Bytes == "\xEF\xBB\xBF") {
-        return {{},
-                QCoreApplication::translate("voxtrel::NameLists", "The name list %1 is empty.")
-                    .arg(shown)};
+        return Result<QByteArray>::Refused(
+            QCoreApplication::translate("voxtrel::NameLists", "The name list %1 is empty.")
+                .arg(shown));
     }
-    return {read.Bytes, {}};
+    return Result<QByteArray>::Made(read.Bytes);
 }
 
 ListCheck Check(const QByteArray& Bytes, const Baza& Table, bool Transliterate) {
@@ -70,17 +67,17 @@ ListCheck Check(const QByteArray& Bytes, const Baza& Table, bool Transliterate) 
 }
 
 ListCheck Read(const QString& Path, const Baza& Table, bool Transliterate) {
-    const Loaded list = Load(Path);
-    if (list.Bytes.isEmpty()) {
-        return {ListCheck::Outcome::Unreadable, {}, list.Reason, {}, {}, {}};
+    const Result<QByteArray> list = Load(Path);
+    if (!list.Ok()) {
+        return {ListCheck::Outcome::Unreadable, {}, list.Reason(), {}, {}, {}};
     }
-    return Check(list.Bytes, Table, Transliterate);
+    return Check(list.Value(), Table, Transliterate);
 }
 
 Written Write(const Baza& Table, Format As, const QString& WorkFolder) {
     const ListFormats::Found formats = ListFormats::Find();
     if (!formats.Formats) {
-        return {{}, formats.Reason};
+        return Written::Refused(formats.Reason);
     }
     return formats.Formats->Write(Table, As == Format::Xlsx, WorkFolder);
 }
@@ -88,7 +85,7 @@ Written Write(const Baza& Table, Format As, const QString& WorkFolder) {
 Written WritePatch(const NameChanges& Rows, Format As, const QString& WorkFolder) {
     const ListFormats::Found formats = ListFormats::Find();
     if (!formats.Formats) {
-        return {{}, formats.Reason};
+        return Written::Refused(formats.Reason);
     }
     return formats.Formats->WritePatch(Rows, As == Format::Xlsx, WorkFolder);
 }

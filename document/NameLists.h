@@ -2,6 +2,7 @@
 
 #include "document/ListCheck.h"
 #include "document/NameWorkbook.h"
+#include "document/Result.h"
 
 #include <QByteArray>
 #include <QString>
@@ -22,19 +23,15 @@ Format FormatFor(const QString& Path);
 // Whether Path says its format: "-", a name ending in .csv or .xlsx, or one without an
 // extension (a FIFO, a device). "names.ods" does not: it would be CSV in disguise.
 [[nodiscard]] bool KnownTarget(const QString& Path);
-// "csv" or "xlsx"; false for another word.
-bool FormatNamed(const QString& Word, Format& Chosen);
+// The format "csv" or "xlsx" names; none for another word.
+[[nodiscard]] std::optional<Format> FormatNamed(const QString& Word);
 
 // A list is refused unread above this size.
 inline constexpr qint64 MaxFileSize = 4 * 1024 * 1024;
 
-// A list's bytes as read: empty, with the reason, when it could not be (missing, not a plain
-// file, over MaxFileSize, empty).
-struct Loaded {
-    QByteArray Bytes;
-    QString Reason;
-};
-Loaded Load(const QString& Path);
+// A list's bytes as read, or why they could not be (missing, not a plain file, over
+// MaxFileSize, empty).
+Result<QByteArray> Load(const QString& Path);
 // Checks the list Bytes, of either format, against Table.
 ListCheck Check(const QByteArray& Bytes, const Baza& Table, bool Transliterate = false);
 
@@ -47,7 +44,7 @@ ListCheck Read(const QString& Path, const Baza& Table, bool Transliterate = fals
 // looks right, or when the list formats (which hold the detector) are not there.
 [[nodiscard]] std::optional<QString> LikelyEncoding(const Baza& Table, const CodePage& Chosen);
 
-// A list's bytes as made: empty, with the reason, when it could not be.
+// A list's bytes as made, or why they could not be.
 using Written = NameWorkbook::Written;
 // Every record of Table in Format; a workbook is made in WorkFolder.
 Written Write(const Baza& Table, Format As, const QString& WorkFolder);

@@ -7,6 +7,7 @@
 #include "names/Baza.h"
 #include "names/CodePage.h"
 #include "names/NameFileLayout.h"
+#include <optional>
 
 namespace voxtrel {
 namespace {
@@ -23,9 +24,9 @@ QString character(uint u) {
                : QString(QChar(static_cast<char16_t>(u)));
 }
 
-// Why Name cannot be a record's name, or empty when it can. Every character the code page
+// Why Name cannot be a record's name; none when it can. Every character the code page
 // cannot hold is named.
-QString nameProblem(const QString& name, const CodePage& page) {
+std::optional<QString> nameProblem(const QString& name, const CodePage& page) {
     const QList<uint> chars = name.toUcs4();
     for (const uint u : chars) {
         if (u == '\r' || u == '\n' || u == 0x2028 || u == 0x2029) {
@@ -55,7 +56,7 @@ QString nameProblem(const QString& name, const CodePage& page) {
         return QCoreApplication::translate("voxtrel::NameRows", "%1 cannot be written in %2")
             .arg(refused.join(QStringLiteral(", ")), page.Name());
     }
-    return {};
+    return std::nullopt;
 }
 
 // Name with each character the code page cannot hold replaced by its Latin form.
@@ -211,9 +212,8 @@ void NameRows::Take(const ListRow& Row) {
         return; // changes nothing, whatever it holds; a patch applied twice changes nothing
     }
     const QString name = m_Transliterate ? transliterated(typed, page) : typed;
-    const QString why = nameProblem(name, page);
-    if (!why.isEmpty()) {
-        Refuse(Row.Row, 1, why);
+    if (const std::optional<QString> why = nameProblem(name, page)) {
+        Refuse(Row.Row, 1, *why);
         return;
     }
     if (name == old) {

@@ -1,4 +1,5 @@
 #include "document/NameWorkbook.h"
+#include "document/Result.h"
 
 #include <QCoreApplication>
 
@@ -9,6 +10,7 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryFile>
+#include <optional>
 #include <xlsxwriter.h>
 #include <zip.h>
 
@@ -27,8 +29,9 @@ QByteArray escaped(const QString& text) {
 
 // The writing library leaves out an empty string, or writes a cell without a value: an
 // empty name or former name becomes an empty text cell of its own, so that every reader sees
-// the row say that the name is empty. Path is the closed workbook, rewritten in place.
-QString emptyCellsAsText(const QByteArray& path) {
+// the row say that the name is empty. Path is the closed workbook, rewritten in place; what
+// kept it from being so, if anything.
+std::optional<QString> emptyCellsAsText(const QByteArray& path) {
     int error = 0;
     zip_t* zip = zip_open(path.constData(), 0, &error);
     if (zip == nullptr) {
@@ -70,7 +73,7 @@ QString emptyCellsAsText(const QByteArray& path) {
         return QCoreApplication::translate("voxtrel::NameWorkbook",
                                            "the written workbook cannot be closed");
     }
-    return {};
+    return std::nullopt;
 }
 
 } // namespace
@@ -95,10 +98,10 @@ NameWorkbook::Written NameWorkbook::WriteRows(const NameChanges& Rows, bool With
                                               const QString& Folder) {
     QTemporaryFile file(Folder + QStringLiteral("names-XXXXXX.xlsx"));
     if (!file.open()) {
-        return {{},
-                QCoreApplication::translate("voxtrel::NameWorkbook",
-                                            "No workbook can be made in the working folder: %1")
-                    .arg(file.errorString())};
+        return Written::Refused(
+            QCoreApplication::translate("voxtrel::NameWorkbook",
+                                        "No workbook can be made in the working folder: %1")
+                .arg(file.errorString()));
     }
     file.close();
     const QByteArray path = QFile::encodeName(file.fileName());
@@ -107,9 +110,8 @@ NameWorkbook::Written NameWorkbook::WriteRows(const NameChanges& Rows, bool With
     options.tmpdir = temp.data();
     lxw_workbook* book = workbook_new_opt(path.constData(), &options);
     if (book == nullptr) {
-        return {{},
-                QCoreApplication::translate("voxtrel::NameWorkbook",
-                                            "No workbook can be made in the working folder.")};
+        return Written::Refused(QCoreApplication::translate(
+            "voxtrel::NameWorkbook", "No workbook can be made in the working folder."));
     }
     lxw_worksheet* sheet = workbook_add_worksheet(book, "names");
     lxw_format* text = workbook_add_format(book);
@@ -136,25 +138,24 @@ NameWorkbook::Written NameWorkbook::WriteRows(const NameChanges& Rows, bool With
     }
     const lxw_error closed = workbook_close(book);
     if (closed != LXW_NO_ERROR) {
-        return {{},
-                QCoreApplication::translate("voxtrel::NameWorkbook",
-                                            "The workbook could not be written: %1")
-                    .arg(QString::fromUtf8(lxw_strerror(closed)))};
+        return Written::Refused(QCoreApplication::translate("voxtrel::NameWorkbook",
+                                                            "The workbook could not be written: %1")
+                                    .arg(QString::fromUtf8(lxw_strerror(closed))));
     }
-    if (const QString problem = emptyCellsAsText(path); !problem.isEmpty()) {
-        return {{},
-                QCoreApplication::translate("voxtrel::NameWorkbook",
-                                            "The workbook could not be written: %1.")
-                    .arg(problem)};
+    if (const std::optional<QString> problem = emptyCellsAsText(path)) {
+        return Written::Refused(
+            QCoreApplication::translate("voxtrel::NameWorkbook",
+                                        "The workbook could not be written: %1.")
+                .arg(*problem));
     }
     QFile written(file.fileName());
     if (!written.open(QIODevice::ReadOnly)) {
-        return {{},
-                QCoreApplication::translate("voxtrel::NameWorkbook",
-                                            "The workbook could not be read back: %1")
-                    .arg(written.errorString())};
+        return Written::Refused(
+            QCoreApplication::translate("voxtrel::NameWorkbook",
+                                        "The workbook could not be read back: %1")
+                .arg(written.errorString()));
     }
-    return {written.readAll(), {}};
+    return Written::Made(written.readAll());
 }
 
 ListCheck NameWorkbook::Check(const QByteArray& Zip, const Baza& Table, bool Transliterate) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/Result.h"
+
 #include "document/ListCheck.h"
 
 #include <QByteArray>
@@ -15,10 +17,8 @@ class Baza;
 // name is an empty text cell, and text that looks like an escape is escaped.
 class NameWorkbook {
 public:
-    struct Written {
-        QByteArray Bytes; // empty when it failed
-        QString Reason;
-    };
+    // The workbook's bytes, or why none could be made.
+    using Written = Result<QByteArray>;
     // Every record of Table as a workbook, made through a temporary file in Folder.
     static Written Write(const Baza& Table, const QString& Folder);
     // A patch: each row's index, new name and (column "was") the name it replaces.

@@ -20,7 +20,7 @@ ToolRunner::ToolRunner(QString AppPath, QObject* parent)
 ToolRunner::Run ToolRunner::Start(const QString& Command, const QString& Input,
                                   const QString& What) {
     if (Busy()) {
-        return {false, BusyText()};
+        return {Run::Outcome::Busy, BusyText()};
     }
     Scn_Process process;
     m_Running = &process;
@@ -29,11 +29,12 @@ ToolRunner::Run ToolRunner::Start(const QString& Command, const QString& Input,
     m_Running = nullptr;
     emit RunningChanged(false, What);
     if (process.Cancelled()) {
-        return {false, QCoreApplication::translate("voxtrel::ToolRunner",
-                                                   "The compression tool was cancelled.")};
+        return {Run::Outcome::Cancelled,
+                QCoreApplication::translate("voxtrel::ToolRunner",
+                                            "The compression tool was cancelled.")};
     }
     if (!process.Started()) {
-        return {false,
+        return {Run::Outcome::NotStarted,
                 QCoreApplication::translate("voxtrel::ToolRunner",
                                             "The compression tool could not be started:\n%1\n%2")
                     .arg(ToolCommands::ToolPath(m_AppPath), process.StartError())};
@@ -43,13 +44,14 @@ ToolRunner::Run ToolRunner::Start(const QString& Command, const QString& Input,
         // told.
         QString said = process.ErrorOutput().section(QLatin1Char('\n'), -1);
         said.remove(QStringLiteral("zlibtool: ") + Input + QStringLiteral(": "));
-        return {false, said.isEmpty() ? QCoreApplication::translate(
-                                            "voxtrel::ToolRunner",
-                                            "The compression tool failed (exit code %1).")
-                                            .arg(process.ExitCode())
-                                      : said};
+        return {Run::Outcome::Failed,
+                said.isEmpty()
+                    ? QCoreApplication::translate("voxtrel::ToolRunner",
+                                                  "The compression tool failed (exit code %1).")
+                          .arg(process.ExitCode())
+                    : said};
     }
-    return {true, {}};
+    return {Run::Outcome::Done, {}};
 }
 
 void ToolRunner::Cancel() {

@@ -15,10 +15,20 @@ public:
     // AppPath: the application folder, ending in a separator; it holds zlib/zlibtool.
     explicit ToolRunner(QString AppPath, QObject* parent = nullptr);
 
-    // What a run came to: Ok, or the reason it failed, told without the working file's path.
-    struct Run {
-        bool Ok = false;
+    // What a run came to, with the reason for all but Done, told without the working file's
+    // path.
+    struct [[nodiscard]] Run {
+        enum class Outcome {
+            Done,
+            Busy,       // another run is under way
+            Cancelled,  // the user ended it
+            NotStarted, // the tool could not be started
+            Failed,     // the tool crashed or said no
+        };
+        Outcome Result = Outcome::Failed;
         QString Reason;
+
+        bool Ok() const { return Result == Outcome::Done; }
     };
     // Runs Command on the working file Input; What says what it does ("Compressing x...").
     Run Start(const QString& Command, const QString& Input, const QString& What);

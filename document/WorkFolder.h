@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/Result.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -25,10 +27,13 @@ public:
     WorkFolder(const WorkFolder&) = delete;
     WorkFolder& operator=(const WorkFolder&) = delete;
 
-    // Empty when no folder could be made or the shared one was refused; Problem() then
-    // says why.
+    // The folder, or why there is none (none could be made, or the shared one was refused).
+    [[nodiscard]] Result<QString> Folder() const {
+        return m_Path.isEmpty() ? Result<QString>::Refused(m_Problem)
+                                : Result<QString>::Made(m_Path);
+    }
+    // The folder; empty when there is none (Folder() says why).
     QString Path() const { return m_Path; }
-    QString Problem() const { return m_Problem; }
 
     // The working file Name; neither it nor the tool's outputs from it (".unzlib", ".zlib")
     // is ever one of the user's files UserFiles, should one lie here.

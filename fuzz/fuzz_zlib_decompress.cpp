@@ -4,14 +4,12 @@
 #include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    std::vector<std::uint8_t> out;
-    std::string error;
     // A small limit keeps runs fast and exercises the bomb guard.
-    const bool ok = voxtrel::ZlibCodec::decompress(data, size, out, error, 1 << 20);
-    if (!ok && (!out.empty() || error.empty())) {
+    const voxtrel::ZlibCodec::Coded out = voxtrel::ZlibCodec::decompress(data, size, 1 << 20);
+    if (!out.Ok() && (!out.Bytes.empty() || out.Failed->empty())) {
         std::abort();
     }
-    if (ok && out.size() > (1u << 20)) {
+    if (out.Ok() && out.Bytes.size() > (1u << 20)) {
         std::abort();
     }
     return 0;

@@ -8,7 +8,7 @@ packages=(cmake ninja-build g++ clang libclang-rt-14-dev qt6-base-dev qt6-multim
           fonts-liberation python3 xdotool libcsv-dev strace time
           pkg-config libxlsxwriter-dev libzip-dev python3-openpyxl libicu-dev
           lintian desktop-file-utils appstream help2man dpkg-dev man-db
-          at-spi2-core dbus-daemon python3-pyatspi)
+          at-spi2-core dbus-daemon python3-pyatspi clang-tidy)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -24,6 +24,7 @@ check_tmp() {
 
 cmake --preset release
 cmake --build --preset release -j "$jobs"
+bash scripts/naming.sh build
 ctest --preset release -j "$jobs"
 check_tmp
 

@@ -49,21 +49,19 @@ ZlibCodec::Writer bufferWriter(std::vector<std::uint8_t>& out) {
 
 } // namespace
 
-bool ZlibCodec::compressStream(const Reader& read, const Writer& write, std::string& error) {
+ZlibCodec::Failure ZlibCodec::compressStream(const Reader& read, const Writer& write) {
     z_stream zs{};
     if (deflateInit(&zs, Z_BEST_COMPRESSION) != Z_OK) {
-        error = "cannot start compression";
-        return false;
+        return "cannot start compression";
     }
     std::vector<std::uint8_t> in(Chunk);
     std::vector<std::uint8_t> out(Chunk);
-    bool ok = true;
+    Failure failure;
     int flush = Z_NO_FLUSH;
-    while (ok && flush != Z_FINISH) {
+    while (!failure && flush != Z_FINISH) {
         std::size_t got = 0;
         if (!readFully(read, in.data(), in.size(), got)) {
-            error = "cannot read the input";
-            ok = false;
+            failure = "cannot read the input";
             break;
         }
         flush = got < in.size() ? Z_FINISH : Z_NO_FLUSH;
@@ -74,43 +72,37 @@ bool ZlibCodec::compressStream(const Reader& read, const Writer& write, std::str
             zs.avail_out = static_cast<uInt>(out.size());
             const int rc = deflate(&zs, flush);
             if (rc == Z_STREAM_ERROR) {
-                error = "compression failed";
-                ok = false;
+                failure = "compression failed";
                 break;
             }
             const std::size_t produced = out.size() - zs.avail_out;
             if (produced > 0 && !write(out.data(), produced)) {
-                error = "cannot write the output";
-                ok = false;
+                failure = "cannot write the output";
                 break;
             }
         } while (zs.avail_out == 0);
     }
     deflateEnd(&zs);
-    return ok;
+    return failure;
 }
 
-bool ZlibCodec::decompressStream(const Reader& read, const Writer& write, std::string& error,
-                                 std::size_t limit) {
+ZlibCodec::Failure ZlibCodec::decompressStream(const Reader& read, const Writer& write,
+                                               std::size_t limit) {
     std::uint8_t header[2];
     std::size_t got = 0;
     if (!readFully(read, header, 2, got)) {
-        error = "cannot read the input";
-        return false;
+        return "cannot read the input";
     }
     if (got == 0) {
-        error = "input is empty";
-        return false;
+        return "input is empty";
     }
     if (got < 2 || !validHeader(header)) {
-        error = "not valid zlib data (no zlib header)";
-        return false;
+        return "not valid zlib data (no zlib header)";
     }
 
     z_stream zs{};
     if (inflateInit(&zs) != Z_OK) {
-        error = "cannot start decompression";
-        return false;
+        return "cannot start decompression";
     }
     std::vector<std::uint8_t> in(Chunk);
     std::vector<std::uint8_t> out(Chunk);
@@ -120,10 +112,11 @@ bool ZlibCodec::decompressStream(const Reader& read, const Writer& write, std::s
     bool ended = false; // the input has no more bytes
     std::size_t total = 0;
     int rc = Z_OK;
+    Failure failure;
     for (;;) {
         if (zs.avail_in == 0 && !ended) {
             if (!read(in.data(), in.size(), got)) {
-                error = "cannot read the input";
+                failure = "cannot read the input";
                 break;
             }
             ended = got == 0;
@@ -134,30 +127,30 @@ bool ZlibCodec::decompressStream(const Reader& read, const Writer& write, std::s
         zs.avail_out = static_cast<uInt>(out.size());
         rc = inflate(&zs, Z_NO_FLUSH);
         if (rc == Z_DATA_ERROR) {
-            error = zs.msg && std::string(zs.msg) == "incorrect data check"
-                        ? "bad checksum in compressed data"
-                        : std::string("not valid zlib data") +
-                              (zs.msg ? std::string(" (") + zs.msg + ")" : "");
+            failure = zs.msg && std::string(zs.msg) == "incorrect data check"
+                          ? "bad checksum in compressed data"
+                          : std::string("not valid zlib data") +
+                                (zs.msg ? std::string(" (") + zs.msg + ")" : "");
             break;
         }
         if (rc == Z_NEED_DICT) {
-            error = "not valid zlib data (needs a preset dictionary)";
+            failure = "not valid zlib data (needs a preset dictionary)";
             break;
         }
         if (rc == Z_MEM_ERROR || rc == Z_STREAM_ERROR) {
-            error = rc == Z_MEM_ERROR ? "out of memory" : "decompression failed";
+            failure = rc == Z_MEM_ERROR ? "out of memory" : "decompression failed";
             break;
         }
         const std::size_t produced = out.size() - zs.avail_out;
         total += produced;
         if (total > limit) {
-            error = "decompressed data is larger than " + std::to_string(limit / (1024 * 1024)) +
-                    " MiB";
+            failure = "decompressed data is larger than " + std::to_string(limit / (1024 * 1024)) +
+                      " MiB";
             rc = Z_MEM_ERROR;
             break;
         }
         if (produced > 0 && !write(out.data(), produced)) {
-            error = "cannot write the output";
+            failure = "cannot write the output";
             rc = Z_ERRNO;
             break;
         }
@@ -166,33 +159,32 @@ bool ZlibCodec::decompressStream(const Reader& read, const Writer& write, std::s
         }
         // Room for output left over, no input left and none to come: the stream is cut short.
         if (ended && zs.avail_in == 0 && zs.avail_out > 0) {
-            error = "the compressed data ends too early";
+            failure = "the compressed data ends too early";
             break;
         }
     }
     inflateEnd(&zs);
-    return rc == Z_STREAM_END;
+    return rc == Z_STREAM_END ? std::nullopt : failure;
 }
 
-bool ZlibCodec::compress(const std::uint8_t* data, std::size_t size, std::vector<std::uint8_t>& out,
-                         std::string& error) {
-    out.clear();
-    const bool ok = compressStream(bufferReader(data, size), bufferWriter(out), error);
-    if (!ok) {
-        out.clear();
+ZlibCodec::Coded ZlibCodec::compress(const std::uint8_t* data, std::size_t size) {
+    Coded out;
+    out.Failed = compressStream(bufferReader(data, size), bufferWriter(out.Bytes));
+    if (out.Failed) {
+        out.Bytes.clear();
     }
-    return ok;
+    return out;
 }
 
-bool ZlibCodec::decompress(const std::uint8_t* data, std::size_t size,
-                           std::vector<std::uint8_t>& out, std::string& error, std::size_t limit) {
-    out.clear();
-    const bool ok = decompressStream(bufferReader(data, size), bufferWriter(out), error, limit);
-    if (!ok) {
-        out.clear();
-        out.shrink_to_fit();
+ZlibCodec::Coded ZlibCodec::decompress(const std::uint8_t* data, std::size_t size,
+                                       std::size_t limit) {
+    Coded out;
+    out.Failed = decompressStream(bufferReader(data, size), bufferWriter(out.Bytes), limit);
+    if (out.Failed) {
+        out.Bytes.clear();
+        out.Bytes.shrink_to_fit();
     }
-    return ok;
+    return out;
 }
 
 } // namespace voxtrel

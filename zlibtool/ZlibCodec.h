@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,22 +23,28 @@ public:
     // Takes the next piece of output; false on a write error.
     using Writer = std::function<bool(const std::uint8_t* data, std::size_t size)>;
 
-    // Compresses everything read at the best level. On failure returns false with error set.
-    static bool compressStream(const Reader& read, const Writer& write, std::string& error);
+    // Why a stream failed; none when it worked.
+    using Failure = std::optional<std::string>;
+
+    // Compresses everything read at the best level.
+    [[nodiscard]] static Failure compressStream(const Reader& read, const Writer& write);
 
     // Decompresses one complete stream. The 2-byte header is checked before anything more is
-    // read; bytes after the stream's end are never read. On any failure (empty input, not
-    // zlib, truncated, bad checksum, output over limit, a read or write error) returns false
-    // with error set; what was written before the failure must be thrown away.
-    static bool decompressStream(const Reader& read, const Writer& write, std::string& error,
-                                 std::size_t limit = MaxOutput);
+    // read; bytes after the stream's end are never read. Fails on empty input, data that is
+    // not zlib, a cut stream, a bad checksum, output over limit, a read or write error; what
+    // was written before the failure must be thrown away.
+    [[nodiscard]] static Failure decompressStream(const Reader& read, const Writer& write,
+                                                  std::size_t limit = MaxOutput);
 
-    // The same on whole buffers.
-    static bool compress(const std::uint8_t* data, std::size_t size, std::vector<std::uint8_t>& out,
-                         std::string& error);
-    static bool decompress(const std::uint8_t* data, std::size_t size,
-                           std::vector<std::uint8_t>& out, std::string& error,
-                           std::size_t limit = MaxOutput);
+    // The same on whole buffers: the output, or why there is none.
+    struct [[nodiscard]] Coded {
+        std::vector<std::uint8_t> Bytes; // empty on failure
+        Failure Failed;
+        bool Ok() const { return !Failed; }
+    };
+    static Coded compress(const std::uint8_t* data, std::size_t size);
+    static Coded decompress(const std::uint8_t* data, std::size_t size,
+                            std::size_t limit = MaxOutput);
 };
 
 } // namespace voxtrel

@@ -147,10 +147,11 @@ int ZlibToolMain::run(int argc, char** argv, std::ostream& said, std::ostream& e
             }
             return true;
         };
-        ok = decompress ? ZlibCodec::decompressStream(read, write, error)
-                        : ZlibCodec::compressStream(read, write, error);
-        if (!ok) {
-            error = ioError.empty() ? input.string() + ": " + error : ioError;
+        const ZlibCodec::Failure failed = decompress ? ZlibCodec::decompressStream(read, write)
+                                                     : ZlibCodec::compressStream(read, write);
+        if (failed) {
+            ok = false;
+            error = ioError.empty() ? input.string() + ": " + *failed : ioError;
         }
     }
     if (ok) {

@@ -125,10 +125,10 @@ int main(int argc, char** argv) {
 
     const QByteArray plain = sampleNameFile();
     std::vector<std::uint8_t> packed;
-    std::string error;
-    ok =
-        ok && voxtrel::ZlibCodec::compress(reinterpret_cast<const std::uint8_t*>(plain.constData()),
-                                           size_t(plain.size()), packed, error);
+    const voxtrel::ZlibCodec::Coded coded = voxtrel::ZlibCodec::compress(
+        reinterpret_cast<const std::uint8_t*>(plain.constData()), size_t(plain.size()));
+    ok = ok && coded.Ok();
+    packed = coded.Bytes;
     // The original, which installs and packages take, and a read-only copy in the application
     // folder, so that trying the editor on it cannot change it by accident.
     const QString sample = appDir.filePath(QStringLiteral("samples/unnamed_1846.bin"));

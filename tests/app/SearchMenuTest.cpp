@@ -114,7 +114,7 @@ private slots:
         NameChange change;
         change.Index = 2;
         change.NewName = QString::fromUtf8("C\u00e0rter");
-        document.Import({change});
+        QVERIFY(document.Import({change}).Ok());
         QCOMPARE(l.rig.listLines()[2], QString::fromUtf8("C\u00e0rter"));
         QVERIFY(!changed.isEmpty());
         for (const QList<QVariant>& signal : changed) {

@@ -157,7 +157,7 @@ TEST(NameDocument, UndoStepsMergeTypingAndImportIsOneStep) {
     five.NewName = "Five";
     six.Index = 6;
     six.NewName = "Six";
-    ASSERT_TRUE(o.doc.Import({five, six}));
+    ASSERT_TRUE(o.doc.Import({five, six}).Ok());
     EXPECT_EQ(undo->count(), 3);
 
     QList<qint32> changed;

@@ -125,8 +125,8 @@ TEST(NameWorkbook, ExportIsTextInATextColumnAndReadsBackAsNoChange) {
     Table t(1209);
     QTemporaryDir dir;
     const NameWorkbook::Written book = NameWorkbook::Write(t.table, dir.path() + "/");
-    ASSERT_FALSE(book.Bytes.isEmpty()) << book.Reason.toStdString();
-    ASSERT_TRUE(WriteBytes(dir.filePath("out.xlsx"), book.Bytes));
+    ASSERT_TRUE(book.Ok()) << book.Reason().toStdString();
+    ASSERT_TRUE(WriteBytes(dir.filePath("out.xlsx"), book.Value()));
     const PythonRun read = SystemPython(QStringLiteral(R"(
 import sys, openpyxl
 ws = openpyxl.load_workbook(sys.argv[1]).active
@@ -140,7 +140,7 @@ print(len(names), names[7].value)
 )"),
                                         {dir.filePath("out.xlsx")});
     EXPECT_EQ(read.output.trimmed(), QString("1209 Player 7"));
-    const ListCheck back = NameWorkbook::Check(book.Bytes, t.table);
+    const ListCheck back = NameWorkbook::Check(book.Value(), t.table);
     EXPECT_TRUE(back.Ok()) << back.Reason.toStdString();
     EXPECT_TRUE(back.Changes.isEmpty());
 }
@@ -208,8 +208,8 @@ TEST(NameWorkbook, APatchKeepsAnEmptyFormerNameAndItsColumns) {
     row.Was = "";
     row.HasWas = true;
     const NameWorkbook::Written patch = NameWorkbook::WritePatch({row}, dir.path() + "/");
-    ASSERT_FALSE(patch.Bytes.isEmpty()) << patch.Reason.toStdString();
-    ASSERT_TRUE(WriteBytes(dir.filePath("p.xlsx"), patch.Bytes));
+    ASSERT_TRUE(patch.Ok()) << patch.Reason().toStdString();
+    ASSERT_TRUE(WriteBytes(dir.filePath("p.xlsx"), patch.Value()));
     const PythonRun made = SystemPython(Rewrite + QStringLiteral(R"(
 d = sys.argv[1]
 sheet = zipfile.ZipFile(d + '/p.xlsx').read('xl/worksheets/sheet1.xml')
@@ -249,8 +249,8 @@ TEST(NameWorkbook, EscapesAreDecodedOnceAndWrittenSoTheyReadBack) {
     Table t(6, "Player ", image);
     QTemporaryDir dir;
     const NameWorkbook::Written book = NameWorkbook::Write(t.table, dir.path() + "/");
-    ASSERT_TRUE(WriteBytes(dir.filePath("out.xlsx"), book.Bytes));
-    const ListCheck back = NameWorkbook::Check(book.Bytes, t.table);
+    ASSERT_TRUE(WriteBytes(dir.filePath("out.xlsx"), book.Value()));
+    const ListCheck back = NameWorkbook::Check(book.Value(), t.table);
     EXPECT_TRUE(back.Ok() && back.Changes.isEmpty()) << back.Reason.toStdString();
 
     const PythonRun made = SystemPython(Rewrite + QStringLiteral(R"(

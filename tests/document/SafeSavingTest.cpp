@@ -83,12 +83,14 @@ TEST(SafeSaving, ALinkedOrForeignWorkingFolderIsRefused) {
         ASSERT_TRUE(WriteCompressed(chosen, NameImage(3)));
         {
             NameDocument doc(app.appPath(), WorkFolder::SharedWorkFolder(app.appPath()));
-            EXPECT_TRUE(doc.WorkFolderProblem().contains(linked ? "it is a link"
-                                                                : "it belongs to another user"))
-                << doc.WorkFolderProblem().toStdString();
+            const Result<QString> folder = doc.WorkFolderMade();
+            ASSERT_FALSE(folder.Ok());
+            EXPECT_TRUE(
+                folder.Reason().contains(linked ? "it is a link" : "it belongs to another user"))
+                << folder.Reason().toStdString();
             const OpenResult opened = doc.Open(chosen);
             EXPECT_FALSE(opened.Ok());
-            EXPECT_EQ(opened.Reason, doc.WorkFolderProblem());
+            EXPECT_EQ(opened.Reason, folder.Reason());
             doc.ClearWorkFolder();
         }
         const QString kept = linked ? victim : work;

@@ -31,13 +31,12 @@ qint64 residentKiB() {
 
 QByteArray decompressed(const QString& path) {
     const QByteArray packed = test::ReadBytes(path);
-    std::vector<std::uint8_t> out;
-    std::string error;
-    if (!ZlibCodec::decompress(reinterpret_cast<const std::uint8_t*>(packed.constData()),
-                               size_t(packed.size()), out, error)) {
+    const ZlibCodec::Coded out = ZlibCodec::decompress(
+        reinterpret_cast<const std::uint8_t*>(packed.constData()), size_t(packed.size()));
+    if (!out.Ok()) {
         return {};
     }
-    return QByteArray(reinterpret_cast<const char*>(out.data()), qsizetype(out.size()));
+    return QByteArray(reinterpret_cast<const char*>(out.Bytes.data()), qsizetype(out.Bytes.size()));
 }
 
 } // namespace

@@ -1,8 +1,12 @@
-// The exact command lines, and that they split back into the intended arguments.
+// The command lines: that the tool runs from them where the editor keeps it, and that they
+// split back into the intended arguments.
 #include "tools/ToolCommands.h"
+#include "tools/Scn_Process.h"
 
 #include <QDir>
+#include <QFile>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace voxtrel {
@@ -10,19 +14,30 @@ namespace {
 
 const QString S = QDir::separator();
 
-TEST(ToolCommands, ExactStrings) {
-    const QString app = S + "opt" + S + "editor" + S;
-    EXPECT_EQ(ToolCommands::ToolPath(app), app + "zlib" + S + "zlibtool");
-    EXPECT_EQ(ToolCommands::ToolWorkFolder(app), app + "zlib" + S + "temp" + S);
-    EXPECT_EQ(ToolCommands::DecompressCommand(app, "unnamed_1846.bin"),
-              "\"" + app + "zlib" + S + "zlibtool\" \"" + app + "zlib" + S + "temp" + S +
-                  "unnamed_1846.bin\" -d");
-    EXPECT_EQ(ToolCommands::DecompressOutput(app, "unnamed_1846.bin"),
-              app + "zlib" + S + "temp" + S + "unnamed_1846.bin.unzlib");
-    const QString path = ToolCommands::DecompressOutput(app, "unnamed_1846.bin");
-    EXPECT_EQ(ToolCommands::CompressCommand(app, path),
-              "\"" + app + "zlib" + S + "zlibtool\" \"" + path + "\"");
-    EXPECT_EQ(ToolCommands::CompressOutput(path), path + ".zlib");
+// An editor's folder as it is installed: the tool in zlib/, its work in zlib/temp/. The
+// commands must find both there, and name the files the real tool writes.
+TEST(ToolCommands, CommandsFindTheToolAndItsFilesWhereTheEditorKeepsThem) {
+    QTemporaryDir root;
+    const QString app = root.path() + "/editor/";
+    ASSERT_TRUE(QDir().mkpath(app + "zlib/temp"));
+    ASSERT_TRUE(QFile::copy(ZLIBTOOL_PATH, app + "zlib/zlibtool"));
+    const QByteArray names(4000, 'n');
+    {
+        QFile plain(app + "zlib/temp/names.unzlib");
+        ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+        ASSERT_EQ(plain.write(names), names.size());
+    }
+    Scn_Process p;
+    p.Run_Process(ToolCommands::CompressCommand(app, app + "zlib/temp/names.unzlib"), 0);
+    ASSERT_TRUE(p.Started()) << p.StartError().toStdString();
+    ASSERT_EQ(p.ExitCode(), 0) << p.ErrorOutput().toStdString();
+    ASSERT_TRUE(QFile::rename(app + "zlib/temp/names.unzlib.zlib", app + "zlib/temp/chosen.bin"));
+
+    p.Run_Process(ToolCommands::DecompressCommand(app, "chosen.bin"), 0);
+    ASSERT_EQ(p.ExitCode(), 0) << p.ErrorOutput().toStdString();
+    QFile back(app + "zlib/temp/chosen.bin.unzlib");
+    ASSERT_TRUE(back.open(QIODevice::ReadOnly));
+    EXPECT_EQ(back.readAll(), names);
 }
 
 TEST(ToolCommands, AwkwardNamesStayOneArgument) {

@@ -44,12 +44,10 @@ QByteArray sample(int size) {
 }
 
 QByteArray compressed(const QByteArray& plain) {
-    std::vector<std::uint8_t> out;
-    std::string error;
-    ZlibCodec::compress(reinterpret_cast<const std::uint8_t*>(plain.constData()), plain.size(), out,
-                        error);
-    return QByteArray(reinterpret_cast<const char*>(out.data()),
-                      static_cast<qsizetype>(out.size()));
+    const ZlibCodec::Coded out =
+        ZlibCodec::compress(reinterpret_cast<const std::uint8_t*>(plain.constData()), plain.size());
+    return QByteArray(reinterpret_cast<const char*>(out.Bytes.data()),
+                      static_cast<qsizetype>(out.Bytes.size()));
 }
 
 // The tool failed as it must: exit 1, one line saying why, and the output name as it was:
