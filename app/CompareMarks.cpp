@@ -76,6 +76,12 @@ void CompareMarks::Compare() {
         return;
     }
     const OpenResult opened = m_Compared.Open(path, m_Document.Encoding());
+    if (!opened.Notes.isEmpty()) {
+        // The compared file held a cut save, which was rolled back first: said once, as an
+        // open says it.
+        m_Services.Messages->Show(m_Window, opened.Notes.join(QLatin1Char('\n')), m_Title,
+                                  MessageBoxes::Icon::Warning);
+    }
     if (!opened.Ok()) {
         m_Services.Messages->Show(m_Window, NativePath::Shown(opened.Reason), m_Title,
                                   MessageBoxes::Icon::Warning);

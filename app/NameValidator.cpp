@@ -14,6 +14,13 @@ QValidator::State NameValidator::validate(QString& input, int& pos) const {
         return Invalid;
     }
     const CodePage& page = m_Page();
+    // A letter typed or pasted as a base and a combining mark (e and U+0301, as some
+    // keyboards and file names give it) is composed where the code page holds the whole
+    // letter, as a list's names are.
+    if (const QString fitted = page.Fitted(input); fitted != input) {
+        pos = int(page.Fitted(input.left(pos)).size());
+        input = fitted;
+    }
     QStringList refused;
     QString kept;
     kept.reserve(input.size());

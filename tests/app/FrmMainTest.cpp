@@ -413,6 +413,10 @@ private slots:
                  QString::fromUtf8("'Ł', 'ź' cannot be stored in the Western (windows-1252) code "
                                    "page; the rest was kept."));
         QCOMPARE(rig.find<QLabel>("NameLength")->text(), QString("14 of 58"));
+        // A decomposed letter goes in as the code page's own.
+        QGuiApplication::clipboard()->setText(QString::fromUtf8("Cafe\u0301"));
+        field->paste();
+        QCOMPARE(field->text(), QString::fromUtf8("Player 0é€ ód!Café"));
         rig.retype(QString(70, 'a'));
         QCOMPARE(field->text().size(), 58);
         QCOMPARE(rig.window().statusBar()->currentMessage(),

@@ -136,8 +136,15 @@ def main():
 
             xdo(env, "key", "End")
             xdo(env, "type", "Z")
-            result = subprocess.run([sys.executable, __file__, "--describe"], env=env, capture_output=True,
-                                    text=True, timeout=60)
+            # What another process reads over the bus, once the typed letter has reached the
+            # editor (a loaded machine may take a while).
+            deadline = time.monotonic() + 30
+            while True:
+                result = subprocess.run([sys.executable, __file__, "--describe"], env=env,
+                                        capture_output=True, text=True, timeout=60)
+                if "Renamed, not saved" in result.stdout or time.monotonic() > deadline:
+                    break
+                time.sleep(0.2)
             if ("Renamed, not saved" not in result.stdout or "image: " not in result.stdout
                     or "unnamed image" in result.stdout):
                 raise SystemExit(f"the renamed name or a picture reads wrong:\n{result.stdout}{result.stderr}")
