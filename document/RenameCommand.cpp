@@ -1,5 +1,7 @@
 #include "document/RenameCommand.h"
 
+#include <QCoreApplication>
+
 #include "document/NameDocument.h"
 
 #include <utility>
@@ -14,7 +16,7 @@ RenameCommand::RenameCommand(NameDocument* document, qint32 index, QByteArray ol
     // with an ampersand doubled so that the menu shows it rather than take it for a mnemonic.
     QString shown = document->Encoding().decode(m_Old);
     shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
-    setText(QStringLiteral("Rename \"%1\"").arg(shown));
+    setText(QCoreApplication::translate("voxtrel::RenameCommand", "Rename \"%1\"").arg(shown));
 }
 
 void RenameCommand::undo() {

@@ -1,5 +1,7 @@
 #include "names/Baza.h"
 
+#include <QCoreApplication>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -98,7 +100,8 @@ bool Baza::Wczytaj(const QString& Str_Path) {
         m_Path = Str_Path;
     }
     if (!File_Exists(Str_Path)) {
-        m_Error = QStringLiteral("The file \"%1\" does not exist.").arg(Str_Path);
+        m_Error = QCoreApplication::translate("voxtrel::Baza", "The file \"%1\" does not exist.")
+                      .arg(Str_Path);
         return false;
     }
 
@@ -108,14 +111,16 @@ bool Baza::Wczytaj(const QString& Str_Path) {
 
     QFile file(Str_Path);
     if (!file.open(QIODevice::ReadOnly)) {
-        m_Error = QStringLiteral("Cannot open \"%1\": %2").arg(Str_Path, file.errorString());
+        m_Error = QCoreApplication::translate("voxtrel::Baza", "Cannot open \"%1\": %2")
+                      .arg(Str_Path, file.errorString());
         return false;
     }
     // Only the first 117585 bytes matter: the header, 1209 records and the file's own
     // trailing block. Anything after them is never read.
     QByteArray bytes = file.read(FileSize);
     if (file.error() != QFileDevice::NoError) {
-        m_Error = QStringLiteral("Cannot read \"%1\": %2").arg(Str_Path, file.errorString());
+        m_Error = QCoreApplication::translate("voxtrel::Baza", "Cannot read \"%1\": %2")
+                      .arg(Str_Path, file.errorString());
         return false;
     }
     file.close();
@@ -173,12 +178,14 @@ bool Baza::ReadTail(const QByteArray& fileBytes) {
         }
     } else {
         if (!data.open(QIODevice::ReadOnly)) {
-            m_Error = QStringLiteral("Cannot open \"%1\": %2").arg(dataPath, data.errorString());
+            m_Error = QCoreApplication::translate("voxtrel::Baza", "Cannot open \"%1\": %2")
+                          .arg(dataPath, data.errorString());
             return false;
         }
         const QByteArray fromData = data.read(TailSize);
         if (data.error() != QFileDevice::NoError) {
-            m_Error = QStringLiteral("Cannot read \"%1\": %2").arg(dataPath, data.errorString());
+            m_Error = QCoreApplication::translate("voxtrel::Baza", "Cannot read \"%1\": %2")
+                          .arg(dataPath, data.errorString());
             return false;
         }
         std::memcpy(tail.data(), fromData.constData(), static_cast<size_t>(fromData.size()));
@@ -231,17 +238,18 @@ QByteArray Baza::ToImage() const {
 bool Baza::Zapisz(const QString& Str_Path) {
     m_Error.clear();
     if (!m_Loaded) {
-        m_Error = QStringLiteral("No name file has been loaded.");
+        m_Error = QCoreApplication::translate("voxtrel::Baza", "No name file has been loaded.");
         return false;
     }
     const QString target = Str_Path.isEmpty() ? m_Path : Str_Path;
     if (target.isEmpty()) {
-        m_Error = QStringLiteral("No file to save to.");
+        m_Error = QCoreApplication::translate("voxtrel::Baza", "No file to save to.");
         return false;
     }
     const QFileInfo info(target);
     if (info.exists() && (info.isDir() || !info.isWritable())) {
-        m_Error = QStringLiteral("The file \"%1\" cannot be written.").arg(target);
+        m_Error = QCoreApplication::translate("voxtrel::Baza", "The file \"%1\" cannot be written.")
+                      .arg(target);
         return false;
     }
 
@@ -251,7 +259,8 @@ bool Baza::Zapisz(const QString& Str_Path) {
     QFile file(target);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
         file.write(image) != image.size() || !file.flush()) {
-        m_Error = QStringLiteral("Cannot write \"%1\": %2").arg(target, file.errorString());
+        m_Error = QCoreApplication::translate("voxtrel::Baza", "Cannot write \"%1\": %2")
+                      .arg(target, file.errorString());
         return false;
     }
     return true;

@@ -1,5 +1,7 @@
 #include "names/CodePage.h"
 
+#include <QCoreApplication>
+
 #include <QStringDecoder>
 #include <algorithm>
 #include <memory>
@@ -18,14 +20,23 @@ struct Entry {
 
 // The language versions' code pages first, then the other single-byte Windows code pages.
 constexpr Entry Known[] = {
-    {"windows-1250", "Central European"}, {"windows-1251", "Cyrillic"},
-    {"windows-1252", "Western"},          {"windows-1253", "Greek"},
-    {"windows-1254", "Turkish"},          {"windows-1257", "Baltic"},
-    {"windows-1255", "Hebrew"},           {"windows-1256", "Arabic"},
-    {"windows-1258", "Vietnamese"},       {"windows-874", "Thai"},
+    {"windows-1250", QT_TRANSLATE_NOOP("voxtrel::CodePage", "Central European")},
+    {"windows-1251", QT_TRANSLATE_NOOP("voxtrel::CodePage", "Cyrillic")},
+    {"windows-1252", QT_TRANSLATE_NOOP("voxtrel::CodePage", "Western")},
+    {"windows-1253", QT_TRANSLATE_NOOP("voxtrel::CodePage", "Greek")},
+    {"windows-1254", QT_TRANSLATE_NOOP("voxtrel::CodePage", "Turkish")},
+    {"windows-1257", QT_TRANSLATE_NOOP("voxtrel::CodePage", "Baltic")},
+    {"windows-1255", QT_TRANSLATE_NOOP("voxtrel::CodePage", "Hebrew")},
+    {"windows-1256", QT_TRANSLATE_NOOP("voxtrel::CodePage", "Arabic")},
+    {"windows-1258", QT_TRANSLATE_NOOP("voxtrel::CodePage", "Vietnamese")},
+    {"windows-874", QT_TRANSLATE_NOOP("voxtrel::CodePage", "Thai")},
 };
 
 } // namespace
+
+QString CodePage::Title() const {
+    return QCoreApplication::translate("voxtrel::CodePage", m_Title.toLatin1().constData());
+}
 
 CodePage::CodePage(const char* name, const char* title)
     : m_Name(QString::fromLatin1(name)), m_Title(QString::fromLatin1(title)),
@@ -105,7 +116,7 @@ const CodePage& CodePage::Western() {
         for (int b = 0; b < 256; ++b) {
             chars[b] = QChar(b >= 0x80 && b < 0xA0 ? High[b - 0x80] : char16_t(b));
         }
-        return CodePage("windows-1252", "Western", chars);
+        return CodePage("windows-1252", QT_TRANSLATE_NOOP("voxtrel::CodePage", "Western"), chars);
     }();
     return own;
 }

@@ -20,8 +20,8 @@ public:
     // By its name ("windows-1250"), ignoring case; nullptr when not supported.
     static const CodePage* Find(const QString& Name);
 
-    QString Name() const { return m_Name; }   // "windows-1250"
-    QString Title() const { return m_Title; } // "Central European"
+    QString Name() const { return m_Name; } // "windows-1250"
+    QString Title() const;                  // "Central European", in the user's language
 
     QString decode(const char* bytes, qsizetype size) const;
     QString decode(const QByteArray& bytes) const {

@@ -1,5 +1,7 @@
 #include "tools/Scn_Process.h"
 
+#include <QCoreApplication>
+
 #include <QEventLoop>
 #include <QProcess>
 
@@ -33,7 +35,8 @@ void Scn_Process::Run_Process(const QString& Path, qint32 WindowStyle) {
     // line with no program in it.
     QStringList arguments = QProcess::splitCommand(Path);
     if (arguments.isEmpty()) {
-        m_StartError = QStringLiteral("The command line names no program.");
+        m_StartError = QCoreApplication::translate("voxtrel::Scn_Process",
+                                                   "The command line names no program.");
         return;
     }
     const QString program = arguments.takeFirst();

@@ -277,6 +277,37 @@
     </message>
 </context>
 <context>
+    <name>voxtrel::Baza</name>
+    <message>
+        <source>No name file has been loaded.</source>
+        <translation>Es ist keine Namensdatei geladen.</translation>
+    </message>
+    <message>
+        <source>No file to save to.</source>
+        <translation>Keine Datei zum Speichern.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; does not exist.</source>
+        <translation>Die Datei „%1“ existiert nicht.</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;: %2</source>
+        <translation>„%1“ kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot read &quot;%1&quot;: %2</source>
+        <translation>„%1“ kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be written.</source>
+        <translation>Die Datei „%1“ kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation>„%1“ kann nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
     <name>voxtrel::BoundedXml</name>
     <message>
         <source>a tag holds more than %1 attributes, which a workbook never needs</source>
@@ -335,6 +366,49 @@
     <message>
         <source>The &amp;marked names look converted by a spreadsheet (&quot;0123&quot; as &quot;123&quot;); apply them all the same</source>
         <translation>Die &amp;markierten Namen sehen von einer Tabellenkalkulation umgewandelt aus („0123“ als „123“); trotzdem alle anwenden</translation>
+    </message>
+</context>
+<context>
+    <name>voxtrel::CodePage</name>
+    <message>
+        <source>Central European</source>
+        <translation>Mitteleuropäisch</translation>
+    </message>
+    <message>
+        <source>Cyrillic</source>
+        <translation>Kyrillisch</translation>
+    </message>
+    <message>
+        <source>Western</source>
+        <translation>Westlich</translation>
+    </message>
+    <message>
+        <source>Greek</source>
+        <translation>Griechisch</translation>
+    </message>
+    <message>
+        <source>Turkish</source>
+        <translation>Türkisch</translation>
+    </message>
+    <message>
+        <source>Baltic</source>
+        <translation>Baltisch</translation>
+    </message>
+    <message>
+        <source>Hebrew</source>
+        <translation>Hebräisch</translation>
+    </message>
+    <message>
+        <source>Arabic</source>
+        <translation>Arabisch</translation>
+    </message>
+    <message>
+        <source>Vietnamese</source>
+        <translation>Vietnamesisch</translation>
+    </message>
+    <message>
+        <source>Thai</source>
+        <translation>Thailändisch</translation>
     </message>
 </context>
 <context>
@@ -1454,6 +1528,13 @@ dessen letzte Zeile die gespeicherten und die nicht gespeicherten Dateien nennt;
     </message>
 </context>
 <context>
+    <name>voxtrel::RenameCommand</name>
+    <message>
+        <source>Rename &quot;%1&quot;</source>
+        <translation>„%1“ umbenennen</translation>
+    </message>
+</context>
+<context>
     <name>voxtrel::ResolvedTarget</name>
     <message>
         <source>%1 is a link that leads back to itself.</source>
@@ -1601,6 +1682,13 @@ Ihr früherer Inhalt konnte nicht zurückgeschrieben werden; eine Kopie liegt in
 %2</source>
         <translation>%1 wurde nicht gespeichert; sie ist unverändert.
 %2</translation>
+    </message>
+</context>
+<context>
+    <name>voxtrel::Scn_Process</name>
+    <message>
+        <source>The command line names no program.</source>
+        <translation>Die Befehlszeile nennt kein Programm.</translation>
     </message>
 </context>
 <context>

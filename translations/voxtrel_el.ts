@@ -277,6 +277,37 @@
     </message>
 </context>
 <context>
+    <name>voxtrel::Baza</name>
+    <message>
+        <source>No name file has been loaded.</source>
+        <translation>Δεν έχει φορτωθεί αρχείο ονομάτων.</translation>
+    </message>
+    <message>
+        <source>No file to save to.</source>
+        <translation>Δεν υπάρχει αρχείο για αποθήκευση.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; does not exist.</source>
+        <translation>Το αρχείο «%1» δεν υπάρχει.</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;: %2</source>
+        <translation>Το «%1» δεν ανοίγει: %2</translation>
+    </message>
+    <message>
+        <source>Cannot read &quot;%1&quot;: %2</source>
+        <translation>Το «%1» δεν διαβάζεται: %2</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be written.</source>
+        <translation>Το αρχείο «%1» δεν γράφεται.</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation>Το «%1» δεν γράφεται: %2</translation>
+    </message>
+</context>
+<context>
     <name>voxtrel::BoundedXml</name>
     <message>
         <source>a tag holds more than %1 attributes, which a workbook never needs</source>
@@ -335,6 +366,49 @@
     <message>
         <source>The &amp;marked names look converted by a spreadsheet (&quot;0123&quot; as &quot;123&quot;); apply them all the same</source>
         <translation>Τα &amp;σημειωμένα ονόματα μοιάζουν μετατρεπμένα από υπολογιστικό φύλλο («0123» ως «123»)· να εφαρμοστούν παρ&apos; όλα αυτά</translation>
+    </message>
+</context>
+<context>
+    <name>voxtrel::CodePage</name>
+    <message>
+        <source>Central European</source>
+        <translation>Κεντρικής Ευρώπης</translation>
+    </message>
+    <message>
+        <source>Cyrillic</source>
+        <translation>Κυριλλική</translation>
+    </message>
+    <message>
+        <source>Western</source>
+        <translation>Δυτική</translation>
+    </message>
+    <message>
+        <source>Greek</source>
+        <translation>Ελληνική</translation>
+    </message>
+    <message>
+        <source>Turkish</source>
+        <translation>Τουρκική</translation>
+    </message>
+    <message>
+        <source>Baltic</source>
+        <translation>Βαλτική</translation>
+    </message>
+    <message>
+        <source>Hebrew</source>
+        <translation>Εβραϊκή</translation>
+    </message>
+    <message>
+        <source>Arabic</source>
+        <translation>Αραβική</translation>
+    </message>
+    <message>
+        <source>Vietnamese</source>
+        <translation>Βιετναμέζικη</translation>
+    </message>
+    <message>
+        <source>Thai</source>
+        <translation>Ταϊλανδική</translation>
     </message>
 </context>
 <context>
@@ -1454,6 +1528,13 @@ whose last line names the files that were saved and those that were not;
     </message>
 </context>
 <context>
+    <name>voxtrel::RenameCommand</name>
+    <message>
+        <source>Rename &quot;%1&quot;</source>
+        <translation>Μετονομασία «%1»</translation>
+    </message>
+</context>
+<context>
     <name>voxtrel::ResolvedTarget</name>
     <message>
         <source>%1 is a link that leads back to itself.</source>
@@ -1601,6 +1682,13 @@ Its former content could not be written back; a copy of it is kept in &quot;%1&q
 %2</source>
         <translation>Το %1 δεν αποθηκεύτηκε· είναι αμετάβλητο.
 %2</translation>
+    </message>
+</context>
+<context>
+    <name>voxtrel::Scn_Process</name>
+    <message>
+        <source>The command line names no program.</source>
+        <translation>Η γραμμή εντολών δεν ονομάζει πρόγραμμα.</translation>
     </message>
 </context>
 <context>

@@ -279,6 +279,37 @@
     </message>
 </context>
 <context>
+    <name>voxtrel::Baza</name>
+    <message>
+        <source>No name file has been loaded.</source>
+        <translation>Nie wczytano żadnego pliku nazw.</translation>
+    </message>
+    <message>
+        <source>No file to save to.</source>
+        <translation>Brak pliku do zapisu.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; does not exist.</source>
+        <translation>Plik „%1” nie istnieje.</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;: %2</source>
+        <translation>Nie można otworzyć „%1”: %2</translation>
+    </message>
+    <message>
+        <source>Cannot read &quot;%1&quot;: %2</source>
+        <translation>Nie można odczytać „%1”: %2</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be written.</source>
+        <translation>Nie można zapisać pliku „%1”.</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation>Nie można zapisać „%1”: %2</translation>
+    </message>
+</context>
+<context>
     <name>voxtrel::BoundedXml</name>
     <message>
         <source>a tag holds more than %1 attributes, which a workbook never needs</source>
@@ -338,6 +369,49 @@
     <message>
         <source>The &amp;marked names look converted by a spreadsheet (&quot;0123&quot; as &quot;123&quot;); apply them all the same</source>
         <translation>&amp;Oznaczone nazwy wyglądają na przekształcone przez arkusz kalkulacyjny („0123” jako „123”); zastosuj je mimo to</translation>
+    </message>
+</context>
+<context>
+    <name>voxtrel::CodePage</name>
+    <message>
+        <source>Central European</source>
+        <translation>Środkowoeuropejska</translation>
+    </message>
+    <message>
+        <source>Cyrillic</source>
+        <translation>Cyrylica</translation>
+    </message>
+    <message>
+        <source>Western</source>
+        <translation>Zachodnia</translation>
+    </message>
+    <message>
+        <source>Greek</source>
+        <translation>Grecka</translation>
+    </message>
+    <message>
+        <source>Turkish</source>
+        <translation>Turecka</translation>
+    </message>
+    <message>
+        <source>Baltic</source>
+        <translation>Bałtycka</translation>
+    </message>
+    <message>
+        <source>Hebrew</source>
+        <translation>Hebrajska</translation>
+    </message>
+    <message>
+        <source>Arabic</source>
+        <translation>Arabska</translation>
+    </message>
+    <message>
+        <source>Vietnamese</source>
+        <translation>Wietnamska</translation>
+    </message>
+    <message>
+        <source>Thai</source>
+        <translation>Tajska</translation>
     </message>
 </context>
 <context>
@@ -1462,6 +1536,13 @@ którego ostatni wiersz podaje pliki zapisane i niezapisane;
     </message>
 </context>
 <context>
+    <name>voxtrel::RenameCommand</name>
+    <message>
+        <source>Rename &quot;%1&quot;</source>
+        <translation>Zmiana nazwy „%1”</translation>
+    </message>
+</context>
+<context>
     <name>voxtrel::ResolvedTarget</name>
     <message>
         <source>%1 is a link that leads back to itself.</source>
@@ -1609,6 +1690,13 @@ Nie udało się zapisać z powrotem jego poprzedniej zawartości; jej kopia jest
 %2</source>
         <translation>%1 nie został zapisany; jest bez zmian.
 %2</translation>
+    </message>
+</context>
+<context>
+    <name>voxtrel::Scn_Process</name>
+    <message>
+        <source>The command line names no program.</source>
+        <translation>Wiersz polecenia nie wskazuje programu.</translation>
     </message>
 </context>
 <context>

@@ -279,6 +279,37 @@
     </message>
 </context>
 <context>
+    <name>voxtrel::Baza</name>
+    <message>
+        <source>No name file has been loaded.</source>
+        <translation>Файл имён не загружен.</translation>
+    </message>
+    <message>
+        <source>No file to save to.</source>
+        <translation>Нет файла для сохранения.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; does not exist.</source>
+        <translation>Файл «%1» не существует.</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;: %2</source>
+        <translation>Не удаётся открыть «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Cannot read &quot;%1&quot;: %2</source>
+        <translation>Не удаётся прочитать «%1»: %2</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be written.</source>
+        <translation>Файл «%1» нельзя записать.</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation>Не удаётся записать «%1»: %2</translation>
+    </message>
+</context>
+<context>
     <name>voxtrel::BoundedXml</name>
     <message>
         <source>a tag holds more than %1 attributes, which a workbook never needs</source>
@@ -338,6 +369,49 @@
     <message>
         <source>The &amp;marked names look converted by a spreadsheet (&quot;0123&quot; as &quot;123&quot;); apply them all the same</source>
         <translation>&amp;Отмеченные имена похожи на преобразованные электронной таблицей («0123» как «123»); всё равно применить их</translation>
+    </message>
+</context>
+<context>
+    <name>voxtrel::CodePage</name>
+    <message>
+        <source>Central European</source>
+        <translation>Центральноевропейская</translation>
+    </message>
+    <message>
+        <source>Cyrillic</source>
+        <translation>Кириллица</translation>
+    </message>
+    <message>
+        <source>Western</source>
+        <translation>Западная</translation>
+    </message>
+    <message>
+        <source>Greek</source>
+        <translation>Греческая</translation>
+    </message>
+    <message>
+        <source>Turkish</source>
+        <translation>Турецкая</translation>
+    </message>
+    <message>
+        <source>Baltic</source>
+        <translation>Балтийская</translation>
+    </message>
+    <message>
+        <source>Hebrew</source>
+        <translation>Иврит</translation>
+    </message>
+    <message>
+        <source>Arabic</source>
+        <translation>Арабская</translation>
+    </message>
+    <message>
+        <source>Vietnamese</source>
+        <translation>Вьетнамская</translation>
+    </message>
+    <message>
+        <source>Thai</source>
+        <translation>Тайская</translation>
     </message>
 </context>
 <context>
@@ -1462,6 +1536,13 @@ whose last line names the files that were saved and those that were not;
     </message>
 </context>
 <context>
+    <name>voxtrel::RenameCommand</name>
+    <message>
+        <source>Rename &quot;%1&quot;</source>
+        <translation>Переименование «%1»</translation>
+    </message>
+</context>
+<context>
     <name>voxtrel::ResolvedTarget</name>
     <message>
         <source>%1 is a link that leads back to itself.</source>
@@ -1609,6 +1690,13 @@ Its former content could not be written back; a copy of it is kept in &quot;%1&q
 %2</source>
         <translation>%1 не сохранён; он не изменён.
 %2</translation>
+    </message>
+</context>
+<context>
+    <name>voxtrel::Scn_Process</name>
+    <message>
+        <source>The command line names no program.</source>
+        <translation>В командной строке не указана программа.</translation>
     </message>
 </context>
 <context>
