@@ -24,9 +24,18 @@ check_tmp() {
 
 cmake --preset release
 cmake --build --preset release -j "$jobs"
-bash scripts/naming.sh build
+# The naming check reads the sources while the release tests run, which mostly wait on the
+# programs they start; it is reported once they are done.
+nice bash scripts/naming.sh build >build/naming.log 2>&1 &
+naming=$!
 ctest --preset release -j "$jobs"
 check_tmp
+if ! wait "$naming"; then
+    cat build/naming.log >&2
+    echo "FAILED: the naming check (scripts/naming.sh)" >&2
+    exit 1
+fi
+tail -n 1 build/naming.log
 
 cmake --preset sanitize
 cmake --build --preset sanitize -j "$jobs"
